@@ -1,0 +1,78 @@
+#pragma once
+#include "Dienste.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Message boxes that record every text and give queued answers (default:
+// Ja for Yes/No questions).
+class TestMeldungen : public IMeldungen
+{
+public:
+    struct Eintrag
+    {
+        QString art; // "Information", "Fehler", "JaNein", "JaNeinAbbrechen"
+        QString text;
+    };
+    std::vector<Eintrag> protokoll;
+    std::deque<Antwort> antworten;
+
+    void Information(const QString &text) override;
+    void Fehler(const QString &text) override;
+    Antwort JaNein(const QString &text, FrageArt art) override;
+    Antwort JaNeinAbbrechen(const QString &text) override;
+
+    QStringList Texte() const;
+    void Leeren() { protokoll.clear(); }
+
+private:
+    Antwort Naechste();
+};
+
+// A clock that only moves when told to; waiting advances it at once.
+class TestUhr : public IUhr
+{
+public:
+    qint64 jetztMs = 1000000;
+    QDateTime basis = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
+    qint64 gewartetMs = 0;
+    int warteAufrufe = 0;
+
+    qint64 Ticks() override { return jetztMs; }
+    QDateTime Jetzt() override { return basis.addMSecs(jetztMs - 1000000); }
+    void Warten(int ms) override;
+    void Vorstellen(qint64 ms) { jetztMs += ms; }
+};
+
+// Plays nothing and records what it was asked to play.
+class TestKlang : public IKlang
+{
+public:
+    QStringList gespielt;
+    bool Spielen(const QString &wavDatei, bool synchron) override;
+    void Stoppen() override {}
+};
+
+class TestOeffner : public IOeffner
+{
+public:
+    QStringList geoeffnet;
+    bool ergebnis = true;
+    bool Oeffnen(const QString &ziel) override
+    {
+        geoeffnet << ziel;
+        return ergebnis;
+    }
+};
+
+// Everything in one bundle, with a seeded generator.
+struct TestUmgebung
+{
+    TestMeldungen meldungen;
+    TestUhr uhr;
+    StdZufall zufall{12345};
+    TestKlang klang;
+    TestOeffner oeffner;
+    Dienste dienste{&meldungen, &uhr, &zufall, &klang, &oeffner};
+};
