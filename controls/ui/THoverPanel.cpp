@@ -1,0 +1,264 @@
+#include "THoverPanel.h"
+
+#include "Farben.h"
+#include "TextEinpassen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
+{
+    normColor = QApplication::palette().color(QPalette::Button);
+    color = normColor;
+    QFont f("Arial");
+    f.setPixelSize(11);
+    setFont(f);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover, false);
+}
+
+void THoverPanel::setCaption(const QString &c)
+{
+    caption = c;
+    update();
+}
+
+void THoverPanel::FarbeNeu()
+{
+    if (hoverActive && hovering)
+        color = hoverColor;
+    else
+        color = checked ? checkColor : normColor;
+    update();
+}
+
+void THoverPanel::setNormColor(const QColor &c) { normColor = c; FarbeNeu(); }
+void THoverPanel::setHoverColor(const QColor &c) { hoverColor = c; FarbeNeu(); }
+void THoverPanel::setCheckColor(const QColor &c) { checkColor = c; FarbeNeu(); }
+
+void THoverPanel::setNormFontColor(const QColor &c)
+{
+    normFontColor = c;
+    if (!checked)
+        setFontColor(c);
+}
+
+void THoverPanel::setCheckFontColor(const QColor &c)
+{
+    checkFontColor = c;
+    if (checked)
+        setFontColor(c);
+}
+
+void THoverPanel::setCheckFontBold(bool b)
+{
+    checkFontBold = b;
+    update();
+}
+
+void THoverPanel::setChecked(bool c)
+{
+    checked = c;
+    fontColor = checked ? checkFontColor : normFontColor;
+    if (checkFontBold) {
+        QFont f = font();
+        f.setBold(checked);
+        setFont(f);
+    }
+    FarbeNeu();
+}
+
+void THoverPanel::setHoverActive(bool a) { hoverActive = a; FarbeNeu(); }
+void THoverPanel::setXPCheck(bool x) { xpCheck = x; update(); }
+void THoverPanel::setWordWrap(bool w) { wordWrap = w; update(); }
+void THoverPanel::setFontAutoSize(bool a) { fontAutoSize = a; update(); }
+void THoverPanel::setMinFontSize(int s) { minFontSize = s; update(); }
+void THoverPanel::setLayout(TTextLayout l) { layout = l; update(); }
+void THoverPanel::setBorderColor(const QColor &c) { borderColor = c; update(); }
+void THoverPanel::setBitmap(const QImage &b) { bitmap = b; update(); }
+void THoverPanel::setPadding(const TPadding &p) { padding = p; update(); }
+void THoverPanel::setBorderWidth(int w) { borderWidth = qMax(0, w); update(); }
+void THoverPanel::setBevelRaised(bool r) { bevelRaised = r; update(); }
+void THoverPanel::setBevelWidth(int w) { bevelWidth = qMax(0, w); update(); }
+void THoverPanel::setAlignment(Qt::Alignment a) { alignment = a; update(); }
+void THoverPanel::setFontColor(const QColor &c) { fontColor = c; update(); }
+
+void THoverPanel::setTabStop(bool t)
+{
+    tabStop = t;
+    setFocusPolicy(t ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void THoverPanel::MausBetritt()
+{
+    if (hoverActive) {
+        hovering = true;
+        color = hoverColor;
+        update();
+    }
+    emit mouseEnter();
+}
+
+void THoverPanel::MausVerlaesst()
+{
+    hovering = false;
+    color = checked ? checkColor : normColor;
+    update();
+    emit mouseLeave();
+}
+
+void THoverPanel::Click()
+{
+    emit clicked();
+}
+
+void THoverPanel::enterEvent(QEnterEvent *)
+{
+    MausBetritt();
+}
+
+void THoverPanel::leaveEvent(QEvent *)
+{
+    MausVerlaesst();
+}
+
+void THoverPanel::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton) {
+        if (tabStop && isEnabled())
+            setFocus(Qt::MouseFocusReason);
+        gedrueckt = true;
+    }
+    emit mouseDown(e->button(), e->position().toPoint());
+}
+
+void THoverPanel::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool war = gedrueckt;
+    gedrueckt = false;
+    if (e->button() == Qt::LeftButton && war && rect().contains(e->position().toPoint()))
+        Click();
+}
+
+void THoverPanel::keyPressEvent(QKeyEvent *e)
+{
+    const auto mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool taste = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (focused && taste && mods == Qt::NoModifier) {
+        Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void THoverPanel::focusInEvent(QFocusEvent *e)
+{
+    focused = true;
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void THoverPanel::focusOutEvent(QFocusEvent *e)
+{
+    focused = false;
+    update();
+    QWidget::focusOutEvent(e);
+}
+
+void THoverPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QRect r = rect();
+
+    // 1. Frame lines, one per unit of border width.
+    for (int i = 0; i < borderWidth; ++i) {
+        p.setPen(borderColor);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(i, i, -i - 1, -i - 1));
+    }
+    r.adjust(borderWidth, borderWidth, -borderWidth, -borderWidth);
+
+    // 2. Raised bevel.
+    if (bevelRaised && bevelWidth > 0) {
+        const QColor oben = Mischen(QColor(Qt::white), color, 0.2);
+        const QColor unten = Mischen(QColor(Qt::black), color, 0.75);
+        for (int i = 0; i < bevelWidth && r.width() > 0 && r.height() > 0; ++i) {
+            p.setPen(oben);
+            p.drawLine(r.left(), r.top(), r.right(), r.top());
+            p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+            p.setPen(unten);
+            p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+            p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+            r.adjust(1, 1, -1, -1);
+        }
+    }
+
+    // 3. Background colour, then the bitmap from its pixel (border, border).
+    if (bitmap.isNull() || bitmap.width() < r.width() || bitmap.height() < r.height())
+        p.fillRect(r, color);
+    if (!bitmap.isNull())
+        p.drawImage(r.topLeft(), bitmap, QRect(borderWidth, borderWidth, r.width(), r.height()));
+
+    // 4./5. Caption area and text format.
+    QRect bereich = r.adjusted(padding.Left, padding.Top, -padding.Right, -padding.Bottom);
+    int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs;
+    if (wordWrap)
+        flags |= Qt::TextWordWrap;
+
+    // 6. Fitting.
+    const QFont schrift = font();
+    const int start = SchriftGroesse(schrift);
+    Einpassung e;
+    if (fontAutoSize) {
+        e = TextEinpassen(caption, start, minFontSize, bereich.size(), true,
+                          [&](const QString &t, int g) { return TextMessen(schrift, g, flags, bereich.width(), t); });
+    } else {
+        e.text = caption;
+        e.groesse = start;
+        e.textGroesse = TextMessen(schrift, start, flags, bereich.width(), caption);
+    }
+    gezeichnet = e.text;
+    gezeichneteGroesse = e.groesse;
+
+    // 7. Vertical placement.
+    const int rest = bereich.height() - e.textGroesse.height();
+    if (layout == TTextLayout::Bottom)
+        bereich.translate(0, qMax(0, rest));
+    else if (layout == TTextLayout::Center)
+        bereich.translate(0, qMax(0, rest / 2));
+
+    // 8. Caption.
+    QFont f = schrift;
+    SetzeSchriftGroesse(f, e.groesse);
+    p.setFont(f);
+    p.setPen(fontColor);
+    p.drawText(bereich, flags | Qt::AlignTop, e.text);
+
+    // 9. Checked marker along the top edge, inside the frame.
+    if (checked) {
+        const int x1 = borderWidth, x2 = width() - borderWidth - 1, y = borderWidth;
+        if (xpCheck) {
+            p.setPen(QColor(230, 139, 44));
+            p.drawLine(x1, y, x2, y);
+            p.setPen(QColor(255, 199, 60));
+            p.drawLine(x1, y + 1, x2, y + 1);
+            p.drawLine(x1, y + 2, x2, y + 2);
+        } else {
+            p.setPen(Mischen(normColor, QColor(Qt::white), 0.5));
+            p.drawLine(x1, y, x2, y);
+            p.drawLine(x1, y + 1, x2, y + 1);
+        }
+    }
+
+    // 10. Focus rectangle.
+    if (focused && tabStop && isEnabled()) {
+        QPen stift(Qt::black);
+        stift.setStyle(Qt::DotLine);
+        p.setPen(stift);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}

@@ -1,0 +1,104 @@
+#include "TShadowLabel.h"
+
+#include "TextEinpassen.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+TShadowLabel::TShadowLabel(QWidget *parent) : QWidget(parent)
+{
+    color = QApplication::palette().color(QPalette::Window);
+    QFont f("Arial");
+    f.setPixelSize(11);
+    setFont(f);
+    resize(120, 30);
+}
+
+void TShadowLabel::setCaption(const QString &c)
+{
+    caption = c;
+    GroesseAnpassen();
+    update();
+}
+
+void TShadowLabel::setShadow(int s) { shadow = s; update(); }
+void TShadowLabel::setShadowColor(const QColor &c) { shadowColor = c; update(); }
+void TShadowLabel::setFontColor(const QColor &c) { fontColor = c; update(); }
+void TShadowLabel::setColor(const QColor &c) { color = c; update(); }
+void TShadowLabel::setTransparent(bool t) { transparent = t; update(); }
+void TShadowLabel::setWordWrap(bool w) { wordWrap = w; update(); }
+void TShadowLabel::setLayout(TTextLayout l) { layout = l; update(); }
+void TShadowLabel::setAlignment(Qt::Alignment a) { alignment = a; update(); }
+
+void TShadowLabel::setAutoSize(bool a)
+{
+    autoSize = a;
+    GroesseAnpassen();
+    update();
+}
+
+// With automatic sizing the label takes the size of its text.
+void TShadowLabel::GroesseAnpassen()
+{
+    if (!autoSize)
+        return;
+    QString text = caption;
+    text.replace('|', '\n');
+    const int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs
+                      | (wordWrap ? int(Qt::TextWordWrap) : 0);
+    const QSize s = TextMessen(font(), SchriftGroesse(font()), flags, wordWrap ? width() : 1 << 20, text);
+    resize(wordWrap ? width() : s.width() + qMax(0, shadow), s.height() + qMax(0, shadow));
+}
+
+void TShadowLabel::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+void TShadowLabel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QString text = caption;
+    text.replace('|', '\n');
+    if (!transparent)
+        p.fillRect(rect(), color);
+
+    QRect bereich = rect();
+    int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs;
+    if (wordWrap)
+        flags |= Qt::TextWordWrap;
+
+    const QFont schrift = font();
+    const int start = SchriftGroesse(schrift);
+    Einpassung e;
+    if (!autoSize) {
+        e = TextEinpassen(text, start, 7, bereich.size(), false,
+                          [&](const QString &t, int g) { return TextMessen(schrift, g, flags, bereich.width(), t); });
+    } else {
+        e.text = text;
+        e.groesse = start;
+        e.textGroesse = TextMessen(schrift, start, flags, bereich.width(), text);
+    }
+    gezeichnet = e.text;
+
+    const int rest = bereich.height() - e.textGroesse.height();
+    if (layout == TTextLayout::Bottom)
+        bereich.translate(0, qMax(0, rest));
+    else if (layout == TTextLayout::Center)
+        bereich.translate(0, qMax(0, rest / 2));
+
+    QFont f = schrift;
+    SetzeSchriftGroesse(f, e.groesse);
+    p.setFont(f);
+    zeichnungen = 0;
+    if (shadow > 0) {
+        p.setPen(shadowColor);
+        p.drawText(bereich.translated(shadow, shadow), flags | Qt::AlignTop, e.text);
+        ++zeichnungen;
+    }
+    p.setPen(fontColor);
+    p.drawText(bereich, flags | Qt::AlignTop, e.text);
+    ++zeichnungen;
+}
