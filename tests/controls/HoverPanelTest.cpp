@@ -1,0 +1,169 @@
+#include "TShadowLabel.h"
+#include "THoverPanel.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+QImage Bild(QWidget &w)
+{
+    QImage img(w.size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::magenta);
+    w.render(&img);
+    return img;
+}
+}
+
+TEST(HoverPanel, NewPanelHasDocumentedDefaults)
+{
+    THoverPanel p;
+    EXPECT_EQ(p.HoverColor(), QColor(255, 255, 0));
+    EXPECT_EQ(p.CheckColor(), QColor(Qt::white));
+    EXPECT_EQ(p.NormFontColor(), QColor(Qt::black));
+    EXPECT_FALSE(p.Checked());
+    EXPECT_TRUE(p.HoverActive());
+    EXPECT_TRUE(p.XPCheck());
+    EXPECT_FALSE(p.WordWrap());
+    EXPECT_FALSE(p.FontAutoSize());
+    EXPECT_EQ(p.MinFontSize(), 7);
+    EXPECT_EQ(p.Layout(), TTextLayout::Center);
+    EXPECT_EQ(p.Padding(), TPadding{});
+    EXPECT_EQ(p.font().family(), "Arial");
+}
+
+TEST(HoverPanel, ColourRuleForHoverAndChecked)
+{
+    THoverPanel p;
+    p.setNormColor(QColor(232, 232, 226));
+    p.setHoverColor(QColor(247, 247, 241));
+    p.setCheckFontColor(Qt::red);
+    p.setNormFontColor(Qt::blue);
+    p.setCheckFontBold(true);
+    EXPECT_EQ(p.Color(), QColor(232, 232, 226));
+    p.MausBetritt();
+    EXPECT_EQ(p.Color(), QColor(247, 247, 241));
+    p.setChecked(true); // hovering wins over checked
+    EXPECT_EQ(p.Color(), QColor(247, 247, 241));
+    EXPECT_EQ(p.FontColor(), QColor(Qt::red));
+    EXPECT_TRUE(p.font().bold());
+    p.MausVerlaesst();
+    EXPECT_EQ(p.Color(), QColor(Qt::white));
+    p.setChecked(false);
+    EXPECT_EQ(p.Color(), QColor(232, 232, 226));
+    EXPECT_EQ(p.FontColor(), QColor(Qt::blue));
+    EXPECT_FALSE(p.font().bold());
+}
+
+TEST(HoverPanel, LeavingCheckedPanelRestoresCheckColourEvenWithoutHover)
+{
+    THoverPanel p;
+    p.setHoverActive(false);
+    p.setChecked(true);
+    QSignalSpy betreten(&p, &THoverPanel::mouseEnter);
+    p.MausBetritt();
+    EXPECT_EQ(p.Color(), QColor(Qt::white)); // no hover effect
+    EXPECT_EQ(betreten.count(), 1);          // the event is still raised
+    p.setCheckColor(QColor(1, 2, 3));
+    p.MausVerlaesst();
+    EXPECT_EQ(p.Color(), QColor(1, 2, 3));
+}
+
+TEST(HoverPanel, EnterOrSpaceClicksOnlyWithFocusAndNoModifier)
+{
+    THoverPanel p;
+    p.setTabStop(true);
+    p.resize(50, 20);
+    p.show();
+    p.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+    QSignalSpy klicks(&p, &THoverPanel::clicked);
+    QTest::mouseClick(&p, Qt::LeftButton);
+    EXPECT_EQ(klicks.count(), 1);
+    EXPECT_TRUE(p.hasFocus());
+    QTest::keyClick(&p, Qt::Key_Space);
+    QTest::keyClick(&p, Qt::Key_Return);
+    EXPECT_EQ(klicks.count(), 3);
+    QTest::keyClick(&p, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(&p, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(klicks.count(), 3);
+}
+
+TEST(HoverPanel, PaintsFrameMarkerAndBackground)
+{
+    THoverPanel p;
+    p.resize(60, 30);
+    p.setBevelRaised(false);
+    p.setBorderWidth(1);
+    p.setBorderColor(QColor(10, 20, 30));
+    p.setNormColor(QColor(232, 232, 226));
+    p.setCaption("");
+    QImage img = Bild(p);
+    EXPECT_EQ(QColor(img.pixel(0, 0)), QColor(10, 20, 30));
+    EXPECT_EQ(QColor(img.pixel(59, 29)), QColor(10, 20, 30));
+    EXPECT_EQ(QColor(img.pixel(30, 15)), QColor(232, 232, 226));
+
+    p.setChecked(true);
+    img = Bild(p);
+    EXPECT_EQ(QColor(img.pixel(30, 1)), QColor(230, 139, 44));
+    EXPECT_EQ(QColor(img.pixel(30, 2)), QColor(255, 199, 60));
+    EXPECT_EQ(QColor(img.pixel(30, 3)), QColor(255, 199, 60));
+    EXPECT_EQ(QColor(img.pixel(30, 4)), QColor(Qt::white));
+
+    p.setXPCheck(false);
+    img = Bild(p);
+    EXPECT_EQ(QColor(img.pixel(30, 1)), QColor(244, 244, 241)); // halfway to white
+    EXPECT_EQ(QColor(img.pixel(30, 2)), QColor(244, 244, 241));
+    EXPECT_EQ(QColor(img.pixel(30, 3)), QColor(Qt::white));
+}
+
+TEST(HoverPanel, BitmapIsCopiedFromBorderOffset)
+{
+    THoverPanel p;
+    p.resize(20, 20);
+    p.setBevelRaised(false);
+    p.setBorderWidth(2);
+    QImage bmp(20, 20, QImage::Format_RGB32);
+    bmp.fill(Qt::green);
+    bmp.setPixel(2, 2, qRgb(0, 0, 255));
+    p.setBitmap(bmp);
+    const QImage img = Bild(p);
+    EXPECT_EQ(QColor(img.pixel(2, 2)), QColor(0, 0, 255));
+    EXPECT_EQ(QColor(img.pixel(10, 10)), QColor(Qt::green));
+}
+
+TEST(HoverPanel, LongCaptionIsFittedWithEllipsis)
+{
+    THoverPanel p;
+    p.resize(60, 16);
+    p.setFontAutoSize(true);
+    p.setCaption("Ein sehr langer Text mit vielen Woertern");
+    Bild(p);
+    EXPECT_EQ(p.GezeichneteGroesse(), 7);
+    EXPECT_TRUE(p.GezeichneterText().endsWith(" ...")) << p.GezeichneterText().toStdString();
+    p.setCaption("Kurz");
+    Bild(p);
+    EXPECT_EQ(p.GezeichneterText(), "Kurz");
+    EXPECT_EQ(p.GezeichneteGroesse(), 8);
+}
+
+TEST(ShadowLabel, NewLabelAndShadowDrawing)
+{
+    TShadowLabel l;
+    EXPECT_EQ(l.size(), QSize(120, 30));
+    EXPECT_EQ(l.Caption(), "ShadowLabel");
+    EXPECT_EQ(l.Shadow(), 1);
+    EXPECT_EQ(l.ShadowColor(), QColor(Qt::black));
+    Bild(l);
+    EXPECT_EQ(l.Zeichnungen(), 2);
+    l.setShadow(0);
+    Bild(l);
+    EXPECT_EQ(l.Zeichnungen(), 1);
+    l.setCaption("a|b");
+    Bild(l);
+    EXPECT_EQ(l.GezeichneterText(), "a\nb");
+}
