@@ -1,0 +1,2 @@
+#include "Bilder.h"
+bool BilderErzeugen(const QString &, const QString &, const QString &) { return false; }
