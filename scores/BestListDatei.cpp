@@ -1,0 +1,188 @@
+#include "BestListDatei.h"
+#include "Cp1252.h"
+#include "DateiSperre.h"
+#include "Sanduhr.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+void SchreibeInt(QByteArray &b, qint32 v)
+{
+    char buf[4];
+    qToLittleEndian<qint32>(v, buf);
+    b.append(buf, 4);
+}
+
+void SchreibeReal(QByteArray &b, double v)
+{
+    quint64 bits;
+    std::memcpy(&bits, &v, 8);
+    char buf[8];
+    qToLittleEndian<quint64>(bits, buf);
+    b.append(buf, 8);
+}
+
+void SchreibeText(QByteArray &b, const QByteArray &text)
+{
+    SchreibeInt(b, qint32(text.size()));
+    b.append(text);
+}
+
+// Reads from a byte buffer the way a stream reads from a file: a read past
+// the end delivers what is there and leaves the rest zero.
+class Leser
+{
+public:
+    explicit Leser(const QByteArray &d) : daten(d) {}
+    bool AmEnde() const { return pos >= daten.size(); }
+    qint64 Position() const { return pos; }
+
+    qint32 Int()
+    {
+        char buf[4] = {};
+        Lies(buf, 4);
+        return qFromLittleEndian<qint32>(buf);
+    }
+    double Real()
+    {
+        char buf[8] = {};
+        Lies(buf, 8);
+        const quint64 bits = qFromLittleEndian<quint64>(buf);
+        double v;
+        std::memcpy(&v, &bits, 8);
+        return v;
+    }
+    QByteArray Text()
+    {
+        const qint32 n = Int();
+        if (n <= 0)
+            return {};
+        // The count is never trusted beyond what the file holds.
+        const qint64 da = qMin<qint64>(n, daten.size() - pos);
+        QByteArray t = daten.mid(pos, da);
+        pos += da;
+        return t;
+    }
+
+private:
+    void Lies(char *ziel, qint64 n)
+    {
+        const qint64 da = qMax<qint64>(0, qMin<qint64>(n, daten.size() - pos));
+        if (da > 0)
+            std::memcpy(ziel, daten.constData() + pos, size_t(da));
+        pos += da;
+    }
+    const QByteArray &daten;
+    qint64 pos = 0;
+};
+
+} // namespace
+
+QByteArray Hsc::KopfBytes()
+{
+    QByteArray b;
+    SchreibeText(b, QByteArray(Magic));
+    SchreibeText(b, QByteArray(FeldListe));
+    return b;
+}
+
+QByteArray Hsc::DatensatzBytes(const BestListDatensatz &d)
+{
+    QByteArray b;
+    SchreibeText(b, NachCp1252(d.Name));
+    SchreibeText(b, NachCp1252(d.Rechner));
+    SchreibeReal(b, d.Beginn);
+    SchreibeInt(b, d.Dauer);
+    SchreibeReal(b, d.Leistung);
+    return b;
+}
+
+bool BestListSchreiben(const QString &pfad, const BestListDatensatz &d)
+{
+    Sanduhr sanduhr;
+    GesperrteDatei datei;
+    // Open-or-create without truncation: two computers that both found the
+    // list missing must not wipe each other's records.
+    if (!datei.Oeffnen(pfad, GesperrteDatei::Art::Schreiben))
+        return false;
+    const qint64 groesse = datei.Groesse();
+    if (groesse < 0)
+        return false;
+    QByteArray bytes;
+    if (groesse == 0)
+        bytes = Hsc::KopfBytes();
+    bytes += Hsc::DatensatzBytes(d);
+    // One write for head and record, so a reader never sees half of it.
+    if (!datei.AllesSchreiben(bytes.constData(), bytes.size())) {
+        // A partial record would shift every record appended after it; cut
+        // the file back to where it was while we still hold the lock.
+        if (::ftruncate(datei.fd(), groesse) != 0) {
+            // Nothing more we can do; the failure is reported anyway.
+        }
+        return false;
+    }
+    return true;
+}
+
+bool BestListAusBytes(const QByteArray &daten, TBestList &liste)
+{
+    liste.clear();
+    Leser leser(daten);
+    if (leser.Text() != QByteArray(Hsc::Magic))
+        return false;
+    const QByteArray felder = leser.Text();
+    const bool mitName = felder.contains("HSC-Name");
+    const bool mitRechner = felder.contains("HSC-Rechner");
+    const bool mitBeginn = felder.contains("HSC-Beginn");
+    const bool mitDauer = felder.contains("HSC-Dauer");
+    const bool mitLeistung = felder.contains("HSC-Leistung");
+    // A list naming none of the fields would have records of no size: the
+    // loop below could never reach the end of the file.
+    if (!(mitName || mitRechner || mitBeginn || mitDauer || mitLeistung) && !leser.AmEnde())
+        return false;
+
+    TBestList gelesen;
+    gelesen.reserve(100);
+    while (!leser.AmEnde()) {
+        if (gelesen.size() == gelesen.capacity())
+            gelesen.reserve(gelesen.capacity() + 100);
+        TBestListEintrag e;
+        if (mitName)
+            e.Name = VonCp1252(leser.Text());
+        if (mitRechner)
+            e.Rechner = VonCp1252(leser.Text());
+        if (mitBeginn)
+            e.Beginn = leser.Real();
+        if (mitDauer)
+            e.Dauer = leser.Int();
+        if (mitLeistung)
+            e.Leistung = leser.Real();
+        gelesen.append(e);
+    }
+    for (auto &e : gelesen)
+        e.Ende = e.Beginn + double(e.Dauer / 1000) / 86400.0; // whole seconds only
+    gelesen.squeeze();
+    liste = std::move(gelesen);
+    return true;
+}
+
+bool BestListLesen(const QString &pfad, TBestList &liste)
+{
+    liste.clear();
+    if (!QFileInfo(pfad).isFile())
+        return false;
+    GesperrteDatei datei;
+    if (!datei.Oeffnen(pfad, GesperrteDatei::Art::Lesen))
+        return false;
+    Sanduhr sanduhr;
+    QByteArray daten;
+    if (!datei.AllesLesen(daten, Hsc::MaxDateiGroesse))
+        return false;
+    datei.Schliessen();
+    return BestListAusBytes(daten, liste);
+}
