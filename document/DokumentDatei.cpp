@@ -1,0 +1,389 @@
+#include "DokumentDatei.h"
+
+#include "BildDatei.h"
+#include "Cp1252.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+const char *const DokSchluesselListe =
+    "|HD-vers|HD-titel|HD-autor|HD-bemerkung|HD-lueckentext|HD-fragentext|HD-AnzFrageNummern|HD-DokTyp|"
+    "HD-RandErw|HD-NumArt|HD-GeordnetArt|OB-Sx|OB-Sy|OB-Kx|OB-Ky|OB-Cap|OB-KAusr|OB-TAusr|OB-Ebene|OB-Typ|"
+    "OB-Sline|OB-Fsize|OB-KAusrAkt|OB-FrageNummer|";
+
+const char *const DokKennung = "KMF-1.01";
+
+namespace {
+
+// Reads the primitives and knows how many bytes the device still holds, so
+// that no stored length can make us allocate more than is there.
+class Leser
+{
+public:
+    explicit Leser(QIODevice &d) : dev(d)
+    {
+        if (!dev.isSequential()) {
+            const qint64 groesse = dev.size();
+            const qint64 pos = dev.pos();
+            rest = groesse >= pos ? groesse - pos : 0;
+        }
+    }
+
+    bool ok() const { return gut; }
+    qint64 Rest() const { return rest; }
+
+    bool Bytes(char *ziel, qint64 n)
+    {
+        if (!gut || n > rest) {
+            gut = false;
+            return false;
+        }
+        qint64 gelesen = 0;
+        while (gelesen < n) {
+            const qint64 r = dev.read(ziel + gelesen, n - gelesen);
+            if (r <= 0) {
+                gut = false;
+                return false;
+            }
+            gelesen += r;
+        }
+        rest -= n;
+        return true;
+    }
+
+    qint32 Int()
+    {
+        char b[4];
+        if (!Bytes(b, 4))
+            return 0;
+        return qFromLittleEndian<qint32>(b);
+    }
+
+    double Real()
+    {
+        char b[8];
+        if (!Bytes(b, 8))
+            return 0;
+        const quint64 bits = qFromLittleEndian<quint64>(b);
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        return d;
+    }
+
+    QByteArray StrRoh()
+    {
+        const qint32 n = Int();
+        if (!gut)
+            return {};
+        if (n < 0 || n > rest) {
+            gut = false;
+            return {};
+        }
+        QByteArray b(n, Qt::Uninitialized);
+        if (!Bytes(b.data(), n))
+            return {};
+        return b;
+    }
+
+    QString Str() { return VonCp1252(StrRoh()); }
+
+    Rechteck Rect()
+    {
+        Rechteck r;
+        r.Left = Real();
+        r.Top = Real();
+        r.Right = Real();
+        r.Bottom = Real();
+        return r;
+    }
+
+    // Marks the rest as unusable (a count that cannot be there).
+    void Fehler() { gut = false; }
+
+private:
+    QIODevice &dev;
+    qint64 rest = 0;
+    bool gut = true;
+};
+
+// Collects the written bytes; the device gets them in one write.
+class Schreiber
+{
+public:
+    QByteArray daten;
+
+    void Int(qint32 v)
+    {
+        char b[4];
+        qToLittleEndian<qint32>(v, b);
+        daten.append(b, 4);
+    }
+
+    void Real(double v)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        char b[8];
+        qToLittleEndian<quint64>(bits, b);
+        daten.append(b, 8);
+    }
+
+    void StrRoh(const QByteArray &s)
+    {
+        Int(qint32(s.size()));
+        daten.append(s);
+    }
+
+    void Str(const QString &s) { StrRoh(NachCp1252(s)); }
+
+    void Rect(const Rechteck &r)
+    {
+        Real(r.Left);
+        Real(r.Top);
+        Real(r.Right);
+        Real(r.Bottom);
+    }
+};
+
+bool KennungPasst(const QByteArray &kennung)
+{
+    return kennung.startsWith("KMF-");
+}
+
+bool IstLeerzeichen(QChar c)
+{
+    return c.unicode() >= 1 && c.unicode() <= 32;
+}
+
+} // namespace
+
+bool SchluesselGelistet(const QByteArray &schluesselListe, const char *name)
+{
+    return schluesselListe.contains(name);
+}
+
+QString KommaTextAusZeilen(const QString &cap)
+{
+    // Split as a text of lines: a final line break does not start a new line.
+    QString text = cap;
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    if (text.isEmpty())
+        return {};
+    if (text.endsWith('\n'))
+        text.chop(1);
+    const QStringList zeilen = text.split('\n');
+    if (zeilen.size() == 1 && zeilen.first().isEmpty())
+        return "\"\"";
+
+    QString ergebnis;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString &z = zeilen[i];
+        bool quoten = false;
+        for (QChar c : z) {
+            if (c.unicode() <= 32 || c == '"' || c == ',') {
+                quoten = true;
+                break;
+            }
+        }
+        if (i > 0)
+            ergebnis += ',';
+        if (quoten) {
+            QString innen = z;
+            innen.replace("\"", "\"\"");
+            ergebnis += '"' + innen + '"';
+        } else {
+            ergebnis += z;
+        }
+    }
+    return ergebnis;
+}
+
+QString ZeilenAusKommaText(const QString &kommaText)
+{
+    // A NUL character ends the text, as it did in the format's original
+    // string handling.
+    const qsizetype ende = [&] {
+        const qsizetype n = kommaText.indexOf(QChar(0));
+        return n < 0 ? kommaText.size() : n;
+    }();
+    const QChar *s = kommaText.constData();
+    qsizetype p = 0;
+    auto ueberspringen = [&] {
+        while (p < ende && IstLeerzeichen(s[p]))
+            ++p;
+    };
+
+    QString ergebnis;
+    ueberspringen();
+    while (p < ende) {
+        QString teil;
+        if (s[p] == '"') {
+            ++p;
+            while (p < ende) {
+                if (s[p] == '"') {
+                    if (p + 1 < ende && s[p + 1] == '"') {
+                        teil += '"';
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                teil += s[p++];
+            }
+        } else {
+            const qsizetype anfang = p;
+            while (p < ende && s[p].unicode() > 32 && s[p] != ',')
+                ++p;
+            teil = kommaText.mid(anfang, p - anfang);
+        }
+        ergebnis += teil;
+        ergebnis += '\n';
+        ueberspringen();
+        if (p < ende && s[p] == ',') {
+            ++p;
+            ueberspringen();
+        }
+    }
+
+    // Trim characters 0..32 at both ends.
+    qsizetype a = 0, b = ergebnis.size();
+    while (a < b && ergebnis[a].unicode() <= 32)
+        ++a;
+    while (b > a && ergebnis[b - 1].unicode() <= 32)
+        --b;
+    return ergebnis.mid(a, b - a);
+}
+
+bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
+{
+    if (falscheKennung)
+        *falscheKennung = false;
+    if (dev.isSequential())
+        return false;
+    Leser l(dev);
+    const QByteArray kennung = l.StrRoh();
+    if (!l.ok())
+        return false;
+    if (!KennungPasst(kennung)) {
+        if (falscheKennung)
+            *falscheKennung = true;
+        return false;
+    }
+
+    const QByteArray schluessel = l.StrRoh();
+    dok.Vers = l.Str();
+    dok.Titel = l.Str();
+    dok.Autor = l.Str();
+    dok.Bemerkung = l.Str();
+    auto gelistet = [&](const char *name) { return SchluesselGelistet(schluessel, name); };
+    dok.Lueckentext = gelistet("HD-lueckentext") ? l.Str() : QString();
+    dok.Fragentext = gelistet("HD-fragentext") ? l.Str() : QString();
+    dok.AnzFrageNummern = gelistet("HD-AnzFrageNummern") ? l.Int() : 0;
+    dok.DokTyp = gelistet("HD-DokTyp") ? l.Int() : 0;
+    dok.RandErw = gelistet("HD-RandErw") ? l.Rect() : Rechteck{};
+    dok.NumArt = gelistet("HD-NumArt") ? l.Int() : 0;
+    dok.GeordnetArt = gelistet("HD-GeordnetArt") ? l.Int() : 0;
+
+    const bool mitFrageNummer = gelistet("OB-FrageNummer");
+    const qint32 anzahl = l.Int();
+    if (!l.ok())
+        return false;
+    if (anzahl < 0 || qint64(anzahl) * ObjektMindestGroesse(mitFrageNummer) > l.Rest())
+        return false;
+
+    QList<DokObjekt> objekte;
+    objekte.resize(anzahl);
+    for (DokObjekt &o : objekte) {
+        o.Sx = l.Real();
+        o.Sy = l.Real();
+        o.Kx = l.Real();
+        o.Ky = l.Real();
+        o.Cap = ZeilenAusKommaText(l.Str());
+        o.KAusr = l.Int();
+        o.TAusr = l.Int();
+        o.Ebene = l.Int();
+        o.Typ = l.Int();
+        o.Sline = l.Int();
+        o.Fsize = l.Int();
+        o.KAusrAkt = l.Int();
+        o.FrageNummer = mitFrageNummer ? l.Int() : -1;
+        if (!l.ok())
+            return false;
+        o.LaufzeitZuruecksetzen();
+        // Older editors stored a placeholder question text; it is not shown.
+        if (o.Typ == ObjektTyp::FrageText && o.Cap.contains("Frage Nr."))
+            o.Cap.clear();
+    }
+
+    QImage bild;
+    if (!PngLesen(dev, bild, l.Rest()))
+        return false;
+    dok.Objekte = std::move(objekte);
+    dok.BasisBild = std::move(bild);
+    return true;
+}
+
+bool KennungPruefen(QIODevice &dev)
+{
+    if (dev.isSequential())
+        return false;
+    Leser l(dev);
+    const QByteArray kennung = l.StrRoh();
+    return l.ok() && KennungPasst(kennung);
+}
+
+bool TitelLesen(QIODevice &dev, QString &titel)
+{
+    if (dev.isSequential())
+        return false;
+    Leser l(dev);
+    const QByteArray kennung = l.StrRoh();
+    if (!l.ok() || !KennungPasst(kennung))
+        return false;
+    l.StrRoh(); // key list
+    l.StrRoh(); // Vers
+    const QString t = l.Str();
+    if (!l.ok())
+        return false;
+    titel = t;
+    return true;
+}
+
+bool DokumentSchreiben(QIODevice &dev, const Dokument &dok)
+{
+    Schreiber s;
+    s.StrRoh(DokKennung);
+    s.StrRoh(DokSchluesselListe);
+    s.Str(dok.Vers);
+    s.Str(dok.Titel);
+    s.Str(dok.Autor);
+    s.Str(dok.Bemerkung);
+    s.Str(dok.Lueckentext);
+    s.Str(dok.Fragentext);
+    s.Int(dok.AnzFrageNummern);
+    s.Int(dok.DokTyp);
+    s.Rect(dok.RandErw);
+    s.Int(dok.NumArt);
+    s.Int(dok.GeordnetArt);
+    s.Int(qint32(dok.Objekte.size()));
+    for (const DokObjekt &o : dok.Objekte) {
+        s.Real(o.Sx);
+        s.Real(o.Sy);
+        s.Real(o.Kx);
+        s.Real(o.Ky);
+        s.Str(KommaTextAusZeilen(o.Cap));
+        s.Int(o.KAusr);
+        s.Int(o.TAusr);
+        s.Int(o.Ebene);
+        s.Int(o.Typ);
+        s.Int(o.Sline);
+        s.Int(o.Fsize);
+        s.Int(o.KAusrAkt);
+        s.Int(o.FrageNummer);
+    }
+    if (dev.write(s.daten) != s.daten.size())
+        return false;
+    return PngSchreiben(dev, dok.BasisBild, 5);
+}

@@ -1,0 +1,30 @@
+#include "DokumentLaden.h"
+#include "DokumentUmgebung.h"
+#include "TvlBefehl.h"
+#include "TvlMeldungen.h"
+
+#include <QStringList>
+
+namespace {
+
+// Reads and writes through the program's own reader and writer, so an older
+// file gains the full key list.
+int Resave(const QStringList &args)
+{
+    if (args.size() != 2) {
+        TvlFehler("Aufruf: tvl resave EIN.tvl AUS.tvl");
+        return 2;
+    }
+    DokumentZustand z;
+    StilleDokumentUmgebung umgebung;
+    TvlMeldungen meldungen;
+    if (!LadeDokument(z, umgebung, meldungen, args[0], false))
+        return 1;
+    if (!SpeichereDokument(z, umgebung, meldungen, args[1], true))
+        return 1;
+    return 0;
+}
+
+TvlRegistrierung registrierung({"resave", "resave EIN.tvl AUS.tvl     liest ein Themendokument und schreibt es neu", Resave});
+
+} // namespace
