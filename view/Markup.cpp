@@ -1,0 +1,350 @@
+#include "Markup.h"
+
+#include "Runden.h"
+#include "Zeichenhilfen.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+PainterLeinwand::PainterLeinwand(QPainter &p) : p(p) {}
+
+void PainterLeinwand::SchriftSetzen(const QFont &font)
+{
+    p.setFont(font);
+}
+
+QFont PainterLeinwand::Schrift() const
+{
+    return p.font();
+}
+
+int PainterLeinwand::TextBreite(const QString &text)
+{
+    return QFontMetrics(p.font()).horizontalAdvance(text);
+}
+
+int PainterLeinwand::TextHoehe(const QString &)
+{
+    return QFontMetrics(p.font()).height();
+}
+
+void PainterLeinwand::TextAus(int x, int y, const QString &text, const QColor &farbe)
+{
+    p.setPen(farbe);
+    p.drawText(x, y + QFontMetrics(p.font()).ascent(), text);
+}
+
+void PainterLeinwand::Linie(int x1, int y1, int x2, int y2, const QColor &farbe)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(farbe, 0));
+    p.drawLine(x1, y1, x2, y2);
+    p.restore();
+}
+
+QStringList TextZeilen(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace('\r', '\n');
+    return t.split('\n');
+}
+
+namespace {
+
+// Templates of the tags with digits; every digit (for the colour tag every
+// hexadecimal digit) counts as "0" on both sides of the comparison.
+QString Maske(const QString &s, bool hex)
+{
+    QString m = s.toUpper();
+    for (QChar &c : m) {
+        if (c.isDigit() || (hex && c >= 'A' && c <= 'F'))
+            c = '0';
+    }
+    return m;
+}
+
+bool PasstVorlage(const QString &text, int pos, const QString &vorlage, bool hex = false)
+{
+    if (pos + vorlage.size() > text.size())
+        return false;
+    return Maske(text.mid(pos, vorlage.size()), hex) == Maske(vorlage, hex);
+}
+
+bool IstTag(const QString &text, int pos, const char *tag)
+{
+    const QString t = QString::fromLatin1(tag);
+    return text.mid(pos, t.size()).compare(t, Qt::CaseInsensitive) == 0;
+}
+
+// One layout pass over one paragraph; the fields are the layout state.
+class Satz
+{
+public:
+    Satz(IMarkupLeinwand &l, int breite, const QColor &farbe, int variante, const QString &text, int X, int hoehe,
+         MarkupUmgebung &u)
+        : l(l), Breite(breite), Farbe(farbe), Variante(variante), T(text), X(X), Hoehe(hoehe), u(u)
+    {
+    }
+
+    int Lauf(int Y);
+
+private:
+    IMarkupLeinwand &l;
+    const int Breite;
+    const QColor Farbe;
+    const int Variante;
+    const QString T;
+    const int X;
+    const int Hoehe;
+    MarkupUmgebung &u;
+
+    int x = 0, y = 0, lh = 0, h0 = 0;
+    int start = 0;    // first character of the pending run
+    int umbruch = -1; // a line may end after this character; -1 none yet
+    int pos = 0;
+    bool inLuecke = false;
+
+    bool zeichnen() const
+    {
+        if (u.AnsichtModus == 3)
+            return true;
+        if (Variante == 0 || Variante == 1 || Variante == 3)
+            return true;
+        return Variante == 99 && u.IllustrationSichtbar;
+    }
+    // Outputs T[von, bis) at the pen; with zeilenEnde the pen moves to the
+    // next line and pos skips the blanks that follow.
+    void ausgeben(int von, int bis, bool zeilenEnde)
+    {
+        if (bis > von) {
+            const QString lauf = T.mid(von, bis - von);
+            if (zeichnen())
+                l.TextAus(x, y, lauf, Farbe);
+            x += l.TextBreite(lauf);
+        }
+        if (zeilenEnde) {
+            x = X;
+            y += lh;
+            while (pos + 1 < T.size() && T[pos + 1] == ' ')
+                ++pos;
+        }
+    }
+    void stil(int bit, bool an)
+    {
+        QFont f = l.Schrift();
+        if (bit == 0)
+            f.setBold(an);
+        else if (bit == 1)
+            f.setItalic(an);
+        else
+            f.setUnderline(an);
+        l.SchriftSetzen(f);
+    }
+    // Common start of a tag of laenge characters at pos.
+    void tagAnfang()
+    {
+        ausgeben(start, pos, false);
+    }
+    void tagEnde(int laenge)
+    {
+        pos += laenge - 1;
+        start = pos + 1;
+        umbruch = pos;
+    }
+    void luecke(const QString &lueckenText);
+    bool tag();
+    void zeichen();
+};
+
+void Satz::luecke(const QString &lueckenText)
+{
+    int b;
+    if (Variante == 99) {
+        b = qMax(l.TextBreite(QStringLiteral(" ") + lueckenText), l.TextBreite(QStringLiteral(" XX")));
+        int gefunden = -1;
+        if (u.Objekte && u.LueckenZeiger >= 0) {
+            for (int k = u.LueckenZeiger; k < u.Objekte->size(); ++k)
+                if ((*u.Objekte)[k].Typ == ObjektTyp::Luecke) {
+                    gefunden = k;
+                    break;
+                }
+            u.LueckenZeiger = gefunden >= 0 ? gefunden + 1 : -1;
+        }
+        if (gefunden >= 0 && Breite > 0 && Hoehe > 0) {
+            DokObjekt &o = (*u.Objekte)[gefunden];
+            o.Kx = (x + b / 2.0) / Breite;
+            o.Ky = (y + l.TextHoehe(QStringLiteral("X")) + 4.0) / Hoehe;
+            o.Sx = o.Kx;
+            o.Sy = o.Ky;
+        }
+    } else {
+        const QString rand = QStringLiteral("   ");
+        b = qMax(l.TextBreite(rand + lueckenText + rand), l.TextBreite(QStringLiteral(" XX")));
+        if (Variante == 1 || Variante == 3)
+            l.Linie(x, y + h0, x + b, y + h0, Qt::black);
+        if (Variante == 2 || Variante == 3)
+            l.TextAus(x, y, rand + lueckenText, QColor(255, 0, 0));
+    }
+    x += b;
+}
+
+bool Satz::tag()
+{
+    static const char *const stile[] = {"<B>", "</B>", "<I>", "</I>", "<U>", "</U>"};
+    for (int k = 0; k < 6; ++k)
+        if (IstTag(T, pos, stile[k])) {
+            tagAnfang();
+            stil(k / 2, k % 2 == 0);
+            tagEnde(int(qstrlen(stile[k])));
+            return true;
+        }
+    if (Variante > 0) {
+        if (!inLuecke && IstTag(T, pos, "<<")) {
+            tagAnfang();
+            tagEnde(2);
+            inLuecke = true;
+            return true;
+        }
+        if (inLuecke && IstTag(T, pos, ">>")) {
+            const QString lueckenText = T.mid(start, pos - start);
+            luecke(lueckenText);
+            inLuecke = false;
+            tagEnde(2);
+            // Punctuation right after a gap stays glued to it.
+            if (pos + 1 < T.size() && QStringLiteral("!,.:;?").contains(T[pos + 1])) {
+                ++pos;
+                ausgeben(pos, pos + 1, false);
+                start = pos + 1;
+                umbruch = pos;
+            }
+            return true;
+        }
+    }
+    if (PasstVorlage(T, pos, QStringLiteral("<@COL=000000>"), true)) {
+        tagAnfang();
+        tagEnde(13);
+        return true;
+    }
+    if (IstTag(T, pos, "</@COL>")) {
+        tagAnfang();
+        tagEnde(7);
+        return true;
+    }
+    if (IstTag(T, pos, "<@LINIE>")) {
+        tagAnfang();
+        const int ly = y + lh / 2 - 1;
+        l.Linie(x, ly, Breite, ly, Farbe);
+        x = Breite;
+        tagEnde(8);
+        return true;
+    }
+    if (PasstVorlage(T, pos, QStringLiteral("<@POSX=00%>"))) {
+        tagAnfang();
+        const int n = T.mid(pos + 7, 2).toInt();
+        x = rnd(n / 100.0 * Breite);
+        tagEnde(11);
+        return true;
+    }
+    if (PasstVorlage(T, pos, QStringLiteral("<@REB=00>"))) {
+        tagAnfang();
+        const int n = T.mid(pos + 6, 2).toInt();
+        tagEnde(9);
+        const QString feld = T.mid(pos + 1, n);
+        x += n * l.TextBreite(QStringLiteral("0")) - l.TextBreite(feld);
+        ausgeben(pos + 1, pos + 1 + int(feld.size()), false);
+        // Scanning goes on after the field; a later break must not repeat it.
+        pos += int(feld.size());
+        start = pos + 1;
+        umbruch = pos;
+        return true;
+    }
+    return false;
+}
+
+void Satz::zeichen()
+{
+    const int w = l.TextBreite(T.mid(start, pos - start + 1));
+    if (x + w > Breite) {
+        // A line break. Go back to the last break position, unless the line
+        // is still empty and that position lies before the run: then the
+        // word is wider than the area and is split after this character.
+        if (umbruch >= 0 && !(x == X && umbruch < start))
+            pos = umbruch;
+        bool nurLeer = true;
+        for (int k = pos + 1; k < T.size(); ++k)
+            if (T[k] != ' ') {
+                nurLeer = false;
+                break;
+            }
+        ausgeben(start, pos + 1, !nurLeer);
+        if (nurLeer) {
+            // Only the trailing blanks are left: they add no line.
+            pos = int(T.size()) - 1;
+            start = int(T.size());
+            return;
+        }
+        start = pos + 1;
+        umbruch = pos;
+    } else if (T[pos] == ' ' && !inLuecke) {
+        umbruch = pos;
+    }
+}
+
+int Satz::Lauf(int Y)
+{
+    h0 = l.TextHoehe(QStringLiteral("0"));
+    lh = rnd(h0 * 1.25);
+    if (Variante > 0)
+        lh = rnd(lh * 1.1);
+    y = Y + rnd(h0 * 1.25 * 0.02 / 0.055);
+    x = X;
+    for (pos = 0; pos < T.size(); ++pos) {
+        if (!tag())
+            zeichen();
+    }
+    pos = int(T.size()) - 1;
+    ausgeben(start, int(T.size()), true);
+    return y;
+}
+
+} // namespace
+
+int MarkupSchreiben(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
+                    int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung)
+{
+    QFont f = leinwand.Schrift();
+    f.setFamily(QStringLiteral("Arial"));
+    f.setBold(false);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setKerning(false);
+    if (Schriftgrad != 0)
+        f.setPixelSize(qMax(1, PunktZuPixel(Schriftgrad)));
+    if (Schrifthoehe < 0)
+        f.setPixelSize(-Schrifthoehe);
+    else if (Schrifthoehe > 0)
+        f.setPixelSize(qMax(1, rnd(Schrifthoehe * 2048.0 / 2355.0))); // cell height -> em height
+    leinwand.SchriftSetzen(f);
+
+    const QString text = Text.trimmed() + QLatin1Char(' ');
+    Satz satz(leinwand, Breite, Farbe, Variante, text, X, Hoehe, umgebung);
+    return satz.Lauf(Y);
+}
+
+void InfotextZeichnen(QImage &Ziel, const QStringList &Zeilen, int Breite, int Schriftgrad, const QColor &Hintergrund)
+{
+    const int breite = qMax(1, Breite);
+    QImage kratz = NeueFlaeche(breite, 3000, Hintergrund);
+    int y = 0;
+    {
+        QPainter p(&kratz);
+        p.setFont(ArialPixel(PunktZuPixel(Schriftgrad)));
+        PainterLeinwand l(p);
+        MarkupUmgebung u;
+        for (const QString &z : Zeilen)
+            y = MarkupSchreiben(l, breite, Qt::black, MarkupVariante::Text, 0, Schriftgrad, z, y, 0, 3000, u);
+    }
+    Ziel = kratz.copy(0, 0, breite, qBound(1, y, 3000));
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include "Dokument.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+
+// The surface the markup layout writes on. PainterLeinwand serves raster
+// images; a worksheet may supply its own recording canvas.
+class IMarkupLeinwand
+{
+public:
+    virtual ~IMarkupLeinwand() = default;
+    virtual void SchriftSetzen(const QFont &font) = 0;
+    virtual QFont Schrift() const = 0;
+    virtual int TextBreite(const QString &text) = 0;
+    virtual int TextHoehe(const QString &text) = 0; // cell height of the font
+    // Text with its cell top at y.
+    virtual void TextAus(int x, int y, const QString &text, const QColor &farbe) = 0;
+    virtual void Linie(int x1, int y1, int x2, int y2, const QColor &farbe) = 0;
+};
+
+class PainterLeinwand : public IMarkupLeinwand
+{
+public:
+    explicit PainterLeinwand(QPainter &p);
+    void SchriftSetzen(const QFont &font) override;
+    QFont Schrift() const override;
+    int TextBreite(const QString &text) override;
+    int TextHoehe(const QString &text) override;
+    void TextAus(int x, int y, const QString &text, const QColor &farbe) override;
+    void Linie(int x1, int y1, int x2, int y2, const QColor &farbe) override;
+
+private:
+    QPainter &p;
+};
+
+// The state the layout shares with its caller across paragraphs.
+struct MarkupUmgebung
+{
+    // Gap objects moved by the learning-view variant 99; may be null.
+    QList<DokObjekt> *Objekte = nullptr;
+    // Index of the next gap object to look at; -1 when none is left.
+    int LueckenZeiger = 0;
+    bool IllustrationSichtbar = true; // check box " Illustration "
+    int AnsichtModus = 2;
+};
+
+namespace MarkupVariante {
+enum : int { Text = 0, Arbeitsblatt = 1, Loesung = 2, Loesungsblatt = 3, Lernansicht = 99 };
+}
+
+// Lays out and draws one paragraph (no line breaks) starting at top Y with
+// left margin X, wrapping at the right edge Breite. Schrifthoehe < 0 is an
+// em height in pixels, > 0 a cell height; Schriftgrad in points; 0 keeps the
+// canvas's size. Returns the y below the paragraph. A negative Variante
+// only measures.
+int MarkupSchreiben(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
+                    int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung);
+
+// Renders the lines of an info text (Variante 0) Breite pixels wide onto
+// Hintergrund at Schriftgrad points; Ziel becomes Breite x the text height.
+void InfotextZeichnen(QImage &Ziel, const QStringList &Zeilen, int Breite, int Schriftgrad, const QColor &Hintergrund);
+
+// Splits a multi-line document text into its paragraphs (CR LF, LF or CR).
+QStringList TextZeilen(const QString &text);

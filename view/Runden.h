@@ -1,0 +1,15 @@
+#pragma once
+#include <cmath>
+
+// Rounds to the nearest integer, a value exactly halfway going to the even
+// neighbour (banker's rounding). Every pixel position and size of the scene
+// goes through this, so two computations of the same box always agree.
+inline int rnd(double x)
+{
+    const double f = std::floor(x);
+    const double rest = x - f;
+    long long n = static_cast<long long>(f);
+    if (rest > 0.5 || (rest == 0.5 && (n % 2 != 0)))
+        ++n;
+    return static_cast<int>(n);
+}

@@ -1,0 +1,150 @@
+#pragma once
+#include "FragenFolge.h"
+#include "SzenenAnzeige.h"
+
+#include "Dienste.h"
+#include "Dokument.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+
+// What a click in the learning view asks the main window to do after the
+// scene has done its own part (toggling a cover, navigating, opening a link).
+enum class KlickAktion {
+    Keine,          // nothing hit, or an object that does not react
+    Umgeschaltet,   // a cover was toggled and redrawn
+    Navigiert,      // AktFrage changed and the objects were redrawn
+    InfoZeigen,     // show the info text of object `index` (info box)
+    LinkGeoeffnet,  // the link was handed to the opener
+    LinkFehler,     // the opener refused; the error box has been shown
+    DokumentLaden,  // load the topic document or folder named by `ziel`
+};
+
+struct KlickErgebnis
+{
+    KlickAktion aktion = KlickAktion::Keine;
+    int index = -1;
+    QString ziel;
+};
+
+// The learning view's picture: the five surfaces, the view state and every
+// drawing operation on them. No widgets: the control that shows the display
+// bitmap is told through ISzenenAnzeige, side effects go through Dienste.
+//
+// The surfaces are sized by SzeneAufbauen from the control size; objects
+// are positioned in fractions of the (extended) picture and converted on
+// every draw, so zoom and resize only need a rebuild.
+class Szene
+{
+public:
+    Szene(DokumentZustand &zustand, const Dienste &dienste);
+
+    DokumentZustand &Zustand;
+    Dienste Dienst;
+    ISzenenAnzeige *Anzeige = nullptr;
+
+    static const QColor SteuerFarbe; // background of LernKartPicImg, RGB(174,194,212)
+
+    // --- Surfaces ---
+    QImage SzenenBild;
+    QImage HintergrundBild;
+    QImage ObjekteBild;
+    QImage SauberAusschnitt;
+    QImage AnzeigeBild; // display bitmap of LernKartPicImg, centred in the control
+
+    // --- View state ---
+    QSize SteuerGroesse{870, 650}; // client size of LernKartPicImg
+    int ZoomIndex = 0;
+    double ZoomFaktor = 1.0;
+    Rechteck Ausschnitt{0, 0, 1, 1};
+    int ScrollX = 0, ScrollY = 0;
+    double AusschnittSeiten = 870.0 / 650.0;
+    int AnsichtModus = 2; // 2 start page / learning view, 3 quiz running
+    bool Ebene0Check = true, Ebene1Check = true, Ebene2Check = true;
+
+    // --- Numbering and quiz state the drawing reads ---
+    int NummerierModus = 1;
+    FragenListe FragenFolge;
+    int AbfrageModus = 0;  // the quiz's query mode (2 = single query of positions)
+    int AktFolgeIndex = -1; // current entry of FragenFolge during a quiz, -1 none
+
+    // Program folder whose "Flaggen/" holds the question images; empty means
+    // Ordner().ProgOrdner.
+    QString ProgOrdner;
+
+    // --- Marker frame MoveAnker (control pixels) ---
+    int MarkerIndex = -1, MarkerBezug = -1;
+    QRect MoveAnker;
+    bool MoveAnkerSichtbar = false;
+
+    // Zoom factor of a zoom step 0..4 (1.0 .. 2.0 in quarters).
+    static double ZoomFaktorVon(int index);
+    void ZoomSetzen(int index); // only the step and factor; no rebuild
+
+    // Scale unit s: display width x ZoomFaktor / 870.
+    double Massstab() const;
+    // Top-left of the centred display bitmap inside the control.
+    QPoint BildVersatz() const;
+
+    // --- Coordinates ---
+    QPoint SzenenPixel(double fx, double fy) const;
+    QPoint AnzeigePixel(double fx, double fy) const; // control pixel
+    QPointF SteuerNachBruch(QPoint steuerPixel) const; // clamped to 0..1
+
+    // --- Composition ---
+    void SzeneAufbauen();
+    // Fits the extended base picture into Breite x Hoehe at Faktor; Ziel
+    // gets the visible part. Returns the visible fractions (vw, vh). With
+    // nurGroesse only Ziel's size is set (nothing is resampled).
+    QSizeF BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Faktor, bool nurGroesse = false);
+    void AnsichtZeigen();
+    void ObjekteZeichnen(bool MitLinie, bool Kopieren, bool Auffrischen);
+    void ObjekteNeuZeichnen();
+    void ZeichnungenUebernehmen();
+    // Variante 0 screen, 1 worksheet boxes, 2 solution overlay, 3 solution
+    // sheet. massstab overrides the scale unit for targets other than the
+    // scene (0 = the view's). The object's box is remembered (Rahmen,
+    // PixLinks, ...) only for the screen variant.
+    void ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrischen, bool Kopieren, bool MitLinie,
+                        double massstab = 0);
+    // The scene variant of a single redraw: onto SzenenBild, copied to the
+    // caches and the display, control repainted. What the quiz calls after
+    // changing a cover state.
+    void ObjektNeuZeichnen(int Index);
+    void LueckentextZeichnen();
+
+    bool EbeneSichtbar(int Index) const;
+    int AutoSeite(int Index) const;
+    QString AbdeckerText(int Index) const;
+
+    // --- Interaction ---
+    int ObjektAn(int x, int y) const; // control pixel -> object index or -1
+    // A click with the pointer tool (or the middle button in mode 2) at a
+    // control pixel: toggles covers, navigates, opens links.
+    KlickErgebnis Klick(QPoint steuerPixel);
+    void Navigieren(int typ);
+    void MarkerSetzen(int Index, int Bezug);
+
+    // Cover all (-1) / uncover all (0), redrawn with copies.
+    void AlleAbdecken();
+    void AlleAufdecken();
+
+    // Covers numbered for the mode; redrawn when Zeichnen.
+    void NummerierungSetzen(int Modus, bool Zeichnen);
+
+    // What the control shows: the display bitmap centred on the control
+    // colour. With szene, the visible part of SzenenBild instead (what mode 2
+    // hides under the start panel).
+    QImage Ansicht(bool szene = false) const;
+
+private:
+    QImage erweitertesBild(); // base picture with its border extension, cached
+    QImage erweitert;
+    qint64 erweitertSchluessel = 0;
+    Rechteck erweitertRand{-1, -1, -1, -1};
+    QString flaggenPfad(const QString &name) const;
+};

@@ -1,0 +1,110 @@
+// Hit testing and clicks in the learning view.
+#include "Szene.h"
+
+namespace {
+bool Anklickbar(int typ)
+{
+    return typ == ObjektTyp::Beschriftung || typ == ObjektTyp::Infopunkt || typ == ObjektTyp::Luecke
+        || typ == ObjektTyp::Link || typ == ObjektTyp::DokumentLink || typ == ObjektTyp::Antwort
+        || (typ >= ObjektTyp::VorigeFrage && typ <= ObjektTyp::ZufallsFrage);
+}
+} // namespace
+
+int Szene::ObjektAn(int x, int y) const
+{
+    const QPointF f = SteuerNachBruch(QPoint(x, y));
+    const auto &obj = Zustand.Dok.Objekte;
+    for (int i = 0; i < obj.size(); ++i) {
+        const DokObjekt &o = obj[i];
+        if (!Anklickbar(o.Typ) || !EbeneSichtbar(i))
+            continue;
+        if (o.Typ == ObjektTyp::Antwort && o.FrageNummer != Zustand.AktFrage)
+            continue;
+        if (o.Rahmen.Left <= f.x() && f.x() < o.Rahmen.Right && o.Rahmen.Top <= f.y() && f.y() < o.Rahmen.Bottom)
+            return i;
+    }
+    return -1;
+}
+
+void Szene::Navigieren(int typ)
+{
+    const int n = Zustand.Dok.AnzFrageNummern;
+    if (n <= 0)
+        return;
+    int &akt = Zustand.AktFrage;
+    switch (typ) {
+    case ObjektTyp::VorigeFrage:
+        akt = qMax(1, akt - 1);
+        break;
+    case ObjektTyp::NaechsteFrage:
+        akt = qMin(n, akt + 1);
+        break;
+    case ObjektTyp::ErsteFrage:
+        akt = 1;
+        break;
+    case ObjektTyp::LetzteFrage:
+        akt = n;
+        break;
+    case ObjektTyp::ZufallsFrage:
+        if (n == 1) {
+            akt = 1;
+        } else if (akt >= 1 && akt <= n && Dienst.zufall) {
+            // Drawn among the other questions, so the draw always ends.
+            int r = 1 + Dienst.zufall->Zahl(n - 1);
+            if (r >= akt)
+                ++r;
+            akt = r;
+        } else {
+            akt = Dienst.zufall ? 1 + Dienst.zufall->Zahl(n) : 1;
+        }
+        break;
+    default:
+        return;
+    }
+    ObjekteNeuZeichnen();
+}
+
+KlickErgebnis Szene::Klick(QPoint steuerPixel)
+{
+    KlickErgebnis e;
+    const int i = ObjektAn(steuerPixel.x(), steuerPixel.y());
+    if (i < 0)
+        return e;
+    e.index = i;
+    DokObjekt &o = Zustand.Dok.Objekte[i];
+    switch (o.Typ) {
+    case ObjektTyp::Beschriftung:
+    case ObjektTyp::Luecke:
+    case ObjektTyp::Antwort:
+        o.Abdeckung = o.Abdeckung == AbdeckungsArt::Abgedeckt ? AbdeckungsArt::Aufgedeckt : AbdeckungsArt::Abgedeckt;
+        ObjektZeichnen(SzenenBild, i, 0, true, true, false);
+        e.aktion = KlickAktion::Umgeschaltet;
+        break;
+    case ObjektTyp::Infopunkt:
+        e.aktion = KlickAktion::InfoZeigen;
+        break;
+    case ObjektTyp::Link:
+        e.ziel = o.Cap;
+        if (Dienst.oeffner && Dienst.oeffner->Oeffnen(o.Cap)) {
+            e.aktion = KlickAktion::LinkGeoeffnet;
+        } else {
+            e.aktion = KlickAktion::LinkFehler;
+            if (Dienst.meldungen)
+                Dienst.meldungen->Fehler(QStringLiteral("Die Datei oder Internet-Adresse \"") + o.Cap
+                                         + QStringLiteral("\" kann nicht geöffnet werden."));
+        }
+        break;
+    case ObjektTyp::DokumentLink:
+        e.ziel = o.Cap;
+        e.aktion = KlickAktion::DokumentLaden;
+        break;
+    default:
+        if (o.Typ >= ObjektTyp::VorigeFrage && o.Typ <= ObjektTyp::ZufallsFrage
+            && Zustand.Dok.AnzFrageNummern > 0) {
+            Navigieren(o.Typ);
+            e.aktion = KlickAktion::Navigiert;
+        }
+        break;
+    }
+    return e;
+}

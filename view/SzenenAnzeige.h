@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+// What the scene tells the widget that shows it (LernKartPicImg). The main
+// window's picture widget implements it; tests and the tvl tool leave it out.
+class ISzenenAnzeige
+{
+public:
+    virtual ~ISzenenAnzeige() = default;
+    // Repaint the control from the display bitmap.
+    virtual void Auffrischen() = 0;
+    // The marker frame MoveAnker moved or changed visibility.
+    virtual void MarkerAktualisieren() {}
+    // Mode 3: a single-object repaint happened; the quiz's instruction
+    // overlay must be drawn again on top.
+    virtual void UebungsHinweisZeichnen() {}
+};
