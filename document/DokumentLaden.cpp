@@ -94,10 +94,18 @@ bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldung
                        const QString &pfad, bool adopt)
 {
     umgebung.WarteCursor(true);
+    // A file without any write permission is read-only for everyone, as the
+    // read-only attribute is on other systems, even where the rights of the
+    // process would let it be replaced.
+    const QFileInfo ziel(pfad);
+    const bool schreibgeschuetzt =
+        ziel.exists()
+        && (!ziel.isWritable()
+            || !(ziel.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
     // QSaveFile writes a temporary file beside the target and renames it over
     // the target on commit; it refuses an existing file that is read-only.
     QSaveFile datei(pfad);
-    bool ok = datei.open(QIODevice::WriteOnly);
+    bool ok = !schreibgeschuetzt && datei.open(QIODevice::WriteOnly);
     if (ok)
         ok = DokumentSchreiben(datei, z.Dok);
     if (ok)
