@@ -1,0 +1,25 @@
+#include "Befehlszeile.h"
+
+#include "Ordner.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+StartAuswahl BefehlszeileAuswerten(const QStringList &args, const QString &progOrdner)
+{
+    StartAuswahl a;
+    a.StartOrdner = progOrdner;
+    if (args.isEmpty() || args.first().isEmpty())
+        return a;
+    const QFileInfo fi(QDir::current(), args.first());
+    const QString voll = QDir::cleanPath(fi.absoluteFilePath());
+    if (fi.isDir()) {
+        a.StartOrdner = MitSchraegstrich(voll);
+        return a;
+    }
+    a.StartOrdner = MitSchraegstrich(QFileInfo(voll).absolutePath());
+    // A trailing "/" on something that is not a folder leaves no file name.
+    if (!args.first().endsWith('/') && !QFileInfo(voll).fileName().isEmpty())
+        a.StartDokument = voll;
+    return a;
+}
