@@ -1,0 +1,7 @@
+#pragma once
+#include "UebLauf.h"
+#include "UebOptWerte.h"
+
+// Copies the values of the options dialog that fits the document type into
+// the engine's option values.
+UebOptionen OptionenUebernehmen(const UebOptWerte &werte, int dokTyp);

@@ -1,0 +1,117 @@
+#pragma once
+#include "Antwortfeld.h"
+#include "ErgebnisDaten.h"
+#include "UebLauf.h"
+#include "UebSchnittstellen.h"
+
+#include "Dienste.h"
+#include "Dokument.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+
+// Menu options and machine facts the run reads.
+struct UebEinstellungen
+{
+    bool Tonausgabe = true;        // "&Tonausgabe"
+    bool NameEingabe = false;      // "&Namenseingabe bei Quiz-Start"
+    bool AutoProtSpeichern = false; // "&Protokolle automatisch speichern"
+    QString Rechnername;
+    QString Benutzername;
+};
+
+// The exercise engine: one quiz over the current document, from the start
+// through presentation, judging and clock to the end. It owns the run state
+// and the answer panels' state; everything visible goes through the two
+// interfaces, every side effect through Dienste.
+class Uebung
+{
+public:
+    Uebung(DokumentZustand &dok, Dienste &dienste, IUebAnsicht &ansicht, IUebOberflaeche &ui);
+
+    UebLauf Lauf;
+    UebOptionen Opt;
+    int Umfang = 0;
+    UebEinstellungen Einst;
+    IUebNetz *Netz = nullptr;
+
+    // Run.
+    bool UebungStarten(bool optionenZeigen, int umfang, int rolle);
+    bool DarfVerlassen();
+    void UebungVerlassen();
+    void NaechsteFrage();
+    void UebungBeenden();
+    void UhrAktualisieren();
+    void ZeitTimerTimer();
+    void StatusAnzeigen();
+    int ZaehleFragen(bool nurOffen) const;
+    int ZaehleOffen() const;
+    bool IstFrageObjekt(int index) const;
+    bool Laeuft() const; // a run is in progress (mode 3, not ended)
+
+    // Presentation.
+    void AntwortfelderAnlegen();
+    void AntwortfelderAnordnen();
+    void AntwortfelderVerbergen();
+    void AntwortfelderEntfernen();
+    void AnweisungZeichnen(bool neuZeichnen);
+    const std::map<int, Antwortfeld> &Felder() const { return felder; }
+    int BildBreite() const { return bildBreite; }
+    QString UhrLabText() const { return status.UebZeitLab; }
+    const UebStatus &Status() const { return status; }
+
+    // Input on an answer panel (positions in UebungPan coordinates).
+    void FeldGedrueckt(int index, QPoint p);
+    void FeldBewegt(int index, QPoint p);
+    void FeldLosgelassen(int index);
+    void AntwortBewerten(int index);
+    int DropZielSuchen(const QRect &feldRahmen) const;
+
+    // Answering without dragging: pick a panel, then drop it on a target.
+    void FeldAnklicken(int index);
+    bool ZielAnklicken(int objekt);
+    int MarkiertesFeld() const { return markiert; }
+    void MarkierungAufheben();
+    bool Einzelfragen() const { return dok.Dok.DokTyp == 2; }
+
+    // Sound.
+    bool KlangSpielen(const QString &name, bool warten, bool schleife = false);
+
+    // Protocol.
+    void ProtokollZeile(int teil, const QString &zeile, bool zeitstempel);
+    void ProtokollAbschliessen(); // summary lines at the end
+    QString ProtokollText() const { return Lauf.ProtokollKopf + Lauf.ProtokollAblauf; }
+    QString RichtigErgebnisText() const;
+    QString ZeitArtText() const;
+    QString ErgebnisKurztext() const; // the figures as a plain message
+    UebErgebnis Ergebnis() const;     // what the results window shows
+
+private:
+    void FragenFolgeBauen(int n);
+    void TextVorgeben();
+    void PositionVorgeben();
+    void EinzelfrageVorgeben();
+    bool NaechsteOffeneSuchen(bool nachText);
+    void FeldSetzen(const Antwortfeld &f, bool sofort = false);
+    void FeldFreigeben(int index);
+    void ZurueckGleiten(int index);
+    void DropZielSetzen(int ziel);
+    void StatLab(const QString &text, StatFarbe farbe);
+    QString ObjektText(int index) const;
+    QString FrageTextFuer(int frageNummer) const;
+    double JetztDelphi() const;
+
+    DokumentZustand &dok;
+    Dienste &dienste;
+    IUebAnsicht &ansicht;
+    IUebOberflaeche &ui;
+    std::map<int, Antwortfeld> felder;
+    int bildBreite = 0;
+    int richtigFeld = -1; // right answer's panel of the single question shown
+    int markiert = -1;
+    UebStatus status;
+    QString frageZaehlerText;
+    QPoint frageZaehlerPos;
+};
