@@ -1,0 +1,104 @@
+#include "Rahmen.h"
+
+#include "Farben.h"
+#include "RahmenBild.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+static void RessourcenLaden()
+{
+    static const bool geladen = [] {
+        Q_INIT_RESOURCE(ControlsBilder);
+        return true;
+    }();
+    (void)geladen;
+}
+
+namespace {
+const QImage &Kachel(const char *name)
+{
+    RessourcenLaden();
+    static QHash<QString, QImage> cache;
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.insert(name, QImage(QString(":/rahmen/") + name + ".png").convertToFormat(QImage::Format_ARGB32));
+    return *it;
+}
+
+QColor Pixel(const QImage &img, int x, int y)
+{
+    if (img.isNull())
+        return QColor(Qt::lightGray);
+    return img.pixelColor(qMin(x, img.width() - 1), qMin(y, img.height() - 1));
+}
+
+void Fuellen(QLabel *bild, const QImage &tile)
+{
+    if (!bild)
+        return;
+    if (QWidget *eltern = bild->parentWidget())
+        bild->setGeometry(eltern->rect());
+    MaleRahmen(bild, tile);
+}
+}
+
+const QImage &BackTeileImg3() { return Kachel("BackTeileImg3"); }
+const QImage &BackTeileImg3Tit() { return Kachel("BackTeileImg3Tit"); }
+const QImage &BackTeileImg4() { return Kachel("BackTeileImg4"); }
+
+QColor FensterFarbe() { return Pixel(BackTeileImg3(), 0, 0); }
+QColor KartenFarbe() { return Pixel(BackTeileImg3(), 30, 30); }
+QColor TafelFarbe() { return Pixel(BackTeileImg4(), 30, 30); }
+
+void MaleRahmen(QLabel *bild, const QImage &tile)
+{
+    if (!bild || bild->width() <= 0 || bild->height() <= 0)
+        return;
+    QImage ziel(bild->size(), QImage::Format_RGB32);
+    ZeichneRahmenBild(ziel, tile, 30);
+    bild->setPixmap(QPixmap::fromImage(ziel));
+}
+
+void FuelleHintergrund3(QLabel *bild) { Fuellen(bild, BackTeileImg3()); }
+void FuelleHintergrund3Tit(QLabel *bild) { Fuellen(bild, BackTeileImg3Tit()); }
+void FuelleHintergrund4(QLabel *bild) { Fuellen(bild, BackTeileImg4()); }
+
+void FaerbeKnoepfe(QWidget *fenster)
+{
+    if (!fenster)
+        return;
+    const QColor farbe = VclFarbe(14864589);
+    const auto knoepfe = fenster->findChildren<QAbstractButton *>();
+    for (QAbstractButton *k : knoepfe) {
+        QPalette pal = k->palette();
+        pal.setColor(QPalette::Button, farbe);
+        k->setPalette(pal);
+        k->setAutoFillBackground(true);
+        k->setCursor(Qt::ArrowCursor);
+    }
+}
+
+QCursor ProgrammCursor(int nummer)
+{
+    RessourcenLaden();
+    struct Eintrag
+    {
+        int nummer;
+        const char *name;
+        int x, y; // hot spot
+    };
+    static const Eintrag tabelle[] = {
+        {-12, "DRAGBLACK", 1, 1}, {1, "STIFT5", 2, 30},   {2, "MARKER25", 2, 29},
+        {3, "RADIER32", 10, 22},  {4, "PFEILMOVE", 16, 16}, {5, "HAEKCHEN", 1, 1},
+        {6, "KREUZ", 1, 1},       {7, "TEXTEINGABE", 8, 16}, {8, "HAND", 16, 14},
+    };
+    if (nummer == -13)
+        return QCursor(Qt::ForbiddenCursor);
+    for (const Eintrag &e : tabelle)
+        if (e.nummer == nummer)
+            return QCursor(QPixmap(QString(":/cursor/") + e.name + ".png"), e.x, e.y);
+    return QCursor(Qt::ArrowCursor);
+}

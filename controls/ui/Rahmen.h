@@ -1,0 +1,34 @@
+#pragma once
+#include <QColor>
+#include <QCursor>
+#include <QImage>
+
+class QLabel;
+class QWidget;
+
+// The hidden frame tiles of the main window, our own artwork.
+const QImage &BackTeileImg3();    // main and worksheet backgrounds
+const QImage &BackTeileImg3Tit(); // title bar
+const QImage &BackTeileImg4();    // worksheet resize and about box
+
+// The shared colours, taken from the tiles.
+QColor FensterFarbe(); // pixel (0, 0) of BackTeileImg3
+QColor KartenFarbe();  // pixel (30, 30) of BackTeileImg3
+QColor TafelFarbe();   // pixel (30, 30) of BackTeileImg4
+
+// The three background fillers: the image fills its parent, its bitmap
+// gets the label's size and is painted from the tile with border 30.
+void FuelleHintergrund3(QLabel *bild);
+void FuelleHintergrund3Tit(QLabel *bild);
+void FuelleHintergrund4(QLabel *bild);
+// Same, for a label that keeps its own geometry.
+void MaleRahmen(QLabel *bild, const QImage &tile);
+
+// Every bitmap button of the window gets the colour 14864589 and the arrow
+// cursor; the dialogs call it whenever they are activated.
+void FaerbeKnoepfe(QWidget *fenster);
+
+// The program's cursors by number: -12 drag, -13 no-drop, 1 red pen,
+// 2 marker, 3 eraser, 4 moving handle, 5 green tick, 6 red cross,
+// 7 keyword insertion, 8 hand. Unknown numbers give the arrow.
+QCursor ProgrammCursor(int nummer);
