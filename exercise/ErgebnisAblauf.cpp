@@ -70,7 +70,7 @@ void ErgebnisAblauf::ErgebnisAnzeigen(const UebErgebnis &e)
                     QStringLiteral("Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."));
                 continue;
             }
-            const int umfang = inhalt.WiederholenModeAktiv ? fenster.WiederholenMode() : 0;
+            const int umfang = inhalt.WiederholenModeAktiv ? fenster.GewaehlterWiederholenMode() : 0;
             if (umgebung.UebungStarten(umgebung.OptionenVorJederUebung(), umfang, ergebnis.NetzRolle))
                 return;
             continue;

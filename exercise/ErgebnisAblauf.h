@@ -31,7 +31,7 @@ public:
     virtual void InhaltSetzen(const ErgebnisInhalt &inhalt) = 0;
     // Modal; true when closed with "Quiz wiederholen".
     virtual bool ModalZeigen() = 0;
-    virtual int WiederholenMode() = 0; // item index chosen by the user
+    virtual int GewaehlterWiederholenMode() = 0; // item index chosen by the user
 };
 
 // Completion of a run: fills the results window, completes and saves the
