@@ -121,9 +121,13 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
     png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &info, nullptr);
 
-    bild = hatAlpha ? ergebnis.convertToFormat(QImage::Format_ARGB32_Premultiplied) : ergebnis;
-    bild.setDotsPerMeterX(3780);
-    bild.setDotsPerMeterY(3780);
+    // Resolution and format are set while ergebnis is the pixels' only owner:
+    // changing a shared image would detach it and copy every pixel.
+    ergebnis.setDotsPerMeterX(3780);
+    ergebnis.setDotsPerMeterY(3780);
+    if (hatAlpha)
+        ergebnis.convertTo(QImage::Format_ARGB32_Premultiplied); // in place, same depth
+    bild = std::move(ergebnis);
     return true;
 }
 
