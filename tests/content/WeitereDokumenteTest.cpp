@@ -1,0 +1,71 @@
+#include "Cp1252.h"
+#include "InhaltHilfen.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(InhaltDokumente, EveryShippedDocumentLoadsWithItsOwnTitle)
+{
+    const QStringList dateien = QDir(InhaltOrdner()).entryList({"*.tvl"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(dateien, QStringList({"aufbau-einer-flagge.tvl", "farben-und-zeichen.tvl", "flaggen-afrika.tvl",
+                                    "flaggen-asien.tvl", "flaggen-der-welt.tvl", "flaggen-europa.tvl",
+                                    "flaggen-nord-und-mittelamerika.tvl", "flaggen-ozeanien.tvl",
+                                    "flaggen-suedamerika.tvl"}));
+    QSet<QString> titel;
+    for (const QString &d : dateien) {
+        const Dokument dok = InhaltDokument(d);
+        EXPECT_FALSE(dok.Titel.isEmpty()) << qPrintable(d);
+        EXPECT_FALSE(titel.contains(dok.Titel)) << qPrintable(d);
+        titel.insert(dok.Titel);
+        EXPECT_FALSE(dok.BasisBild.isNull()) << qPrintable(d);
+        EXPECT_GE(dok.BasisBild.width(), 600) << qPrintable(d);
+        for (const DokObjekt &o : dok.Objekte) {
+            EXPECT_TRUE(IstCp1252Darstellbar(o.Cap));
+            for (double f : {o.Sx, o.Sy, o.Kx, o.Ky}) {
+                EXPECT_GE(f, 0.0) << qPrintable(d + ": " + o.Cap);
+                EXPECT_LE(f, 1.0) << qPrintable(d + ": " + o.Cap);
+            }
+        }
+    }
+}
+
+TEST(InhaltDokumente, FlagAnatomyLabelsEveryPart)
+{
+    const Dokument dok = InhaltDokument("aufbau-einer-flagge.tvl");
+    EXPECT_EQ(dok.DokTyp, DokTypen::Bildbeschriftung);
+    QStringList beschriftungen;
+    for (const DokObjekt &o : dok.Objekte) {
+        EXPECT_EQ(o.Typ, ObjektTyp::Beschriftung);
+        EXPECT_EQ(o.Sline, 1) << qPrintable(o.Cap);
+        EXPECT_EQ(o.Ebene, 1) << qPrintable(o.Cap);
+        beschriftungen << o.Cap;
+    }
+    beschriftungen.sort();
+    EXPECT_EQ(beschriftungen, QStringList({"Feld", "Flaggenmast", "Flugende", "Liek", "Obereck (Kanton)",
+                                           "Streifen", "Wappen"}));
+}
+
+TEST(InhaltDokumente, ClozeTextHasOneGapObjectPerGapInOrder)
+{
+    const Dokument dok = InhaltDokument("farben-und-zeichen.tvl");
+    EXPECT_EQ(dok.DokTyp, DokTypen::Lueckentext);
+    EXPECT_TRUE(dok.Lueckentext.contains("<B>"));
+    QStringList luecken;
+    static const QRegularExpression luecke("<<(.*?)>>");
+    for (auto it = luecke.globalMatch(dok.Lueckentext); it.hasNext();)
+        luecken << it.next().captured(1);
+    QStringList objekte;
+    for (const DokObjekt &o : dok.Objekte)
+        if (o.Typ == ObjektTyp::Luecke)
+            objekte << o.Cap;
+    EXPECT_GE(luecken.size(), 5);
+    EXPECT_EQ(objekte, luecken);
+    EXPECT_EQ(QSet<QString>(luecken.begin(), luecken.end()).size(), luecken.size()) << "gap words repeat";
+}
+
+} // namespace
