@@ -1,12 +1,48 @@
+#include "Anzeigepruefung.h"
+#include "DesktopOeffner.h"
+#include "Einstellungen.h"
+#include "Ordner.h"
+#include "QtMeldungen.h"
+#include "TForm1.h"
+#include "Uhr.h"
+#include "Zufall.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QScreen>
+
+namespace {
+// Sound output is built by the exercise side; until then nothing plays.
+class KeinKlang : public IKlang
+{
+public:
+    bool Spielen(const QString &, bool) override { return true; }
+    void Stoppen() override {}
+};
+}
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle("Brinvale Pennoria");
-    w.resize(900, 650);
-    w.show();
+
+    // 1. The program folders, before any window.
+    Ordner().Ableiten(QCoreApplication::applicationDirPath());
+
+    QtMeldungen meldungen;
+    SystemUhr uhr;
+    StdZufall zufall(StartSaat());
+    KeinKlang klang;
+    DesktopOeffner oeffner;
+    const Dienste dienste{&meldungen, &uhr, &zufall, &klang, &oeffner};
+
+    // The display check comes first; No ends the program at once.
+    if (const QScreen *s = QGuiApplication::primaryScreen()) {
+        if (!AnzeigePruefen(s->geometry().width(), s->geometry().height(), s->depth(), meldungen))
+            return 0;
+    }
+
+    // 2. The windows, created once and living until the end.
+    TForm1 form1(dienste, NeuerBenutzerSpeicher(), app.arguments().mid(1));
+    meldungen.setEltern(&form1);
+    form1.show();
     return app.exec();
 }

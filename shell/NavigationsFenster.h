@@ -27,5 +27,6 @@ public:
     virtual bool DateiWaehlen(const QString &ordner, const QString &dateiName, QString &gewaehlt) = 0;
     // The folder browser ("Aktuellen Ordner wählen"); false when cancelled.
     virtual bool OrdnerWaehlen(const QString &ordner, QString &gewaehlt) = 0;
-    virtual int AnsichtModus() const = 0;
+    // AnsichtModus of the main window: 2 start page, 3 quiz running.
+    virtual int Modus() const = 0;
 };

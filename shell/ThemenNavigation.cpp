@@ -105,7 +105,7 @@ void ThemenNavigation::Startseite()
 
 void ThemenNavigation::ZuletztAngezeigtesDokument()
 {
-    if (fenster.AnsichtModus() != 2 || o.VorigesDokument.isEmpty())
+    if (fenster.Modus() != 2 || o.VorigesDokument.isEmpty())
         return;
     // Loading moves the current file name into VorigesDokument, so the
     // target must be taken first.
@@ -116,7 +116,7 @@ void ThemenNavigation::ZuletztAngezeigtesDokument()
 
 void ThemenNavigation::VorigesThema()
 {
-    if (fenster.AnsichtModus() != 2)
+    if (fenster.Modus() != 2)
         return;
     const int ziel = liste.isEmpty() ? -1 : qMax(z.ThemenIndex - 1, 0);
     if (ziel != z.ThemenIndex)
@@ -125,7 +125,7 @@ void ThemenNavigation::VorigesThema()
 
 void ThemenNavigation::NaechstesThema()
 {
-    if (fenster.AnsichtModus() != 2)
+    if (fenster.Modus() != 2)
         return;
     const int ziel = liste.isEmpty() ? -1 : qMin(z.ThemenIndex + 1, int(liste.size()) - 1);
     if (ziel != z.ThemenIndex)

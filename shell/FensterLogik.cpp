@@ -1,0 +1,45 @@
+#include "FensterLogik.h"
+
+#include <QFile>
+
+FensterTaste TasteAuswerten(int key, int modifiers)
+{
+    // The keypad flag tells Num + from the main keyboard's +; it is not a
+    // modifier the user holds.
+    const bool keypad = modifiers & Qt::KeypadModifier;
+    const int mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (mods == (Qt::ShiftModifier | Qt::AltModifier) && key == Qt::Key_G)
+        return FensterTaste::Geometrie1024;
+    if (mods != Qt::ControlModifier)
+        return FensterTaste::Keine;
+    switch (key) {
+    case Qt::Key_Left:
+        return FensterTaste::ScrollLinks;
+    case Qt::Key_Right:
+        return FensterTaste::ScrollRechts;
+    case Qt::Key_Up:
+        return FensterTaste::ScrollHoch;
+    case Qt::Key_Down:
+        return FensterTaste::ScrollRunter;
+    case Qt::Key_Plus:
+        return keypad ? FensterTaste::ZoomRein : FensterTaste::Keine;
+    case Qt::Key_Minus:
+        return keypad ? FensterTaste::ZoomRaus : FensterTaste::Keine;
+    default:
+        return FensterTaste::Keine;
+    }
+}
+
+QRect FensterRechteck(const QSize &bildschirm)
+{
+    return QRect((bildschirm.width() - 900) / 2, (bildschirm.height() - 650) / 2, 900, 650);
+}
+
+void NetzDateienLoeschen(const QString &netzKomOrdner, const QString &kanal)
+{
+    for (const char *endung : {"tvlnetzuebung.tvl", "tvlnetzuebung.dat", "tvlnetzuebung.okx"}) {
+        const QString pfad = netzKomOrdner + kanal + "-" + endung;
+        if (QFile::exists(pfad))
+            QFile::remove(pfad);
+    }
+}

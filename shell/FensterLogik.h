@@ -1,0 +1,27 @@
+#pragma once
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// Keys the main window handles itself, with exactly these modifiers.
+enum class FensterTaste {
+    Keine,
+    Geometrie1024,  // Shift+Alt+G: window at (0, 0), 1024 x 768
+    ScrollLinks,    // Ctrl+Left
+    ScrollRechts,   // Ctrl+Right
+    ScrollHoch,     // Ctrl+Up
+    ScrollRunter,   // Ctrl+Down
+    ZoomRein,       // Ctrl+Num +
+    ZoomRaus,       // Ctrl+Num -
+};
+
+// key is a Qt::Key, modifiers the Qt::KeyboardModifiers of the event.
+FensterTaste TasteAuswerten(int key, int modifiers);
+
+// The "&Fenster" display mode: 900 x 650, centred with integer division
+// (a screen smaller than the window gives negative positions).
+QRect FensterRechteck(const QSize &bildschirm);
+
+// Deletes the three network exercise files of the channel; files that do
+// not exist are skipped silently.
+void NetzDateienLoeschen(const QString &netzKomOrdner, const QString &kanal);

@@ -1,0 +1,576 @@
+#include "TForm1.h"
+
+#include "Befehlszeile.h"
+#include "DokumentLaden.h"
+#include "DokumentModell.h"
+#include "Farben.h"
+#include "FensterLogik.h"
+#include "OeffneExtern.h"
+#include "Ordner.h"
+#include "Rahmen.h"
+#include "StartBild.h"
+#include "THoverPanel.h"
+#include "TShadowLabel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+// The web page of the product's online edition.
+const char *const HomepageAdresse = "https://pennoria.example.org/";
+}
+
+TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *parent)
+    : QMainWindow(parent), dienste(d), speicher(sp), argumente(args)
+{
+    setObjectName("Form1");
+    QApplication::setApplicationDisplayName(QString());
+    setWindowTitle("Brinvale Pennoria");
+
+    // Start values: mode 2, no topic, zoom 100 %, ordered numbering, the
+    // window at its minimum size, an empty document.
+    AnsichtModus = 2;
+    Zustand.ThemenIndex = -1;
+    ZoomFaktor = 1.0;
+    NummerierModus = 1;
+    Waehrung = "EUR";
+    Startbasisbild = QImage(870, 600, QImage::Format_RGB32);
+    Startbasisbild.fill(Qt::white);
+    Startbasisbild.setDotsPerMeterX(3780);
+    Startbasisbild.setDotsPerMeterY(3780);
+    BasisBild = Startbasisbild;
+
+    UebOptHolen = [this] { return uebOpt; };
+    UebOptSetzen = [this](const UebOptWerte &w) { uebOpt = w; };
+    QuizBeendet = [] { return true; };
+    IstNetzwerkQuiz = [] { return false; };
+
+    BaueRegionen();
+    BaueMenue();
+
+    // The shared colours from the frame tiles.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, FensterFarbe());
+    setPalette(pal);
+    for (QWidget *w : {LernPan, InfoPan, LernInfoPan, UebStatusPan}) {
+        w->setAutoFillBackground(true);
+        w->setPalette(pal);
+    }
+    QPalette karte = pal;
+    karte.setColor(QPalette::Window, KartenFarbe());
+    LernKartPan->setAutoFillBackground(true);
+    LernKartPan->setPalette(karte);
+
+    navigation = std::make_unique<ThemenNavigation>(Zustand, Ordner(), *dienste.meldungen, *this, *this,
+                                                    [](const QString &pfad, QString &titel) { return LeseTitel(pfad, titel); });
+
+    DokumentLeeren(Zustand, *this);
+    Ordner().VorigesDokument.clear();
+    navigation->SchreibeTitelzeile();
+    startBild = LadeStartBild(Ordner().ProgOrdner, *dienste.meldungen);
+    if (!startBild.isNull())
+        QuizStartImg->setPixmap(QPixmap::fromImage(startBild));
+
+    // A fixed single border at first, centred, 900 x 650 at least.
+    setMinimumSize(900, 650);
+    setMaximumSize(900, 650);
+    resize(900, 650);
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(FensterRechteck(s->geometry().size()).topLeft());
+
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TForm1::ErsteAktivierung()
+{
+    if (!ersteAktivierung)
+        return;
+    ProgrammOrdner &o = Ordner();
+    LeseEinstellungen();
+    AktualisiereKnoepfe();
+    ZoomFaktor = 1.0;
+    if (NummerierungAnwenden)
+        NummerierungAnwenden();
+    ZeigeStartseite();
+
+    o.StartDokument.clear();
+    const StartAuswahl start = BefehlszeileAuswerten(argumente, o.ProgOrdner);
+    o.StartOrdner = start.StartOrdner;
+    if (!start.StartDokument.isEmpty()) {
+        navigation->OeffnenDatei = start.StartDokument;
+        LadeDokument(Zustand, *this, *dienste.meldungen, navigation->OeffnenDatei, true);
+        o.StartDokument = start.StartDokument;
+    }
+    o.AktOrdner = o.StartOrdner;
+
+    StartInfoPan->setCaption(QString());
+    StartInfoPan->setNormColor(Qt::white);
+    StartInfoPan->setNormFontColor(VclFarbe(6975343));
+    StartInfoPanAnordnen();
+    StartInfoPan->show();
+    StartInfoPan->raise();
+
+    navigation->BaueThemenliste();
+    ersteAktivierung = false;
+}
+
+void TForm1::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    // Without a window manager the window may never be activated, so the
+    // first showing counts as the first activation as well.
+    if (ersteAktivierung)
+        QMetaObject::invokeMethod(this, &TForm1::ErsteAktivierung, Qt::QueuedConnection);
+}
+
+void TForm1::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && ersteAktivierung)
+        ErsteAktivierung();
+}
+
+// ---------------------------------------------------------------- settings
+
+Einstellungen TForm1::EinstellungenHolen() const
+{
+    const ProgrammOrdner &o = Ordner();
+    Einstellungen e;
+    e.OptSound = Aktion("Sound1")->isChecked();
+    e.OptUebNameEingabe = Aktion("OptNameEingabe1")->isChecked();
+    e.OptAutoProtSpeichern = Aktion("AutoProtSpeichern1")->isChecked();
+    e.OptErgebBestListEintragen = Aktion("ErgebBestListEintragen1")->isChecked();
+    e.NetzKomOrdner = o.NetzKomOrdner;
+    e.NetzKomKanal = o.NetzKomKanal;
+    e.ProtOrdner = o.ProtOrdner;
+    e.BestListOrdner = o.BestListOrdner;
+    e.UebOpt = UebOptHolen();
+    return e;
+}
+
+void TForm1::EinstellungenSetzen(const Einstellungen &e)
+{
+    ProgrammOrdner &o = Ordner();
+    Aktion("Sound1")->setChecked(e.OptSound);
+    Aktion("OptNameEingabe1")->setChecked(e.OptUebNameEingabe);
+    Aktion("AutoProtSpeichern1")->setChecked(e.OptAutoProtSpeichern);
+    Aktion("ErgebBestListEintragen1")->setChecked(e.OptErgebBestListEintragen);
+    o.NetzKomOrdner = e.NetzKomOrdner;
+    o.NetzKomKanal = e.NetzKomKanal;
+    o.ProtOrdner = e.ProtOrdner;
+    o.BestListOrdner = e.BestListOrdner;
+    UebOptSetzen(e.UebOpt);
+}
+
+void TForm1::LeseEinstellungen()
+{
+    Einstellungen e = EinstellungenHolen();
+    if (speicher)
+        ::LeseEinstellungen(*speicher, e);
+    EinstellungenSetzen(e);
+}
+
+void TForm1::SchreibeEinstellungen()
+{
+    if (speicher)
+        ::SchreibeEinstellungen(*speicher, EinstellungenHolen());
+}
+
+// ---------------------------------------------------------------- modes
+
+void TForm1::AktualisiereKnoepfe()
+{
+    UebInfoPan->setVisible(AnsichtModus == 3);
+    LernKartBtn->setChecked(AnsichtModus == 2);
+    LernKartBtn->setCaption(AnsichtModus == 3 ? "Quiz\nabbrechen" : "Startseite");
+    UebungenBtn->setChecked(AnsichtModus == 3 && !(IstNetzwerkQuiz && IstNetzwerkQuiz()));
+
+    // While the topic menu is disabled its shortcuts must do nothing, the
+    // topic items' included.
+    QMenu *auswahl = Menue("Auswahl1");
+    const bool an = AnsichtModus == 2;
+    auswahl->setEnabled(an);
+    auswahl->menuAction()->setEnabled(an);
+    for (QAction *a : auswahl->actions())
+        if (!a->isSeparator())
+            a->setEnabled(an);
+    VersteckteKuerzelAktualisieren();
+
+    UebungenBtn->update();
+    LernKartBtn->update();
+    BestenlisteBtn->update();
+    if (!ersteAktivierung)
+        FormResize();
+}
+
+void TForm1::VersteckteKuerzelAktualisieren()
+{
+    for (const Versteckt &v : versteckte) {
+        bool an = v.aktion->property("eigenAktiv").toBool();
+        for (QObject *m : v.kette)
+            if (auto *menue = qobject_cast<QMenu *>(m))
+                an = an && menue->isEnabled() && menue->menuAction()->isEnabled();
+        v.aktion->setEnabled(an);
+    }
+}
+
+void TForm1::ZeigeStartseite()
+{
+    AnsichtModus = 2;
+    AktualisiereKnoepfe();
+    UebungPan->hide();
+
+    LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width(), LernPan->height() - InfoPan->height());
+    MainBackImg2->setGeometry(0, 0, LernKartPan->width(), LernKartPan->height());
+    MaleRahmen(MainBackImg2, BackTeileImg3());
+    TitelHintergrundMalen();
+
+    LernKartPicImg->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
+    if (BildNeuAufbauen)
+        BildNeuAufbauen();
+    StartInfoPanAnordnen();
+}
+
+bool TForm1::QuizWirklichAbbrechen()
+{
+    if (AnsichtModus != 3 || (QuizBeendet && QuizBeendet()))
+        return true;
+    return dienste.meldungen->JaNein("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?")
+           != Antwort::Nein;
+}
+
+void TForm1::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    FormResize();
+}
+
+void TForm1::FormResize()
+{
+    RegionenAnordnen();
+    if (ersteAktivierung || schliesst || !groesseAnpassen)
+        return;
+    if (AnsichtModus == 2) {
+        ZeigeStartseite();
+        TitelHintergrundMalen();
+    } else if (AnsichtModus == 3) {
+        LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width() - UebInfoPan->width(),
+                                 LernPan->height() - InfoPan->height());
+        MainBackImg2->setGeometry(0, 0, LernKartPan->width(), LernKartPan->height());
+        MaleRahmen(MainBackImg2, BackTeileImg3());
+        if (BildNeuAufbauen)
+            BildNeuAufbauen();
+        UebungPan->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
+        TitelHintergrundMalen();
+    }
+}
+
+void TForm1::TitelHintergrundMalen()
+{
+    TitelBackImg->setGeometry(TitelPan->rect());
+    MaleRahmen(TitelBackImg, BackTeileImg3Tit());
+}
+
+void TForm1::AnzeigeModusWechseln(const std::function<void()> &wechsel)
+{
+    groesseAnpassen = false;
+    wechsel();
+    raise();
+    activateWindow();
+    groesseAnpassen = true;
+    FormResize();
+}
+
+void TForm1::Vollbild1Click()
+{
+    AnzeigeModusWechseln([this] {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowFlag(Qt::FramelessWindowHint, true);
+        showMaximized();
+    });
+}
+
+void TForm1::Fenster1Click()
+{
+    AnzeigeModusWechseln([this] {
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        setMinimumSize(900, 650);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showNormal();
+        const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect r = FensterRechteck(s ? s->geometry().size() : QSize(900, 650));
+        resize(r.size());
+        move(r.topLeft());
+    });
+}
+
+void TForm1::Minimieren1Click()
+{
+    showMinimized();
+}
+
+// ---------------------------------------------------------------- keys
+
+bool TForm1::FormKeyDown(int key, int modifiers)
+{
+    switch (TasteAuswerten(key, modifiers)) {
+    case FensterTaste::Geometrie1024:
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        move(0, 0);
+        resize(1024, 768);
+        return false;
+    case FensterTaste::ScrollLinks:
+        if (BildScrollen)
+            BildScrollen(-1, 0);
+        return true;
+    case FensterTaste::ScrollRechts:
+        if (BildScrollen)
+            BildScrollen(1, 0);
+        return true;
+    case FensterTaste::ScrollHoch:
+        if (BildScrollen)
+            BildScrollen(0, -1);
+        return true;
+    case FensterTaste::ScrollRunter:
+        if (BildScrollen)
+            BildScrollen(0, 1);
+        return true;
+    case FensterTaste::ZoomRein:
+        if (BildZoomen)
+            BildZoomen(1);
+        return true;
+    case FensterTaste::ZoomRaus:
+        if (BildZoomen)
+            BildZoomen(-1);
+        return true;
+    case FensterTaste::Keine:
+        break;
+    }
+    return false;
+}
+
+bool TForm1::eventFilter(QObject *obj, QEvent *e)
+{
+    if (obj == StartImgKlickZone && e->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
+        Homepage1Click();
+        return true;
+    }
+    // Like a form that previews its keys: every key pressed anywhere in
+    // this window reaches FormKeyDown first.
+    if (e->type() == QEvent::KeyPress && obj->isWidgetType() && static_cast<QWidget *>(obj)->window() == this) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (FormKeyDown(k->key(), int(k->modifiers())))
+            return true;
+    }
+    return QMainWindow::eventFilter(obj, e);
+}
+
+// ---------------------------------------------------------------- closing
+
+bool TForm1::FormCloseQuery()
+{
+    if (schliesst)
+        return true;
+    if (!QuizWirklichAbbrechen())
+        return false;
+    if (!navigation->SpeicherAbfrage())
+        return false;
+    schliesst = true;
+    BasisBild = QImage();
+    NetzDateienLoeschen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal);
+    SchreibeEinstellungen();
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent *e)
+{
+    if (FormCloseQuery())
+        e->accept();
+    else
+        e->ignore();
+}
+
+// ---------------------------------------------------------------- commands
+
+void TForm1::UebungStart1Click()
+{
+    if (UebungStarten)
+        UebungStarten(OptionenVorJederUebung ? OptionenVorJederUebung() : false, 0, 0);
+}
+
+void TForm1::Lernkarte1Click()
+{
+    if (UebungVerlassen)
+        UebungVerlassen();
+    else
+        ZeigeStartseite();
+}
+
+void TForm1::Inhalt1Click()
+{
+    OeffneExtern(*dienste.oeffner, *dienste.meldungen, "file://" + Ordner().HilfeOrdner + "index.html");
+}
+
+void TForm1::Homepage1Click()
+{
+    OeffneExtern(*dienste.oeffner, *dienste.meldungen, HomepageAdresse);
+}
+
+void TForm1::MenueThemaClick(int i)
+{
+    navigation->WaehleThema(i);
+    UebungStart1Click();
+}
+
+// ---------------------------------------------------------------- document environment
+
+void TForm1::WarteCursor(bool an)
+{
+    if (an)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void TForm1::DokTypMenuSetzen(int eintrag)
+{
+    if (QAction *a = Aktion("DokTyp" + QString::number(eintrag)))
+        a->setChecked(true);
+}
+
+void TForm1::ZoomUndNummerierungZuruecksetzen()
+{
+    ZoomFaktor = 1.0;
+    if (NummerierungAnwenden)
+        NummerierungAnwenden();
+}
+
+void TForm1::StartseitenLayout()
+{
+    ZeigeStartseite();
+}
+
+void TForm1::ZiehMarkenZuruecksetzen()
+{
+    if (ZiehMarkenLoeschen)
+        ZiehMarkenLoeschen();
+}
+
+void TForm1::DokumentSchliessen()
+{
+    navigation->BaueThemenliste();
+    StartseiteNachSchliessen();
+}
+
+// ---------------------------------------------------------------- navigation environment
+
+void TForm1::Speichern()
+{
+    // "&Speichern" has no effect in this edition.
+}
+
+void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
+{
+    QMenu *auswahl = Menue("Auswahl1");
+    for (QAction *a : themenAktionen) {
+        auswahl->removeAction(a);
+        delete a;
+    }
+    themenAktionen.clear();
+    const bool an = AnsichtModus == 2;
+    for (int i = 0; i < liste.size(); ++i) {
+        auto *a = new QAction(ThemenMenueText(i, liste[i]), this);
+        a->setObjectName("MenueThemaItem" + QString::number(i));
+        a->setData(i);
+        a->setCheckable(true);
+        a->setActionGroup(themenGruppe);
+        a->setChecked(i == haken);
+        a->setEnabled(an);
+        // The menu cannot be told where to start its second column; the
+        // mark is kept for whoever lays the menu out.
+        a->setProperty("neueSpalte", i == spaltenUmbruch);
+        connect(a, &QAction::triggered, this, [this, i] { MenueThemaClick(i); });
+        auswahl->addAction(a);
+        themenAktionen << a;
+    }
+}
+
+void TForm1::ThemaAnhaken(int i)
+{
+    if (i >= 0 && i < themenAktionen.size())
+        themenAktionen[i]->setChecked(true);
+}
+
+void TForm1::TitelSetzen(const QString &fensterTitel, const QString &titelLabel)
+{
+    setWindowTitle(fensterTitel);
+    DokTitelLab->setCaption(titelLabel);
+}
+
+void TForm1::StartseiteNachSchliessen()
+{
+    BasisBild = Startbasisbild;
+    if (BildNeuAufbauen)
+        BildNeuAufbauen();
+    StartInfoPanAnordnen();
+    StartInfoPan->show();
+    StartInfoPan->raise();
+}
+
+bool TForm1::DateiWaehlen(const QString &ordner, const QString &dateiName, QString &gewaehlt)
+{
+    QFileDialog dlg(this, "Dokument öffnen", ordner, "Tavolin - Dokument (*.tvl);;Alle Dateien (*)");
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setDefaultSuffix("tvl");
+    if (!dateiName.isEmpty())
+        dlg.selectFile(dateiName);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return false;
+    gewaehlt = dlg.selectedFiles().first();
+    return true;
+}
+
+bool TForm1::OrdnerWaehlen(const QString &ordner, QString &gewaehlt)
+{
+    const QString o = QFileDialog::getExistingDirectory(this, "Aktuellen Ordner wählen", ordner);
+    if (o.isEmpty())
+        return false;
+    gewaehlt = o;
+    return true;
+}
+
+void TForm1::LernbildSetzen(QWidget *bild)
+{
+    if (!bild)
+        return;
+    bild->setParent(LernKartPan);
+    bild->setGeometry(LernKartPicImg->geometry());
+    bild->setObjectName("LernKartPicImg");
+    delete LernKartPicImg;
+    LernKartPicImg = bild;
+    LernKartPicImg->show();
+    LernKartPicImg->lower();
+    MainBackImg2->lower();
+    StartInfoPan->raise();
+}
