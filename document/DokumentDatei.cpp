@@ -351,6 +351,30 @@ bool TitelLesen(QIODevice &dev, QString &titel)
     return true;
 }
 
+KopfErgebnis TitelAusKopf(const char *daten, qint64 laenge, bool ganzeDatei, QString &titel)
+{
+    qint64 pos = 0;
+    const char *text = nullptr;
+    qint32 n = 0;
+    // Magic, key list, Vers, Titel: four strings.
+    for (int i = 0; i < 4; ++i) {
+        if (laenge - pos < 4)
+            return ganzeDatei ? KopfErgebnis::Fehler : KopfErgebnis::MehrNoetig;
+        n = qFromLittleEndian<qint32>(daten + pos);
+        pos += 4;
+        if (n < 0)
+            return KopfErgebnis::Fehler;
+        if (laenge - pos < n)
+            return ganzeDatei ? KopfErgebnis::Fehler : KopfErgebnis::MehrNoetig;
+        if (i == 0 && !KennungPasst(QByteArray::fromRawData(daten + pos, n)))
+            return KopfErgebnis::Fehler;
+        text = daten + pos;
+        pos += n;
+    }
+    titel = VonCp1252(text, n);
+    return KopfErgebnis::Ok;
+}
+
 bool DokumentSchreiben(QIODevice &dev, const Dokument &dok)
 {
     Schreiber s;

@@ -33,6 +33,12 @@ bool KennungPruefen(QIODevice &dev);
 // Reads magic, key list, Vers and Titel only.
 bool TitelLesen(QIODevice &dev, QString &titel);
 
+// Reads the title from the first bytes of a file, held in memory.
+// Returns Ok, Fehler (not a topic document, or cut) or MehrNoetig (the
+// title reaches beyond the bytes given, which are not the whole file).
+enum class KopfErgebnis { Ok, Fehler, MehrNoetig };
+KopfErgebnis TitelAusKopf(const char *daten, qint64 laenge, bool ganzeDatei, QString &titel);
+
 // Writes the whole document, base picture as PNG at zlib level 5. False if
 // the picture cannot be encoded or a write fell short.
 bool DokumentSchreiben(QIODevice &dev, const Dokument &dok);

@@ -11,18 +11,18 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 
 // Opens the file read-only with other writers locked out, as a QFile on the
 // locked descriptor. The lock goes with the GesperrteDatei.
-bool OeffnenZumLesen(const QString &pfad, GesperrteDatei &sperre, QFile &datei, bool gepuffert)
+bool OeffnenZumLesen(const QString &pfad, GesperrteDatei &sperre, QFile &datei)
 {
     if (!sperre.Oeffnen(pfad, GesperrteDatei::Art::Lesen))
         return false;
-    QIODevice::OpenMode modus = QIODevice::ReadOnly;
-    if (!gepuffert)
-        modus |= QIODevice::Unbuffered;
-    return datei.open(sperre.fd(), modus, QFileDevice::DontCloseHandle);
+    return datei.open(sperre.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
 }
 
 } // namespace
@@ -41,7 +41,7 @@ bool LadeDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &m
     {
         GesperrteDatei sperre;
         QFile datei;
-        if (OeffnenZumLesen(pfad, sperre, datei, true)) {
+        if (OeffnenZumLesen(pfad, sperre, datei)) {
             // The magic is checked before the wait cursor shows; a file too
             // short to hold one is no topic document either.
             const bool kennungOk = KennungPruefen(datei) && datei.seek(0);
@@ -82,10 +82,27 @@ bool LadeDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &m
 bool LeseTitel(const QString &pfad, QString &titel)
 {
     GesperrteDatei sperre;
+    if (!sperre.Oeffnen(pfad, GesperrteDatei::Art::Lesen))
+        return false;
+    // The title sits in the first few hundred bytes: one read nearly always
+    // holds it, where reading field by field would cost a call each.
+    char kopf[2048];
+    ssize_t n;
+    do {
+        n = ::pread(sperre.fd(), kopf, sizeof kopf, 0);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        return false;
+    switch (TitelAusKopf(kopf, n, n < qint64(sizeof kopf), titel)) {
+    case KopfErgebnis::Ok:
+        return true;
+    case KopfErgebnis::Fehler:
+        return false;
+    case KopfErgebnis::MehrNoetig:
+        break;
+    }
     QFile datei;
-    // Unbuffered: the title sits in the first few hundred bytes, and a
-    // buffered read would fetch a whole block of the file.
-    if (!OeffnenZumLesen(pfad, sperre, datei, false))
+    if (!datei.open(sperre.fd(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
         return false;
     return TitelLesen(datei, titel);
 }

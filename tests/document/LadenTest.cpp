@@ -222,3 +222,28 @@ TEST_F(DokumentLadenTest, TitleIsReadSilently)
     EXPECT_EQ(titel, "unverändert");
     EXPECT_TRUE(meldungen.protokoll.empty());
 }
+
+TEST_F(DokumentLadenTest, LongTitlesBeyondTheFirstBlockAreReadToo)
+{
+    Dokument d = BeispielDokument();
+    d.Vers = QString(3000, 'v');
+    d.Titel = QString(5000, QChar(0xE4)) + "Ende";
+    const QString p = Beispiel("lang.tvl", d);
+    QString titel;
+    ASSERT_TRUE(LeseTitel(p, titel));
+    EXPECT_EQ(titel, d.Titel);
+
+    // Cut inside such a title: refused.
+    const QString kurz = Pfad("lang-kurz.tvl");
+    DateiSchreiben(kurz, DateiLesen(p).left(6000));
+    EXPECT_FALSE(LeseTitel(kurz, titel));
+    // Cut inside a short title that fits the first block: refused as well.
+    Dokument k = BeispielDokument();
+    k.Titel = "Kurzer Titel";
+    const QByteArray bytes = Geschrieben(k);
+    DateiSchreiben(kurz, bytes.left(bytes.indexOf("Kurzer Titel") + 5));
+    EXPECT_FALSE(LeseTitel(kurz, titel));
+    DateiSchreiben(kurz, bytes.left(bytes.indexOf("Kurzer Titel") + 12));
+    ASSERT_TRUE(LeseTitel(kurz, titel)); // nothing after the title is needed
+    EXPECT_EQ(titel, "Kurzer Titel");
+}
