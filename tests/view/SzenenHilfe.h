@@ -1,0 +1,48 @@
+#pragma once
+#include "Szene.h"
+#include "TestDienste.h"
+
+#include <QColor>
+#include <QImage>
+
+// Documents built in memory and a scene over them, for the view's tests.
+inline DokObjekt Objekt(int typ, double kx, double ky, const QString &cap, int ebene = 1)
+{
+    DokObjekt o;
+    o.Typ = typ;
+    o.Kx = o.Sx = kx;
+    o.Ky = o.Sy = ky;
+    o.Cap = cap;
+    o.Ebene = ebene;
+    o.KAusr = 1;
+    return o;
+}
+
+inline QImage Einfarbig(int w, int h, QColor c)
+{
+    QImage b(w, h, QImage::Format_RGB32);
+    b.fill(c);
+    return b;
+}
+
+// A scene in an 870 x 650 control over a green 870 x 650 picture.
+struct SzenenTest
+{
+    TestUmgebung umgebung;
+    DokumentZustand zustand;
+    Szene szene{zustand, umgebung.dienste};
+
+    SzenenTest()
+    {
+        zustand.Dok.BasisBild = Einfarbig(870, 650, QColor(0, 128, 0));
+        szene.SteuerGroesse = QSize(870, 650);
+    }
+    DokObjekt &Obj(int i) { return zustand.Dok.Objekte[i]; }
+    // Control pixel at the centre of an object's drawn box.
+    QPoint BoxMitte(int i) const
+    {
+        const DokObjekt &o = zustand.Dok.Objekte[i];
+        return szene.AnzeigePixel((o.Rahmen.Left + o.Rahmen.Right) / 2, (o.Rahmen.Top + o.Rahmen.Bottom) / 2);
+    }
+    QColor Szenenfarbe(int x, int y) const { return QColor(szene.SzenenBild.pixel(x, y)); }
+};
