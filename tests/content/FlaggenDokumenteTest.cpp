@@ -2,6 +2,7 @@
 #include "Fragentext.h"
 #include "InhaltHilfen.h"
 
+#include <QFile>
 #include <QHash>
 #include <QSet>
 
