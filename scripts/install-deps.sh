@@ -8,6 +8,7 @@ PKGS=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdg-utils ccache
+  librsvg2-bin
 )
 missing=()
 for p in "${PKGS[@]}"; do

@@ -25,6 +25,11 @@ const FlaggenThema Themen[] = {
     {"flaggen-der-welt.tvl", "Flaggen der Welt (zufällig)", ""},
 };
 
+void PrintTo(const FlaggenThema &t, std::ostream *os)
+{
+    *os << t.datei;
+}
+
 class FlaggenDokument : public testing::TestWithParam<FlaggenThema>
 {
 };
