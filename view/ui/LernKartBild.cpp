@@ -1,0 +1,91 @@
+#include "LernKartBild.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+// The marker frame: a red two-pixel outline, transparent inside.
+class Markerrahmen : public QWidget
+{
+public:
+    explicit Markerrahmen(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName("MoveAnker");
+        setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        setCursor(Qt::PointingHandCursor);
+        resize(12, 12);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(Qt::red, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+} // namespace
+
+LernKartBild::LernKartBild(Szene &szene, QWidget *parent) : QWidget(parent), s(szene), anker(new Markerrahmen(this))
+{
+    setObjectName("LernKartPicImg");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    s.Anzeige = this;
+    s.SteuerGroesse = size();
+}
+
+LernKartBild::~LernKartBild()
+{
+    if (s.Anzeige == this)
+        s.Anzeige = nullptr;
+}
+
+void LernKartBild::Auffrischen()
+{
+    update();
+}
+
+void LernKartBild::MarkerAktualisieren()
+{
+    anker->setGeometry(s.MoveAnker);
+    anker->setVisible(s.MoveAnkerSichtbar);
+    emit MarkerGeaendert(s.MoveAnker, s.MoveAnkerSichtbar);
+}
+
+void LernKartBild::UebungsHinweisZeichnen()
+{
+    emit HinweisNeuZeichnen();
+}
+
+void LernKartBild::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Szene::SteuerFarbe);
+    if (!s.AnzeigeBild.isNull())
+        p.drawImage(s.BildVersatz(), s.AnzeigeBild);
+}
+
+void LernKartBild::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    s.SteuerGroesse = size();
+    emit GroesseGeaendert(size());
+}
+
+void LernKartBild::mousePressEvent(QMouseEvent *e)
+{
+    emit MausGedrueckt(e->position().toPoint(), e->button(), e->buttons());
+}
+
+void LernKartBild::mouseMoveEvent(QMouseEvent *e)
+{
+    emit MausBewegt(e->position().toPoint(), e->buttons());
+}
+
+void LernKartBild::mouseReleaseEvent(QMouseEvent *e)
+{
+    emit MausLosgelassen(e->position().toPoint(), e->button(), e->buttons());
+}

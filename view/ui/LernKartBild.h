@@ -1,0 +1,47 @@
+#pragma once
+#include "Szene.h"
+#include "SzenenAnzeige.h"
+
+#include <QWidget>
+
+// The learning picture LernKartPicImg: shows the scene's display bitmap
+// centred on the control colour and the red marker frame MoveAnker. It owns
+// no state of its own; mouse input is passed on to the main window, which
+// decides between clicks, panning and the drawing tools.
+class LernKartBild : public QWidget, public ISzenenAnzeige
+{
+    Q_OBJECT
+public:
+    explicit LernKartBild(Szene &szene, QWidget *parent = nullptr);
+    ~LernKartBild() override;
+
+    Szene &szene() { return s; }
+    QWidget *MoveAnker() const { return anker; }
+
+    // ISzenenAnzeige
+    void Auffrischen() override;
+    void MarkerAktualisieren() override;
+    void UebungsHinweisZeichnen() override;
+
+signals:
+    void MausGedrueckt(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
+    void MausBewegt(QPoint pos, Qt::MouseButtons knoepfe);
+    void MausLosgelassen(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
+    // The control's size changed; SteuerGroesse is already updated.
+    void GroesseGeaendert(QSize groesse);
+    // MoveAnker moved or was shown/hidden (UebMoveAnker follows it in a quiz).
+    void MarkerGeaendert(QRect rahmen, bool sichtbar);
+    // A single redraw in the quiz: the instruction overlay must be redrawn.
+    void HinweisNeuZeichnen();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    Szene &s;
+    QWidget *anker;
+};
