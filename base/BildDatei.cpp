@@ -16,6 +16,10 @@ namespace {
 // exceed that bound for the bytes left is certainly truncated or damaged.
 constexpr qint64 kDeflateHoechstVerhaeltnis = 1032;
 constexpr png_uint_32 kHoechstSeite = 32768;
+// The decoded bitmap has 4 bytes per pixel whatever the stored depth, so a
+// 1-bit picture grows 32-fold beyond its raw rows; this bounds it absolutely
+// (64 Mpixel, 256 MB), far above any picture a document or flag needs.
+constexpr qint64 kHoechstPixel = qint64(1) << 26;
 
 struct LeseKontext
 {
@@ -86,6 +90,8 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
     png_uint_32 w = 0, h = 0;
     int tiefe = 0, farbtyp = 0, interlace = 0;
     png_get_IHDR(png, info, &w, &h, &tiefe, &farbtyp, &interlace, nullptr, nullptr);
+    if (qint64(w) * h > kHoechstPixel)
+        png_error(png, "zu gross");
     if (maxBytes >= 0) {
         const qint64 roh = qint64(h) * (qint64(png_get_rowbytes(png, info)) + 1);
         if (roh > maxBytes * kDeflateHoechstVerhaeltnis)

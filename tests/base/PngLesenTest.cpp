@@ -281,3 +281,25 @@ TEST(PngLesen, CutOrOversizedStreamsAreRefused)
     EXPECT_FALSE(PngLesen(buf, bild, 3));
     EXPECT_FALSE(Lesen("keine PNG-Datei", bild));
 }
+
+TEST(PngLesen, HugeBitmapsFromHighlyCompressedPicturesAreRefused)
+{
+    // 1-bit 20000 x 20000: 50 MB of raw rows compress to about 50 KB, but the
+    // 32-bit bitmap would take 1.6 GB.
+    PngAuftrag a;
+    a.w = 20000;
+    a.h = 20000;
+    a.farbtyp = PNG_COLOR_TYPE_GRAY;
+    a.tiefe = 1;
+    a.zeilen.assign(size_t(a.h), std::vector<png_byte>(size_t(a.w / 8), 0));
+    const QByteArray png = Erzeugen(a);
+    ASSERT_LT(png.size(), 200000);
+    QImage bild;
+    EXPECT_FALSE(Lesen(png, bild));
+    // Also without a byte bound, where only the pixel bound can refuse it.
+    QBuffer buf;
+    buf.setData(png);
+    buf.open(QIODevice::ReadOnly);
+    EXPECT_FALSE(PngLesen(buf, bild, -1));
+    EXPECT_TRUE(bild.isNull());
+}
