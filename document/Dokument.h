@@ -52,7 +52,7 @@ struct DokObjekt
 {
     // Stored in the file.
     double Sx = 0, Sy = 0, Kx = 0, Ky = 0;
-    QString Cap;
+    QString Cap; // lines separated by "\n"; trimmed when read from a file
     int KAusr = 0;
     int TAusr = 0;
     int Ebene = 0;
