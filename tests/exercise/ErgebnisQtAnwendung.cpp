@@ -1,0 +1,22 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Fonts, painting and the windows need one application object for the whole
+// test program.
+namespace {
+class QtUmgebung : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_ergebnis";
+        static char *argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            app = new QApplication(argc, argv);
+    }
+    QApplication *app = nullptr;
+};
+const auto *umgebung = ::testing::AddGlobalTestEnvironment(new QtUmgebung);
+} // namespace
