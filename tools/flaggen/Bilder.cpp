@@ -162,14 +162,14 @@ void Globus(QPainter &p, QPointF mitte, double r, QColor farbe)
 
 // Base picture of every question card. The scene puts the question text,
 // the flag frame and the answer grid at fixed fractions and the flag frame
-// at a fixed pixel size; the picture's proportion (870 x 674) is the one at
-// which, for pictures from about 640 pixels wide, the first line of the
+// at a fixed pixel size; the picture's proportion (870 x 664) is the one at
+// which, for pictures from about 700 pixels wide, the first line of the
 // question stays below the question counter and above the flag frame. The
 // picture keeps those places calm: decoration only at the top right, where
 // the heading "Frage:" is not, and a faint watermark clear of the flag.
 bool FragekarteZeichnen(const QString &pfad)
 {
-    const int B = 870, H = 674;
+    const int B = 870, H = 664;
     QImage bild = Leinwand(B, H);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -182,7 +182,9 @@ bool FragekarteZeichnen(const QString &pfad)
     QPainterPath karte;
     karte.addRoundedRect(QRectF(38, 92, B - 76, H - 112), 18, 18);
     Schatten(p, karte, QPointF(0, 4), 7, 10);
-    p.setBrush(QColor(255, 255, 255));
+    // Not white: the white parts of flags (Japan, Poland, Qatar) must stand
+    // out from the card.
+    p.setBrush(QColor(240, 244, 249));
     p.setPen(QPen(QColor(196, 211, 230), 1.5));
     p.drawPath(karte);
     // A coloured rim along the card's top edge.
