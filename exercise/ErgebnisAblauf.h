@@ -7,8 +7,8 @@ class IErgebnisUmgebung
 {
 public:
     virtual ~IErgebnisUmgebung() = default;
-    // Summary lines written, detailed course appended, rendered into the
-    // protocol window.
+    // The protocol completed (summary lines before the detailed course)
+    // and rendered into the protocol window.
     virtual void ProtokollAbschliessen() = 0;
     virtual bool AutoProtSpeichernAktiv() = 0;      // "&Protokolle automatisch speichern"
     virtual void ProtokollAutoSpeichern() = 0;

@@ -1,0 +1,105 @@
+#include "ErgebnisUebung.h"
+#include "BestListen.h"
+#include "DelphiZeit.h"
+#include "Dokument.h"
+#include "Uebung.h"
+
+UebErgebnis ErgebnisAusUebung(const Uebung &u)
+{
+    const UebLauf &l = u.Lauf;
+    const UebStatus &s = u.Status();
+    UebErgebnis e;
+    e.NetzRolle = l.NetzRolle;
+    e.Umfang = u.Umfang;
+    e.AnzFragen = l.AnzFragen;
+    e.AnzFalsch = l.AnzFalsch;
+    e.AnzOffen = l.AnzOffen;
+    e.Gesamtleistung = l.Gesamtleistung;
+    e.MitZeitLimit = u.Opt.ZeitLimitIndex == 1;
+    e.RichtigText = s.RichtigLab;
+    e.FalschText = s.FalschLab;
+    e.QuoteText = s.QuoteLab;
+    e.GesamtleistungText = s.GesamtleistungLab;
+    e.UebZeitText = s.UebZeitLab;
+    e.Teilnehmername = l.Teilnehmername;
+    e.StartZeit = DelphiNachZeit(l.StartZeit);
+    e.Laufzeit = l.Laufzeit;
+    return e;
+}
+
+UebErgebnisUmgebung::UebErgebnisUmgebung(Uebung &u, BestListen &b, DokumentZustand &d)
+    : uebung(u), listen(b), dok(d)
+{
+}
+
+void UebErgebnisUmgebung::ProtokollAbschliessen()
+{
+    // The engine writes the summary lines when the run ends; what is left
+    // is showing the protocol in its window.
+    if (protokollDarstellen)
+        protokollDarstellen();
+}
+
+bool UebErgebnisUmgebung::AutoProtSpeichernAktiv()
+{
+    return uebung.Einst.AutoProtSpeichern;
+}
+
+void UebErgebnisUmgebung::ProtokollAutoSpeichern()
+{
+    if (protokollAutoSpeichern)
+        protokollAutoSpeichern();
+}
+
+bool UebErgebnisUmgebung::ErgebBestListEintragenAktiv()
+{
+    return ergebBestListEintragenAktiv ? ergebBestListEintragenAktiv() : true;
+}
+
+bool UebErgebnisUmgebung::ErgebnisEintragen(bool netz)
+{
+    const UebLauf &l = uebung.Lauf;
+    const BestListDatensatz d =
+        BestListen::LaufDatensatz(l.Teilnehmername, DelphiNachZeit(l.StartZeit), l.Laufzeit, l.Gesamtleistung);
+    const bool ok = listen.ErgebnisEintragen(netz, dok.Dok.DateiName, d);
+    if (ok && !netz)
+        uebung.Lauf.InBestenliste = true;
+    return ok;
+}
+
+void UebErgebnisUmgebung::OrdnerFensterZeigen()
+{
+    if (ordnerFensterZeigen)
+        ordnerFensterZeigen();
+}
+
+bool UebErgebnisUmgebung::OptionenVorJederUebung()
+{
+    return optionenVorJederUebung ? optionenVorJederUebung() : true;
+}
+
+bool UebErgebnisUmgebung::NetzUebungBeitreten()
+{
+    return netzUebungBeitreten ? netzUebungBeitreten() : false;
+}
+
+bool UebErgebnisUmgebung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
+{
+    return uebung.UebungStarten(optionenZeigen, umfang, rolle);
+}
+
+void UebErgebnisUmgebung::NetzDokumentSchliessen()
+{
+    if (uebung.Netz)
+        uebung.Netz->NetzDokumentSchliessen();
+}
+
+void UebErgebnisUmgebung::NetzRolleZuruecksetzen()
+{
+    uebung.Lauf.NetzRolle = 0;
+}
+
+void UebErgebnisUmgebung::UebungVerlassen()
+{
+    uebung.UebungVerlassen();
+}
