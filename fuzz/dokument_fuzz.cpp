@@ -62,7 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         buf.setData(eingabe);
         buf.open(QIODevice::ReadOnly);
         QString titel;
-        TitelLesen(buf, titel);
+        const bool ok = TitelLesen(buf, titel);
+        // The in-memory title parser of LeseTitel must agree with the
+        // stream reader, also when given only a first block.
+        QString t2;
+        const bool ok2 = TitelAusKopf(eingabe.constData(), eingabe.size(), true, t2) == KopfErgebnis::Ok;
+        if (ok != ok2 || (ok && titel != t2))
+            std::abort();
+        const qint64 block = qMin<qint64>(eingabe.size(), 64);
+        QString t3;
+        const KopfErgebnis e = TitelAusKopf(eingabe.constData(), block, block == eingabe.size(), t3);
+        if ((e == KopfErgebnis::Ok && (!ok || t3 != titel)) || (e == KopfErgebnis::Fehler && ok))
+            std::abort();
     }
     Dokument d;
     if (!Lesen(eingabe, d))
