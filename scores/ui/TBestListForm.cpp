@@ -86,7 +86,7 @@ TBestListForm::TBestListForm(IMeldungen &m, QWidget *parent) : QDialog(parent), 
         Grid1->setColumnWidth(i, breiten[i]);
 
     auto *panelLayout = new QVBoxLayout(Panel1);
-    panelLayout->setContentsMargins(8, 8, 8, 8);
+    panelLayout->setContentsMargins(4, 4, 4, 4);
     panelLayout->addWidget(Grid1);
 
     Label1 = new QLabel(QString::fromUtf8("Teil-Wiederholungen werden nicht berücksichtigt."), this);
@@ -115,7 +115,7 @@ TBestListForm::TBestListForm(IMeldungen &m, QWidget *parent) : QDialog(parent), 
     knoepfe->addWidget(OKBtn);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(Panel1, 1);
     layout->addLayout(knoepfe);
 
