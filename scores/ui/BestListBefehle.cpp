@@ -1,0 +1,38 @@
+#include "BestListBefehle.h"
+#include "Ordner.h"
+#include "TBestListForm.h"
+#include "TBestListVerzForm.h"
+
+BestListBefehle::BestListBefehle(Dienste &dienste, QWidget *parent)
+    : Listen(dienste), BestListForm(new TBestListForm(*dienste.meldungen, parent)),
+      BestListVerzForm(new TBestListVerzForm(*dienste.meldungen, parent))
+{
+}
+
+void BestListBefehle::Bestenliste1Click(int netzRolle, const Dokument *dok)
+{
+    BestListForm->TextSpeichernOrdner = Ordner().ProtOrdner;
+    Listen.BestenlisteBefehl(netzRolle, dok, *BestListForm);
+}
+
+void BestListBefehle::BestenlistezurNetzwerkuebung1Click(const Dokument *dok)
+{
+    BestListZeigen(true, dok);
+}
+
+void BestListBefehle::BestListZeigen(bool netz, const Dokument *dok)
+{
+    BestListForm->TextSpeichernOrdner = Ordner().ProtOrdner;
+    Listen.BestListZeigen(netz, dok, *BestListForm);
+}
+
+bool BestListBefehle::OrdnerBestenlisten1Click()
+{
+    QString prot = Ordner().ProtOrdner;
+    QString best = Ordner().BestListOrdner;
+    if (!BestListVerzForm->OrdnerWaehlen(prot, best))
+        return false;
+    Ordner().ProtOrdner = prot;
+    Ordner().BestListOrdner = best;
+    return true;
+}
