@@ -1,0 +1,128 @@
+#include "BestListDatei.h"
+#include "BestListen.h"
+#include "ErgebnisUebung.h"
+#include "Ordner.h"
+#include "UebTestUmgebung.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+
+#include <gtest/gtest.h>
+
+// The road from the end of a run through the results to the high-score file
+// and the repetition, with the real engine and the real list file.
+namespace {
+
+struct StreckenFenster : IErgebnisFenster
+{
+    std::deque<std::pair<bool, int>> antworten; // (repeat?, mode)
+    int modus = 0;
+    QList<ErgebnisInhalt> inhalte;
+    void InhaltSetzen(const ErgebnisInhalt &i) override { inhalte << i; }
+    bool ModalZeigen() override
+    {
+        if (antworten.empty())
+            return false;
+        const auto [wiederholen, m] = antworten.front();
+        antworten.pop_front();
+        modus = m;
+        return wiederholen;
+    }
+    int GewaehlterWiederholenMode() override { return modus; }
+};
+
+struct Strecke
+{
+    QTemporaryDir dir;
+    UebTest t;
+    BestListen listen{t.umg.dienste};
+    UebErgebnisUmgebung umgebung{t.ueb, listen, t.dok};
+    StreckenFenster fenster;
+    ErgebnisAblauf ablauf{umgebung, fenster, t.umg.meldungen};
+
+    Strecke()
+    {
+        Ordner().BestListOrdner = dir.path() + "/";
+        t.ui.beiErgebnis = [this] { ablauf.ErgebnisAnzeigen(ErgebnisAusUebung(t.ueb)); };
+        umgebung.optionenVorJederUebung = [] { return false; };
+    }
+    TBestList Liste()
+    {
+        TBestList l;
+        BestListLesen(BestListen::IndividualPfad(t.dok.Dok.DateiName), l);
+        return l;
+    }
+    QStringList Offene() const
+    {
+        QStringList l;
+        for (const DokObjekt &o : t.dok.Dok.Objekte)
+            if (o.Abdeckung == AbdeckungsArt::OffeneFrage)
+                l << o.Cap;
+        return l;
+    }
+    // Drags every visible text onto its own label until `ergebnisse` results.
+    void RichtigBis(int ergebnisse)
+    {
+        for (int runde = 0; runde < 50 && t.ui.ergebnisse < ergebnisse; ++runde)
+            for (const QString &c : t.Sichtbare())
+                if (t.ui.ergebnisse < ergebnisse && t.FeldMit(c) >= 0 && t.ueb.Felder().at(t.FeldMit(c)).Sichtbar)
+                    t.Ziehen(c, t.ObjektMit(c));
+    }
+};
+
+} // namespace
+
+TEST(ErgebnisStrecke, TeilwiederholungFragtGenauDieFehlerUndLandetNichtInDerBestenliste)
+{
+    Strecke s;
+    s.t.dok.Dok = BildDok({"Nord", QString::fromUtf8("Süd"), "Ost", "West", "Mitte"});
+    s.t.ui.werte.AbfrageModus = 0;
+    s.fenster.antworten = {{true, 1}, {false, 0}};
+    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    // "Nord" wrongly onto the label of "Süd": a wrong target and a wrongly
+    // placed text.
+    s.t.Ziehen("Nord", s.t.ObjektMit(QString::fromUtf8("Süd")));
+    ASSERT_EQ(s.t.ueb.Lauf.AnzFalsch, 1);
+    s.RichtigBis(1);
+    ASSERT_EQ(s.t.ui.ergebnisse, 1);
+
+    // The complete run was entered; the partial repetition started at once
+    // with exactly the two questions.
+    ASSERT_EQ(s.Liste().size(), 1);
+    EXPECT_DOUBLE_EQ(s.Liste()[0].Leistung, 5.0 / 6.0);
+    EXPECT_EQ(s.fenster.inhalte.last().BestenlisteLab, "Das Ergebnis wurde in die Bestenliste eingetragen.");
+    EXPECT_TRUE(s.fenster.inhalte.last().WiederholenModeAktiv);
+    EXPECT_EQ(s.t.ueb.Umfang, 1);
+    EXPECT_EQ(s.t.ueb.Lauf.AnzFragen, 2);
+    QStringList offen = s.Offene();
+    offen.sort();
+    EXPECT_EQ(offen, (QStringList{"Nord", QString::fromUtf8("Süd")}));
+
+    // Finishing the repetition adds nothing to the list and offers no button.
+    s.RichtigBis(2);
+    ASSERT_EQ(s.t.ui.ergebnisse, 2);
+    EXPECT_EQ(s.Liste().size(), 1);
+    EXPECT_FALSE(s.fenster.inhalte.last().InBestenlisteBtnSichtbar);
+    EXPECT_TRUE(s.fenster.inhalte.last().BestenlisteLab.isEmpty());
+    EXPECT_FALSE(s.ablauf.InBestenliste);
+    // "Schließen" went back to the start page.
+    EXPECT_EQ(s.t.ui.modus, 2);
+}
+
+TEST(ErgebnisStrecke, NamenlosUndEingetragenMitLaufzeitUndStart)
+{
+    Strecke s;
+    s.t.dok.Dok = BildDok({"A", "B"});
+    s.t.ueb.Einst.NameEingabe = true;
+    s.t.ui.name = "   ";
+    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    s.t.umg.uhr.Vorstellen(61999);
+    s.RichtigBis(1);
+    const TBestList l = s.Liste();
+    ASSERT_EQ(l.size(), 1);
+    EXPECT_EQ(l[0].Name, "(kein Name)");
+    EXPECT_DOUBLE_EQ(l[0].Leistung, 1.0);
+    EXPECT_GE(l[0].Dauer, 61999);
+    EXPECT_TRUE(s.t.ueb.Lauf.InBestenliste);
+}
