@@ -109,11 +109,17 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
             Ziel = NeueFlaeche(w, h, Qt::white);
     } else {
         const QRect quelle(0, 0, qMax(1, rnd(sw)), qMax(1, rnd(sh)));
-        QImage teil = (quelle.size() == ext.size()) ? ext : ext.copy(quelle);
-        Ziel = teil.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        Ziel.setDotsPerMeterX(3780);
-        Ziel.setDotsPerMeterY(3780);
+        if (eingepasst.isNull() || eingepasstSchluessel != ext.cacheKey() || eingepasstQuelle != quelle
+            || eingepasst.size() != QSize(w, h)) {
+            QImage teil = (quelle.size() == ext.size()) ? ext : ext.copy(quelle);
+            eingepasst = teil.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            eingepasst.setDotsPerMeterX(3780);
+            eingepasst.setDotsPerMeterY(3780);
+            eingepasstSchluessel = ext.cacheKey();
+            eingepasstQuelle = quelle;
+        }
+        BildUebernehmen(Ziel, eingepasst);
     }
     return QSizeF(sw / ew, sh / eh);
 }
@@ -156,9 +162,9 @@ void Szene::SzeneAufbauen()
         Zustand.AktFrage = 1;
 
     // Steps 7 to 9.
-    HintergrundBild = SzenenBild.copy();
+    BildUebernehmen(HintergrundBild, SzenenBild);
     ObjekteZeichnen(true, false, false);
-    ObjekteBild = SzenenBild.copy();
+    BildUebernehmen(ObjekteBild, SzenenBild);
     AnsichtZeigen();
 }
 
@@ -188,7 +194,9 @@ void Szene::AnsichtZeigen()
     ScrollX = rnd(SzenenBild.width() * Ausschnitt.Left);
     ScrollY = rnd(SzenenBild.height() * Ausschnitt.Top);
     const QRect sicht(ScrollX, ScrollY, AnzeigeBild.width(), AnzeigeBild.height());
-    AnzeigeBild.fill(SteuerFarbe);
+    // The control colour shows only where the scene does not reach.
+    if (!SzenenBild.rect().contains(sicht))
+        AnzeigeBild.fill(SteuerFarbe);
     BlockKopieren(AnzeigeBild, QPoint(0, 0), SzenenBild, sicht);
     if (SauberAusschnitt.size() != AnzeigeBild.size())
         SauberAusschnitt = NeueFlaeche(AnzeigeBild.width(), AnzeigeBild.height(), SteuerFarbe);
@@ -212,9 +220,9 @@ void Szene::ObjekteZeichnen(bool MitLinie, bool Kopieren, bool Auffrischen)
 
 void Szene::ObjekteNeuZeichnen()
 {
-    SzenenBild = HintergrundBild.copy();
+    BildUebernehmen(SzenenBild, HintergrundBild);
     ObjekteZeichnen(true, false, false);
-    ObjekteBild = SzenenBild.copy();
+    BildUebernehmen(ObjekteBild, SzenenBild);
     AnsichtZeigen();
 }
 

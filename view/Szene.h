@@ -146,5 +146,9 @@ private:
     QImage erweitert;
     qint64 erweitertSchluessel = 0;
     Rechteck erweitertRand{-1, -1, -1, -1};
+    // The last fitted picture, reused while picture, part and size stay.
+    QImage eingepasst;
+    qint64 eingepasstSchluessel = 0;
+    QRect eingepasstQuelle;
     QString flaggenPfad(const QString &name) const;
 };

@@ -61,6 +61,18 @@ void BlockKopieren(QImage &ziel, QPoint zielPos, const QImage &quelle, QRect que
     }
 }
 
+void BildUebernehmen(QImage &ziel, const QImage &quelle)
+{
+    if (&ziel == &quelle)
+        return;
+    if (!ziel.isNull() && ziel.size() == quelle.size() && ziel.format() == quelle.format() && ziel.isDetached()
+        && ziel.bytesPerLine() == quelle.bytesPerLine()) {
+        std::memcpy(ziel.bits(), quelle.constBits(), size_t(quelle.sizeInBytes()));
+        return;
+    }
+    ziel = quelle.copy();
+}
+
 void RechteckZeichnen(QPainter &p, const QRect &r, QColor rand, QColor fuellung)
 {
     if (r.width() <= 0 || r.height() <= 0)

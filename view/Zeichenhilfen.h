@@ -23,6 +23,10 @@ QImage NeueFlaeche(int breite, int hoehe, QColor grund = Qt::white);
 // pixel (no blending); parts outside either image are left out.
 void BlockKopieren(QImage &ziel, QPoint zielPos, const QImage &quelle, QRect quellRect);
 
+// ziel becomes a copy of quelle, reusing ziel's memory when it has the same
+// size and format (fresh allocations of large images cost page faults).
+void BildUebernehmen(QImage &ziel, const QImage &quelle);
+
 // A filled rectangle with a one-pixel border inside r (right/bottom exclusive).
 void RechteckZeichnen(QPainter &p, const QRect &r, QColor rand, QColor fuellung);
 // An unfilled one-pixel frame inside r.

@@ -1,0 +1,114 @@
+// The learning view's costs: a full rebuild of a large labelled picture at
+// 200 %, one cover toggle with its block copies, and one scroll step.
+#include "Szene.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Aufbau
+{
+    DokumentZustand zustand;
+    Dienste dienste;
+    Szene szene{zustand, dienste};
+
+    explicit Aufbau(int modus, int anzahl = 60)
+    {
+        QImage bild(1600, 1000, QImage::Format_RGB32);
+        QPainter p(&bild);
+        for (int y = 0; y < 1000; y += 50)
+            for (int x = 0; x < 1600; x += 50)
+                p.fillRect(x, y, 50, 50, QColor((x * 7) % 256, (y * 3) % 256, (x + y) % 256));
+        p.end();
+        zustand.Dok.BasisBild = bild;
+        for (int i = 0; i < anzahl; ++i) {
+            DokObjekt o;
+            o.Typ = i % 10 == 9 ? ObjektTyp::Infopunkt : ObjektTyp::Beschriftung;
+            o.Ebene = o.Typ == ObjektTyp::Infopunkt ? 2 : 1;
+            o.Sx = 0.05 + 0.015 * i;
+            o.Sy = 0.1 + 0.013 * i;
+            o.Kx = o.Sx + 0.05;
+            o.Ky = o.Sy - 0.02;
+            o.Sline = 1;
+            o.Cap = QString("Beschriftung %1").arg(i);
+            o.Nummer = i + 1;
+            zustand.Dok.Objekte << o;
+        }
+        szene.SteuerGroesse = QSize(870, 650);
+        szene.AnsichtModus = modus;
+        szene.ZoomSetzen(4);
+        szene.SzeneAufbauen();
+    }
+};
+
+void BM_SzeneAufbauen(benchmark::State &state)
+{
+    Aufbau a(2);
+    for (auto _ : state)
+        a.szene.SzeneAufbauen();
+}
+// Smooth scaling may run on Qt's worker threads: count the whole process.
+BENCHMARK(BM_SzeneAufbauen)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// A new size every time (window resized): the picture is resampled anew.
+void BM_SzeneAufbauenNeueGroesse(benchmark::State &state)
+{
+    Aufbau a(2);
+    bool breit = false;
+    for (auto _ : state) {
+        breit = !breit;
+        a.szene.SteuerGroesse = QSize(breit ? 870 : 860, 650);
+        a.szene.SzeneAufbauen();
+    }
+}
+BENCHMARK(BM_SzeneAufbauenNeueGroesse)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// The same without objects: what scaling and the surface copies cost.
+void BM_SzeneOhneObjekte(benchmark::State &state)
+{
+    Aufbau a(2, 0);
+    for (auto _ : state)
+        a.szene.SzeneAufbauen();
+}
+BENCHMARK(BM_SzeneOhneObjekte)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void BM_AbdeckerUmschalten(benchmark::State &state)
+{
+    Aufbau a(2);
+    const DokObjekt &o = a.zustand.Dok.Objekte[20];
+    const QPoint p = a.szene.AnzeigePixel((o.Rahmen.Left + o.Rahmen.Right) / 2, (o.Rahmen.Top + o.Rahmen.Bottom) / 2);
+    // Keep the object inside the visible part, as a click would.
+    a.szene.Ausschnitt = {0, 0, 0.5, 0.5};
+    a.szene.AnsichtZeigen();
+    for (auto _ : state)
+        a.szene.Klick(p);
+}
+BENCHMARK(BM_AbdeckerUmschalten)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+
+void BM_Scrollschritt(benchmark::State &state)
+{
+    Aufbau a(3);
+    double links = 0;
+    for (auto _ : state) {
+        links = links > 0.45 ? 0 : links + 0.01;
+        a.szene.Ausschnitt.Left = links;
+        a.szene.Ausschnitt.Right = links + 0.5;
+        a.szene.AnsichtZeigen();
+    }
+}
+BENCHMARK(BM_Scrollschritt)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
