@@ -36,10 +36,12 @@ void ThemenSortieren(QList<ThemenEintrag> &liste)
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     // Sort keys once per entry, so that the n^2/2 comparisons stay cheap.
+    // Case is folded first as well: not every collation backend can be
+    // told to ignore it.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(liste.size());
     for (const auto &e : liste)
-        keys.push_back(collator.sortKey(e.Schluessel));
+        keys.push_back(collator.sortKey(e.Schluessel.toCaseFolded()));
     const qsizetype n = liste.size();
     for (qsizetype i = 0; i < n; ++i) {
         qsizetype klein = i;

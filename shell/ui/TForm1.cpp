@@ -218,8 +218,7 @@ void TForm1::AktualisiereKnoepfe()
     UebungenBtn->update();
     LernKartBtn->update();
     BestenlisteBtn->update();
-    if (!ersteAktivierung)
-        FormResize();
+    RegionenAnordnen(); // the statistics panel may have come or gone
 }
 
 void TForm1::VersteckteKuerzelAktualisieren()
@@ -228,7 +227,7 @@ void TForm1::VersteckteKuerzelAktualisieren()
         bool an = v.aktion->property("eigenAktiv").toBool();
         for (QObject *m : v.kette)
             if (auto *menue = qobject_cast<QMenu *>(m))
-                an = an && menue->isEnabled() && menue->menuAction()->isEnabled();
+                an = an && menue->isEnabled(); // a hidden menu's own action is always disabled
         v.aktion->setEnabled(an);
     }
 }

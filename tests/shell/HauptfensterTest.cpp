@@ -1,0 +1,275 @@
+#include "Ordner.h"
+#include "TForm1.h"
+#include "THoverPanel.h"
+#include "TShadowLabel.h"
+#include "TestDienste.h"
+#include "TestDokumente.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+class Hauptfenster : public ::testing::Test
+{
+protected:
+    QTemporaryDir tmp;
+    QString prog = tmp.path() + "/prog/";
+    QString conf = tmp.path() + "/Pennoria.conf";
+    TestUmgebung u;
+    std::unique_ptr<TForm1> form;
+    int starts = 0;
+
+    void SetUp() override
+    {
+        QDir().mkpath(prog + "data");
+        QDir().mkpath(prog + "kom");
+        QImage bild(40, 30, QImage::Format_RGB32);
+        bild.fill(Qt::blue);
+        ASSERT_TRUE(bild.save(prog + "data/pennor.png"));
+        ASSERT_TRUE(SchreibeTestDokument(prog + "a.tvl", "Afrika"));
+        ASSERT_TRUE(SchreibeTestDokument(prog + "b.tvl", "Europa"));
+        Ordner().Ableiten(prog);
+    }
+
+    void Erzeugen(const QStringList &args = {})
+    {
+        form = std::make_unique<TForm1>(u.dienste, new QSettings(conf, QSettings::IniFormat), args);
+        form->UebungStarten = [this](bool, int, int) {
+            ++starts;
+            return true;
+        };
+    }
+
+    QSettings Gespeichert() { return QSettings(conf, QSettings::IniFormat); }
+    bool Haken(const char *name) { return form->Aktion(name)->isChecked(); }
+};
+}
+
+TEST_F(Hauptfenster, StartValuesAndFirstRunDefaults)
+{
+    Erzeugen();
+    EXPECT_TRUE(u.meldungen.protokoll.empty());
+    EXPECT_EQ(form->size(), QSize(900, 650));
+    EXPECT_EQ(form->minimumSize(), QSize(900, 650));
+    EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria");
+    EXPECT_EQ(form->AnsichtModus, 2);
+    EXPECT_EQ(form->Zustand.ThemenIndex, -1);
+    EXPECT_EQ(form->Waehrung, "EUR");
+    form->ErsteAktivierung();
+    EXPECT_TRUE(Haken("Sound1"));
+    EXPECT_TRUE(Haken("OptNameEingabe1"));
+    EXPECT_FALSE(Haken("AutoProtSpeichern1"));
+    EXPECT_TRUE(Haken("ErgebBestListEintragen1"));
+    EXPECT_EQ(Ordner().StartOrdner, prog);
+    EXPECT_EQ(Ordner().AktOrdner, prog);
+    EXPECT_EQ(form->Navigation().Liste().size(), 2);
+    EXPECT_EQ(form->Aktion("Auswahl1") , nullptr);
+    EXPECT_EQ(form->Menue("Auswahl1")->actions().last()->text(), "&2:  Europa");
+    EXPECT_FALSE(form->StartInfoPan->isHidden());
+    EXPECT_EQ(form->DokTitelLab->Caption(), "Wählen Sie im Menü \"Quizauswahl\" das gewünschte Thema aus.");
+}
+
+TEST_F(Hauptfenster, MissingStartImageIsReportedAndStartGoesOn)
+{
+    QFile::remove(prog + "data/pennor.png");
+    Erzeugen();
+    ASSERT_EQ(u.meldungen.protokoll.size(), 1u);
+    EXPECT_EQ(u.meldungen.protokoll[0].text, "Datei \"" + prog + "data/pennor.png\" nicht gefunden.");
+    form->ErsteAktivierung();
+    EXPECT_FALSE(form->ErsteAktivierungOffen());
+}
+
+TEST_F(Hauptfenster, SecondActivationReadsNothingAgain)
+{
+    {
+        QSettings s = Gespeichert();
+        s.setValue("Opt-Sound", 0);
+    }
+    Erzeugen();
+    form->ErsteAktivierung();
+    EXPECT_FALSE(Haken("Sound1"));
+    {
+        QSettings s = Gespeichert();
+        s.setValue("Opt-Sound", 1);
+    }
+    ASSERT_TRUE(SchreibeTestDokument(prog + "c.tvl", "Chile"));
+    form->ErsteAktivierung();
+    EXPECT_FALSE(Haken("Sound1"));
+    EXPECT_EQ(form->Navigation().Liste().size(), 2);
+}
+
+TEST_F(Hauptfenster, TogglingTwiceWritesTheValueReadAtStart)
+{
+    {
+        QSettings s = Gespeichert();
+        s.setValue("opt-sound", 0);
+        s.setValue("NetzKomOrdner", prog + "kom");
+    }
+    Erzeugen();
+    form->ErsteAktivierung();
+    form->Aktion("Sound1")->trigger();
+    EXPECT_TRUE(Haken("Sound1"));
+    form->Aktion("Sound1")->trigger();
+    form->Aktion("AutoProtSpeichern1")->trigger();
+    EXPECT_EQ(Ordner().NetzKomOrdner, prog + "kom"); // no "/" added
+    ASSERT_TRUE(form->FormCloseQuery());
+    QSettings s = Gespeichert();
+    EXPECT_EQ(s.value("Opt-Sound").toInt(), 0);
+    EXPECT_FALSE(s.contains("opt-sound"));
+    EXPECT_EQ(s.value("Opt-AutoProtSpeichern").toInt(), 1);
+    EXPECT_EQ(s.value("NetzKomOrdner").toString(), prog + "kom");
+    EXPECT_EQ(s.value("Opt-ProtOrdner").toString(), prog + "protokolle/");
+}
+
+TEST_F(Hauptfenster, CommandLineDocumentIsLoadedAndRemembered)
+{
+    Erzeugen({prog + "b.tvl"});
+    form->ErsteAktivierung();
+    EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria - Europa");
+    EXPECT_EQ(Ordner().StartDokument, prog + "b.tvl");
+    EXPECT_EQ(Ordner().StartOrdner, prog);
+    EXPECT_EQ(Ordner().AktOrdner, prog);
+    EXPECT_EQ(form->Zustand.ThemenIndex, 1);
+    EXPECT_TRUE(form->Menue("Auswahl1")->actions().last()->isChecked());
+}
+
+TEST_F(Hauptfenster, UnloadableCommandLineDocumentStillSetsStartValues)
+{
+    Erzeugen({prog + "fehlt.tvl"});
+    form->ErsteAktivierung();
+    EXPECT_EQ(Ordner().StartDokument, prog + "fehlt.tvl");
+    EXPECT_EQ(Ordner().StartOrdner, prog);
+    ASSERT_EQ(u.meldungen.protokoll.size(), 1u);
+    EXPECT_EQ(u.meldungen.protokoll[0].text, "Die Datei \"" + prog + "fehlt.tvl\" existiert nicht.");
+    EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria");
+}
+
+TEST_F(Hauptfenster, QuizModeDisablesTopicMenuAndGuardsClosing)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    EXPECT_TRUE(form->LernKartBtn->Checked());
+    EXPECT_EQ(form->LernKartBtn->Caption(), "Startseite");
+    form->AnsichtModus = 3;
+    form->QuizBeendet = [] { return false; };
+    form->AktualisiereKnoepfe();
+    EXPECT_FALSE(form->Menue("Auswahl1")->isEnabled());
+    EXPECT_FALSE(form->Aktion("Startseite1")->isEnabled());
+    EXPECT_FALSE(form->Aktion("NextDok1")->isEnabled()); // hidden item under a disabled menu
+    EXPECT_TRUE(form->Aktion("UebungStart1")->isEnabled());
+    EXPECT_TRUE(form->Aktion("Oeffnen1")->isEnabled()); // hidden, but its menus are enabled
+    EXPECT_FALSE(form->UebInfoPan->isHidden());
+    EXPECT_EQ(form->LernKartBtn->Caption(), "Quiz\nabbrechen");
+    EXPECT_TRUE(form->UebungenBtn->Checked());
+
+    u.meldungen.antworten = {Antwort::Nein};
+    EXPECT_FALSE(form->FormCloseQuery());
+    ASSERT_EQ(u.meldungen.protokoll.size(), 1u);
+    EXPECT_EQ(u.meldungen.protokoll[0].text, "Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?");
+    EXPECT_FALSE(QFile::exists(conf)); // nothing written
+    EXPECT_EQ(form->AnsichtModus, 3);
+
+    form->IstNetzwerkQuiz = [] { return true; };
+    form->AktualisiereKnoepfe();
+    EXPECT_FALSE(form->UebungenBtn->Checked());
+}
+
+TEST_F(Hauptfenster, ClosingDeletesNetworkFilesOfTheChannelAndWritesSettings)
+{
+    {
+        QSettings s = Gespeichert();
+        s.setValue("NetzKomKanal", "K9");
+    }
+    for (const char *n : {"K9-tvlnetzuebung.tvl", "K9-tvlnetzuebung.dat", "TVL-1-tvlnetzuebung.okx"}) {
+        QFile f(prog + "kom/" + n);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    Erzeugen();
+    form->ErsteAktivierung();
+    form->Zustand.Dok.Geaendert = true;
+    form->Zustand.Dok.DateiName = prog + "a.tvl";
+    u.meldungen.antworten = {Antwort::Abbrechen};
+    EXPECT_FALSE(form->FormCloseQuery()); // the save prompt cancels
+    EXPECT_TRUE(QFile::exists(prog + "kom/K9-tvlnetzuebung.tvl"));
+    u.meldungen.antworten = {Antwort::Nein};
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_FALSE(QFile::exists(prog + "kom/K9-tvlnetzuebung.tvl"));
+    EXPECT_FALSE(QFile::exists(prog + "kom/K9-tvlnetzuebung.dat"));
+    EXPECT_TRUE(QFile::exists(prog + "kom/TVL-1-tvlnetzuebung.okx"));
+    EXPECT_EQ(Gespeichert().value("NetzKomKanal").toString(), "K9");
+}
+
+TEST_F(Hauptfenster, ShortcutsOfHiddenItemsFollowTheirMenus)
+{
+    Erzeugen();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(form->ErsteAktivierungOffen());
+
+    QTest::keyClick(form.get(), Qt::Key_PageDown); // hidden "&Nächstes Quiz der Liste"
+    EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "a.tvl");
+    EXPECT_EQ(starts, 0); // previous/next do not start the quiz
+    QTest::keyClick(form.get(), Qt::Key_PageDown);
+    EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
+
+    form->AnsichtModus = 3;
+    form->QuizBeendet = [] { return false; };
+    form->AktualisiereKnoepfe();
+    QTest::keyClick(form.get(), Qt::Key_PageUp);
+    QTest::keyClick(form.get(), Qt::Key_Home, Qt::AltModifier);
+    EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
+    EXPECT_TRUE(u.meldungen.protokoll.empty());
+    QTest::keyClick(form.get(), Qt::Key_F7); // reaches the quiz start, which decides
+    EXPECT_EQ(starts, 1);
+    form->QuizBeendet = [] { return true; };
+}
+
+TEST_F(Hauptfenster, ChoosingATopicLoadsAndStartsTheQuiz)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    form->Menue("Auswahl1")->actions().last()->trigger();
+    EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
+    EXPECT_EQ(form->Zustand.ThemenIndex, 1);
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(form->DokTitelLab->Caption(), "Europa (3 Fragen)");
+}
+
+TEST_F(Hauptfenster, MainWindowKeysWithExactModifiers)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    QList<QPoint> scroll;
+    QList<int> zoom;
+    form->BildScrollen = [&](int dx, int dy) { scroll << QPoint(dx, dy); };
+    form->BildZoomen = [&](int r) { zoom << r; };
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Left, Qt::ControlModifier));
+    EXPECT_FALSE(form->FormKeyDown(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Down, Qt::ControlModifier));
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier));
+    EXPECT_EQ(scroll, (QList<QPoint>{{-1, 0}, {0, 1}}));
+    EXPECT_EQ(zoom, QList<int>{1});
+    form->FormKeyDown(Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(form->size(), QSize(1024, 768));
+}
+
+TEST_F(Hauptfenster, HelpOpensTheLocalIndexPage)
+{
+    Erzeugen();
+    QDir().mkpath(prog + "hilfe");
+    QFile f(prog + "hilfe/index.html");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    form->Aktion("Inhalt1")->trigger();
+    ASSERT_EQ(u.oeffner.geoeffnet.size(), 1);
+    EXPECT_EQ(u.oeffner.geoeffnet[0], "file://" + prog + "hilfe/index.html");
+}

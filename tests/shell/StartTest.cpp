@@ -1,0 +1,176 @@
+#include "Anzeigepruefung.h"
+#include "Befehlszeile.h"
+#include "FensterLogik.h"
+#include "OeffneExtern.h"
+#include "StartBild.h"
+#include "TestDienste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(Anzeige, ThresholdIs960x700At15Bit)
+{
+    TestMeldungen m;
+    EXPECT_TRUE(AnzeigePruefen(960, 700, 15, m));
+    EXPECT_TRUE(m.protokoll.empty());
+
+    m.antworten = {Antwort::Ja};
+    EXPECT_TRUE(AnzeigePruefen(959, 700, 32, m));
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_EQ(m.protokoll[0].art, "JaNein");
+    EXPECT_TRUE(m.protokoll[0].text.contains("- Auflösung: 959 x 700 Pixel\r\n- Farbtiefe: 32 Bit\r\n\r\n"
+                                             "Programm trotzdem starten?"));
+
+    m.antworten = {Antwort::Nein};
+    EXPECT_FALSE(AnzeigePruefen(1280, 699, 24, m));
+    m.antworten = {Antwort::Nein};
+    EXPECT_FALSE(AnzeigePruefen(1280, 1024, 14, m));
+}
+
+TEST(Anzeige, WarningTextIsExact)
+{
+    EXPECT_EQ(GrafikmodusWarnung(800, 600, 8),
+              QString("Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)\r\n\r\n"
+                      "Für dieses Programm sollte ein Grafikmodus mit einer Auflösung von mindestens 1024 x 768 "
+                      "Pixel (Bildpunkte) und einer Farbtiefe von mindestens 16 Bit (High Color) eingestellt sein. "
+                      "\r\nAktuelle Einstellungen:\r\n- Auflösung: 800 x 600 Pixel\r\n- Farbtiefe: 8 Bit\r\n\r\n"
+                      "Programm trotzdem starten?"));
+}
+
+TEST(Befehlszeile, FolderDocumentOrNothing)
+{
+    QTemporaryDir tmp;
+    const QString basis = tmp.path() + "/";
+    QDir(basis).mkdir("themen");
+
+    auto a = BefehlszeileAuswerten({}, "/prog/");
+    EXPECT_EQ(a.StartOrdner, "/prog/");
+    EXPECT_EQ(a.StartDokument, "");
+
+    a = BefehlszeileAuswerten({basis + "themen"}, "/prog/");
+    EXPECT_EQ(a.StartOrdner, basis + "themen/");
+    EXPECT_EQ(a.StartDokument, "");
+    a = BefehlszeileAuswerten({basis + "themen/"}, "/prog/");
+    EXPECT_EQ(a.StartOrdner, basis + "themen/");
+
+    // A document that does not exist still names both values.
+    a = BefehlszeileAuswerten({basis + "themen/fehlt.tvl"}, "/prog/");
+    EXPECT_EQ(a.StartOrdner, basis + "themen/");
+    EXPECT_EQ(a.StartDokument, basis + "themen/fehlt.tvl");
+}
+
+TEST(Befehlszeile, RelativePathsAreExpanded)
+{
+    QTemporaryDir tmp;
+    const QString alt = QDir::currentPath();
+    QDir::setCurrent(tmp.path());
+    const auto a = BefehlszeileAuswerten({"quiz.tvl"}, "/prog/");
+    QDir::setCurrent(alt);
+    const QString voll = QDir(tmp.path()).canonicalPath();
+    EXPECT_TRUE(a.StartDokument.endsWith("/quiz.tvl"));
+    EXPECT_EQ(QFileInfo(a.StartDokument).absolutePath(), QFileInfo(voll + "/quiz.tvl").absolutePath());
+    EXPECT_TRUE(a.StartOrdner.endsWith('/'));
+}
+
+TEST(StartBild, MissingImageNamesFullPath)
+{
+    QTemporaryDir tmp;
+    const QString prog = tmp.path() + "/";
+    TestMeldungen m;
+    const QImage b = LadeStartBild(prog, m);
+    EXPECT_TRUE(b.isNull());
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_EQ(m.protokoll[0].art, "Fehler");
+    EXPECT_EQ(m.protokoll[0].text, "Datei \"" + prog + "data/pennor.png\" nicht gefunden.");
+
+    // A present picture loads silently.
+    QDir(prog).mkdir("data");
+    QImage bild(8, 6, QImage::Format_RGB32);
+    bild.fill(Qt::red);
+    ASSERT_TRUE(bild.save(prog + "data/pennor.png"));
+    m.Leeren();
+    EXPECT_EQ(LadeStartBild(prog, m).size(), QSize(8, 6));
+    EXPECT_TRUE(m.protokoll.empty());
+
+    // A damaged one is reported as unreadable, start goes on.
+    QFile f(prog + "data/pennor.png");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("\x89PNG\r\n\x1a\nkaputt");
+    f.close();
+    EXPECT_TRUE(LadeStartBild(prog, m).isNull());
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_TRUE(m.protokoll[0].text.contains("kann nicht gelesen werden"));
+}
+
+TEST(FensterLogik, KeysNeedExactlyTheirModifiers)
+{
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Left, Qt::ControlModifier), FensterTaste::ScrollLinks);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Down, Qt::ControlModifier | Qt::KeypadModifier), FensterTaste::ScrollRunter);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier), FensterTaste::Keine);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Left, Qt::NoModifier), FensterTaste::Keine);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier), FensterTaste::ZoomRein);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier), FensterTaste::ZoomRaus);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_Plus, Qt::ControlModifier), FensterTaste::Keine); // not the keypad
+    EXPECT_EQ(TasteAuswerten(Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier), FensterTaste::Geometrie1024);
+    EXPECT_EQ(TasteAuswerten(Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier),
+              FensterTaste::Keine);
+}
+
+TEST(FensterLogik, WindowModeCentresWithIntegerDivision)
+{
+    EXPECT_EQ(FensterRechteck(QSize(800, 600)), QRect(-50, -25, 900, 650));
+    EXPECT_EQ(FensterRechteck(QSize(1280, 1024)), QRect(190, 187, 900, 650));
+}
+
+TEST(FensterLogik, NetworkFilesOfTheChannelAreDeleted)
+{
+    QTemporaryDir tmp;
+    const QString kom = tmp.path() + "/";
+    for (const char *n : {"TVL-2-tvlnetzuebung.tvl", "TVL-2-tvlnetzuebung.okx", "TVL-1-tvlnetzuebung.dat"}) {
+        QFile f(kom + n);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    NetzDateienLoeschen(kom, "TVL-2"); // the .dat of TVL-2 is missing: skipped silently
+    EXPECT_FALSE(QFile::exists(kom + "TVL-2-tvlnetzuebung.tvl"));
+    EXPECT_FALSE(QFile::exists(kom + "TVL-2-tvlnetzuebung.okx"));
+    EXPECT_TRUE(QFile::exists(kom + "TVL-1-tvlnetzuebung.dat"));
+}
+
+TEST(OeffneExtern, OnlyWebAddressesAndHarmlessFiles)
+{
+    QTemporaryDir tmp;
+    const QString seite = tmp.path() + "/index.html";
+    const QString programm = tmp.path() + "/los.sh";
+    const QString starter = tmp.path() + "/x.desktop";
+    for (const QString &p : {seite, programm, starter}) {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QFile(programm).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
+    EXPECT_TRUE(ZielErlaubt("https://pennoria.example.org/"));
+    EXPECT_TRUE(ZielErlaubt("mailto:lehrer@example.org"));
+    EXPECT_TRUE(ZielErlaubt("file://" + seite));
+    EXPECT_TRUE(ZielErlaubt(seite));
+    EXPECT_FALSE(ZielErlaubt("file://" + programm));
+    EXPECT_FALSE(ZielErlaubt(starter));
+    EXPECT_FALSE(ZielErlaubt("file://" + tmp.path() + "/fehlt.html"));
+    EXPECT_FALSE(ZielErlaubt("javascript:alert(1)"));
+    EXPECT_FALSE(ZielErlaubt("smb://server/share"));
+
+    TestMeldungen m;
+    TestOeffner o;
+    EXPECT_FALSE(OeffneExtern(o, m, programm));
+    EXPECT_TRUE(o.geoeffnet.isEmpty()); // never handed to the desktop
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_EQ(m.protokoll[0].text, "Die Datei \"" + programm
+                                       + "\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser (z.B. "
+                                         "Internet Explorer) um dieses Dokument anzusehen.");
+    o.ergebnis = false; // the desktop reports failure
+    m.Leeren();
+    EXPECT_FALSE(OeffneExtern(o, m, "https://pennoria.example.org/"));
+    EXPECT_EQ(m.protokoll.size(), 1u);
+}

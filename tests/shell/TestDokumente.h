@@ -1,0 +1,5 @@
+#pragma once
+#include <QString>
+
+// Writes a small topic document with the given title and question count.
+bool SchreibeTestDokument(const QString &pfad, const QString &titel, int anzFragen = 3);
