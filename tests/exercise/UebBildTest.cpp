@@ -1,0 +1,226 @@
+#include "UebTestUmgebung.h"
+
+#include <gtest/gtest.h>
+
+TEST(Bildbeschriftung, FreeModeRightAndWrongWithCountersAndProtocol)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_EQ(t.Sichtbare().size(), 3);
+    EXPECT_EQ(t.ui.anweisung, "Ziehe die Beschriftungen an die jeweils richtige Position!");
+
+    const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
+    const QPoint vorher = t.ueb.Felder().at(t.FeldMit("Nord")).Rahmen.topLeft();
+    t.Ziehen("Nord", sued);
+    // Wrong: slides back to where it was picked up, counters move.
+    EXPECT_EQ(t.ueb.Felder().at(t.FeldMit("Nord")).Rahmen.topLeft(), vorher);
+    EXPECT_EQ(t.ui.felder.at(t.FeldMit("Nord")).Rahmen.topLeft(), vorher);
+    EXPECT_EQ(t.ui.felder.at(t.FeldMit("Nord")).Farbe, Antwortfeld::Grundfarbe());
+    EXPECT_EQ(t.dok.Dok.Objekte[sued].FehlerAlsZiel, 1);
+    EXPECT_EQ(t.dok.Dok.Objekte[nord].FehlerAlsText, 1);
+    EXPECT_EQ(t.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::OffeneFrage);
+    EXPECT_EQ(t.ui.status.FalschLab, "1");
+
+    t.Ziehen("Nord", nord);
+    EXPECT_EQ(t.FeldMit("Nord"), -1); // freed
+    EXPECT_EQ(t.dok.Dok.Objekte[nord].Abdeckung, AbdeckungsArt::Aufgedeckt);
+    EXPECT_TRUE(t.ansicht.einzelZeichnungen.contains(nord));
+    t.Ziehen("Süd", sued);
+    t.Ziehen("Ost", t.ObjektMit("Ost"));
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    EXPECT_EQ(t.ui.status.UebStatLab, "Quiz beendet");
+    EXPECT_EQ(t.ui.status.QuoteLab, "75.0 %");
+
+    const QStringList z = t.AblaufZeilen();
+    EXPECT_EQ(z.value(1), "00:00 - FALSCH - Beschriftungstext \"Nord\" wird der Position von \"Süd\" zugeordnet");
+    EXPECT_EQ(z.value(2), "00:00 - RICHTIG - Beschriftungstext \"Nord\" wird der richtigen Position zugeordnet");
+}
+
+TEST(Bildbeschriftung, GreenTickOptionAndDropWithoutTargetChangesNothing)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.ZuordnungRichtig = 1;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int i = t.FeldMit("Nord");
+    const QRect r = t.ueb.Felder().at(i).Rahmen;
+    t.ueb.FeldGedrueckt(i, r.topLeft());
+    t.ueb.FeldBewegt(i, QPoint(500, 300)); // empty part of the picture
+    EXPECT_FALSE(t.ui.ankerSichtbar);
+    EXPECT_EQ(t.ueb.Lauf.AktZiel, -1);
+    t.ueb.FeldLosgelassen(i);
+    EXPECT_EQ(t.ueb.Felder().at(i).Rahmen.topLeft(), QPoint(500, 300));
+    EXPECT_EQ(t.ueb.Lauf.AnzFalsch + t.ueb.Lauf.AnzRichtig, 0);
+    t.Ziehen("Nord", t.ObjektMit("Nord"));
+    EXPECT_EQ(t.dok.Dok.Objekte[t.ObjektMit("Nord")].Abdeckung, AbdeckungsArt::Geloest);
+}
+
+TEST(Bildbeschriftung, RedCrossClosesTargetAndRunEndsWithoutOpenPositions)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.ZuordnungFalsch = 1;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int sued = t.ObjektMit("Süd");
+    t.Ziehen("Nord", sued);
+    EXPECT_EQ(t.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::Aufgegeben);
+    // A crossed position is no target any more.
+    const QRect r = t.ueb.Felder().at(t.FeldMit("Süd")).Rahmen;
+    EXPECT_EQ(t.ueb.DropZielSuchen(QRect(66 - 0, 80 - 23, r.width(), r.height())), -1);
+    t.Ziehen("Nord", t.ObjektMit("Nord"));
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    EXPECT_NE(t.FeldMit("Süd"), -1); // its text stays on the panel area
+    EXPECT_EQ(t.ueb.Lauf.AnzOffen, 0);
+}
+
+TEST(Bildbeschriftung, SingleQueryTextsCentredOneAtATimeAndHiddenAfterWrong)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
+    t.ui.werte.AbfrageModus = 1;
+    t.ui.werte.Zuordnungstexte = 0;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_EQ(t.Sichtbare(), QStringList{"Nord"});
+    const QRect r = t.ueb.Felder().at(t.FeldMit("Nord")).Rahmen;
+    EXPECT_EQ(r.left(), 900 - 150);
+    EXPECT_EQ(r.top(), (560 - 46) / 2);
+    t.Ziehen("Nord", t.ObjektMit("Ost"));
+    EXPECT_EQ(t.Sichtbare(), QStringList{"Ost"});
+    t.Ziehen("Ost", t.ObjektMit("Ost"));
+    EXPECT_EQ(t.Sichtbare(), QStringList{"Süd"});
+    t.Ziehen("Süd", t.ObjektMit("Süd"));
+    EXPECT_EQ(t.Sichtbare(), QStringList{"Nord"});
+    t.Ziehen("Nord", t.ObjektMit("Nord"));
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    const QStringList z = t.AblaufZeilen();
+    EXPECT_EQ(z.value(1), "00:00 - Beschriftungstext \"Nord\" soll der richtigen Position zugeordnet werden");
+    EXPECT_TRUE(z.contains("00:00 - RICHTIG - Beschriftungstext \"Ost\" wird richtig zugeordnet"));
+}
+
+TEST(Bildbeschriftung, SingleQueryPositionsOnlyAcceptTheMarkedTarget)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.AbfrageModus = 2;
+    t.ui.werte.Zuordnungsziele = 0;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_EQ(t.ansicht.abfrageModus, 2);
+    const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
+    // Süd is not the marked position: no target there.
+    const int i = t.FeldMit("Süd");
+    t.ueb.FeldGedrueckt(i, t.ueb.Felder().at(i).Rahmen.topLeft());
+    const DokObjekt &so = t.dok.Dok.Objekte[sued];
+    t.ueb.FeldBewegt(i, QPoint(int(so.Rahmen.Left * 600) + 6, int(so.Ky * 400) - 23));
+    EXPECT_EQ(t.ueb.Lauf.AktZiel, -1);
+    t.ueb.FeldLosgelassen(i);
+    EXPECT_EQ(t.ueb.Lauf.AnzFalsch, 0);
+    t.Ziehen("Süd", nord);
+    // The wrong position comes back after the other open one.
+    EXPECT_EQ(t.ueb.Lauf.FragenFolge[t.ueb.Lauf.Position].ZielObjekt, sued);
+    t.AllesRichtig();
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    const QStringList z = t.AblaufZeilen();
+    EXPECT_EQ(z.value(1), "00:00 - Der Position \"Nord\" soll der richtige Beschriftungstext zugeordnet werden");
+    EXPECT_EQ(z.value(2), "00:00 - FALSCH - Der Position von \"Nord\" wird der Beschriftungstext \"Süd\" zugeordnet");
+    EXPECT_EQ(z.value(3), "00:00 - Der Position \"Süd\" soll der richtige Beschriftungstext zugeordnet werden");
+    EXPECT_TRUE(z.contains(
+        "00:00 - RICHTIG - Der Position von \"Nord\" wird der richtige Beschriftungstext zugeordnet"));
+}
+
+TEST(Lueckentext, ProtocolLinesOfAllModes)
+{
+    for (int modus = 0; modus < 3; ++modus) {
+        UebTest t;
+        t.dok.Dok = BildDok({"Wort", "Satz"}, 1);
+        t.ui.werte.AbfrageModus = modus;
+        t.ui.werte.Zuordnungsziele = 0;
+        t.ui.werte.Zuordnungstexte = 0;
+        ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+        // Texts alphabetical (Satz first), targets by position (Wort first).
+        t.Ziehen("Satz", t.ObjektMit("Wort"));
+        t.AllesRichtig();
+        const QString a = t.ueb.Lauf.ProtokollAblauf;
+        if (modus == 0) {
+            EXPECT_TRUE(a.contains("FALSCH - Lückentext \"Satz\" wird der Lücke von \"Wort\" zugeordnet"));
+            EXPECT_TRUE(a.contains("RICHTIG - Lückentext \"Satz\" wird der richtigen Lücke zugeordnet"));
+        } else if (modus == 1) {
+            EXPECT_TRUE(a.contains("Lückentext \"Satz\" soll der richtigen Lücke zugeordnet werden"));
+            EXPECT_TRUE(a.contains("RICHTIG - Lückentext \"Wort\" wird richtig zugeordnet"));
+        } else {
+            EXPECT_TRUE(a.contains("Der Lücke \"Wort\" soll der richtige Lückentext zugeordnet werden"));
+            EXPECT_TRUE(a.contains("FALSCH - Der Lücke \"Wort\" wird der Lückentext \"Satz\" zugeordnet"));
+            EXPECT_TRUE(a.contains("RICHTIG - Der Lücke \"Wort\" wird der richtige Lückentext zugeordnet"));
+        }
+        EXPECT_EQ(t.ui.ergebnisse, 1) << modus;
+    }
+}
+
+TEST(Bildbeschriftung, DeferredFeedbackHidesFiguresAndRevealsAtTheEnd)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    t.ueb.Opt.RiFaRueckmeldung = 1; // as received with a network exercise
+    const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd"), ost = t.ObjektMit("Ost");
+    t.Ziehen("Nord", sued);
+    EXPECT_EQ(t.FeldMit("Nord"), -1);
+    EXPECT_EQ(t.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::Unbewertet);
+    EXPECT_EQ(t.ui.status.RichtigLab, "?");
+    EXPECT_EQ(t.ui.status.QuoteLab, "?");
+    EXPECT_EQ(t.ui.status.OffenLab, "3"); // keeps its last value
+    t.Ziehen("Süd", nord);
+    t.Ziehen("Ost", ost);
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    EXPECT_EQ(t.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::Aufgegeben);
+    EXPECT_EQ(t.dok.Dok.Objekte[nord].Abdeckung, AbdeckungsArt::Aufgegeben);
+    EXPECT_EQ(t.dok.Dok.Objekte[ost].Abdeckung, AbdeckungsArt::Aufgedeckt);
+    EXPECT_EQ(t.ui.status.RichtigLab, "1");
+    EXPECT_EQ(t.ui.status.FalschLab, "2");
+}
+
+TEST(DropZiel, LeftEdgeMidpointFirstThenAnyOverlap)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
+    // Nord box: x 60..108, y 32..48; Süd box: x 60..108, y 72..88.
+    // Midpoint of the left edge inside Süd, rectangle overlapping Nord too:
+    // pass 1 wins although Nord comes first in the document.
+    EXPECT_EQ(t.ueb.DropZielSuchen(QRect(70, 40, 150, 70)), sued);
+    // Midpoint outside every label, rectangle overlapping Nord only.
+    EXPECT_EQ(t.ueb.DropZielSuchen(QRect(100, 0, 150, 40)), nord);
+    // The left edge of a box is inside.
+    EXPECT_EQ(t.ueb.DropZielSuchen(QRect(60, 17, 150, 46)), nord);
+    // Nothing there.
+    EXPECT_EQ(t.ueb.DropZielSuchen(QRect(400, 300, 150, 46)), -1);
+}
+
+TEST(Ziehen, PanelStaysInsideAndFrameMarksTheTarget)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int i = t.FeldMit("Nord");
+    const QRect r = t.ueb.Felder().at(i).Rahmen;
+    const QPoint griff = r.topLeft() + QPoint(10, 10);
+    t.ueb.FeldGedrueckt(i, griff);
+    t.ueb.FeldBewegt(i, QPoint(5000, 5000));
+    EXPECT_EQ(t.ueb.Felder().at(i).Rahmen, QRect(900 - 150, 560 - 46, 150, 46));
+    t.ueb.FeldBewegt(i, QPoint(-5000, -5000));
+    EXPECT_EQ(t.ueb.Felder().at(i).Rahmen.topLeft(), QPoint(0, 0));
+    // The grab point follows the correction, so a small step back moves the
+    // panel at once by that step.
+    EXPECT_EQ(t.ueb.Lauf.Griffpunkt, QPoint(10, 10));
+    t.ueb.FeldBewegt(i, QPoint(15, 12));
+    EXPECT_EQ(t.ueb.Felder().at(i).Rahmen.topLeft(), QPoint(5, 2));
+    const int sued = t.ObjektMit("Süd");
+    const DokObjekt &o = t.dok.Dok.Objekte[sued];
+    const QPoint linksMitte(int(o.Rahmen.Left * 600) + 2, int(o.Ky * 400));
+    const QRect jetzt = t.ueb.Felder().at(i).Rahmen;
+    t.ueb.FeldBewegt(i, t.ueb.Lauf.Griffpunkt + (linksMitte - QPoint(0, 23) - jetzt.topLeft()));
+    EXPECT_EQ(t.ueb.Lauf.AktZiel, sued);
+    EXPECT_TRUE(t.ui.ankerSichtbar);
+    EXPECT_EQ(t.ui.anker, QRect(QPoint(60 - 4, 72 - 4), QPoint(108 - 1 + 4, 88 - 1 + 4)));
+}

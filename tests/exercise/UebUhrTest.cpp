@@ -1,0 +1,84 @@
+#include "UebTestUmgebung.h"
+
+#include <gtest/gtest.h>
+
+static void Ticken(UebTest &t, int ms)
+{
+    t.umg.uhr.Vorstellen(ms);
+    if (t.ui.timer)
+        t.ueb.ZeitTimerTimer();
+}
+
+TEST(Zeitlimit, ZeroEndsAtTheFirstTickWithItsMessage)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.ZeitLimit = 1;
+    t.ui.werte.ZLimitMin = "0";
+    t.ui.werte.ZLimitSek = "0";
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_TRUE(t.ui.timer);
+    Ticken(t, 100);
+    EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
+    EXPECT_EQ(t.umg.meldungen.Texte(), QStringList{"Das Zeitlimit ist erreicht, die Übung wird beendet."});
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    EXPECT_FALSE(t.ui.timer);
+    EXPECT_TRUE(t.ueb.Lauf.ProtokollAblauf.endsWith("00:00 - Das Zeitlimit ist erreicht, die Übung wird beendet.\r\n"));
+    EXPECT_EQ(t.ui.status.UebZeitModeLab, "Verbleibende Zeit:");
+}
+
+TEST(Zeitlimit, ThreeMinutesCountDownAndEndAfter179Seconds)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.ZeitLimit = 1; // "3" and "0" by default
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_EQ(t.ui.status.UebZeitLab, "03:00");
+    Ticken(t, 100);
+    EXPECT_EQ(t.ui.status.UebZeitLab, "02:59");
+    for (int i = 0; i < 1789; ++i)
+        Ticken(t, 100);
+    // 179.0 s elapsed: one second is left.
+    EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Laeuft);
+    EXPECT_EQ(t.ui.status.UebZeitLab, "00:01");
+    Ticken(t, 100);
+    EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
+    EXPECT_EQ(t.ui.status.UebZeitLab, "00:00");
+    EXPECT_EQ(t.ueb.Lauf.Laufzeit, 179100);
+    // Every second shown once, counting down.
+    EXPECT_EQ(t.ui.zeitTexte.size(), 181);
+    EXPECT_EQ(t.ui.zeitTexte.value(1), "02:59");
+}
+
+TEST(Uhr, WithoutLimitCountsUpAndTimerStopsOutsideQuiz)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord"});
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_EQ(t.ui.status.UebZeitLab, "00:00");
+    EXPECT_EQ(t.ui.status.UebZeitModeLab, "Benötigte Zeit:");
+    Ticken(t, 187000);
+    EXPECT_EQ(t.ui.status.UebZeitLab, "03:07");
+    EXPECT_TRUE(t.ui.timer);
+    t.ui.modus = 2;
+    t.ueb.ZeitTimerTimer();
+    EXPECT_FALSE(t.ui.timer);
+}
+
+TEST(Status, QuoteAndOverallPerformanceWithOneDecimal)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"A1", "A2", "A3", "A4", "A5"});
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_EQ(t.ui.status.QuoteLab, "0.0 %");
+    EXPECT_EQ(t.ui.status.GesAnzLab, "von  5");
+    EXPECT_EQ(t.ui.status.TNameLab, "-");
+    t.Ziehen("A1", t.ObjektMit("A1"));
+    t.Ziehen("A2", t.ObjektMit("A2"));
+    t.Ziehen("A4", t.ObjektMit("A3"));
+    EXPECT_EQ(t.ueb.Lauf.AnzOffen, 3);
+    EXPECT_EQ(t.ui.status.QuoteLab, "66.7 %");
+    EXPECT_EQ(t.ui.status.GesamtleistungLab, "33.3 %");
+    EXPECT_EQ(t.ui.status.RichtigLab, "2");
+    EXPECT_EQ(t.ui.status.OffenLab, "3");
+}
