@@ -8,6 +8,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
 
 namespace {
 const int InfoPanHoehe = 57;
@@ -26,6 +28,20 @@ TShadowLabel *Label(QWidget *eltern, const QString &name, const QString &text, i
     l->setShadowColor(QColor(255, 255, 255));
     l->setFontColor(farbe);
     return l;
+}
+
+// The top bar's picture: the window colour, lighter towards the top.
+QImage StatusHintergrund(const QSize &groesse)
+{
+    QImage bild(groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&bild);
+    QLinearGradient g(0, 0, 0, bild.height());
+    g.setColorAt(0, FensterFarbe().lighter(106));
+    g.setColorAt(1, FensterFarbe());
+    p.fillRect(bild.rect(), g);
+    p.setPen(FensterFarbe().darker(112));
+    p.drawLine(0, bild.height() - 1, bild.width(), bild.height() - 1);
+    return bild;
 }
 }
 
@@ -217,7 +233,7 @@ void TForm1::RegionenAnordnen()
 
     InfoPan->setGeometry(0, 0, W, InfoPanHoehe);
     StatBackImg2->setGeometry(InfoPan->rect());
-    MaleRahmen(StatBackImg2, BackTeileImg3());
+    StatBackImg2->setPixmap(QPixmap::fromImage(StatusHintergrund(InfoPan->size())));
     UebungenBtn->setGeometry(8, 7, 86, 43);
     LernKartBtn->setGeometry(98, 7, 86, 43);
     BestenlisteBtn->setGeometry(188, 7, 86, 43);
@@ -233,9 +249,10 @@ void TForm1::RegionenAnordnen()
 
     const bool quiz = AnsichtModus == 3;
     UebInfoPan->setGeometry(W - UebInfoPanBreite, InfoPanHoehe, UebInfoPanBreite, H - InfoPanHoehe);
+    // The statistics panel shows the top bar's picture, stretched.
     StatBackImg3->setGeometry(UebInfoPan->rect());
-    if (StatBackImg2->pixmap().isNull() == false)
-        MaleRahmen(StatBackImg3, BackTeileImg3());
+    StatBackImg3->setScaledContents(true);
+    StatBackImg3->setPixmap(StatBackImg2->pixmap());
     LernInfoPan->setGeometry(W - 170, InfoPanHoehe, 170, H - InfoPanHoehe);
     LernKartPan->setGeometry(0, InfoPanHoehe, W - (quiz ? UebInfoPanBreite : 0), H - InfoPanHoehe);
     MainBackImg2->setGeometry(LernKartPan->rect());
