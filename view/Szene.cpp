@@ -27,6 +27,20 @@ void Szene::ZoomSetzen(int index)
     ZoomFaktor = ZoomFaktorVon(ZoomIndex);
 }
 
+int Szene::AktuellerAbfrageModus() const
+{
+    return QuizAbfrageModus ? QuizAbfrageModus() : AbfrageModus;
+}
+
+int Szene::AktuellesZielObjekt() const
+{
+    if (QuizZielObjekt)
+        return QuizZielObjekt();
+    if (AktFolgeIndex >= 0 && AktFolgeIndex < FragenFolge.size())
+        return FragenFolge[AktFolgeIndex].ZielObjekt;
+    return -1;
+}
+
 double Szene::Massstab() const
 {
     return AnzeigeBild.width() * ZoomFaktor / 870.0;

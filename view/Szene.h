@@ -12,6 +12,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 // What a click in the learning view asks the main window to do after the
 // scene has done its own part (toggling a cover, navigating, opening a link).
 enum class KlickAktion {
@@ -71,6 +73,13 @@ public:
     FragenListe FragenFolge;
     int AbfrageModus = 0;  // the quiz's query mode (2 = single query of positions)
     int AktFolgeIndex = -1; // current entry of FragenFolge during a quiz, -1 none
+    // The quiz may keep its own question order: when set, these give the
+    // query mode and the ZielObjekt of the current entry instead of the two
+    // fields above.
+    std::function<int()> QuizAbfrageModus;
+    std::function<int()> QuizZielObjekt;
+    int AktuellerAbfrageModus() const;
+    int AktuellesZielObjekt() const;
 
     // Program folder whose "Flaggen/" holds the question images; empty means
     // Ordner().ProgOrdner.

@@ -313,9 +313,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
                 if (AnsichtModus == 2)
                     ScheibeZeichnen(p, r, QColor(236, 236, 232), Qt::black, AbdeckerText(Index),
                                     ArialPixel(rnd(20 * s), true), QColor(255, 0, 0));
-            } else if (AbfrageModus == 2
-                       && !(AktFolgeIndex >= 0 && AktFolgeIndex < FragenFolge.size()
-                            && FragenFolge[AktFolgeIndex].ZielObjekt == Index)) {
+            } else if (AktuellerAbfrageModus() == 2 && AktuellesZielObjekt() != Index) {
                 ScheibeZeichnen(p, r, QColor(208, 208, 208), QColor(176, 176, 176), QString(), QFont(), Qt::black);
             } else {
                 ScheibeZeichnen(p, r, QColor(236, 236, 232), Qt::black, AbdeckerText(Index),

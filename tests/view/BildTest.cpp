@@ -234,3 +234,34 @@ TEST(Bild, FragezeichenSchrumpftInFlachenAbdeckern)
     EXPECT_EQ(Zaehlen(t.szene.SzenenBild, unter, dunkel), 0);
     EXPECT_GT(Zaehlen(t.szene.SzenenBild, b.adjusted(1, 1, -1, -1), dunkel), 3);
 }
+
+TEST(Bild, EinzelabfrageZeigtNurDasAktuelleZielMitNummer)
+{
+    SzenenTest t;
+    t.zustand.Dok.BasisBild = Einfarbig(870, 650, Qt::white);
+    for (int i = 0; i < 3; ++i) {
+        DokObjekt o = Objekt(ObjektTyp::Beschriftung, 0.2 + 0.3 * i, 0.5, "Ziel");
+        o.Abdeckung = AbdeckungsArt::OffeneFrage;
+        o.Nummer = i + 1;
+        t.zustand.Dok.Objekte << o;
+    }
+    t.szene.AnsichtModus = 3;
+    int ziel = 1;
+    t.szene.QuizAbfrageModus = [] { return 2; };
+    t.szene.QuizZielObjekt = [&] { return ziel; };
+    t.szene.SzeneAufbauen();
+    auto rot = [&](int i) { return Zaehlen(t.szene.SzenenBild, SzenenBox(t, i), Rot); };
+    auto grau = [&](int i) {
+        return Zaehlen(t.szene.SzenenBild, SzenenBox(t, i), [](QColor c) { return c == QColor(208, 208, 208); });
+    };
+    EXPECT_EQ(rot(0), 0);
+    EXPECT_GT(grau(0), 100);
+    EXPECT_GT(rot(1), 10);
+    EXPECT_EQ(grau(1), 0);
+
+    // Other query modes number every target.
+    t.szene.QuizAbfrageModus = [] { return 1; };
+    t.szene.ObjekteNeuZeichnen();
+    EXPECT_GT(rot(0), 10);
+    EXPECT_GT(rot(2), 10);
+}
