@@ -125,11 +125,14 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
         const QRect quelle(0, 0, qMax(1, rnd(sw)), qMax(1, rnd(sh)));
         if (eingepasst.isNull() || eingepasstSchluessel != ext.cacheKey() || eingepasstQuelle != quelle
             || eingepasst.size() != QSize(w, h)) {
-            QImage teil = (quelle.size() == ext.size()) ? ext : ext.copy(quelle);
-            eingepasst = teil.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            eingepasst.setDotsPerMeterX(3780);
-            eingepasst.setDotsPerMeterY(3780);
+            // Bilinear resampling; the extended picture is opaque, so plain
+            // source-over drawing (the painter's fastest path) replaces
+            // every pixel.
+            if (eingepasst.size() != QSize(w, h) || !eingepasst.isDetached())
+                eingepasst = NeueFlaeche(w, h, Qt::white);
+            QPainter p(&eingepasst);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            p.drawImage(QRectF(0, 0, w, h), ext, QRectF(quelle));
             eingepasstSchluessel = ext.cacheKey();
             eingepasstQuelle = quelle;
         }
