@@ -33,24 +33,40 @@ QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &les
 
 void ThemenSortieren(QList<ThemenEintrag> &liste)
 {
+    const qsizetype n = liste.size();
+    if (n < 2)
+        return;
+    // The selection sort below only asks "strictly smaller?". Ranking the
+    // keys once with the collator (equal keys share a rank) answers that
+    // question exactly, so the n^2/2 comparisons become integer ones.
+    // Case is folded first as well: not every collation backend can be told
+    // to ignore it.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // Sort keys once per entry, so that the n^2/2 comparisons stay cheap.
-    // Case is folded first as well: not every collation backend can be
-    // told to ignore it.
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(liste.size());
+    keys.reserve(n);
     for (const auto &e : liste)
         keys.push_back(collator.sortKey(e.Schluessel.toCaseFolded()));
-    const qsizetype n = liste.size();
+    std::vector<qsizetype> ordnung(n);
+    for (qsizetype i = 0; i < n; ++i)
+        ordnung[i] = i;
+    std::sort(ordnung.begin(), ordnung.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<int> rang(n);
+    int r = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0 && keys[ordnung[i - 1]].compare(keys[ordnung[i]]) < 0)
+            ++r;
+        rang[ordnung[i]] = r;
+    }
+
     for (qsizetype i = 0; i < n; ++i) {
         qsizetype klein = i;
         for (qsizetype j = i + 1; j < n; ++j)
-            if (keys[j].compare(keys[klein]) < 0)
+            if (rang[j] < rang[klein])
                 klein = j;
         if (klein != i) {
             liste.swapItemsAt(i, klein);
-            std::swap(keys[i], keys[klein]);
+            std::swap(rang[i], rang[klein]);
         }
     }
 }
