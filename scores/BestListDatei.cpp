@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -81,6 +83,23 @@ private:
     qint64 pos = 0;
 };
 
+// Another program holds a list for a few microseconds per record. Polling
+// the lock for a moment lets such an overlap pass within one attempt, so the
+// 100 ms pauses between attempts are left for real obstructions; under heavy
+// load five refused attempts in a row would otherwise lose a result.
+bool OeffnenMitGeduld(GesperrteDatei &datei, const QString &pfad, GesperrteDatei::Art art)
+{
+    using namespace std::chrono;
+    const auto ende = steady_clock::now() + milliseconds(Hsc::SperrGeduldMs);
+    for (;;) {
+        if (datei.Oeffnen(pfad, art))
+            return true;
+        if (steady_clock::now() >= ende)
+            return false;
+        std::this_thread::sleep_for(microseconds(200));
+    }
+}
+
 } // namespace
 
 QByteArray Hsc::KopfBytes()
@@ -108,7 +127,7 @@ bool BestListSchreiben(const QString &pfad, const BestListDatensatz &d)
     GesperrteDatei datei;
     // Open-or-create without truncation: two computers that both found the
     // list missing must not wipe each other's records.
-    if (!datei.Oeffnen(pfad, GesperrteDatei::Art::Schreiben))
+    if (!OeffnenMitGeduld(datei, pfad, GesperrteDatei::Art::Schreiben))
         return false;
     const qint64 groesse = datei.Groesse();
     if (groesse < 0)
@@ -177,7 +196,7 @@ bool BestListLesen(const QString &pfad, TBestList &liste)
     if (!QFileInfo(pfad).isFile())
         return false;
     GesperrteDatei datei;
-    if (!datei.Oeffnen(pfad, GesperrteDatei::Art::Lesen))
+    if (!OeffnenMitGeduld(datei, pfad, GesperrteDatei::Art::Lesen))
         return false;
     Sanduhr sanduhr;
     QByteArray daten;

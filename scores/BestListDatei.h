@@ -12,6 +12,8 @@ inline constexpr char Magic[] = "TVL-HSC-1.00";
 inline constexpr char FeldListe[] = "|HSC-Name|HSC-Rechner|HSC-Beginn|HSC-Dauer|HSC-Leistung|";
 // Files larger than this are refused rather than read into memory.
 inline constexpr qint64 MaxDateiGroesse = qint64(256) * 1024 * 1024;
+// How long one attempt polls a lock that another program holds.
+inline constexpr int SperrGeduldMs = 20;
 
 // The bytes of one record with all five fields.
 QByteArray DatensatzBytes(const BestListDatensatz &d);
