@@ -144,13 +144,13 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
 void Szene::SzeneAufbauen()
 {
     Dokument &dok = Zustand.Dok;
-    // Step 2: fit into the control at the zoom factor (sizes only: the
+    // Fit into the control at the zoom factor (sizes only: the
     // temporary picture itself is never shown).
     QImage temp;
     const QSizeF v = BasisBildEinpassen(temp, SteuerGroesse.width(), SteuerGroesse.height(), ZoomFaktor, true);
     AusschnittSeiten = double(temp.width()) / temp.height();
 
-    // Step 3: the visible part keeps its centre.
+    // The visible part keeps its centre.
     const double vw = v.width(), vh = v.height();
     const double mx = (Ausschnitt.Left + Ausschnitt.Right) / 2, my = (Ausschnitt.Top + Ausschnitt.Bottom) / 2;
     Ausschnitt.Left = qMax(0.0, qMin(1 - vw, mx - vw / 2));
@@ -158,15 +158,15 @@ void Szene::SzeneAufbauen()
     Ausschnitt.Right = Ausschnitt.Left + vw;
     Ausschnitt.Bottom = Ausschnitt.Top + vh;
 
-    // Step 4: display bitmap and the whole zoomed scene.
+    // Display bitmap and the whole zoomed scene.
     AnzeigeBild = NeueFlaeche(temp.width(), temp.height(), SteuerFarbe);
     BasisBildEinpassen(SzenenBild, rnd(temp.width() * ZoomFaktor), rnd(temp.height() * ZoomFaktor), 1);
 
-    // Step 5: the base picture is a layer of its own.
+    // The base picture is a layer of its own.
     if (!Ebene0Check && AnsichtModus != 3)
         SzenenBild.fill(Qt::white);
 
-    // Step 6: cloze text and the single-question state.
+    // Cloze text and the single-question state.
     if (dok.DokTyp == DokTypen::Lueckentext && !dok.Lueckentext.isEmpty())
         LueckentextZeichnen();
     if (AnsichtModus != 3)
@@ -178,7 +178,7 @@ void Szene::SzeneAufbauen()
     else if (Zustand.AktFrage < 1 || Zustand.AktFrage > dok.AnzFrageNummern)
         Zustand.AktFrage = 1;
 
-    // Steps 7 to 9.
+    // Background copy, objects, object copy, display.
     BildUebernehmen(HintergrundBild, SzenenBild);
     ObjekteZeichnen(true, false, false);
     BildUebernehmen(ObjekteBild, SzenenBild);

@@ -56,7 +56,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     DokObjekt &o = dok.Objekte[Index];
     const bool modus3 = AnsichtModus == 3;
 
-    // Step 1: what is not drawn at all.
+    // What is not drawn at all.
     if ((Variante >= 1 || modus3) && o.Ebene == 2)
         return;
     if (!EbeneSichtbar(Index))
@@ -69,7 +69,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     const bool einzel = dok.DokTyp == DokTypen::Einzelfragen;
     const bool aufSzene = &Ziel == &SzenenBild;
 
-    // Step 3: erase the old box from the background.
+    // Erase the old box from the background.
     if (Variante == 0 && o.Rahmen.Left != -1 && (!IstFrageTeil(o.Typ) || aktuell) && !(einzel && modus3)) {
         const int sw = SzenenBild.width(), sh = SzenenBild.height();
         const QRect alt = Rect(rnd(o.Rahmen.Left * sw), rnd(o.Rahmen.Top * sh), rnd(o.Rahmen.Right * sw),
@@ -86,19 +86,19 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     QPainter p(&Ziel);
     p.setRenderHint(QPainter::TextAntialiasing, true);
 
-    // Step 4: anchor and connecting line.
+    // Anchor and connecting line.
     const int lx = rnd(o.Kx * W), ly = rnd(o.Ky * H);
     if (o.Sline == 1 && Variante != 2 && MitLinie) {
         p.setPen(QPen(C, 0));
         p.drawLine(rnd(o.Sx * W), rnd(o.Sy * H), lx, ly);
     }
 
-    // Step 5: the side, decided once.
+    // The side, decided once.
     if (o.KAusrAkt < 1)
         o.KAusrAkt = o.KAusr >= 1 ? o.KAusr : AutoSeite(Index);
     const int seite = o.KAusrAkt;
 
-    // Step 6: box size.
+    // Box size.
     int bw = 0, bh = 0, bw0 = 0, bh0 = 0, tw = 0, dx = 0;
     QString text = o.Cap;
     QString bildName;
@@ -143,13 +143,12 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         bw = bh = rnd(30 * s);
     }
 
-    // Step 7: placement.
+    // Placement.
     QRect box = Platzieren(seite, lx, ly, bw, bh, s);
     if (o.Typ == ObjektTyp::FrageText) {
-        // The question box starts at the left tenth of the picture. The
-        // original measured this in display pixels, which only agree with
-        // the scene while the view is not scrolled; the scene's own
-        // position keeps the box still when the view moves.
+        // The question box starts at the left tenth of the picture, taken
+        // from the unscrolled display: a position that followed the scroll
+        // offset at rebuild time would put the box elsewhere in the scene.
         int x01 = rnd(0.1 * W) + 3;
         if (aufSzene) {
             const double aw = Ausschnitt.Right - Ausschnitt.Left;
@@ -160,7 +159,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     const int links = box.left(), oben = box.top();
     const int rechts = links + bw, unten = oben + bh;
 
-    // Step 8: bookkeeping, for the screen only: a worksheet drawing must not
+    // Bookkeeping, for the screen only: a worksheet drawing must not
     // move the boxes the view erases and hit-tests.
     if (Variante == 0) {
         const double sw = qMax(1, SzenenBild.width()), sh = qMax(1, SzenenBild.height());
@@ -176,7 +175,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     const int tflags = o.TAusr;
     const QRect textRect(links + dx, oben + 2, bw, bh);
 
-    // Step 9: answer boxes.
+    // Answer boxes.
     if ((Variante & 1) && abdeckbar) {
         int l = links, r = rechts;
         const int d = rnd((rechts - links) * 0.18);
@@ -198,14 +197,14 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         RahmenZeichnen(p, antwort.adjusted(1, 1, -1, -1), Qt::black);
     }
 
-    // Step 10: solution text.
+    // Solution text.
     if ((Variante & 2) && abdeckbar) {
         p.setFont(ArialPixel(rnd((2 * o.Fsize + 22) * s)));
         p.setPen(QColor(255, 0, 0));
         TextKasten::Messen(p.font(), o.Cap, false, W).Zeichnen(p, textRect, tflags);
     }
 
-    // Step 11: the visible text.
+    // The visible text.
     const bool textZeigen = o.Typ == ObjektTyp::TextOhneAbdeckung
         || (Variante == 0
             && (((o.Typ == ObjektTyp::Beschriftung || o.Typ == ObjektTyp::Luecke) && o.Abdeckung == 0)
@@ -218,7 +217,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         kasten.Zeichnen(p, textRect, tflags);
     }
 
-    // Step 12: the question's image, in the quiz only.
+    // The question's image, in the quiz only.
     bool bildFehlt = false;
     if (modus3 && o.Typ == ObjektTyp::FrageText && aktuell && !bildName.isEmpty()) {
         const QString pfad = flaggenPfad(bildName);
@@ -238,7 +237,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         }
     }
 
-    // Step 13: badges, covers and quiz marks (screen only).
+    // Badges, covers and quiz marks (screen only).
     if (Variante == 0 && !bildFehlt) {
         const QRect r = Rect(links, oben, rechts, unten);
         if (o.Typ == ObjektTyp::Infopunkt || o.Typ == ObjektTyp::Link || o.Typ == ObjektTyp::DokumentLink) {
@@ -323,7 +322,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     }
     p.end();
 
-    // Step 14: copy the new box to the caches and the display.
+    // Copy the new box to the caches and the display.
     if (Kopieren) {
         const QRect neu = Rect(links, oben, rechts, unten);
         const QPoint anzeige(links - ScrollX, oben - ScrollY);

@@ -15,8 +15,7 @@ QFont ArialPixel(int emPixel, bool fett)
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(qMax(1, emPixel));
     f.setBold(fett);
-    // Text output of the original platform does not kern; measured runs
-    // must add up to the width of the whole line.
+    // No kerning: measured runs must add up to the width of the whole line.
     f.setKerning(false);
     return f;
 }

@@ -10,7 +10,7 @@ class QPainter;
 
 // Small raster helpers shared by the scene, the markup layout and the quiz:
 // opaque block copies, bordered rectangles, disc badges and text boxes that
-// measure and draw like a Windows DrawText call.
+// measure and draw like a classic multi-line text box.
 
 // The program's fonts: "Arial" at an em height in pixels.
 QFont ArialPixel(int emPixel, bool fett = false);
