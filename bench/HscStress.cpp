@@ -5,6 +5,9 @@
 //                                          program's own entry with retries
 //   hsc_stress pruefen DATEI PROZESSE ANZAHL  checks that every record of
 //                                          every writer is there, intact, once
+//   hsc_stress lesen DATEI PROZESSE ANZAHL  reads the list again and again
+//                                          while the writers work; every read
+//                                          must show intact records only
 #include "BestListDatei.h"
 #include "BestListen.h"
 #include "Dienste.h"
@@ -75,6 +78,41 @@ int Schreiben(const QString &datei, int id, int anzahl)
     return ok == anzahl ? 0 : 1;
 }
 
+bool Intakt(const TBestListEintrag &e, int prozesse, int anzahl)
+{
+    const int id = e.Dauer / 1000000;
+    const int i = e.Dauer % 1000000;
+    const BestListDatensatz soll = Satz(id, i, anzahl);
+    return id >= 0 && id < prozesse && i < anzahl && e.Name == soll.Name && e.Rechner == soll.Rechner
+        && e.Beginn == soll.Beginn && e.Leistung == soll.Leistung;
+}
+
+int Lesen(const QString &datei, int prozesse, int anzahl)
+{
+    const qsizetype ziel = qsizetype(prozesse) * anzahl;
+    long lesungen = 0, fehlversuche = 0, kaputt = 0, rueckschritte = 0;
+    qsizetype zuletzt = 0;
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    TBestList liste;
+    while (zuletzt < ziel && std::chrono::steady_clock::now() < ende) {
+        if (!QFileInfo::exists(datei))
+            continue;
+        if (!BestListLesen(datei, liste)) {
+            ++fehlversuche;
+            continue;
+        }
+        ++lesungen;
+        for (const auto &e : liste)
+            kaputt += Intakt(e, prozesse, anzahl) ? 0 : 1;
+        if (liste.size() < zuletzt)
+            ++rueckschritte;
+        zuletzt = liste.size();
+    }
+    std::printf("leser lesungen=%ld gesperrt=%ld kaputt=%ld rueckschritte=%ld zuletzt=%lld\n", lesungen,
+                fehlversuche, kaputt, rueckschritte, (long long)zuletzt);
+    return (kaputt || rueckschritte || zuletzt < ziel) ? 1 : 0;
+}
+
 int Pruefen(const QString &datei, int prozesse, int anzahl)
 {
     TBestList liste;
@@ -85,11 +123,7 @@ int Pruefen(const QString &datei, int prozesse, int anzahl)
     QSet<qint64> gesehen;
     long kaputt = 0, doppelt = 0;
     for (const auto &e : liste) {
-        const int id = e.Dauer / 1000000;
-        const int i = e.Dauer % 1000000;
-        const BestListDatensatz soll = Satz(id, i, anzahl);
-        if (id < 0 || id >= prozesse || i >= anzahl || e.Name != soll.Name || e.Rechner != soll.Rechner
-            || e.Beginn != soll.Beginn || e.Leistung != soll.Leistung) {
+        if (!Intakt(e, prozesse, anzahl)) {
             ++kaputt;
             continue;
         }
@@ -111,8 +145,10 @@ int main(int argc, char *argv[])
     const QStringList a = app.arguments();
     if (a.size() == 5 && a[1] == "schreiben")
         return Schreiben(a[2], a[3].toInt(), a[4].toInt());
+    if (a.size() == 5 && a[1] == "lesen")
+        return Lesen(a[2], a[3].toInt(), a[4].toInt());
     if (a.size() == 5 && a[1] == "pruefen")
         return Pruefen(a[2], a[3].toInt(), a[4].toInt());
-    std::fprintf(stderr, "Aufruf: hsc_stress schreiben DATEI ID ANZAHL | pruefen DATEI PROZESSE ANZAHL\n");
+    std::fprintf(stderr, "Aufruf: hsc_stress schreiben DATEI ID ANZAHL | lesen|pruefen DATEI PROZESSE ANZAHL\n");
     return 2;
 }

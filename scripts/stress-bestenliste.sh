@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Stress test for shared high-score lists (not part of CI): PROZESSE processes
 # append ANZAHL results each to one list at the same time, through the
-# program's own entry with its 5 x 100 ms retries. Afterwards every record
-# must be present exactly once and intact. Prints records/s and retries.
+# program's own entry with its 5 x 100 ms retries, while LESER processes read
+# the list again and again. Afterwards every record must be present exactly
+# once and intact, and no read may have seen a damaged record. Prints
+# records/s and retries.
 #
-#   scripts/stress-bestenliste.sh [PROZESSE] [ANZAHL]
+#   scripts/stress-bestenliste.sh [PROZESSE] [ANZAHL] [LESER]
 # BUILD_DIR (default build-stress) is configured with the benchmarks on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PROZESSE=${1:-8}
 ANZAHL=${2:-1000}
+LESER=${3:-2}
 BUILD_DIR=${BUILD_DIR:-build-stress}
 
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
@@ -22,6 +25,11 @@ ARBEIT=$(mktemp -d)
 trap 'rm -rf "$ARBEIT"' EXIT
 LISTE="$ARBEIT/Stress.hsc"
 
+leser_pids=()
+for ((l = 0; l < LESER; l++)); do
+  "$TREIBER" lesen "$LISTE" "$PROZESSE" "$ANZAHL" >"$ARBEIT/leser-$l.txt" &
+  leser_pids+=($!)
+done
 start=$(date +%s.%N)
 pids=()
 for ((id = 0; id < PROZESSE; id++)); do
@@ -33,8 +41,12 @@ for pid in "${pids[@]}"; do
   wait "$pid" || fehler=1
 done
 ende=$(date +%s.%N)
+for pid in "${leser_pids[@]}"; do
+  wait "$pid" || fehler=1
+done
 
 cat "$ARBEIT"/out-*.txt
+[ "$LESER" -gt 0 ] && cat "$ARBEIT"/leser-*.txt
 summe() { sed -n "s/.*$1=\([0-9]*\).*/\1/p" "$ARBEIT"/out-*.txt | awk '{s += $1} END {print s + 0}'; }
 wiederholungen=$(summe wiederholungen)
 verloren=$(summe verloren)
