@@ -57,6 +57,12 @@ void MaleRahmen(QLabel *bild, const QImage &tile)
 {
     if (!bild || bild->width() <= 0 || bild->height() <= 0)
         return;
+    // Layout passes repeat often; paint again only when size or tile changed.
+    const QString kennung = QString::number(tile.cacheKey()) + "/" + QString::number(bild->width()) + "x"
+                            + QString::number(bild->height());
+    if (bild->property("rahmenKennung").toString() == kennung && !bild->pixmap().isNull())
+        return;
+    bild->setProperty("rahmenKennung", kennung);
     QImage ziel(bild->size(), QImage::Format_RGB32);
     ZeichneRahmenBild(ziel, tile, 30);
     bild->setPixmap(QPixmap::fromImage(ziel));

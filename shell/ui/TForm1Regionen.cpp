@@ -233,7 +233,8 @@ void TForm1::RegionenAnordnen()
 
     InfoPan->setGeometry(0, 0, W, InfoPanHoehe);
     StatBackImg2->setGeometry(InfoPan->rect());
-    StatBackImg2->setPixmap(QPixmap::fromImage(StatusHintergrund(InfoPan->size())));
+    if (StatBackImg2->pixmap().size() != InfoPan->size())
+        StatBackImg2->setPixmap(QPixmap::fromImage(StatusHintergrund(InfoPan->size())));
     UebungenBtn->setGeometry(8, 7, 86, 43);
     LernKartBtn->setGeometry(98, 7, 86, 43);
     BestenlisteBtn->setGeometry(188, 7, 86, 43);
@@ -288,8 +289,9 @@ void TForm1::QuizStartImgAnordnen()
     const QRect platz(r.left() + (r.width() - groesse.width()) / 2, r.top() + (r.height() - groesse.height()) / 2,
                       groesse.width(), groesse.height());
     QuizStartImg->setGeometry(platz);
-    QuizStartImg->setPixmap(QPixmap::fromImage(
-        startBild.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    if (QuizStartImg->pixmap().size() != groesse)
+        QuizStartImg->setPixmap(QPixmap::fromImage(
+            startBild.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     StartImgKlickZone->setGeometry(platz);
     StartImgKlickZone->raise();
 }
