@@ -1,0 +1,102 @@
+#include "Rahmen.h"
+#include "RahmenBild.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A 9 x 9 tile with border 3: every one of the nine parts its own colour.
+QImage Kachel()
+{
+    QImage t(9, 9, QImage::Format_RGB32);
+    const QRgb farben[3][3] = {{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)},
+                               {qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)},
+                               {qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 128)}};
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x)
+            t.setPixel(x, y, farben[y / 3][x / 3]);
+    return t;
+}
+}
+
+TEST(RahmenBild, NineSliceKeepsCornersAndStretchesEdges)
+{
+    QImage ziel(40, 30, QImage::Format_RGB32);
+    ZeichneRahmenBild(ziel, Kachel(), 3);
+    ASSERT_EQ(ziel.size(), QSize(40, 30));
+    auto c = [&](int x, int y) { return QColor(ziel.pixel(x, y)); };
+    EXPECT_EQ(c(0, 0), QColor(255, 0, 0));       // top-left corner
+    EXPECT_EQ(c(2, 2), QColor(255, 0, 0));
+    EXPECT_EQ(c(39, 0), QColor(0, 0, 255));      // top-right corner
+    EXPECT_EQ(c(37, 2), QColor(0, 0, 255));
+    EXPECT_EQ(c(0, 29), QColor(128, 0, 0));      // bottom-left
+    EXPECT_EQ(c(39, 29), QColor(0, 0, 128));     // bottom-right
+    EXPECT_EQ(c(20, 1), QColor(0, 255, 0));      // top edge stretched
+    EXPECT_EQ(c(20, 28), QColor(0, 128, 0));     // bottom edge
+    EXPECT_EQ(c(1, 15), QColor(255, 255, 0));    // left edge
+    EXPECT_EQ(c(38, 15), QColor(255, 0, 255));   // right edge
+    EXPECT_EQ(c(20, 15), QColor(0, 255, 255));   // centre
+    EXPECT_EQ(c(3, 3), QColor(0, 255, 255));     // the border stays 3 wide
+    EXPECT_EQ(c(36, 26), QColor(0, 255, 255));
+}
+
+TEST(RahmenBild, EmptyTargetOrTileIsLeftAlone)
+{
+    QImage leer;
+    ZeichneRahmenBild(leer, Kachel(), 3);
+    EXPECT_TRUE(leer.isNull());
+    QImage ziel(5, 5, QImage::Format_RGB32);
+    ziel.fill(Qt::black);
+    ZeichneRahmenBild(ziel, QImage(), 3);
+    EXPECT_EQ(QColor(ziel.pixel(2, 2)), QColor(Qt::black));
+    // A tile smaller than twice its border does not crash.
+    ZeichneRahmenBild(ziel, Kachel(), 30);
+    EXPECT_EQ(ziel.size(), QSize(5, 5));
+}
+
+TEST(Rahmen, SharedColoursComeFromTheTiles)
+{
+    ASSERT_FALSE(BackTeileImg3().isNull());
+    ASSERT_FALSE(BackTeileImg3Tit().isNull());
+    ASSERT_FALSE(BackTeileImg4().isNull());
+    EXPECT_EQ(FensterFarbe(), BackTeileImg3().pixelColor(0, 0));
+    EXPECT_EQ(KartenFarbe(), BackTeileImg3().pixelColor(30, 30));
+    EXPECT_EQ(TafelFarbe(), BackTeileImg4().pixelColor(30, 30));
+    // The window and the card must be told apart.
+    EXPECT_NE(FensterFarbe(), KartenFarbe());
+}
+
+TEST(Rahmen, BackgroundFillerFillsItsParent)
+{
+    QWidget eltern;
+    eltern.resize(120, 80);
+    QLabel bild(&eltern);
+    FuelleHintergrund4(&bild);
+    EXPECT_EQ(bild.geometry(), QRect(0, 0, 120, 80));
+    const QImage img = bild.pixmap().toImage();
+    ASSERT_EQ(img.size(), QSize(120, 80));
+    EXPECT_EQ(img.pixelColor(60, 40), TafelFarbe());
+}
+
+TEST(Rahmen, EveryCursorOfTheTableHasItsOwnPicture)
+{
+    for (int n : {-12, 1, 2, 3, 4, 5, 6, 7, 8}) {
+        const QCursor c = ProgrammCursor(n);
+        EXPECT_EQ(c.shape(), Qt::BitmapCursor) << n;
+        EXPECT_EQ(c.pixmap().size(), QSize(32, 32)) << n;
+    }
+    EXPECT_EQ(ProgrammCursor(99).shape(), Qt::ArrowCursor);
+}
+
+TEST(Rahmen, ButtonsAreColouredWithArrowCursor)
+{
+    QWidget fenster;
+    auto *k = new QPushButton("OK", &fenster);
+    k->setCursor(Qt::WaitCursor);
+    FaerbeKnoepfe(&fenster);
+    EXPECT_EQ(k->palette().color(QPalette::Button), QColor(205, 208, 226));
+    EXPECT_EQ(k->cursor().shape(), Qt::ArrowCursor);
+}
