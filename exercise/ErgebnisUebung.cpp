@@ -85,7 +85,30 @@ bool UebErgebnisUmgebung::NetzUebungBeitreten()
 
 bool UebErgebnisUmgebung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
 {
-    return uebung.UebungStarten(optionenZeigen, umfang, rolle);
+    // The start selects the questions and clears the objects' error counters
+    // before it asks for the name. When the start does not happen (name
+    // dialog cancelled), the finished run's state is put back: the results
+    // window returns, and a partial repetition chosen next must still find
+    // the questions that went wrong.
+    struct Stand
+    {
+        int Abdeckung, FehlerAlsZiel, FehlerAlsText;
+    };
+    QList<Stand> vorher;
+    vorher.reserve(dok.Dok.Objekte.size());
+    for (const DokObjekt &o : dok.Dok.Objekte)
+        vorher.append({o.Abdeckung, o.FehlerAlsZiel, o.FehlerAlsText});
+    if (uebung.UebungStarten(optionenZeigen, umfang, rolle))
+        return true;
+    if (dok.Dok.Objekte.size() == vorher.size()) {
+        for (qsizetype i = 0; i < vorher.size(); ++i) {
+            DokObjekt &o = dok.Dok.Objekte[i];
+            o.Abdeckung = vorher[i].Abdeckung;
+            o.FehlerAlsZiel = vorher[i].FehlerAlsZiel;
+            o.FehlerAlsText = vorher[i].FehlerAlsText;
+        }
+    }
+    return false;
 }
 
 void UebErgebnisUmgebung::NetzDokumentSchliessen()

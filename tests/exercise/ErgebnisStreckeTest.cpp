@@ -126,3 +126,31 @@ TEST(ErgebnisStrecke, NamenlosUndEingetragenMitLaufzeitUndStart)
     EXPECT_GE(l[0].Dauer, 61999);
     EXPECT_TRUE(s.t.ueb.Lauf.InBestenliste);
 }
+
+TEST(ErgebnisStrecke, AbgebrochenerNamensdialogBringtFensterZurueckUndTeilwiederholungBleibtMoeglich)
+{
+    Strecke s;
+    s.t.dok.Dok = BildDok({"Nord", QString::fromUtf8("Süd"), "Ost"});
+    s.t.ueb.Einst.NameEingabe = true;
+    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    s.t.Ziehen("Nord", s.t.ObjektMit("Ost"));
+    // Two presses of "Quiz wiederholen" with the partial repetition: the
+    // first name dialog is cancelled, the second confirmed.
+    s.fenster.antworten = {{true, 1}, {true, 1}};
+    int starts = 0;
+    s.umgebung.optionenVorJederUebung = [&] {
+        s.t.ui.nameOk = ++starts > 1;
+        return false;
+    };
+    s.RichtigBis(1);
+    EXPECT_EQ(starts, 2);
+    EXPECT_EQ(s.t.ui.namensDialoge, 3);
+    EXPECT_TRUE(s.fenster.antworten.empty());
+    EXPECT_TRUE(s.t.umg.meldungen.protokoll.empty()) << s.t.umg.meldungen.Texte().join("|").toStdString();
+    // The run that started repeats exactly the two questions of the wrong drop.
+    EXPECT_EQ(s.t.ueb.Umfang, 1);
+    EXPECT_EQ(s.t.ueb.Lauf.AnzFragen, 2);
+    QStringList offen = s.Offene();
+    offen.sort();
+    EXPECT_EQ(offen, (QStringList{"Nord", "Ost"}));
+}
