@@ -1,0 +1,172 @@
+#include "TUebOptForm.h"
+
+#include "RadioGruppe.h"
+#include "ZahlEdit.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+QString NetzUebInitText()
+{
+    return QStringLiteral("Klicken Sie auf \"Übung starten\" um die Netzwerk-Übung zu initiieren.        "
+                          "Alle getätigten Einstellungen werden an die Übungsteilnehmer übermittelt.");
+}
+
+TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName("UebOptForm");
+    caption = QStringLiteral("Übungsoptionen für Bildbeschriftung und Lückentext");
+    setWindowTitle(caption);
+    const int breite = 480;
+
+    AbfrageModus = new RadioGruppe("AbfrageModus", " Abfragemodus ",
+                                   {" freie Zuordnung ", " Einzelabfrage Texte ", " Einzelabfrage Positionen "}, this);
+    AbfrageModus->setGeometry(8, 8, 250, 100);
+    Zeitlimit = new RadioGruppe("Zeitlimit", " Zeitlimit ", {" ohne Zeitlimit", " mit Zeitlimit:"}, this);
+    Zeitlimit->setGeometry(266, 8, breite - 274, 100);
+    ZLimitMin = new ZahlEdit("ZLimitMin", Zeitlimit);
+    ZLimitSek = new ZahlEdit("ZLimitSek", Zeitlimit);
+    ZLimitMin->move(24, 70);
+    ZLimitSek->move(104, 70);
+    auto *einheit = new QLabel("Min.             Sek. ", Zeitlimit);
+    einheit->move(62, 74);
+    // The edits sit below the items; keep the items above them.
+    Zeitlimit->setMinimumHeight(100);
+
+    ZuordnungRichtig = new RadioGruppe("ZuordnungRichtig", " Verhalten bei richtiger Zuordnung ",
+                                       {" Beschriftung einblenden ", " grünes Häkchen setzen "}, this);
+    ZuordnungRichtig->setGeometry(8, 116, 250, 70);
+    ZuordnungFalsch = new RadioGruppe("ZuordnungFalsch", " Verhalten bei falscher Zuordnung (Fehlversuch) ",
+                                      {" beliebig viele Zuordnungsversuche erlaubt ", " rotes Kreuz setzen,  "}, this);
+    ZuordnungFalsch->setGeometry(8, 192, breite - 16, 84);
+    ZuordnungFalschLab = new QLabel("keine erneute Zuordnung an dieser Position", ZuordnungFalsch);
+    ZuordnungFalschLab->setObjectName("ZuordnungFalschLab");
+    ZuordnungFalschLab->move(30, 62);
+    Zuordnungstexte = new RadioGruppe("Zuordnungstexte", " Zuordnungstexte ",
+                                      {" alphabetisch geordnet ", " zufällig gemischt "}, this);
+    Zuordnungstexte->setGeometry(266, 116, breite - 274, 70);
+    Zuordnungsziele = new RadioGruppe("Zuordnungsziele", " Zuordnungsziele (Positionen) ",
+                                      {" geordnet nummeriert ", " zufällig gemischt nummeriert ", " Fragezeichen "}, this);
+    Zuordnungsziele->setGeometry(8, 282, breite - 16, 92);
+    RiFaRueckmeldung = new RadioGruppe("RiFaRueckmeldung", " Richtig-/Falsch-Rückmeldung ",
+                                       {" sofort bei jeder Zuordnung ", " erst am Ende der Übung "}, this);
+    RiFaRueckmeldung->hide();
+
+    UebOptZeigenCheck = new QCheckBox(" Dieses Dialogfenster vor jeder Übung anzeigen ", this);
+    UebOptZeigenCheck->setObjectName("UebOptZeigenCheck");
+    UebOptZeigenCheck->setChecked(true);
+    OkBtn = new QPushButton("Übung starten", this);
+    OkBtn->setObjectName("OkBtn");
+    OkBtn->setDefault(true);
+    CloseBtn = new QPushButton("Schließen", this);
+    CloseBtn->setObjectName("CloseBtn");
+    ErwBtn = new QPushButton("Erweitert...", this);
+    ErwBtn->setObjectName("ErwBtn");
+    NetzUebInitPan = new QLabel(NetzUebInitText(), this);
+    NetzUebInitPan->setObjectName("NetzUebInitPan");
+    static_cast<QLabel *>(NetzUebInitPan)->setWordWrap(true);
+    NetzUebInitPan->setStyleSheet("background:#fff8c0; border:1px solid #a0a080; padding:4px;");
+    NetzUebInitPan->hide();
+
+    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ErwBtn, &QPushButton::clicked, this, &TUebOptForm::ErwBtnClick);
+    auto mitLimit = [this] { Zeitlimit->setItemIndex(1); };
+    connect(ZLimitMin, &QLineEdit::textEdited, this, mitLimit);
+    connect(ZLimitSek, &QLineEdit::textEdited, this, mitLimit);
+    connect(RiFaRueckmeldung, &RadioGruppe::geklickt, this, &TUebOptForm::RiFaAbhaengigkeit);
+    connect(Zeitlimit, &RadioGruppe::geklickt, this, &TUebOptForm::RiFaAbhaengigkeit);
+    connect(AbfrageModus, &RadioGruppe::geklickt, this, &TUebOptForm::RiFaAbhaengigkeit);
+
+    WerteSetzen(UebOptWerte());
+    RiFaRueckmeldung->setItemIndex(0);
+    RiFaAbhaengigkeit();
+    setFixedWidth(breite);
+    Anordnen();
+}
+
+void TUebOptForm::RiFaAbhaengigkeit()
+{
+    const bool sofort = RiFaRueckmeldung->ItemIndex() != 1;
+    ZuordnungFalsch->setEnabled(sofort);
+    ZuordnungFalschLab->setEnabled(sofort);
+    if (!sofort)
+        ZuordnungFalsch->setItemIndex(1);
+}
+
+void TUebOptForm::Anordnen()
+{
+    const int h = erweitert ? HoeheErweitert : HoeheReduziert;
+    for (QWidget *g : {static_cast<QWidget *>(ZuordnungRichtig), static_cast<QWidget *>(Zuordnungstexte),
+                       static_cast<QWidget *>(ZuordnungFalsch), static_cast<QWidget *>(Zuordnungsziele)})
+        g->setVisible(erweitert);
+    ErwBtn->setText(erweitert ? "Reduziert..." : "Erweitert...");
+    const int unten = h - 8;
+    const int b = width() > 0 ? width() : 480;
+    OkBtn->setGeometry(b - 8 - 120, unten - 28, 120, 28);
+    CloseBtn->setGeometry(b - 8 - 120 - 8 - 100, unten - 28, 100, 28);
+    ErwBtn->setGeometry(8, unten - 28, 100, 28);
+    UebOptZeigenCheck->setGeometry(8, unten - 28 - 30, b - 16, 24);
+    NetzUebInitPan->setGeometry(8, unten - 28 - 30 - 8 - 70, b - 16, 62);
+    NetzUebInitPan->raise();
+    setFixedHeight(h);
+}
+
+void TUebOptForm::ErwBtnClick()
+{
+    erweitert = !erweitert;
+    Anordnen();
+    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect r = s->availableGeometry();
+        move(r.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TUebOptForm::NetzwerkModus(bool an)
+{
+    setWindowTitle(an ? QStringLiteral("Netzwerk-") + caption : caption);
+    NetzUebInitPan->setVisible(an);
+}
+
+void TUebOptForm::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    OkBtn->setFocus();
+}
+
+void TUebOptForm::done(int r)
+{
+    NetzwerkModus(false);
+    QDialog::done(r);
+}
+
+void TUebOptForm::WerteHolen(UebOptWerte &w) const
+{
+    w.AbfrageModus = AbfrageModus->ItemIndex();
+    w.ZeitLimit = Zeitlimit->ItemIndex();
+    w.ZLimitMin = ZLimitMin->text();
+    w.ZLimitSek = ZLimitSek->text();
+    w.ZuordnungRichtig = ZuordnungRichtig->ItemIndex();
+    w.ZuordnungFalsch = ZuordnungFalsch->ItemIndex();
+    w.Zuordnungstexte = Zuordnungstexte->ItemIndex();
+    w.Zuordnungsziele = Zuordnungsziele->ItemIndex();
+}
+
+void TUebOptForm::WerteSetzen(const UebOptWerte &w)
+{
+    // Stored values out of range fall back to the defaults.
+    auto index = [](int v, int n, int vorgabe) { return v >= 0 && v < n ? v : vorgabe; };
+    AbfrageModus->setItemIndex(index(w.AbfrageModus, 3, 0));
+    Zeitlimit->setItemIndex(index(w.ZeitLimit, 2, 0));
+    ZLimitMin->setText(w.ZLimitMin.left(2));
+    ZLimitSek->setText(w.ZLimitSek.left(2));
+    ZuordnungRichtig->setItemIndex(index(w.ZuordnungRichtig, 2, 0));
+    ZuordnungFalsch->setItemIndex(index(w.ZuordnungFalsch, 2, 0));
+    Zuordnungstexte->setItemIndex(index(w.Zuordnungstexte, 2, 1));
+    Zuordnungsziele->setItemIndex(index(w.Zuordnungsziele, 3, 1));
+    RiFaAbhaengigkeit();
+}

@@ -1,0 +1,526 @@
+#include "UebungsSteuerung.h"
+
+#include "AntwortPanel.h"
+#include "TUebOptForm.h"
+#include "TUebOptFragenForm.h"
+
+#include "Szene.h"
+#include "THoverPanel.h"
+#include "TShadowLabel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fenster f, QWidget *eltern)
+    : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(std::move(f))
+{
+    UebOptForm = new TUebOptForm(eltern);
+    UebOptFragenForm = new TUebOptFragenForm(UebOptForm, eltern);
+    ZeitTimer = new QTimer(this);
+    ZeitTimer->setObjectName("ZeitTimer");
+    ZeitTimer->setInterval(100);
+    connect(ZeitTimer, &QTimer::timeout, this, [this] { Engine.ZeitTimerTimer(); });
+
+    QWidget *pan = fenster.UebungPan;
+    pan->setFont(QFont(QStringLiteral("Arial")));
+    hintergrund = new QLabel(pan);
+    hintergrund->setObjectName("UebungPanHintergrund");
+    hintergrund->lower();
+    UebMoveAnker = new QWidget(pan);
+    UebMoveAnker->setObjectName("UebMoveAnker");
+    UebMoveAnker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    UebMoveAnker->setStyleSheet("border: 2px solid red; background: transparent;");
+    UebMoveAnker->setAttribute(Qt::WA_StyledBackground);
+    UebMoveAnker->hide();
+    UebFrageZaehlerPan = new THoverPanel(pan);
+    UebFrageZaehlerPan->setObjectName("UebFrageZaehlerPan");
+    UebFrageZaehlerPan->setCaption("x. Frage");
+    UebFrageZaehlerPan->setHoverActive(false);
+    UebFrageZaehlerPan->setBevelWidth(0);
+    UebFrageZaehlerPan->setNormColor(Qt::white);
+    QFont zf(QStringLiteral("Arial"));
+    zf.setBold(true);
+    zf.setPointSize(14);
+    UebFrageZaehlerPan->setFont(zf);
+    UebFrageZaehlerPan->setAlignment(Qt::AlignLeft);
+    UebFrageZaehlerPan->resize(300, 33);
+    UebFrageZaehlerPan->hide();
+    pan->installEventFilter(this);
+    hintergrund->installEventFilter(this);
+    pan->setFocusPolicy(Qt::StrongFocus);
+
+    Engine.Einst.Rechnername = QSysInfo::machineHostName();
+    Engine.Einst.Benutzername = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+}
+
+UebungsSteuerung::~UebungsSteuerung() = default;
+
+// ------------------------------------------------------------ commands
+
+bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
+{
+    Engine.Einst.Tonausgabe = fenster.Tonausgabe ? fenster.Tonausgabe() : true;
+    Engine.Einst.NameEingabe = fenster.NameEingabe ? fenster.NameEingabe() : false;
+    imAufbau = true;
+    const bool ok = Engine.UebungStarten(optionenZeigen, umfang, rolle);
+    imAufbau = false;
+    if (ok) {
+        Engine.AntwortfelderAnordnen();
+        Hintergrund(true);
+        if (!panels.empty())
+            panels.rbegin()->second->setFocus();
+    }
+    return ok;
+}
+
+void UebungsSteuerung::UebungVerlassen()
+{
+    Engine.UebungVerlassen();
+}
+
+bool UebungsSteuerung::OptionenVorJederUebung() const
+{
+    return UebOptForm->UebOptZeigenCheck->isChecked();
+}
+
+UebOptWerte UebungsSteuerung::OptWerteHolen() const
+{
+    UebOptWerte w;
+    UebOptForm->WerteHolen(w);
+    UebOptFragenForm->WerteHolen(w);
+    return w;
+}
+
+void UebungsSteuerung::OptWerteSetzen(const UebOptWerte &w)
+{
+    UebOptForm->WerteSetzen(w);
+    UebOptFragenForm->WerteSetzen(w);
+}
+
+void UebungsSteuerung::UebOpt1Click()
+{
+    if (AnsichtModus() == 3) {
+        dienste.meldungen->Information(
+            QStringLiteral("Die Übungsoptionen können nicht während der Übung geändert werden."));
+        return;
+    }
+    QDialog *d = dok.Dok.DokTyp == 2 ? static_cast<QDialog *>(UebOptFragenForm) : UebOptForm;
+    if (d->exec() == QDialog::Accepted)
+        UebungStarten(false, 0, 0);
+}
+
+// ------------------------------------------------------------ IUebOberflaeche
+
+bool UebungsSteuerung::NamenErfragen(QString &name)
+{
+    if (NamenDialog)
+        return NamenDialog(name);
+    name.clear();
+    return true;
+}
+
+int UebungsSteuerung::AnsichtModus()
+{
+    return fenster.AnsichtModus ? fenster.AnsichtModus() : 2;
+}
+
+void UebungsSteuerung::QuizModusSetzen()
+{
+    szene.AnsichtModus = 3;
+    if (fenster.QuizModusSetzen)
+        fenster.QuizModusSetzen();
+}
+
+void UebungsSteuerung::StartseiteZeigen()
+{
+    ZeitTimer->stop();
+    for (auto &[i, p] : panels)
+        p->deleteLater();
+    panels.clear();
+    UebMoveAnker->hide();
+    UebFrageZaehlerPan->hide();
+    szene.AnsichtModus = 2;
+    szene.AbfrageModus = 0;
+    szene.AktFolgeIndex = -1;
+    if (fenster.StartseiteZeigen)
+        fenster.StartseiteZeigen();
+}
+
+void UebungsSteuerung::KnoepfeAktualisieren()
+{
+    if (fenster.KnoepfeAktualisieren)
+        fenster.KnoepfeAktualisieren();
+}
+
+void UebungsSteuerung::UebungenBtnLoesen()
+{
+    if (fenster.UebungenBtnLoesen)
+        fenster.UebungenBtnLoesen();
+}
+
+QSize UebungsSteuerung::UebungPanPlatzieren()
+{
+    if (fenster.UebungPanPlatzieren)
+        fenster.UebungPanPlatzieren();
+    return UebungPanGroesse();
+}
+
+QSize UebungsSteuerung::UebungPanGroesse()
+{
+    return fenster.UebungPan->size();
+}
+
+void UebungsSteuerung::BildBreiteSetzen(int breite)
+{
+    breite = std::max(breite, 50);
+    const QSize neu(breite, std::max(UebungPanGroesse().height(), 50));
+    bildBreite = breite;
+    if (szene.SteuerGroesse != neu) {
+        szene.SteuerGroesse = neu;
+        // The scene follows the picture's new size (not while the start
+        // builds it anyway).
+        if (!imAufbau && szene.AnsichtModus == 3)
+            szene.SzeneAufbauen();
+    }
+}
+
+void UebungsSteuerung::UebungPanZeigen()
+{
+    fenster.UebungPan->show();
+    fenster.UebungPan->raise();
+}
+
+void UebungsSteuerung::AnweisungZeichnen(const QString &text, int breite, bool neuZeichnen)
+{
+    anweisung = text;
+    bildBreite = breite;
+    Hintergrund(neuZeichnen);
+}
+
+void UebungsSteuerung::Hintergrund(bool neuZeichnen)
+{
+    QWidget *pan = fenster.UebungPan;
+    const QSize g = pan->size();
+    if (g.isEmpty())
+        return;
+    QImage bild(g, QImage::Format_RGB32);
+    bild.setDotsPerMeterX(3780);
+    bild.setDotsPerMeterY(3780);
+    bild.fill(Szene::SteuerFarbe);
+    QPainter p(&bild);
+    p.fillRect(QRect(bildBreite, 0, 3, g.height()), QColor(225, 225, 217));
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(9);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(81, 81, 78));
+    p.drawText(QRect(QPoint(bildBreite + 11, 6), QPoint(g.width() - 1, g.height() - 1)), Qt::TextWordWrap, anweisung);
+    p.drawImage(QPoint(0, 0), szene.Ansicht());
+    p.end();
+    hintergrund->setGeometry(QRect(QPoint(0, 0), g));
+    hintergrund->setPixmap(QPixmap::fromImage(bild));
+    hintergrund->lower();
+    if (neuZeichnen)
+        hintergrund->repaint();
+}
+
+void UebungsSteuerung::ZeitTimerSetzen(bool an)
+{
+    if (an)
+        ZeitTimer->start();
+    else
+        ZeitTimer->stop();
+}
+
+void UebungsSteuerung::NachrichtenVerarbeiten()
+{
+    QCoreApplication::processEvents();
+}
+
+void UebungsSteuerung::StatusSetzen(const UebStatus &s)
+{
+    auto setzen = [this](const char *name, const QString &text, const QColor *farbe = nullptr) {
+        TShadowLabel *l = fenster.StatistikLabels.value(QString::fromLatin1(name));
+        if (!l)
+            return;
+        l->setCaption(text);
+        if (farbe)
+            l->setFontColor(*farbe);
+        l->repaint();
+    };
+    static const QColor zeitFarbe(81, 81, 78), richtigFarbe(0, 150, 0), falschFarbe(200, 0, 0);
+    setzen("NameLab", QStringLiteral("Name: ") + s.TNameLab);
+    setzen("RichtigLab", QStringLiteral("Richtig: ") + s.RichtigLab + QStringLiteral("  ") + s.GesAnzLab);
+    setzen("FalschLab", QStringLiteral("Fehlversuche: ") + s.FalschLab);
+    setzen("QuoteLab", QStringLiteral("Erfolgsquote: ") + s.QuoteLab);
+    setzen("GesamtLab", QStringLiteral("Gesamtleistung: ") + s.GesamtleistungLab);
+    setzen("ZeitLab", s.UebZeitModeLab + QStringLiteral(" ") + s.UebZeitLab);
+    setzen("OffenLab", QStringLiteral("Offene Fragen: ") + s.OffenLab);
+    const QColor *farbe = s.UebStatFarbe == StatFarbe::Richtig ? &richtigFarbe
+        : s.UebStatFarbe == StatFarbe::Falsch                  ? &falschFarbe
+                                                               : &zeitFarbe;
+    setzen("StatusLab", s.UebStatLab, farbe);
+}
+
+void UebungsSteuerung::FrageZaehlerSetzen(const QString &caption, QPoint pos, bool sichtbar)
+{
+    UebFrageZaehlerPan->setCaption(caption);
+    UebFrageZaehlerPan->move(pos);
+    UebFrageZaehlerPan->setVisible(sichtbar);
+    if (sichtbar)
+        UebFrageZaehlerPan->raise();
+}
+
+void UebungsSteuerung::FeldAnlegen(const Antwortfeld &f, bool hand)
+{
+    FeldEntfernen(f.Index);
+    auto *p = new AntwortPanel(f.Index, hand, fenster.UebungPan);
+    panels[f.Index] = p;
+    connect(p, &AntwortPanel::gedrueckt, this, [this](int i, QPoint pos) {
+        if (!Engine.Einzelfragen())
+            Engine.FeldGedrueckt(i, pos);
+    });
+    connect(p, &AntwortPanel::bewegt, this, [this](int i, QPoint pos) { Engine.FeldBewegt(i, pos); });
+    connect(p, &AntwortPanel::losgelassen, this, [this](int i, QPoint, bool gezogen) {
+        if (Engine.Einzelfragen()) {
+            Engine.FeldGedrueckt(i, {});
+            Engine.FeldLosgelassen(i);
+        } else if (gezogen) {
+            Engine.MarkierungAufheben();
+            Engine.FeldLosgelassen(i);
+        } else {
+            Engine.FeldAnklicken(i); // picked up by a click
+        }
+    });
+    connect(p, &AntwortPanel::taste, this, &UebungsSteuerung::Taste);
+    FeldAktualisieren(f, false);
+}
+
+void UebungsSteuerung::FeldAktualisieren(const Antwortfeld &f, bool sofort)
+{
+    auto it = panels.find(f.Index);
+    if (it == panels.end())
+        return;
+    AntwortPanel *p = it->second;
+    p->setCaption(f.Caption);
+    p->setGeometry(f.Rahmen);
+    p->setNormColor(f.Farbe);
+    p->Markieren(f.Markiert);
+    p->setVisible(f.Sichtbar && AnsichtModus() == 3);
+    if (sofort)
+        p->repaint();
+}
+
+void UebungsSteuerung::FeldNachVorn(int index)
+{
+    if (auto it = panels.find(index); it != panels.end())
+        it->second->raise();
+    UebMoveAnker->raise();
+}
+
+void UebungsSteuerung::FeldEntfernen(int index)
+{
+    auto it = panels.find(index);
+    if (it == panels.end())
+        return;
+    it->second->hide();
+    it->second->deleteLater();
+    panels.erase(it);
+}
+
+void UebungsSteuerung::UebMoveAnkerSetzen(const QRect &r, bool sichtbar)
+{
+    if (sichtbar) {
+        UebMoveAnker->setGeometry(r);
+        UebMoveAnker->raise();
+    }
+    UebMoveAnker->setVisible(sichtbar);
+}
+
+void UebungsSteuerung::ErgebnisAnzeigen()
+{
+    if (Ergebnis) {
+        Ergebnis();
+        return;
+    }
+    // Without the results window: the figures in a plain message.
+    dienste.meldungen->Information(Engine.ErgebnisKurztext());
+    Engine.UebungVerlassen();
+}
+
+// ------------------------------------------------------------ IUebAnsicht
+
+void UebungsSteuerung::SzeneAufbauen()
+{
+    szene.SzeneAufbauen();
+}
+
+void UebungsSteuerung::ObjekteNeuZeichnen()
+{
+    szene.ObjekteNeuZeichnen();
+    Hintergrund(true);
+}
+
+void UebungsSteuerung::ObjektNeuZeichnen(int index)
+{
+    szene.ObjektNeuZeichnen(index);
+    Hintergrund(true);
+}
+
+void UebungsSteuerung::NummerierungErneuern()
+{
+    if (fenster.NummerierungErneuern)
+        fenster.NummerierungErneuern();
+    else
+        szene.NummerierungSetzen(szene.NummerierModus, false);
+}
+
+void UebungsSteuerung::ZoomZuruecksetzen()
+{
+    szene.ZoomSetzen(0);
+    szene.Ausschnitt = {0, 0, 1, 1};
+}
+
+void UebungsSteuerung::ZeigerWerkzeugWaehlen()
+{
+    if (fenster.ZeigerWerkzeugWaehlen)
+        fenster.ZeigerWerkzeugWaehlen();
+}
+
+void UebungsSteuerung::QuizZustandSetzen(int abfrageModus, const FragenListe &folge, int position)
+{
+    szene.AbfrageModus = abfrageModus;
+    szene.FragenFolge = folge;
+    szene.AktFolgeIndex = position;
+}
+
+QPoint UebungsSteuerung::BildNachPanel(double fx, double fy)
+{
+    return szene.AnzeigePixel(fx, fy);
+}
+
+QPointF UebungsSteuerung::PanelNachBild(QPoint p)
+{
+    return szene.SteuerNachBruch(p);
+}
+
+// ------------------------------------------------------------ input beyond dragging
+
+QList<int> UebungsSteuerung::OffeneZiele() const
+{
+    QList<int> l;
+    const auto &obj = dok.Dok.Objekte;
+    const Uebung &u = Engine;
+    for (int i = 0; i < obj.size(); ++i) {
+        const DokObjekt &o = obj[i];
+        if ((o.Typ != ObjektTyp::Beschriftung && o.Typ != ObjektTyp::Luecke) || o.Nummer < 0
+            || o.Abdeckung != AbdeckungsArt::OffeneFrage)
+            continue;
+        if (u.Opt.AbfrageModus == 2 && i != u.Lauf.FragenFolge[u.Lauf.Position].ZielObjekt)
+            continue;
+        l << i;
+    }
+    // In the order of the numbers, as the user reads them.
+    std::sort(l.begin(), l.end(), [&](int a, int b) { return obj[a].Nummer < obj[b].Nummer; });
+    return l;
+}
+
+int UebungsSteuerung::ObjektBei(QPoint p) const
+{
+    const QPointF f = szene.SteuerNachBruch(p);
+    for (int i : OffeneZiele()) {
+        const Rechteck &r = dok.Dok.Objekte[i].Rahmen;
+        if (r.Left <= f.x() && f.x() < r.Right && r.Top <= f.y() && f.y() < r.Bottom)
+            return i;
+    }
+    return -1;
+}
+
+void UebungsSteuerung::ZielWaehlen(int richtung)
+{
+    const QList<int> ziele = OffeneZiele();
+    if (ziele.isEmpty() || Engine.MarkiertesFeld() < 0)
+        return;
+    int k = ziele.indexOf(tastenZiel);
+    k = k < 0 ? (richtung > 0 ? 0 : int(ziele.size()) - 1) : (k + richtung + int(ziele.size())) % int(ziele.size());
+    tastenZiel = ziele[k];
+    const Rechteck &r = dok.Dok.Objekte[tastenZiel].Rahmen;
+    const QPoint lo = BildNachPanel(r.Left, r.Top), ru = BildNachPanel(r.Right, r.Bottom);
+    UebMoveAnkerSetzen(QRect(lo, ru - QPoint(1, 1)).adjusted(-4, -4, 4, 4), true);
+}
+
+void UebungsSteuerung::Taste(int index, int key)
+{
+    if (Engine.Einzelfragen()) {
+        if (key >= Qt::Key_1 && key <= Qt::Key_6) {
+            // The panel in grid slot n: rows top to bottom, left to right.
+            QList<AntwortPanel *> sichtbare;
+            for (auto &[i, p] : panels)
+                if (p->isVisible())
+                    sichtbare << p;
+            std::sort(sichtbare.begin(), sichtbare.end(), [](AntwortPanel *a, AntwortPanel *b) {
+                return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
+            });
+            const int n = key - Qt::Key_1;
+            if (n < sichtbare.size())
+                Engine.FeldAnklicken(sichtbare[n]->Index());
+        } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            Engine.FeldAnklicken(index);
+        }
+        return;
+    }
+    switch (key) {
+    case Qt::Key_Escape:
+        Engine.MarkierungAufheben();
+        UebMoveAnkerSetzen({}, false);
+        tastenZiel = -1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        ZielWaehlen(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        ZielWaehlen(+1);
+        break;
+    default: // Enter, Space
+        if (Engine.MarkiertesFeld() == index && tastenZiel >= 0) {
+            const int ziel = tastenZiel;
+            tastenZiel = -1;
+            Engine.ZielAnklicken(ziel);
+        } else {
+            tastenZiel = -1;
+            Engine.FeldAnklicken(index);
+        }
+    }
+}
+
+bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
+{
+    if (obj == fenster.UebungPan && e->type() == QEvent::Resize && AnsichtModus() == 3) {
+        hintergrund->setGeometry(fenster.UebungPan->rect());
+        if (!imAufbau) {
+            Engine.AntwortfelderAnordnen();
+            Hintergrund(true);
+        }
+    } else if ((obj == hintergrund || obj == fenster.UebungPan) && e->type() == QEvent::MouseButtonPress
+               && AnsichtModus() == 3) {
+        // A click on an open target drops the picked-up text there.
+        auto *m = static_cast<QMouseEvent *>(e);
+        QPoint p = m->position().toPoint();
+        if (obj == hintergrund)
+            p = hintergrund->mapToParent(p);
+        const int ziel = ObjektBei(p);
+        if (ziel >= 0 && Engine.MarkiertesFeld() >= 0) {
+            Engine.ZielAnklicken(ziel);
+            return true;
+        }
+    }
+    return QObject::eventFilter(obj, e);
+}
