@@ -1,4 +1,7 @@
+#include "BestListBefehle.h"
 #include "BestListTabelle.h"
+#include "Dokument.h"
+#include "Ordner.h"
 #include "GridDrucken.h"
 #include "TBestListForm.h"
 #include "TBestListVerzForm.h"
@@ -14,6 +17,8 @@
 #include <QPdfWriter>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -128,4 +133,62 @@ TEST(TBestListVerzForm, UngueltigerOrdnerHaeltFensterOffenGueltigeWerdenMitSchra
     f.CloseBtnClick();
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(f.BestListVerzEdit1->text(), dir.path() + "/");
+}
+
+TEST(BestListBefehle, OrdnerfensterUebernimmtBeideOrdnerAbbrechenAendertNichts)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("p"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("b"));
+    TestUmgebung umg;
+    BestListBefehle befehle(umg.dienste, nullptr);
+    Ordner().ProtOrdner = "/alt/p/";
+    Ordner().BestListOrdner = "/alt/b/";
+
+    QTimer::singleShot(0, befehle.BestListVerzForm, [&] {
+        EXPECT_EQ(befehle.BestListVerzForm->ProtVerzEdit1->text(), "/alt/p/");
+        befehle.BestListVerzForm->ProtVerzEdit1->setText(dir.filePath("p"));
+        befehle.BestListVerzForm->BestListVerzEdit1->setText(dir.filePath("b"));
+        befehle.BestListVerzForm->CloseBtn->click();
+    });
+    EXPECT_TRUE(befehle.OrdnerBestenlisten1Click());
+    EXPECT_EQ(Ordner().ProtOrdner, dir.filePath("p") + "/");
+    EXPECT_EQ(Ordner().BestListOrdner, dir.filePath("b") + "/");
+
+    QTimer::singleShot(0, befehle.BestListVerzForm, [&] {
+        befehle.BestListVerzForm->BestListVerzEdit1->setText("/nirgends");
+        befehle.BestListVerzForm->BitBtn21->click();
+    });
+    EXPECT_FALSE(befehle.OrdnerBestenlisten1Click());
+    EXPECT_EQ(Ordner().BestListOrdner, dir.filePath("b") + "/");
+}
+
+TEST(BestListBefehle, BestenlisteZeigtDasFensterMitTitelUndSortierterListe)
+{
+    QTemporaryDir dir;
+    TestUmgebung umg;
+    Ordner().BestListOrdner = dir.path() + "/";
+    BestListBefehle befehle(umg.dienste, nullptr);
+    Dokument dok;
+    dok.DateiName = "/q/Asien.tvl";
+    dok.Titel = "Flaggen Asiens";
+    BestListDatensatz d;
+    d.Name = "Zweite";
+    d.Leistung = 0.5;
+    ASSERT_TRUE(befehle.Listen.ErgebnisEintragen(false, dok.DateiName, d));
+    d.Name = "Erste";
+    d.Leistung = 0.9;
+    ASSERT_TRUE(befehle.Listen.ErgebnisEintragen(false, dok.DateiName, d));
+    QString titel;
+    QStringList namen;
+    QTimer::singleShot(0, befehle.BestListForm, [&] {
+        titel = befehle.BestListForm->windowTitle();
+        for (int r = 0; r < befehle.BestListForm->Grid1->rowCount(); ++r)
+            namen << befehle.BestListForm->Grid1->item(r, 1)->text();
+        befehle.BestListForm->OKBtn->click();
+    });
+    befehle.Bestenliste1Click(0, &dok);
+    EXPECT_EQ(titel, "Bestenliste - Flaggen Asiens");
+    EXPECT_EQ(namen, (QStringList{"Erste", "Zweite"}));
+    EXPECT_TRUE(umg.meldungen.protokoll.empty());
 }
