@@ -69,3 +69,23 @@ TEST(InhaltDokumente, ClozeTextHasOneGapObjectPerGapInOrder)
 }
 
 } // namespace
+
+#include <QProcess>
+
+namespace {
+
+TEST(InhaltDokumente, EveryShippedDocumentPassesTvlCheck)
+{
+    QStringList dateien;
+    for (const QString &d : QDir(InhaltOrdner()).entryList({"*.tvl"}, QDir::Files))
+        dateien << InhaltOrdner() + d;
+    ASSERT_FALSE(dateien.isEmpty());
+    QProcess p;
+    p.start(TVL_PROGRAMM, QStringList{"check"} + dateien);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString aus = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 0) << qPrintable(aus) << p.readAllStandardError().constData();
+    EXPECT_EQ(aus.count(": ok ("), dateien.size()) << qPrintable(aus);
+}
+
+} // namespace
