@@ -7,7 +7,7 @@ PKGS=(
   libpng-dev libjpeg-dev zlib1g-dev libasound2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdg-utils ccache
+  xvfb xauth xdg-utils ccache xdotool
   librsvg2-bin
 )
 missing=()
