@@ -144,6 +144,8 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
 void Szene::SzeneAufbauen()
 {
     Dokument &dok = Zustand.Dok;
+    if (Anzeige && Anzeige->AktuelleGroesse().isValid())
+        SteuerGroesse = Anzeige->AktuelleGroesse();
     // Fit into the control at the zoom factor (sizes only: the
     // temporary picture itself is never shown).
     QImage temp;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSize>
 #include <QString>
 
 // What the scene tells the widget that shows it (LernKartPicImg). The main
@@ -14,4 +15,7 @@ public:
     // Mode 3: a single-object repaint happened; the quiz's instruction
     // overlay must be drawn again on top.
     virtual void UebungsHinweisZeichnen() {}
+    // The control's current client size (also while it is hidden); an
+    // invalid size leaves the scene's SteuerGroesse as it is.
+    virtual QSize AktuelleGroesse() const { return {}; }
 };

@@ -22,6 +22,7 @@ public:
     void Auffrischen() override;
     void MarkerAktualisieren() override;
     void UebungsHinweisZeichnen() override;
+    QSize AktuelleGroesse() const override { return size(); }
 
 signals:
     void MausGedrueckt(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
