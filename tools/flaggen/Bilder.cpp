@@ -338,10 +338,12 @@ bool LueckentextPapierZeichnen(const QString &flaggenOrdner, const QString &pfad
     return Speichern(bild, pfad);
 }
 
-// The title picture of the start page.
+// The title picture of the start page, sized to be shown unscaled in the
+// start panel of a 900 x 650 window (below it sits the note on the online
+// edition).
 bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad)
 {
-    const int B = 760, H = 420;
+    const int B = 740, H = 370;
     QImage bild = Leinwand(B, H);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -351,30 +353,31 @@ bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad)
     grund.setColorAt(0.55, QColor(22, 92, 190));
     grund.setColorAt(1, QColor(40, 140, 210));
     p.fillRect(bild.rect(), grund);
-    Globus(p, QPointF(590, 250), 230, QColor(255, 255, 255, 30));
-    QRadialGradient glanz(QPointF(180, 60), 380);
+    Globus(p, QPointF(575, 215), 205, QColor(255, 255, 255, 30));
+    QRadialGradient glanz(QPointF(170, 50), 340);
     glanz.setColorAt(0, QColor(255, 255, 255, 50));
     glanz.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(bild.rect(), glanz);
 
-    // A fan of waving flags on the right.
-    struct Platz { const char *iso; double x, y, hoehe, phase; };
+    // Four rows of waving flags on the right.
+    struct Platz { const char *iso; double x, y, phase; };
     const Platz plaetze[] = {
-        {"jp", 440, 36, 54, 0.2},  {"br", 545, 36, 54, 1.1},  {"de", 645, 36, 54, 2.0},
-        {"ca", 410, 130, 54, 0.6}, {"za", 540, 130, 54, 1.6}, {"kr", 645, 130, 54, 2.4},
-        {"in", 440, 224, 54, 0.9}, {"gb", 545, 224, 54, 1.4}, {"fr", 665, 224, 54, 0.3},
-        {"us", 415, 318, 54, 1.9}, {"mx", 540, 318, 54, 0.5}, {"it", 655, 318, 54, 1.2},
+        {"jp", 440, 32, 0.2},  {"br", 535, 32, 1.1},  {"de", 628, 32, 2.0},
+        {"ca", 410, 114, 0.6}, {"za", 530, 114, 1.6}, {"kr", 626, 114, 2.4},
+        {"in", 438, 196, 0.9}, {"gb", 532, 196, 1.4}, {"fr", 648, 196, 0.3},
+        {"us", 415, 278, 1.9}, {"mx", 526, 278, 0.5}, {"it", 632, 278, 1.2},
     };
+    const double hoehe = 48;
     for (const Platz &pl : plaetze) {
         const QImage f = Flagge(flaggenOrdner, pl.iso);
-        const double w = pl.hoehe * f.width() / f.height();
+        const double w = hoehe * f.width() / f.height();
         QPainterPath form;
-        form.addRect(QRectF(pl.x, pl.y, w, pl.hoehe));
+        form.addRect(QRectF(pl.x, pl.y, w, hoehe));
         Schatten(p, form, QPointF(3, 5), 5, 14);
-        WehendeFlagge(p, f, QRectF(pl.x, pl.y, w, pl.hoehe), 4.5, 1.3, pl.phase);
+        WehendeFlagge(p, f, QRectF(pl.x, pl.y, w, hoehe), 4, 1.3, pl.phase);
     }
     // A bunting string across the top left.
-    Wimpelkette(p, -12, 380, -4, 26, 24);
+    Wimpelkette(p, -12, 370, -4, 24, 22);
 
     // Title texts with a soft shadow.
     auto text = [&](const QString &t, const QFont &f, QPointF pos, QColor farbe) {
@@ -385,11 +388,11 @@ bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad)
         p.setBrush(farbe);
         p.drawPath(pfad);
     };
-    text("Brinvale Pennoria", Schrift(30, false, true), QPointF(36, 150), QColor(210, 228, 255));
-    text("Flaggen-", Schrift(76, true), QPointF(30, 236), Qt::white);
-    text("Quiz", Schrift(76, true), QPointF(30, 316), QColor(255, 214, 72));
-    text("Alle Flaggen der Welt", Schrift(22), QPointF(36, 364), QColor(225, 236, 255));
-    text("erkennen und lernen", Schrift(22), QPointF(36, 392), QColor(225, 236, 255));
+    text("Brinvale Pennoria", Schrift(28, false, true), QPointF(34, 128), QColor(210, 228, 255));
+    text("Flaggen-", Schrift(70, true), QPointF(28, 202), Qt::white);
+    text("Quiz", Schrift(70, true), QPointF(28, 276), QColor(255, 214, 72));
+    text("Alle Flaggen der Welt", Schrift(20), QPointF(34, 318), QColor(225, 236, 255));
+    text("erkennen und lernen", Schrift(20), QPointF(34, 344), QColor(225, 236, 255));
     p.end();
     return Speichern(bild, pfad);
 }
