@@ -31,6 +31,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -42,15 +44,15 @@ struct BauFehler
 
 const QSet<QString> &KopfSchluessel()
 {
-    static const QSet<QString> s{"Titel",  "Autor",   "Bemerkung",   "Vers",      "DokTyp",
-                                 "Lueckentext", "Fragentext", "RandErw", "NumArt", "GeordnetArt",
-                                 "BasisBild", "Objekte", "Fragen"};
+    static const QSet<QString> s{"Titel",  "Autor",       "Bemerkung",   "Vers",      "DokTyp",
+                                 "NumArt", "Lueckentext", "Fragentext",  "RandErw",   "GeordnetArt",
+                                 "Fragen", "Objekte",     "BasisBild"};
     return s;
 }
 
 const QSet<QString> &ObjektSchluessel()
 {
-    static const QSet<QString> s{"Sx",   "Sy",  "Kx",    "Ky",    "Cap",      "KAusr",      "TAusr",
+    static const QSet<QString> s{"Sx",    "Sy",  "Kx",    "Ky",    "Cap",      "KAusr",      "TAusr",
                                  "Ebene", "Typ", "Sline", "Fsize", "KAusrAkt", "FrageNummer"};
     return s;
 }
@@ -100,7 +102,7 @@ double Zahl(const QJsonObject &o, const QString &key, double vorgabe, const QStr
 int Ganz(const QJsonObject &o, const QString &key, int vorgabe, const QString &wo = {})
 {
     const double d = Zahl(o, key, vorgabe, wo);
-    if (d != double(int(d)))
+    if (d < std::numeric_limits<int>::min() || d > std::numeric_limits<int>::max() || d != std::trunc(d))
         throw BauFehler{QString("\"%1\"%2 muss eine ganze Zahl sein.").arg(key, wo)};
     return int(d);
 }

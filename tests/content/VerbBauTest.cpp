@@ -158,6 +158,7 @@ TEST_F(VerbBau, BadDescriptionsAreRefusedAndLeaveTheTargetAlone)
         {R"({"Titel": "x", "BasisBild": "fehlt.png"})", "fehlt.png"},
         {R"({"Titel": "x", "Objekte": [{"Typ": "null"}]})", "Typ"},
         {R"({"Titel": "x", "Objekte": [{"Typ": 0.5}]})", "ganze Zahl"},
+        {R"({"Titel": "x", "NumArt": 1e12})", "ganze Zahl"},
         {R"({"Titel": "x", "RandErw": [0, 0, 0]})", "RandErw"},
         {R"({"Titel": "x", "Fragen": [{"Frage": "a//b", "Antwort": "c"}]})", "//"},
         {R"({"Titel": "x", "DokTyp": 7})", "DokTyp"},
