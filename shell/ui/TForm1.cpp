@@ -239,6 +239,9 @@ void TForm1::ZeigeStartseite()
     UebungPan->hide();
 
     LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width(), LernPan->height() - InfoPan->height());
+    QPalette weiss = LernKartPan->palette();
+    weiss.setColor(QPalette::Window, Qt::white);
+    LernKartPan->setPalette(weiss);
     MainBackImg2->setGeometry(0, 0, LernKartPan->width(), LernKartPan->height());
     MaleRahmen(MainBackImg2, BackTeileImg3());
     TitelHintergrundMalen();
@@ -279,6 +282,8 @@ void TForm1::FormResize()
         if (BildNeuAufbauen)
             BildNeuAufbauen();
         UebungPan->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
+        if (UebungPanAnordnen)
+            UebungPanAnordnen();
         TitelHintergrundMalen();
     }
 }

@@ -48,6 +48,9 @@ public:
     std::function<bool()> QuizBeendet;
     // Whether the running quiz is a network-exercise quiz.
     std::function<bool()> IstNetzwerkQuiz;
+    // Mode 3 resizing: the quiz panel lays out its content (Part of the quiz
+    // panel) after it was placed.
+    std::function<void()> UebungPanAnordnen;
     // Live holders of the option dialogs' values; default: a member here.
     std::function<UebOptWerte()> UebOptHolen;
     std::function<void(const UebOptWerte &)> UebOptSetzen;
@@ -81,6 +84,8 @@ public:
     void AktualisiereKnoepfe();
     void ZeigeStartseite();
     bool QuizWirklichAbbrechen() override;
+    // The resize pass of the current mode (also after switching modes).
+    void FormResize();
     // The closing sequence; false keeps the window open.
     bool FormCloseQuery();
     // Applies the main window's own keys; true when consumed.
@@ -172,7 +177,6 @@ private:
     QMenu *Untermenue(QMenu *ueber, const QString &name, const QString &caption, bool sichtbar = true);
     void VersteckteKuerzelAktualisieren();
     void KnopfStil(THoverPanel *p);
-    void FormResize();
     void TitelHintergrundMalen();
     void StartInfoPanAnordnen();
     void QuizStartImgAnordnen();
