@@ -82,7 +82,15 @@ QImage Szene::erweitertesBild()
     const QImage &basis = dok.BasisBild;
     if (!erweitert.isNull() && erweitertSchluessel == basis.cacheKey() && erweitertRand == dok.RandErw)
         return erweitert;
-    const Rechteck &r = dok.RandErw;
+    // The border comes from the file: unusable values mean no border, and
+    // the extended picture stays within a sane size.
+    Rechteck r = dok.RandErw;
+    for (double *v : {&r.Left, &r.Top, &r.Right, &r.Bottom})
+        if (!std::isfinite(*v) || *v < 0 || *v > 10)
+            *v = 0;
+    if (!basis.isNull()
+        && double(1 + r.Left + r.Right) * basis.width() * double(1 + r.Top + r.Bottom) * basis.height() > 64e6)
+        r = Rechteck{};
     if (basis.isNull()) {
         // No picture: a white page of the design size.
         erweitert = NeueFlaeche(870, 650, Qt::white);
@@ -94,7 +102,7 @@ QImage Szene::erweitertesBild()
         p.drawImage(QPoint(rnd(basis.width() * r.Left), rnd(basis.height() * r.Top)), basis);
     }
     erweitertSchluessel = basis.cacheKey();
-    erweitertRand = r;
+    erweitertRand = dok.RandErw;
     return erweitert;
 }
 

@@ -13,7 +13,9 @@
 QFont ArialPixel(int emPixel, bool fett)
 {
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, emPixel));
+    // Font sizes come from documents; glyphs beyond a few thousand pixels
+    // would only cost memory.
+    f.setPixelSize(qBound(1, emPixel, 2000));
     f.setBold(fett);
     // No kerning: measured runs must add up to the width of the whole line.
     f.setKerning(false);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -264,4 +265,28 @@ TEST(Bild, EinzelabfrageZeigtNurDasAktuelleZielMitNummer)
     t.szene.ObjekteNeuZeichnen();
     EXPECT_GT(rot(0), 10);
     EXPECT_GT(rot(2), 10);
+}
+
+TEST(Bild, UnsinnigeWerteAusDemDokumentZeichnenOhneAbsturz)
+{
+    SzenenTest t;
+    t.zustand.Dok.RandErw = {std::nan(""), 1e300, -3, 11};
+    DokObjekt a = Objekt(ObjektTyp::Beschriftung, std::nan(""), 1e300, "Wert");
+    a.Fsize = 1000000;
+    a.KAusrAkt = 99;
+    a.TAusr = -5;
+    a.Nummer = 2000000000;
+    DokObjekt b = Objekt(ObjektTyp::FrageText, -1e300, 0.5, "<@img=");
+    b.Fsize = -1000000;
+    DokObjekt c = Objekt(ObjektTyp::Luecke, 0.5, 0.5, "");
+    c.Abdeckung = 0;
+    t.zustand.Dok.Objekte << a << b << c;
+    t.zustand.Dok.Lueckentext = "<@REB=99>x <<a>> <@POSX=99%><@LINIE>";
+    t.zustand.Dok.DokTyp = DokTypen::Lueckentext;
+    t.szene.SzeneAufbauen();
+    t.szene.AnsichtModus = 3;
+    t.szene.SzeneAufbauen();
+    // The picture is the green base without border.
+    EXPECT_EQ(t.szene.SzenenBild.size(), QSize(870, 650));
+    t.szene.Klick(QPoint(435, 325));
 }
