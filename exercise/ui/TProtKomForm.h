@@ -1,0 +1,13 @@
+#pragma once
+#include <QDialog>
+
+class QPlainTextEdit;
+
+// "Kommentar zum Ablaufprotokoll hinzufügen": a comment for the protocol.
+class TProtKomForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TProtKomForm(QWidget *parent = nullptr);
+    QPlainTextEdit *Memo1;
+};

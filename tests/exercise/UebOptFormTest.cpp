@@ -1,0 +1,147 @@
+#include "RadioGruppe.h"
+#include "TProtKomForm.h"
+#include "TUebOptForm.h"
+#include "TUebOptFragenForm.h"
+#include "TUebProtokollForm.h"
+#include "ZahlEdit.h"
+
+#include "TestDienste.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+static QApplication *App()
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char *argv[] = {name, nullptr};
+    static QApplication *app = new QApplication(argc, argv);
+    return app;
+}
+
+TEST(TUebOptForm, DefaultsHeightsAndExtendedGroups)
+{
+    App();
+    TUebOptForm f;
+    EXPECT_EQ(f.windowTitle(), "Übungsoptionen für Bildbeschriftung und Lückentext");
+    EXPECT_EQ(f.height(), 276);
+    UebOptWerte w;
+    w.ZLimitMin = "x";
+    f.WerteHolen(w);
+    EXPECT_EQ(w.AbfrageModus, 0);
+    EXPECT_EQ(w.ZeitLimit, 0);
+    EXPECT_EQ(w.ZLimitMin, "3");
+    EXPECT_EQ(w.ZLimitSek, "0");
+    EXPECT_EQ(w.Zuordnungstexte, 1);
+    EXPECT_EQ(w.Zuordnungsziele, 1);
+    EXPECT_TRUE(f.UebOptZeigenCheck->isChecked());
+    EXPECT_TRUE(f.ZuordnungRichtig->isHidden());
+    f.ErwBtnClick();
+    EXPECT_EQ(f.height(), 514);
+    EXPECT_EQ(f.ErwBtn->text(), "Reduziert...");
+    EXPECT_FALSE(f.ZuordnungRichtig->isHidden());
+    EXPECT_FALSE(f.Zuordnungsziele->isHidden());
+    f.ErwBtnClick();
+    EXPECT_EQ(f.height(), 276);
+    EXPECT_EQ(f.ErwBtn->text(), "Erweitert...");
+}
+
+TEST(TUebOptForm, EditsTakeTwoCharactersAndSelectTheTimeLimit)
+{
+    App();
+    TUebOptForm f;
+    EXPECT_EQ(f.ZLimitMin->maxLength(), 2);
+    f.ZLimitSek->setFocus();
+    f.ZLimitSek->clear();
+    f.ZLimitSek->insert("75"); // insert raises textEdited like typing
+    EXPECT_EQ(f.Zeitlimit->ItemIndex(), 1);
+    QFocusEvent raus(QEvent::FocusOut);
+    QApplication::sendEvent(f.ZLimitSek, &raus);
+    EXPECT_EQ(f.ZLimitSek->text(), "59");
+}
+
+TEST(TUebOptForm, DeferredFeedbackForcesRedCrossAndDisablesIt)
+{
+    App();
+    TUebOptForm f;
+    f.RiFaRueckmeldung->setItemIndex(1);
+    f.RiFaRueckmeldung->Knopf(1)->click();
+    EXPECT_EQ(f.ZuordnungFalsch->ItemIndex(), 1);
+    EXPECT_FALSE(f.ZuordnungFalsch->isEnabled());
+    EXPECT_FALSE(f.ZuordnungFalschLab->isEnabled());
+    f.RiFaRueckmeldung->Knopf(0)->click();
+    EXPECT_TRUE(f.ZuordnungFalsch->isEnabled());
+}
+
+TEST(TUebOptForm, NetworkCaptionAndPanelUntilClosed)
+{
+    App();
+    TUebOptForm f;
+    TUebOptFragenForm g(&f);
+    f.NetzwerkModus(true);
+    EXPECT_EQ(f.windowTitle(), "Netzwerk-Übungsoptionen für Bildbeschriftung und Lückentext");
+    EXPECT_FALSE(f.NetzUebInitPan->isHidden());
+    EXPECT_EQ(static_cast<QLabel *>(f.NetzUebInitPan)->text(), NetzUebInitText());
+    f.reject();
+    EXPECT_EQ(f.windowTitle(), "Übungsoptionen für Bildbeschriftung und Lückentext");
+    EXPECT_TRUE(f.NetzUebInitPan->isHidden());
+    g.NetzwerkModus(true);
+    EXPECT_EQ(g.windowTitle(), "Netzwerk-Übungsoptionen für Einzelfragen");
+}
+
+TEST(TUebOptFragenForm, ShowBoxFollowsTheOtherDialogBothWays)
+{
+    App();
+    TUebOptForm f;
+    TUebOptFragenForm g(&f);
+    f.UebOptZeigenCheck->setChecked(false);
+    QTimer::singleShot(0, &g, [&] {
+        EXPECT_FALSE(g.UebOptFragenZeigenCheck->isChecked());
+        g.UebOptFragenZeigenCheck->setChecked(true);
+        g.reject();
+    });
+    g.exec();
+    EXPECT_TRUE(f.UebOptZeigenCheck->isChecked());
+    UebOptWerte w;
+    w.FragenZuordnungFalsch = 1;
+    w.FragenZLimitSek = "45";
+    w.FragenZuordnungsziele = 7; // damaged setting: default
+    g.WerteSetzen(w);
+    UebOptWerte z;
+    g.WerteHolen(z);
+    EXPECT_EQ(z.FragenZuordnungFalsch, 1);
+    EXPECT_EQ(z.FragenZLimitSek, "45");
+    EXPECT_EQ(z.FragenZuordnungsziele, 1);
+}
+
+TEST(TUebProtokollForm, TitlesBoldWithGapAndCommentsAppended)
+{
+    App();
+    TestMeldungen m;
+    TUebProtokollForm p(m);
+    p.ProtokollDarstellen("<tit>Quiz-Protokoll\r\nTitel:\tStädte\r\n", true);
+    QTextBlock b = p.RichEdit1->document()->firstBlock();
+    EXPECT_EQ(b.text(), "Quiz-Protokoll");
+    EXPECT_TRUE(b.charFormat().font().bold() || b.begin().fragment().charFormat().font().bold());
+    b = b.next();
+    EXPECT_EQ(b.text(), "");
+    b = b.next();
+    EXPECT_EQ(b.text(), "Titel:\tStädte");
+    EXPECT_FALSE(b.begin().fragment().charFormat().font().bold());
+    EXPECT_EQ(b.blockFormat().tabPositions().size(), 1);
+
+    p.ProtokollDarstellen("\r\n<tit>Kommentar\r\nGut gemacht", false);
+    EXPECT_TRUE(p.RichEdit1->toPlainText().endsWith("Titel:\tStädte\n\nKommentar\n\nGut gemacht"));
+    EXPECT_TRUE(p.Rtf().contains("\\b Kommentar\\b0"));
+    p.ProtokollDarstellen("<tit>Neu", true);
+    EXPECT_EQ(p.RichEdit1->toPlainText(), "Neu\n");
+    EXPECT_FALSE(p.Rtf().contains("Kommentar"));
+}
