@@ -40,6 +40,14 @@ struct KlickErgebnis
 // The surfaces are sized by SzeneAufbauen from the control size; objects
 // are positioned in fractions of the (extended) picture and converted on
 // every draw, so zoom and resize only need a rebuild.
+//
+// Wiring: the main window creates one Szene over its DokumentZustand and
+// the picture widget LernKartBild (view/ui) over the Szene; the widget sets
+// itself as Anzeige. The main window lays out the start page itself before
+// calling SzeneAufbauen, mirrors the layer check boxes into Ebene0Check ..
+// Ebene2Check, and acts on the KlickErgebnis of a click. The quiz changes
+// Abdeckung and calls ObjektNeuZeichnen for one object, ObjekteNeuZeichnen
+// after a question change and MarkerSetzen for the drop target.
 class Szene
 {
 public:
