@@ -46,8 +46,9 @@ TUebFertigForm::TUebFertigForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName("TUebFertigForm");
     setWindowTitle("Quiz beendet");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    // Modal over the main window it stays in front anyway; a stays-on-top
+    // flag would cover the protocol and list windows it opens.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     setFont(f);
