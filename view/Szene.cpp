@@ -324,6 +324,14 @@ void Szene::MarkerSetzen(int Index, int Bezug)
         Anzeige->MarkerAktualisieren();
 }
 
+void Szene::EbenenSetzen(bool illustration, bool beschriftung, bool infopunkte)
+{
+    Ebene0Check = illustration;
+    Ebene1Check = beschriftung;
+    Ebene2Check = infopunkte;
+    SzeneAufbauen();
+}
+
 void Szene::AlleAbdecken()
 {
     for (DokObjekt &o : Zustand.Dok.Objekte)

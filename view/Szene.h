@@ -146,6 +146,9 @@ public:
     void Navigieren(int typ);
     void MarkerSetzen(int Index, int Bezug);
 
+    // The three layer check boxes changed: full rebuild with the new states.
+    void EbenenSetzen(bool illustration, bool beschriftung, bool infopunkte);
+
     // Cover all (-1) / uncover all (0), redrawn with copies.
     void AlleAbdecken();
     void AlleAufdecken();

@@ -92,8 +92,9 @@ TEST(Bild, OhneIllustrationIstDerGrundWeiss)
 {
     SzenenTest t;
     t.zustand.Dok.Objekte << Objekt(ObjektTyp::Beschriftung, 0.3, 0.3, "Auf Ebene 0", 0);
-    t.szene.Ebene0Check = false;
     t.szene.SzeneAufbauen();
+    EXPECT_EQ(t.Szenenfarbe(5, 5), QColor(0, 128, 0));
+    t.szene.EbenenSetzen(false, true, true);
     EXPECT_EQ(Zaehlen(t.szene.SzenenBild, t.szene.SzenenBild.rect(), [](QColor c) { return c != Qt::white; }), 0);
 
     // In a quiz the picture and every layer are shown.
