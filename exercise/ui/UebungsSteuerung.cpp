@@ -3,7 +3,11 @@
 #include "AntwortPanel.h"
 #include "TUebOptForm.h"
 #include "TUebOptFragenForm.h"
+#include "TUebProtokollForm.h"
 
+#include "ProtokollRtf.h"
+
+#include "Ordner.h"
 #include "Szene.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
@@ -22,6 +26,7 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fe
 {
     UebOptForm = new TUebOptForm(eltern);
     UebOptFragenForm = new TUebOptFragenForm(UebOptForm, eltern);
+    UebProtokollForm = new TUebProtokollForm(*s.meldungen, eltern);
     ZeitTimer = new QTimer(this);
     ZeitTimer->setObjectName("ZeitTimer");
     ZeitTimer->setInterval(100);
@@ -67,6 +72,7 @@ bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
 {
     Engine.Einst.Tonausgabe = fenster.Tonausgabe ? fenster.Tonausgabe() : true;
     Engine.Einst.NameEingabe = fenster.NameEingabe ? fenster.NameEingabe() : false;
+    Engine.Einst.AutoProtSpeichern = fenster.AutoProtSpeichern ? fenster.AutoProtSpeichern() : false;
     imAufbau = true;
     const bool ok = Engine.UebungStarten(optionenZeigen, umfang, rolle);
     imAufbau = false;
@@ -87,6 +93,23 @@ void UebungsSteuerung::UebungVerlassen()
 bool UebungsSteuerung::OptionenVorJederUebung() const
 {
     return UebOptForm->UebOptZeigenCheck->isChecked();
+}
+
+void UebungsSteuerung::ProtokollderletztenUebung1Click()
+{
+    UebProtokollForm->exec();
+}
+
+void UebungsSteuerung::ProtokollDarstellen()
+{
+    UebProtokollForm->ProtokollDarstellen(Engine.ProtokollText(), true);
+}
+
+bool UebungsSteuerung::ProtokollAutoSpeichern()
+{
+    const QString ordner = fenster.ProtOrdner ? fenster.ProtOrdner() : Ordner().ProtOrdner;
+    return ::ProtokollAutoSpeichern(UebProtokollForm->Rtf(), ordner, Engine.Einst.Rechnername, dienste.uhr->Jetzt(),
+                                    *dienste.meldungen);
 }
 
 UebOptWerte UebungsSteuerung::OptWerteHolen() const
@@ -181,6 +204,8 @@ void UebungsSteuerung::BildBreiteSetzen(int breite)
     breite = std::max(breite, 50);
     const QSize neu(breite, std::max(UebungPanGroesse().height(), 50));
     bildBreite = breite;
+    if (fenster.BildGroesseSetzen)
+        fenster.BildGroesseSetzen(neu);
     if (szene.SteuerGroesse != neu) {
         szene.SteuerGroesse = neu;
         // The scene follows the picture's new size (not while the start
@@ -350,6 +375,9 @@ void UebungsSteuerung::ErgebnisAnzeigen()
         return;
     }
     // Without the results window: the figures in a plain message.
+    ProtokollDarstellen();
+    if (Engine.Einst.AutoProtSpeichern)
+        ProtokollAutoSpeichern();
     dienste.meldungen->Information(Engine.ErgebnisKurztext());
     Engine.UebungVerlassen();
 }

@@ -17,6 +17,7 @@ class THoverPanel;
 class TShadowLabel;
 class TUebOptForm;
 class TUebOptFragenForm;
+class TUebProtokollForm;
 
 // The quiz as the main window shows it: the engine, its option dialogs, the
 // answer panels on UebungPan, the status panel, the clock timer, and the
@@ -37,6 +38,9 @@ public:
         std::function<void()> KnoepfeAktualisieren;
         std::function<void()> UebungenBtnLoesen;
         std::function<void()> UebungPanPlatzieren; // hide the picture, place UebungPan
+        std::function<void(QSize)> BildGroesseSetzen; // size of LernKartPicImg during the run
+        std::function<QString()> ProtOrdner;          // folder of the automatic protocols
+        std::function<bool()> AutoProtSpeichern;
         std::function<void()> NummerierungErneuern;
         std::function<void()> ZeigerWerkzeugWaehlen;
         std::function<bool()> Tonausgabe;
@@ -49,6 +53,7 @@ public:
     Uebung Engine;
     TUebOptForm *UebOptForm = nullptr;
     TUebOptFragenForm *UebOptFragenForm = nullptr;
+    TUebProtokollForm *UebProtokollForm = nullptr;
     QTimer *ZeitTimer = nullptr;
     QWidget *UebMoveAnker = nullptr;
     THoverPanel *UebFrageZaehlerPan = nullptr;
@@ -63,6 +68,9 @@ public:
     void UebungVerlassen();
     void UebOpt1Click(); // "Übungs&optionen..."
     bool OptionenVorJederUebung() const;
+    void ProtokollderletztenUebung1Click(); // "&Protokoll..."
+    void ProtokollDarstellen();              // the run's protocol into the window
+    bool ProtokollAutoSpeichern();
     UebOptWerte OptWerteHolen() const;
     void OptWerteSetzen(const UebOptWerte &w);
 
