@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 using namespace HscBytes;
@@ -326,4 +329,45 @@ TEST_F(HscEintragen, ZeigenSortiertUndBefehlWirdTeilnehmernVerweigert)
     EXPECT_EQ(anzeige.aufrufe, 1);
     EXPECT_EQ(umg.meldungen.Texte(),
               QStringList{"Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."});
+}
+
+namespace {
+// A clock whose first pause lets the other process go.
+class FreigabeUhr : public TestUhr
+{
+public:
+    std::function<void()> beimWarten;
+    void Warten(int ms) override
+    {
+        TestUhr::Warten(ms);
+        if (beimWarten) {
+            beimWarten();
+            beimWarten = nullptr;
+        }
+    }
+};
+} // namespace
+
+TEST_F(HscEintragen, KurzeSperreWirdDurchDieWiederholungUeberbruecktNichtsGehtVerloren)
+{
+    const QString pfad = dir.filePath("Europa.hsc");
+    ASSERT_TRUE(BestListSchreiben(pfad, Satz("Vorher", 1, 2, 0.5)));
+    FreigabeUhr uhr;
+    Dienste d = umg.dienste;
+    d.uhr = &uhr;
+    BestListen l(d);
+    auto halter = std::make_unique<SperrHalter>(pfad, true);
+    ASSERT_TRUE(halter->gesperrt);
+    uhr.beimWarten = [&] { halter.reset(); };
+    ASSERT_TRUE(l.ErgebnisEintragen(false, "Europa.tvl", lauf));
+    EXPECT_EQ(uhr.warteAufrufe, 1);
+    EXPECT_TRUE(umg.meldungen.protokoll.empty());
+
+    halter = std::make_unique<SperrHalter>(pfad, true);
+    uhr.beimWarten = [&] { halter.reset(); };
+    ASSERT_TRUE(l.BestListLaden(false, "Europa.tvl"));
+    EXPECT_EQ(uhr.warteAufrufe, 2);
+    ASSERT_EQ(l.BestList.size(), 2);
+    EXPECT_EQ(l.BestList[0].Name, "Vorher");
+    EXPECT_EQ(l.BestList[1].Name, "Ina");
 }
