@@ -3,6 +3,7 @@
 #include "Einstellungen.h"
 #include "Ordner.h"
 #include "QtMeldungen.h"
+#include "Rahmen.h"
 #include "TForm1.h"
 #include "Uhr.h"
 #include "Zufall.h"
@@ -23,6 +24,7 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    app.setWindowIcon(ProgrammSymbol());
 
     // 1. The program folders, before any window.
     Ordner().Ableiten(QCoreApplication::applicationDirPath());
@@ -40,7 +42,9 @@ int main(int argc, char *argv[])
             return 0;
     }
 
-    // 2. The windows, created once and living until the end.
+    // 2. The windows, created once and living until the end. The dialogs of
+    // the subsystems are created by their controllers, which the main
+    // window's connection points (UebungStarten, LernbildSetzen, ...) join.
     TForm1 form1(dienste, NeuerBenutzerSpeicher(), app.arguments().mid(1));
     meldungen.setEltern(&form1);
     form1.show();

@@ -108,3 +108,9 @@ QCursor ProgrammCursor(int nummer)
             return QCursor(QPixmap(QString(":/cursor/") + e.name + ".png"), e.x, e.y);
     return QCursor(Qt::ArrowCursor);
 }
+
+QIcon ProgrammSymbol()
+{
+    RessourcenLaden();
+    return QIcon(":/programm/Pennoria.png");
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 
 class QLabel;
@@ -27,6 +28,9 @@ void MaleRahmen(QLabel *bild, const QImage &tile);
 // Every bitmap button of the window gets the colour 14864589 and the arrow
 // cursor; the dialogs call it whenever they are activated.
 void FaerbeKnoepfe(QWidget *fenster);
+
+// The program icon (windows and the start page's logo).
+QIcon ProgrammSymbol();
 
 // The program's cursors by number: -12 drag, -13 no-drop, 1 red pen,
 // 2 marker, 3 eraser, 4 moving handle, 5 green tick, 6 red cross,

@@ -397,10 +397,14 @@ bool TForm1::FormCloseQuery()
         return true;
     if (!QuizWirklichAbbrechen())
         return false;
+    if (NetzTeilnahmeAbbrechen)
+        NetzTeilnahmeAbbrechen();
     if (!navigation->SpeicherAbfrage())
         return false;
     schliesst = true;
     BasisBild = QImage();
+    if (BeimSchliessenFreigeben)
+        BeimSchliessenFreigeben();
     NetzDateienLoeschen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal);
     SchreibeEinstellungen();
     return true;

@@ -51,6 +51,11 @@ public:
     // Mode 3 resizing: the quiz panel lays out its content (Part of the quiz
     // panel) after it was placed.
     std::function<void()> UebungPanAnordnen;
+    // Closing: a network quiz run as participant is ended as aborted and
+    // reported (step 2); the picture bitmaps and the channel components
+    // are released (step 4).
+    std::function<void()> NetzTeilnahmeAbbrechen;
+    std::function<void()> BeimSchliessenFreigeben;
     // Live holders of the option dialogs' values; default: a member here.
     std::function<UebOptWerte()> UebOptHolen;
     std::function<void(const UebOptWerte &)> UebOptSetzen;

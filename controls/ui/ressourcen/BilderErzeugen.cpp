@@ -190,5 +190,40 @@ int main(int argc, char **argv)
         p.setBrush(Qt::white);
         p.drawPath(h.simplified());
     });
+    // The program icon: a waving tricolour on a blue tile with a question mark.
+    {
+        QImage img = Neu(64, 64);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient g(0, 0, 0, 64);
+        g.setColorAt(0, QColor(60, 120, 210));
+        g.setColorAt(1, QColor(25, 70, 150));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(20, 50, 110), 1.5));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+        const QColor streifen[3] = {QColor(230, 40, 50), QColor(255, 255, 255), QColor(40, 160, 80)};
+        for (int i = 0; i < 3; ++i) {
+            QPainterPath w;
+            const double y = 12 + i * 9;
+            w.moveTo(10, y);
+            w.cubicTo(20, y - 5, 30, y + 5, 42, y);
+            w.lineTo(42, y + 9);
+            w.cubicTo(30, y + 14, 20, y + 4, 10, y + 9);
+            w.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(streifen[i]);
+            p.drawPath(w);
+        }
+        p.setPen(QPen(QColor(240, 240, 240), 2.5));
+        p.drawLine(QPointF(10, 10), QPointF(10, 56));
+        QFont f("DejaVu Sans");
+        f.setPixelSize(30);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(255, 214, 70));
+        p.drawText(QRectF(30, 26, 32, 36), Qt::AlignCenter, "?");
+        p.end();
+        img.save(ziel + "Pennoria.png");
+    }
     return 0;
 }
