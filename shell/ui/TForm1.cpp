@@ -500,9 +500,13 @@ void TForm1::Speichern()
 void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
 {
     QMenu *auswahl = Menue("Auswahl1");
+    // The item that was just clicked may be among them (a failed load
+    // rebuilds the list), so they go once control has left them.
     for (QAction *a : themenAktionen) {
         auswahl->removeAction(a);
-        delete a;
+        a->setActionGroup(nullptr);
+        a->setObjectName(QString());
+        a->deleteLater();
     }
     themenAktionen.clear();
     const bool an = AnsichtModus == 2;

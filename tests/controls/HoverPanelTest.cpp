@@ -167,3 +167,44 @@ TEST(ShadowLabel, NewLabelAndShadowDrawing)
     Bild(l);
     EXPECT_EQ(l.GezeichneterText(), "a\nb");
 }
+
+namespace {
+// The first and last rows that contain caption pixels (anything not white).
+std::pair<int, int> TextZeilen(const QImage &img)
+{
+    int erste = -1, letzte = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (QColor(img.pixel(x, y)) != QColor(Qt::white)) {
+                if (erste < 0)
+                    erste = y;
+                letzte = y;
+                break;
+            }
+    return {erste, letzte};
+}
+}
+
+TEST(HoverPanel, LayoutPlacesCaptionTopCentreOrBottom)
+{
+    THoverPanel p;
+    p.resize(80, 60);
+    p.setBevelRaised(false);
+    p.setNormColor(Qt::white);
+    p.setCaption("Wort");
+    p.setLayout(TTextLayout::Top);
+    const auto oben = TextZeilen(Bild(p));
+    p.setLayout(TTextLayout::Bottom);
+    const auto unten = TextZeilen(Bild(p));
+    p.setLayout(TTextLayout::Center);
+    const auto mitte = TextZeilen(Bild(p));
+    ASSERT_GE(oben.first, 0);
+    EXPECT_LT(oben.first, 6);
+    EXPECT_GT(unten.second, 52);
+    EXPECT_GT(mitte.first, oben.first + 15);
+    EXPECT_LT(mitte.second, unten.second - 15);
+    // Padding moves the caption area.
+    p.setLayout(TTextLayout::Top);
+    p.setPadding({0, 20, 0, 0});
+    EXPECT_GE(TextZeilen(Bild(p)).first, 20);
+}

@@ -273,3 +273,40 @@ TEST_F(Hauptfenster, HelpOpensTheLocalIndexPage)
     ASSERT_EQ(u.oeffner.geoeffnet.size(), 1);
     EXPECT_EQ(u.oeffner.geoeffnet[0], "file://" + prog + "hilfe/index.html");
 }
+
+TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
+{
+    for (int i = 0; i < 29; ++i)
+        ASSERT_TRUE(SchreibeTestDokument(prog + QString("n%1.tvl").arg(i, 2, 10, QChar('0')), "N"));
+    Erzeugen();
+    form->ErsteAktivierung();
+    QMenu *auswahl = form->Menue("Auswahl1");
+    QList<QAction *> themen;
+    for (QAction *a : auswahl->actions())
+        if (a->objectName().startsWith("MenueThemaItem"))
+            themen << a;
+    ASSERT_EQ(themen.size(), 31);
+    EXPECT_EQ(themen[0]->objectName(), "MenueThemaItem0");
+    EXPECT_EQ(themen[0]->text(), "&1:  Afrika");
+    EXPECT_EQ(themen[10]->text(), "11:  N");
+    EXPECT_TRUE(themen[12]->property("neueSpalte").toBool());
+    EXPECT_FALSE(themen[11]->property("neueSpalte").toBool());
+    // The fixed items come first and only "&Startseite" shows.
+    EXPECT_EQ(auswahl->actions()[0]->objectName(), "Startseite1");
+
+    // A topic that became unreadable: read error, document closed, the
+    // list rebuilt from inside the clicked item's own handler.
+    QFile f(prog + "b.tvl");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("KMF-1.01");
+    f.close();
+    themen[1]->trigger();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form->Zustand.Dok.DateiName.isEmpty());
+    ASSERT_FALSE(u.meldungen.protokoll.empty());
+    EXPECT_TRUE(u.meldungen.protokoll.back().text.contains("kann nicht gelesen werden"));
+    EXPECT_EQ(form->Navigation().Liste().size(), 30); // the damaged file is left out now
+    EXPECT_EQ(starts, 1); // the quiz start still follows and decides itself
+    EXPECT_FALSE(form->StartInfoPan->isHidden());
+}
