@@ -1,0 +1,148 @@
+#include "AntwortPanel.h"
+#include "UebTestUmgebung.h"
+#include "UebungsSteuerung.h"
+
+#include "Szene.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+static QApplication *App()
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char *argv[] = {name, nullptr};
+    static QApplication *app = new QApplication(argc, argv);
+    return app;
+}
+
+// The controller on a bare panel with the real scene.
+struct AppZuerst
+{
+    AppZuerst() { App(); }
+};
+
+struct Oberflaeche : AppZuerst
+{
+    TestUmgebung umg;
+    DokumentZustand dok;
+    QWidget pan;
+    Szene szene{dok, umg.dienste};
+    int modus = 2;
+    int ergebnisse = 0;
+    std::unique_ptr<UebungsSteuerung> st;
+
+    explicit Oberflaeche(const Dokument &d)
+    {
+        App();
+        dok.Dok = d;
+        dok.Dok.BasisBild = QImage(600, 400, QImage::Format_RGB32);
+        dok.Dok.BasisBild.fill(Qt::white);
+        pan.resize(900, 560);
+        UebungsSteuerung::Fenster f;
+        f.UebungPan = &pan;
+        f.AnsichtModus = [this] { return modus; };
+        f.QuizModusSetzen = [this] { modus = 3; };
+        f.StartseiteZeigen = [this] { modus = 2; };
+        f.Tonausgabe = [] { return false; };
+        st = std::make_unique<UebungsSteuerung>(dok, umg.dienste, szene, f, nullptr);
+        st->Ergebnis = [this] { ++ergebnisse; };
+    }
+    AntwortPanel *Panel(int i) const { return pan.findChild<AntwortPanel *>(QString("UebElemPan%1").arg(i)); }
+    AntwortPanel *PanelMit(const QString &caption) const
+    {
+        for (AntwortPanel *p : pan.findChildren<AntwortPanel *>())
+            if (p->Caption() == caption && p->isVisibleTo(&pan))
+                return p;
+        return nullptr;
+    }
+    static void Maus(QWidget *w, QEvent::Type typ, QPoint lokal, Qt::MouseButtons knoepfe)
+    {
+        QMouseEvent e(typ, QPointF(lokal), w->mapToGlobal(QPointF(lokal)), Qt::LeftButton, knoepfe, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    static void Taste(QWidget *w, int key)
+    {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+};
+
+TEST(UebungsSteuerung, SingleQuestionsAnsweredByClickAndNumberKeys)
+{
+    Oberflaeche o(EinzelfragenDok({"1 // Aa", "2 // Bb", "3 // Cc"}));
+    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    EXPECT_EQ(o.modus, 3);
+    EXPECT_TRUE(o.st->ZeitTimer->isActive());
+    auto richtig = [&] {
+        const Uebung &u = o.st->Engine;
+        return o.dok.Dok.Objekte[u.Lauf.FragenFolge[u.Lauf.Position].ZielObjekt].Cap;
+    };
+    AntwortPanel *p = o.PanelMit(richtig());
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->size(), QSize(150, 46));
+    EXPECT_EQ(p->cursor().shape(), Qt::PointingHandCursor);
+    Oberflaeche::Maus(p, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    Oberflaeche::Maus(p, QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
+    EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig, 1);
+    EXPECT_TRUE(o.st->UebFrageZaehlerPan->isVisibleTo(&o.pan));
+    EXPECT_EQ(o.st->UebFrageZaehlerPan->Caption(), "2. Frage");
+
+    // Key n answers with the panel in grid slot n.
+    QList<AntwortPanel *> sichtbar;
+    for (AntwortPanel *a : o.pan.findChildren<AntwortPanel *>())
+        if (a->isVisibleTo(&o.pan))
+            sichtbar << a;
+    std::sort(sichtbar.begin(), sichtbar.end(), [](AntwortPanel *a, AntwortPanel *b) {
+        return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
+    });
+    const int slot = int(sichtbar.indexOf(o.PanelMit(richtig())));
+    ASSERT_GE(slot, 0);
+    Oberflaeche::Taste(sichtbar.first(), Qt::Key_1 + slot);
+    EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig, 2);
+}
+
+TEST(UebungsSteuerung, LabelsByDraggingAndByKeyboard)
+{
+    Oberflaeche o(BildDok({"Nord", "Süd"}));
+    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    AntwortPanel *nord = o.PanelMit("Nord");
+    ASSERT_NE(nord, nullptr);
+    EXPECT_EQ(nord->cursor().shape(), Qt::SizeAllCursor);
+    // Drag "Nord" so that its left edge midpoint lies on its label.
+    const int ziel = 1;
+    const Rechteck r = o.dok.Dok.Objekte[ziel].Rahmen;
+    const QPoint lo = o.szene.AnzeigePixel(r.Left, r.Top), ru = o.szene.AnzeigePixel(r.Right, r.Bottom);
+    const QPoint hin(lo.x() + 2, (lo.y() + ru.y()) / 2 - 23);
+    const QPoint griff(5, 5);
+    Oberflaeche::Maus(nord, QEvent::MouseButtonPress, griff, Qt::LeftButton);
+    Oberflaeche::Maus(nord, QEvent::MouseMove, griff + (hin - nord->pos()), Qt::LeftButton);
+    EXPECT_TRUE(o.st->UebMoveAnker->isVisibleTo(&o.pan));
+    EXPECT_EQ(o.st->Engine.Lauf.AktZiel, ziel);
+    Oberflaeche::Maus(nord, QEvent::MouseButtonRelease, griff, Qt::NoButton);
+    EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig, 1);
+    EXPECT_EQ(o.dok.Dok.Objekte[ziel].Abdeckung, 0);
+
+    // "Süd" with the keyboard: pick, choose the one open target, drop.
+    AntwortPanel *sued = o.PanelMit("Süd");
+    ASSERT_NE(sued, nullptr);
+    Oberflaeche::Taste(sued, Qt::Key_Space);
+    EXPECT_EQ(o.st->Engine.MarkiertesFeld(), sued->Index());
+    Oberflaeche::Taste(sued, Qt::Key_Right);
+    Oberflaeche::Taste(sued, Qt::Key_Return);
+    EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig, 2);
+    EXPECT_EQ(o.ergebnisse, 1);
+}
+
+TEST(UebungsSteuerung, OptionsRefusedDuringARun)
+{
+    Oberflaeche o(BildDok({"Nord"}));
+    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    o.st->UebOpt1Click();
+    EXPECT_EQ(o.umg.meldungen.Texte(),
+              QStringList{"Die Übungsoptionen können nicht während der Übung geändert werden."});
+}
