@@ -310,3 +310,25 @@ TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
     EXPECT_EQ(starts, 1); // the quiz start still follows and decides itself
     EXPECT_FALSE(form->StartInfoPan->isHidden());
 }
+
+TEST_F(Hauptfenster, DisplayModes)
+{
+    Erzeugen();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->maximumSize(), QSize(900, 650)); // a fixed border at start
+    form->Aktion("Vollbild1")->trigger();
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    form->Aktion("Fenster1")->trigger();
+    EXPECT_FALSE(form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form->size(), QSize(900, 650));
+    EXPECT_EQ(form->minimumSize(), QSize(900, 650));
+    EXPECT_GT(form->maximumWidth(), 900); // now sizeable
+    EXPECT_EQ(form->Aktion("Vollbild1")->shortcut(), QKeySequence("Ctrl+L"));
+    EXPECT_EQ(form->Aktion("Fenster1")->shortcut(), QKeySequence("Ctrl+F"));
+    EXPECT_EQ(form->Aktion("Minimieren1")->shortcut(), QKeySequence("Ctrl+N"));
+    form->Aktion("Minimieren1")->trigger();
+    EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
+}
