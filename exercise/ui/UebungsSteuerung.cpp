@@ -208,9 +208,9 @@ void UebungsSteuerung::BildBreiteSetzen(int breite)
         fenster.BildGroesseSetzen(neu);
     if (szene.SteuerGroesse != neu) {
         szene.SteuerGroesse = neu;
-        // The scene follows the picture's new size (not while the start
-        // builds it anyway).
-        if (!imAufbau && szene.AnsichtModus == 3)
+        // The scene follows the picture's new size at once: the drop-target
+        // search converts with it.
+        if (szene.AnsichtModus == 3)
             szene.SzeneAufbauen();
     }
 }
