@@ -1,3 +1,4 @@
+#include "AlsaKlang.h"
 #include "Anzeigepruefung.h"
 #include "DesktopOeffner.h"
 #include "Einstellungen.h"
@@ -11,16 +12,6 @@
 #include <QApplication>
 #include <QScreen>
 
-namespace {
-// Sound output is built by the exercise side; until then nothing plays.
-class KeinKlang : public IKlang
-{
-public:
-    bool Spielen(const QString &, bool) override { return true; }
-    void Stoppen() override {}
-};
-}
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -32,7 +23,7 @@ int main(int argc, char *argv[])
     QtMeldungen meldungen;
     SystemUhr uhr;
     StdZufall zufall(StartSaat());
-    KeinKlang klang;
+    AlsaKlang klang;
     DesktopOeffner oeffner;
     const Dienste dienste{&meldungen, &uhr, &zufall, &klang, &oeffner};
 
