@@ -7,7 +7,8 @@ PKGS=(
   libpng-dev libjpeg-dev zlib1g-dev libasound2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdg-utils ccache xdotool
+  xvfb xauth xdg-utils ccache
+  imagemagick xdotool xdotool
   librsvg2-bin
 )
 missing=()
