@@ -79,8 +79,8 @@ bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
     if (ok) {
         Engine.AntwortfelderAnordnen();
         Hintergrund(true);
-        if (!panels.empty())
-            panels.rbegin()->second->setFocus();
+        // The panel takes the keys: Tab moves on to the answer panels.
+        fenster.UebungPan->setFocus();
     }
     return ok;
 }
@@ -296,7 +296,9 @@ void UebungsSteuerung::StatusSetzen(const UebStatus &s)
 void UebungsSteuerung::FrageZaehlerSetzen(const QString &caption, QPoint pos, bool sichtbar)
 {
     UebFrageZaehlerPan->setCaption(caption);
-    UebFrageZaehlerPan->move(pos);
+    // As wide as its text, so it hides no more of the picture than needed.
+    UebFrageZaehlerPan->setGeometry(pos.x(), pos.y(),
+                                    QFontMetrics(UebFrageZaehlerPan->font()).horizontalAdvance(caption) + 12, 33);
     UebFrageZaehlerPan->setVisible(sichtbar);
     if (sichtbar)
         UebFrageZaehlerPan->raise();
@@ -536,6 +538,14 @@ bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
         if (!imAufbau) {
             Engine.AntwortfelderAnordnen();
             Hintergrund(true);
+        }
+    } else if (obj == fenster.UebungPan && e->type() == QEvent::KeyPress && AnsichtModus() == 3) {
+        // Keys that reach the panel itself (no answer panel has the focus):
+        // the number keys of single questions, Escape.
+        auto *k = static_cast<QKeyEvent *>(e);
+        if ((k->key() >= Qt::Key_1 && k->key() <= Qt::Key_6 && Engine.Einzelfragen()) || k->key() == Qt::Key_Escape) {
+            Taste(-1, k->key());
+            return true;
         }
     } else if ((obj == hintergrund || obj == fenster.UebungPan) && e->type() == QEvent::MouseButtonPress
                && AnsichtModus() == 3) {
