@@ -193,3 +193,28 @@ TEST(Fragentext, BildnamenBleibenImFlaggenordner)
     EXPECT_EQ(FlaggenDatei("/prog/", "/etc/passwd"), "");
     EXPECT_EQ(FlaggenDatei("/prog/", ""), "");
 }
+
+TEST(Objektbox, JedeZoomstufeSkaliertSchriftUndScheiben)
+{
+    SzenenTest t;
+    DokObjekt text = Objekt(ObjektTyp::Beschriftung, 0.3, 0.3, "Beschriftung");
+    DokObjekt offen = Objekt(ObjektTyp::Beschriftung, 0.3, 0.6, "x");
+    offen.Abdeckung = AbdeckungsArt::OffeneFrage;
+    DokObjekt knopf = Objekt(ObjektTyp::NaechsteFrage, 0.6, 0.6, "", 2);
+    t.zustand.Dok.Objekte << text << offen << knopf;
+    for (int stufe = 0; stufe <= 4; ++stufe) {
+        t.szene.ZoomSetzen(stufe);
+        t.szene.SzeneAufbauen();
+        const double s = t.szene.Massstab();
+        EXPECT_DOUBLE_EQ(s, 1.0 + 0.25 * stufe);
+        const QFontMetrics fm(ArialPixel(rnd(22 * s)));
+        EXPECT_EQ(Box(t, 0).size(), QSize(qMax(fm.horizontalAdvance("Beschriftung"), rnd(30 * s)), fm.height() + 4))
+            << stufe;
+        EXPECT_EQ(Box(t, 1).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
+        EXPECT_EQ(Box(t, 2).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
+        // The scene grows with the zoom (refitting may lose a pixel to
+        // rounding); the display keeps the control size.
+        EXPECT_NEAR(t.szene.SzenenBild.width(), 870 * t.szene.ZoomFaktor, 1) << stufe;
+        EXPECT_EQ(t.szene.AnzeigeBild.size(), QSize(870, 650)) << stufe;
+    }
+}
