@@ -224,3 +224,30 @@ TEST(Ziehen, PanelStaysInsideAndFrameMarksTheTarget)
     EXPECT_TRUE(t.ui.ankerSichtbar);
     EXPECT_EQ(t.ui.anker, QRect(QPoint(60 - 4, 72 - 4), QPoint(108 - 1 + 4, 88 - 1 + 4)));
 }
+
+TEST(OhneZiehen, ClickPicksUpAndClickOnTargetJudgesLikeADrop)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.AbfrageModus = 2;
+    t.ui.werte.Zuordnungsziele = 0; // Nord is the marked position
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
+    const int i = t.FeldMit("Süd");
+    const QPoint ort = t.ueb.Felder().at(i).Rahmen.topLeft();
+    t.ueb.FeldAnklicken(i);
+    EXPECT_EQ(t.ueb.MarkiertesFeld(), i);
+    EXPECT_TRUE(t.ui.felder.at(i).Markiert);
+    // Only the marked position takes it; a second click puts it back.
+    EXPECT_FALSE(t.ueb.ZielAnklicken(sued));
+    t.ueb.FeldAnklicken(i);
+    EXPECT_EQ(t.ueb.MarkiertesFeld(), -1);
+    t.ueb.FeldAnklicken(i);
+    EXPECT_TRUE(t.ueb.ZielAnklicken(nord));
+    EXPECT_EQ(t.ueb.Lauf.AnzFalsch, 1);
+    EXPECT_EQ(t.dok.Dok.Objekte[nord].FehlerAlsZiel, 1);
+    EXPECT_EQ(t.ueb.Felder().at(i).Rahmen.topLeft(), ort);
+    EXPECT_FALSE(t.ui.felder.at(i).Markiert);
+    EXPECT_TRUE(t.AblaufZeilen().contains(
+        "00:00 - FALSCH - Der Position von \"Nord\" wird der Beschriftungstext \"Süd\" zugeordnet"));
+}
