@@ -67,7 +67,7 @@ bool Uebung::DarfVerlassen()
         return true;
     return dienste.meldungen->JaNein(
                QStringLiteral("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?"),
-               FrageArt::Warnung)
+               FrageArt::Frage)
         != Antwort::Nein;
 }
 

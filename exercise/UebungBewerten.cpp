@@ -302,7 +302,8 @@ bool Uebung::ZielAnklicken(int objekt)
     if ((o.Typ != ObjektTyp::Beschriftung && o.Typ != ObjektTyp::Luecke) || o.Nummer < 0
         || o.Abdeckung != AbdeckungsArt::OffeneFrage)
         return false;
-    if (Opt.AbfrageModus == 2 && objekt != Lauf.FragenFolge[Lauf.Position].ZielObjekt)
+    if (Opt.AbfrageModus == 2
+        && (Lauf.Position >= Lauf.FragenFolge.size() || objekt != Lauf.FragenFolge[Lauf.Position].ZielObjekt))
         return false;
     const int index = markiert;
     Lauf.ZiehUrsprung = it->second.Rahmen.topLeft();

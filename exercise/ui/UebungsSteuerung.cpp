@@ -452,7 +452,8 @@ QList<int> UebungsSteuerung::OffeneZiele() const
         if ((o.Typ != ObjektTyp::Beschriftung && o.Typ != ObjektTyp::Luecke) || o.Nummer < 0
             || o.Abdeckung != AbdeckungsArt::OffeneFrage)
             continue;
-        if (u.Opt.AbfrageModus == 2 && i != u.Lauf.FragenFolge[u.Lauf.Position].ZielObjekt)
+        if (u.Opt.AbfrageModus == 2
+            && (u.Lauf.Position >= u.Lauf.FragenFolge.size() || i != u.Lauf.FragenFolge[u.Lauf.Position].ZielObjekt))
             continue;
         l << i;
     }
