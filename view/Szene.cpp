@@ -152,8 +152,11 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
 void Szene::SzeneAufbauen()
 {
     Dokument &dok = Zustand.Dok;
-    if (Anzeige && Anzeige->AktuelleGroesse().isValid())
-        SteuerGroesse = Anzeige->AktuelleGroesse();
+    if (Anzeige) {
+        Anzeige->StartseitenLayout();
+        if (Anzeige->AktuelleGroesse().isValid())
+            SteuerGroesse = Anzeige->AktuelleGroesse();
+    }
     // Fit into the control at the zoom factor (sizes only: the
     // temporary picture itself is never shown).
     QImage temp;

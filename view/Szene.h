@@ -43,11 +43,12 @@ struct KlickErgebnis
 //
 // Wiring: the main window creates one Szene over its DokumentZustand and
 // the picture widget LernKartBild (view/ui) over the Szene; the widget sets
-// itself as Anzeige. The main window lays out the start page itself before
-// calling SzeneAufbauen, mirrors the layer check boxes into Ebene0Check ..
-// Ebene2Check, and acts on the KlickErgebnis of a click. The quiz changes
-// Abdeckung and calls ObjektNeuZeichnen for one object, ObjekteNeuZeichnen
-// after a question change and MarkerSetzen for the drop target.
+// itself as Anzeige. The main window lays out the start page when the
+// widget signals StartseiteAnordnen (first step of every rebuild), mirrors
+// the layer check boxes with EbenenSetzen, and acts on the KlickErgebnis of
+// a click. The quiz changes Abdeckung and calls ObjektNeuZeichnen for one
+// object, ObjekteNeuZeichnen after a question change and MarkerSetzen for
+// the drop target.
 class Szene
 {
 public:

@@ -15,6 +15,9 @@ public:
     // Mode 3: a single-object repaint happened; the quiz's instruction
     // overlay must be drawn again on top.
     virtual void UebungsHinweisZeichnen() {}
+    // First thing of every full rebuild: centre FlaInfoPan, place the start
+    // image's click zone, hide the question counter.
+    virtual void StartseitenLayout() {}
     // The control's current client size (also while it is hidden); an
     // invalid size leaves the scene's SteuerGroesse as it is.
     virtual QSize AktuelleGroesse() const { return {}; }

@@ -66,3 +66,15 @@ TEST(LernKartBild, MarkerUndMaus)
     EXPECT_EQ(druck[0][0].toPoint(), QPoint(40, 50));
     EXPECT_EQ(druck[0][1].value<Qt::MouseButton>(), Qt::MiddleButton);
 }
+
+TEST(LernKartBild, JederAufbauBeginntMitDerStartseite)
+{
+    SzenenTest t;
+    LernKartBild bild(t.szene);
+    bild.resize(500, 400);
+    QSignalSpy start(&bild, &LernKartBild::StartseiteAnordnen);
+    t.szene.SzeneAufbauen();
+    EXPECT_EQ(start.count(), 1);
+    // The size of the hidden widget is used.
+    EXPECT_EQ(t.szene.SteuerGroesse, QSize(500, 400));
+}

@@ -23,6 +23,7 @@ public:
     void MarkerAktualisieren() override;
     void UebungsHinweisZeichnen() override;
     QSize AktuelleGroesse() const override { return size(); }
+    void StartseitenLayout() override { emit StartseiteAnordnen(); }
 
 signals:
     void MausGedrueckt(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
@@ -32,6 +33,8 @@ signals:
     void GroesseGeaendert(QSize groesse);
     // MoveAnker moved or was shown/hidden (UebMoveAnker follows it in a quiz).
     void MarkerGeaendert(QRect rahmen, bool sichtbar);
+    // A full rebuild begins: the start page's layout step is due.
+    void StartseiteAnordnen();
     // A single redraw in the quiz: the instruction overlay must be redrawn.
     void HinweisNeuZeichnen();
 
