@@ -112,7 +112,7 @@ TEST(UebungsSteuerung, LabelsByDraggingAndByKeyboard)
     ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
     AntwortPanel *nord = o.PanelMit("Nord");
     ASSERT_NE(nord, nullptr);
-    EXPECT_EQ(nord->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_EQ(nord->cursor().shape(), Qt::BitmapCursor); // PFEILMOVE
     // Drag "Nord" so that its left edge midpoint lies on its label.
     const int ziel = 1;
     const Rechteck r = o.dok.Dok.Objekte[ziel].Rahmen;
