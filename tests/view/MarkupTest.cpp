@@ -238,3 +238,22 @@ TEST(Markup, InfotextBildHatDieHoeheDesTextes)
                 dunkel = true;
     EXPECT_TRUE(dunkel);
 }
+
+TEST(Markup, PunktAmZeilenendeBleibtBeiDerLuecke)
+{
+    QList<DokObjekt> objekte(1);
+    objekte[0].Typ = ObjektTyp::Luecke;
+    MarkupUmgebung u;
+    u.Objekte = &objekte;
+    MessLeinwand l;
+    // "aaaa " and the gap " cccc" fill the line exactly; the full stop
+    // stays behind the gap, the next word wraps.
+    Schreiben(l, "aaaa <<cccc>>. x", MarkupVariante::Lernansicht, 100, 0, &u);
+    ASSERT_GE(l.texte.size(), 3);
+    EXPECT_EQ(l.texte[1].text, ".");
+    EXPECT_EQ(l.texte[1].x, 100);
+    EXPECT_EQ(l.texte[1].y, 9);
+    EXPECT_EQ(l.texte.last().text.trimmed(), "x");
+    EXPECT_EQ(l.texte.last().x, 0);
+    EXPECT_EQ(l.texte.last().y, 9 + 28);
+}
