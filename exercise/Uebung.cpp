@@ -203,6 +203,9 @@ bool Uebung::UebungStarten(bool /*optionenZeigen*/, int umfang, int rolle)
     markiert = -1;
     status = UebStatus();
 
+    ++laufNummer;
+    inBewertung = false;
+
     // 15.
     ui.KnoepfeAktualisieren();
     ProtokollZeile(1, QStringLiteral("Quiz wird gestartet"), true);
@@ -301,7 +304,12 @@ void Uebung::NaechsteFrage()
 {
     Lauf.AnzOffen = ZaehleOffen();
     StatusAnzeigen();
+    const int lauf = laufNummer;
+    inBewertung = true;
     ui.NachrichtenVerarbeiten();
+    inBewertung = false;
+    if (!Laeuft() || lauf != laufNummer)
+        return; // ended, left or started anew meanwhile
     if (Lauf.NetzRolle == 1 && Netz)
         Netz->AktionMelden();
     DropZielSetzen(-1);
@@ -361,6 +369,8 @@ void Uebung::ZeitTimerTimer()
         ui.ZeitTimerSetzen(false);
         return;
     }
+    if (inBewertung)
+        return; // the tick comes again once the answer is through
     ui.ZeitTimerSetzen(false);
     UhrAktualisieren();
     if (Opt.ZeitLimitIndex == 1 && Lauf.Restzeit < 1 && Lauf.Endestatus == EndeArt::Laeuft) {

@@ -111,6 +111,10 @@ private:
     int bildBreite = 0;
     int richtigFeld = -1; // right answer's panel of the single question shown
     int markiert = -1;
+    // Set while an answer's feedback runs and while pending messages are
+    // let run: the clock tick and a second answer must not come in between.
+    bool inBewertung = false;
+    int laufNummer = 0; // counts the starts, to notice a new run begun meanwhile
     UebStatus status;
     QString frageZaehlerText;
     QPoint frageZaehlerPos;

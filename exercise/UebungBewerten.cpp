@@ -131,7 +131,7 @@ void Uebung::ZurueckGleiten(int index)
 void Uebung::AntwortBewerten(int index)
 {
     auto it = felder.find(index);
-    if (it == felder.end() || !it->second.Sichtbar || Lauf.AktZiel < 0 || !Laeuft())
+    if (inBewertung || it == felder.end() || !it->second.Sichtbar || Lauf.AktZiel < 0 || !Laeuft())
         return;
     auto &obj = dok.Dok.Objekte;
     const int ziel = Lauf.AktZiel;
@@ -172,6 +172,7 @@ void Uebung::AntwortBewerten(int index)
     }
     ProtokollZeile(1, zeile, true);
 
+    inBewertung = true;
     Antwortfeld &feld = it->second;
     if (!richtig) {
         if (aufgeschoben) {
@@ -250,6 +251,7 @@ void Uebung::AntwortBewerten(int index)
         }
         Lauf.AnzRichtig += 1;
     }
+    inBewertung = false;
     NaechsteFrage();
 }
 

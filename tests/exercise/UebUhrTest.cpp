@@ -82,3 +82,35 @@ TEST(Status, QuoteAndOverallPerformanceWithOneDecimal)
     EXPECT_EQ(t.ui.status.RichtigLab, "2");
     EXPECT_EQ(t.ui.status.OffenLab, "3");
 }
+
+TEST(Zeitlimit, TickDuringTheFeedbackWaitsForTheAnswer)
+{
+    // The feedback waits let the clock run; a tick that comes meanwhile
+    // must not end the run under the judging's feet.
+    UebTest t;
+    t.dok.Dok = EinzelfragenDok({"1 // Aa", "2 // Bb"});
+    t.ui.werte.FragenZeitlimit = 1;
+    t.ui.werte.FragenZLimitMin = "0";
+    t.ui.werte.FragenZLimitSek = "1";
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    struct TickUhr : TestUhr
+    {
+        Uebung *u = nullptr;
+        void Warten(int ms) override
+        {
+            TestUhr::Warten(ms);
+            u->ZeitTimerTimer(); // the timer fires inside the wait
+        }
+    };
+    TickUhr uhr;
+    uhr.jetztMs = t.umg.uhr.jetztMs;
+    uhr.u = &t.ueb;
+    t.umg.dienste.uhr = &uhr;
+    t.Antworten(t.AktuelleAntwort()); // 1 s of feedback: the limit passes
+    EXPECT_EQ(t.ueb.Lauf.AnzRichtig, 1);
+    EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Laeuft);
+    EXPECT_TRUE(t.ui.timer);
+    t.ueb.ZeitTimerTimer();
+    EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+}
