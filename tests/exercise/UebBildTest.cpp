@@ -251,3 +251,23 @@ TEST(OhneZiehen, ClickPicksUpAndClickOnTargetJudgesLikeADrop)
     EXPECT_TRUE(t.AblaufZeilen().contains(
         "00:00 - FALSCH - Der Position von \"Nord\" wird der Beschriftungstext \"Süd\" zugeordnet"));
 }
+
+TEST(Antwortfelder, ManyTextsFanOutInOverlappingColumns)
+{
+    UebTest t;
+    QStringList texte;
+    for (int i = 0; i < 25; ++i)
+        texte << QString("T%1").arg(i, 2, 10, QChar('0'));
+    t.dok.Dok = BildDok(texte);
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const auto &f = t.ueb.Felder();
+    // Created from the last index down; ten fit above top 35 in a column.
+    EXPECT_EQ(f.at(24).Rahmen.topLeft(), QPoint(750, 514));
+    EXPECT_EQ(f.at(15).Rahmen.topLeft(), QPoint(750, 514 - 9 * 48));
+    EXPECT_EQ(f.at(14).Rahmen.topLeft(), QPoint(738, 507));
+    EXPECT_EQ(f.at(4).Rahmen.topLeft(), QPoint(726, 500));
+    EXPECT_EQ(f.at(0).Rahmen.topLeft(), QPoint(726, 500 - 4 * 48));
+    EXPECT_EQ(t.ueb.BildBreite(), 721);
+    for (const auto &[i, a] : f)
+        EXPECT_EQ(a.Name(), QString("UebElemPan%1").arg(i));
+}
