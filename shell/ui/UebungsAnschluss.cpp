@@ -2,6 +2,7 @@
 
 #include "ErgebnisSteuerung.h"
 #include "TForm1.h"
+#include "TUebFertigForm.h"
 #include "UebungsSteuerung.h"
 
 #include "Ordner.h"
@@ -80,6 +81,7 @@ void UebungsAnschluss::ErgebnisAnschliessen(ErgebnisSteuerung &e)
     e.Umgebung.protokollDarstellen = [s] { s->ProtokollDarstellen(); };
     e.Umgebung.protokollAutoSpeichern = [s] { s->ProtokollAutoSpeichern(); };
     e.Umgebung.optionenVorJederUebung = [s] { return s->OptionenVorJederUebung(); };
+    e.UebFertigForm->ProtokollZeigen = [s] { s->ProtokollderletztenUebung1Click(); };
     TForm1 *f = &form;
     e.Umgebung.ergebBestListEintragenAktiv = [f] {
         QAction *a = f->Aktion("ErgebBestListEintragen1");
