@@ -1,16 +1,24 @@
 #include "AlsaKlang.h"
 #include "Anzeigepruefung.h"
+#include "BestListBefehle.h"
 #include "DesktopOeffner.h"
 #include "Einstellungen.h"
+#include "ErgebnisSteuerung.h"
+#include "LernKartBild.h"
 #include "Ordner.h"
 #include "QtMeldungen.h"
 #include "Rahmen.h"
+#include "Szene.h"
 #include "TForm1.h"
+#include "UebungsAnschluss.h"
+#include "UebungsSteuerung.h"
 #include "Uhr.h"
 #include "Zufall.h"
 
 #include <QApplication>
 #include <QScreen>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -36,8 +44,32 @@ int main(int argc, char *argv[])
     // 2. The windows, created once and living until the end. The dialogs of
     // the subsystems are created by their controllers, which the main
     // window's connection points (UebungStarten, LernbildSetzen, ...) join.
+    // What the window's parts refer to must outlive the window.
+    std::unique_ptr<Szene> szene;
+    std::unique_ptr<BestListBefehle> bestListBefehle;
+    std::unique_ptr<ErgebnisSteuerung> ergebnis;
     TForm1 form1(dienste, NeuerBenutzerSpeicher(), app.arguments().mid(1));
     meldungen.setEltern(&form1);
+
+    // The learning view: one scene over the window's document and the
+    // picture widget over the scene.
+    szene = std::make_unique<Szene>(form1.Zustand, form1.dienste);
+    auto *lernbild = new LernKartBild(*szene);
+    form1.LernbildSetzen(lernbild);
+    if (!form1.BildNeuAufbauen)
+        form1.BildNeuAufbauen = [s = szene.get(), lernbild] {
+            s->SzeneAufbauen();
+            lernbild->update();
+        };
+
+    // The quiz (owned by the window), and the end of a run with results,
+    // grade and high scores.
+    auto *uebung = new UebungsAnschluss(form1, *szene);
+    bestListBefehle = std::make_unique<BestListBefehle>(form1.dienste, &form1);
+    ergebnis = std::make_unique<ErgebnisSteuerung>(uebung->Steuerung->Engine, *bestListBefehle, form1.Zustand,
+                                                   meldungen, &form1);
+    uebung->ErgebnisAnschliessen(*ergebnis);
+
     form1.show();
     return app.exec();
 }
