@@ -10,6 +10,19 @@
 #include <QRadioButton>
 #include <QScreen>
 
+void ZeitEditsAnordnen(QWidget *min, QWidget *sek, QLabel *einheit, QPoint ort)
+{
+    // One label "Min.             Sek. " as in the dialogs' design; the
+    // seconds edit sits in its gap, right before "Sek.".
+    const QFontMetrics fm(einheit->font());
+    min->move(ort);
+    einheit->adjustSize();
+    const int lx = ort.x() + min->width() + 4;
+    einheit->move(lx, ort.y() + (min->height() - einheit->height()) / 2);
+    sek->move(lx + fm.horizontalAdvance(QStringLiteral("Min.             ")) - sek->width() - 4, ort.y());
+    einheit->lower();
+}
+
 QString NetzUebInitText()
 {
     return QStringLiteral("Klicken Sie auf \"Übung starten\" um die Netzwerk-Übung zu initiieren.        "
@@ -30,10 +43,8 @@ TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
     Zeitlimit->setGeometry(266, 8, breite - 274, 100);
     ZLimitMin = new ZahlEdit("ZLimitMin", Zeitlimit);
     ZLimitSek = new ZahlEdit("ZLimitSek", Zeitlimit);
-    ZLimitMin->move(24, 70);
-    ZLimitSek->move(104, 70);
     auto *einheit = new QLabel("Min.             Sek. ", Zeitlimit);
-    einheit->move(62, 74);
+    ZeitEditsAnordnen(ZLimitMin, ZLimitSek, einheit, QPoint(24, 70));
     // The edits sit below the items; keep the items above them.
     Zeitlimit->setMinimumHeight(100);
 
@@ -46,6 +57,7 @@ TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
     ZuordnungFalschLab = new QLabel("keine erneute Zuordnung an dieser Position", ZuordnungFalsch);
     ZuordnungFalschLab->setObjectName("ZuordnungFalschLab");
     ZuordnungFalschLab->move(30, 62);
+    ZuordnungFalschLab->adjustSize();
     Zuordnungstexte = new RadioGruppe("Zuordnungstexte", " Zuordnungstexte ",
                                       {" alphabetisch geordnet ", " zufällig gemischt "}, this);
     Zuordnungstexte->setGeometry(266, 116, breite - 274, 70);

@@ -57,5 +57,8 @@ private:
     bool erweitert = false;
 };
 
+// Places the minute and second edits around their unit label.
+void ZeitEditsAnordnen(QWidget *min, QWidget *sek, QLabel *einheit, QPoint ort);
+
 // The text of the network panel of both option dialogs.
 QString NetzUebInitText();

@@ -29,10 +29,8 @@ TUebOptFragenForm::TUebOptFragenForm(TUebOptForm *a, QWidget *parent) : QDialog(
     Zeitlimit->setGeometry(8, 160, breite - 16, 76);
     ZLimitMin = new ZahlEdit("ZLimitMin", Zeitlimit);
     ZLimitSek = new ZahlEdit("ZLimitSek", Zeitlimit);
-    ZLimitMin->move(160, 44);
-    ZLimitSek->move(240, 44);
     auto *einheit = new QLabel("Min.             Sek. ", Zeitlimit);
-    einheit->move(198, 48);
+    ZeitEditsAnordnen(ZLimitMin, ZLimitSek, einheit, QPoint(160, 44));
 
     UebOptFragenZeigenCheck = new QCheckBox(" Dieses Dialogfenster vor jeder Übung anzeigen ", this);
     UebOptFragenZeigenCheck->setObjectName("UebOptFragenZeigenCheck");
