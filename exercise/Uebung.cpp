@@ -289,13 +289,23 @@ bool Uebung::NaechsteOffeneSuchen(bool nachText)
     for (int schritt = 0; schritt < n; ++schritt) {
         Lauf.Position = (Lauf.Position + 1) % n;
         const FragenPaar &f = Lauf.FragenFolge[Lauf.Position];
-        const int o = nachText ? f.TextObjekt : f.ZielObjekt;
-        if (dok.Dok.Objekte[o].Abdeckung != AbdeckungsArt::OffeneFrage)
+        if (!nachText) {
+            if (dok.Dok.Objekte[f.ZielObjekt].Abdeckung == AbdeckungsArt::OffeneFrage)
+                return true;
             continue;
-        // A text can only be presented while its panel exists.
-        if (nachText && !felder.count(Lauf.Position))
+        }
+        // A text can only be presented while its panel exists. Labels with
+        // the same text are interchangeable: a text whose own label was
+        // solved by its twin still has the twin's open label to go to.
+        if (!felder.count(Lauf.Position))
             continue;
-        return true;
+        if (dok.Dok.Objekte[f.TextObjekt].Abdeckung == AbdeckungsArt::OffeneFrage)
+            return true;
+        const QString text = ObjektText(f.TextObjekt);
+        for (int i = 0; i < dok.Dok.Objekte.size(); ++i)
+            if (IstFrageObjekt(i) && dok.Dok.Objekte[i].Abdeckung == AbdeckungsArt::OffeneFrage
+                && ObjektText(i) == text)
+                return true;
     }
     return false;
 }

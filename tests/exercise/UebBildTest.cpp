@@ -271,3 +271,26 @@ TEST(Antwortfelder, ManyTextsFanOutInOverlappingColumns)
     for (const auto &[i, a] : f)
         EXPECT_EQ(a.Name(), QString("UebElemPan%1").arg(i));
 }
+
+TEST(Bildbeschriftung, TwinLabelsInSingleQueryModeStayAnswerable)
+{
+    // Two labels with one text: either text fits either label. When the
+    // first text solves the second label, the second text must still come
+    // for the first label, and the run ends with nothing open.
+    UebTest t;
+    t.dok.Dok = BildDok({"Fluss", "Fluss", "Berg"});
+    t.ui.werte.AbfrageModus = 1;
+    t.ui.werte.Zuordnungstexte = 0; // Berg, Fluss (first), Fluss (second)
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int fluss1 = 1, fluss2 = 2;
+    t.Ziehen("Berg", t.ObjektMit("Berg"));
+    ASSERT_EQ(t.Sichtbare(), QStringList{"Fluss"});
+    t.Ziehen("Fluss", fluss2);
+    EXPECT_EQ(t.dok.Dok.Objekte[fluss2].Abdeckung, 0);
+    ASSERT_EQ(t.Sichtbare(), QStringList{"Fluss"});
+    EXPECT_EQ(t.ui.ergebnisse, 0);
+    t.Ziehen("Fluss", fluss1);
+    EXPECT_EQ(t.ui.ergebnisse, 1);
+    EXPECT_EQ(t.ueb.Lauf.AnzRichtig, 3);
+    EXPECT_EQ(t.ueb.Lauf.AnzOffen, 0);
+}
