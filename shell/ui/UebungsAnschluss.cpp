@@ -6,6 +6,7 @@
 #include "UebungsSteuerung.h"
 
 #include "Ordner.h"
+#include "Szene.h"
 #include "THoverPanel.h"
 
 #include <QAction>
@@ -34,9 +35,11 @@ UebungsAnschluss::UebungsAnschluss(TForm1 &f, Szene &szene) : QObject(&f), form(
         f.UebungPan->setGeometry(9, 8, f.LernKartPan->width() - 17, f.LernKartPan->height() - 16);
     };
     w.BildGroesseSetzen = [&f](QSize s) { f.LernKartPicImg->resize(s); };
-    w.NummerierungErneuern = [&f] {
+    w.NummerierungErneuern = [&f, &szene] {
         if (f.NummerierungAnwenden)
             f.NummerierungAnwenden();
+        else
+            szene.NummerierungSetzen(f.NummerierModus, false);
     };
     auto haken = [&f](const char *name) {
         return [&f, name] {
