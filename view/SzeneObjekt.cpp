@@ -149,10 +149,13 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         // The question box starts at the left tenth of the picture, taken
         // from the unscrolled display: a position that followed the scroll
         // offset at rebuild time would put the box elsewhere in the scene.
+        // The centring offset of the bitmap in its control is left out: the
+        // scene is shown with that offset already, so adding it here would
+        // push the box and the flag down onto the answer panels.
         int x01 = rnd(0.1 * W) + 3;
         if (aufSzene) {
             const double aw = Ausschnitt.Right - Ausschnitt.Left;
-            x01 = rnd(0.1 * AnzeigeBild.width() / (aw > 0 ? aw : 1)) + BildVersatz().x() + 3;
+            x01 = rnd(0.1 * AnzeigeBild.width() / (aw > 0 ? aw : 1)) + 3;
         }
         box = QRect(x01, ly - rnd(bh / 2.0), bw, bh);
     }
@@ -229,8 +232,8 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
             if (aufSzene) {
                 // As for the question box: the unscrolled display position.
                 const double aw = Ausschnitt.Right - Ausschnitt.Left, ah = Ausschnitt.Bottom - Ausschnitt.Top;
-                fx = rnd(0.1 * AnzeigeBild.width() / (aw > 0 ? aw : 1)) + BildVersatz().x();
-                fy = rnd(0.25 * AnzeigeBild.height() / (ah > 0 ? ah : 1)) + BildVersatz().y();
+                fx = rnd(0.1 * AnzeigeBild.width() / (aw > 0 ? aw : 1));
+                fy = rnd(0.25 * AnzeigeBild.height() / (ah > 0 ? ah : 1));
             }
             p.drawImage(QPoint(fx + 6, fy), flagge);
             RahmenZeichnen(p, Rect(fx + 4, fy - 2, fx + 288, fy + 177), Qt::black);
