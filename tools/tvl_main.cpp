@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,6 +44,15 @@ int main(int argc, char *argv[])
 {
     // Rendering needs fonts and a paint device but never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session Qt warns about the missing runtime folder on
+    // every call; give it a private one so scripts see only our own output.
+    if (qgetenv("XDG_RUNTIME_DIR").isEmpty()) {
+        const std::string ordner = "/tmp/tvl-runtime-" + std::to_string(getuid());
+        ::mkdir(ordner.c_str(), 0700);
+        struct stat st = {};
+        if (::stat(ordner.c_str(), &st) == 0 && st.st_uid == getuid() && (st.st_mode & 0777) == 0700)
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(ordner));
+    }
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
