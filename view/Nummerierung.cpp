@@ -86,11 +86,3 @@ void NummernVergeben(Dokument &dok, const FragenListe &folge, int modus)
     }
 }
 
-QString AbdeckerNummerText(int nummer, int numArt)
-{
-    if (nummer <= 0)
-        return QStringLiteral("?");
-    if (numArt == 1)
-        return QString(QChar(char16_t(u'A' + (nummer - 1) % 26))) + QString((nummer - 1) / 26, '\'');
-    return QString::number(nummer);
-}

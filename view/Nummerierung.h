@@ -30,6 +30,3 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall)
 // single questions. Cover states are left alone.
 void NummernVergeben(Dokument &dok, const FragenListe &folge, int modus);
 
-// The text on a cover: "?" for numbers up to 0; with numArt 1 the letters
-// A..Z followed by one apostrophe per completed round of 26; else decimal.
-QString AbdeckerNummerText(int nummer, int numArt);

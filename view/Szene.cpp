@@ -1,5 +1,6 @@
 #include "Szene.h"
 
+#include "DokumentModell.h"
 #include "Fragentext.h"
 #include "Markup.h"
 #include "Nummerierung.h"
@@ -300,7 +301,7 @@ QString Szene::AbdeckerText(int Index) const
 {
     if (Index < 0 || Index >= Zustand.Dok.Objekte.size())
         return QStringLiteral("?");
-    return AbdeckerNummerText(Zustand.Dok.Objekte[Index].Nummer, Zustand.Dok.NumArt);
+    return NummerText(Zustand.Dok.Objekte[Index].Nummer, Zustand.Dok.NumArt);
 }
 
 void Szene::MarkerSetzen(int Index, int Bezug)

@@ -1,3 +1,4 @@
+#include "DokumentModell.h"
 #include "Nummerierung.h"
 #include "SzenenHilfe.h"
 
@@ -105,15 +106,15 @@ TEST(Nummerierung, FragezeichenModusUndEinzelfragen)
 
 TEST(Nummerierung, NummerTexte)
 {
-    EXPECT_EQ(AbdeckerNummerText(0, 1), "?");
-    EXPECT_EQ(AbdeckerNummerText(-1, 0), "?");
-    EXPECT_EQ(AbdeckerNummerText(3, 1), "C");
-    EXPECT_EQ(AbdeckerNummerText(26, 1), "Z");
-    EXPECT_EQ(AbdeckerNummerText(27, 1), "A'");
-    EXPECT_EQ(AbdeckerNummerText(52, 1), "Z'");
-    EXPECT_EQ(AbdeckerNummerText(53, 1), "A''");
-    EXPECT_EQ(AbdeckerNummerText(27, 0), "27");
-    EXPECT_EQ(AbdeckerNummerText(27, 2), "27");
+    EXPECT_EQ(NummerText(0, 1), "?");
+    EXPECT_EQ(NummerText(-1, 0), "?");
+    EXPECT_EQ(NummerText(3, 1), "C");
+    EXPECT_EQ(NummerText(26, 1), "Z");
+    EXPECT_EQ(NummerText(27, 1), "A'");
+    EXPECT_EQ(NummerText(52, 1), "Z'");
+    EXPECT_EQ(NummerText(53, 1), "A''");
+    EXPECT_EQ(NummerText(27, 0), "27");
+    EXPECT_EQ(NummerText(27, 2), "27");
 }
 
 TEST(Nummerierung, SetzenMerktDenModusUndLaesstAbdeckungen)
