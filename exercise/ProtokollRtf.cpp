@@ -1,5 +1,6 @@
 #include "ProtokollRtf.h"
 
+#include "Cp1252.h"
 #include "Dateifehler.h"
 
 #include <QDir>
@@ -33,6 +34,9 @@ static QByteArray RtfText(const QString &s)
             b += char(u);
         } else if (u < 0x20) {
             // other control characters are dropped
+        } else if (IstCp1252Darstellbar(QString(c))) {
+            // The document's code page holds it: every reader takes \'xx.
+            b += "\\'" + NachCp1252(QString(c)).toHex();
         } else {
             // \uN takes a signed 16-bit number; "?" is the fallback for
             // readers without Unicode.

@@ -12,8 +12,9 @@ bool IstTitelZeile(const QString &zeile);
 QStringList ProtokollZeilen(const QString &text);
 
 // The protocol as a rich-text (RTF) document: 9-point text, one tab stop at
-// 160 points, titles bold and followed by a 4-point empty line. Characters
-// beyond ASCII are written as \uN so umlauts survive in every reader.
+// 160 points, titles bold and followed by a 4-point empty line. Umlauts
+// and the other Windows-1252 characters are written as \'xx, anything else
+// as \uN with a "?" fallback, so the file itself is plain ASCII.
 QByteArray ProtokollNachRtf(const QString &text);
 
 // "%4.4d%2.2d%2.2d-%2.2d%2.2d%2.2d-%s-%d.rtf" of a time, a computer name
