@@ -21,6 +21,9 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <pwd.h>
+#include <unistd.h>
+
 UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fenster f, QWidget *eltern)
     : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(std::move(f))
 {
@@ -61,7 +64,11 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fe
     pan->setFocusPolicy(Qt::StrongFocus);
 
     Engine.Einst.Rechnername = QSysInfo::machineHostName();
-    Engine.Einst.Benutzername = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    // The login name of the process owner (the environment may lack it).
+    if (const passwd *pw = getpwuid(geteuid()))
+        Engine.Einst.Benutzername = QString::fromLocal8Bit(pw->pw_name);
+    else
+        Engine.Einst.Benutzername = qEnvironmentVariable("USER");
 }
 
 UebungsSteuerung::~UebungsSteuerung() = default;
