@@ -106,6 +106,8 @@ void TUebProtokollForm::ProtokollDarstellen(const QString &text, bool loeschen)
             c.insertText(z, normal);
         }
     }
+    // A new protocol is read from its top; an added comment is shown.
+    RichEdit1->moveCursor(loeschen ? QTextCursor::Start : QTextCursor::End);
 }
 
 QByteArray TUebProtokollForm::Rtf() const
