@@ -4,6 +4,7 @@
 #include "DesktopOeffner.h"
 #include "Einstellungen.h"
 #include "ErgebnisSteuerung.h"
+#include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "Ordner.h"
 #include "QtMeldungen.h"
@@ -61,6 +62,8 @@ int main(int argc, char *argv[])
             s->SzeneAufbauen();
             lernbild->update();
         };
+    // Clicks on the picture, layers, covers and numbering.
+    new LernAnsichtAnschluss(form1, *szene, *lernbild);
 
     // The quiz (owned by the window), and the end of a run with results,
     // grade and high scores.

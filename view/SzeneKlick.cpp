@@ -1,6 +1,8 @@
 // Hit testing and clicks in the learning view.
 #include "Szene.h"
 
+#include "OeffneExtern.h"
+
 namespace {
 bool Anklickbar(int typ)
 {
@@ -85,7 +87,9 @@ KlickErgebnis Szene::Klick(QPoint steuerPixel)
         break;
     case ObjektTyp::Link:
         e.ziel = o.Cap;
-        if (Dienst.oeffner && Dienst.oeffner->Oeffnen(o.Cap)) {
+        // Documents arrive from anywhere: only web addresses and harmless
+        // existing files are handed on, never a program.
+        if (Dienst.oeffner && ZielErlaubt(o.Cap) && Dienst.oeffner->Oeffnen(o.Cap)) {
             e.aktion = KlickAktion::LinkGeoeffnet;
         } else {
             e.aktion = KlickAktion::LinkFehler;

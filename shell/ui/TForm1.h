@@ -83,6 +83,13 @@ public:
     ThemenNavigation &Navigation() { return *navigation; }
     QAction *Aktion(const QString &name) const { return aktionen.value(name); }
     QMenu *Menue(const QString &name) const { return menues.value(name); }
+    // Parts that bring their own items (the learning view) add them to a
+    // menu by name, with the same rules for hidden items; and give their
+    // toolbar buttons the common button style.
+    QAction *EintragHinzufuegen(const QString &menue, const QString &name, const QString &caption,
+                                const QKeySequence &taste = {});
+    QMenu *UntermenueHinzufuegen(const QString &ueber, const QString &name, const QString &caption);
+    void KnopfStilGeben(THoverPanel *p) { KnopfStil(p); }
 
     // ---- Operations ----
     void ErsteAktivierung();

@@ -171,3 +171,20 @@ void TForm1::BaueMenue()
 
     VersteckteKuerzelAktualisieren();
 }
+
+QAction *TForm1::EintragHinzufuegen(const QString &menue, const QString &name, const QString &caption,
+                                    const QKeySequence &taste)
+{
+    QMenu *m = Menue(menue);
+    if (!m)
+        return nullptr;
+    QAction *a = Eintrag(m, name, caption, taste);
+    VersteckteKuerzelAktualisieren();
+    return a;
+}
+
+QMenu *TForm1::UntermenueHinzufuegen(const QString &ueber, const QString &name, const QString &caption)
+{
+    QMenu *m = Menue(ueber);
+    return m ? Untermenue(m, name, caption) : nullptr;
+}

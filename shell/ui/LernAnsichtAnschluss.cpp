@@ -1,0 +1,241 @@
+#include "LernAnsichtAnschluss.h"
+
+#include "TForm1.h"
+
+#include "LernKartBild.h"
+#include "Markup.h"
+#include "Nummerierung.h"
+#include "Szene.h"
+#include "THoverPanel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace {
+// The pictures of the two numbering buttons: bars rising in order, and the
+// same bars in a shuffled order.
+QImage Balkenbild(const int (&hoehen)[4])
+{
+    QImage b(20, 16, QImage::Format_ARGB32_Premultiplied);
+    b.setDotsPerMeterX(3780);
+    b.setDotsPerMeterY(3780);
+    b.fill(Qt::transparent);
+    QPainter p(&b);
+    for (int i = 0; i < 4; ++i)
+        p.fillRect(1 + i * 5, 16 - hoehen[i], 3, hoehen[i], QColor(73, 104, 143));
+    return b;
+}
+} // namespace
+
+LernAnsichtAnschluss::LernAnsichtAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
+    : QObject(&f), form(f), szene(s), bild(b)
+{
+    InfoZeigen = [this](const QString &text) { form.dienste.meldungen->Information(InfotextOhneMarkup(text)); };
+    BaueLeiste();
+    BaueMenue();
+
+    connect(&bild, &LernKartBild::MausGedrueckt, this,
+            [this](QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons) { LernKartPicImgMouseDown(pos, knopf); });
+    connect(&bild, &LernKartBild::MausBewegt, this, &LernAnsichtAnschluss::LernKartPicImgMouseMove);
+
+    // Loading a document, the first activation and the end of a quiz apply
+    // the stored numbering mode at zoom 100 %, without drawing.
+    form.NummerierungAnwenden = [this] {
+        szene.ZoomSetzen(0);
+        NummerierungSetzen(form.NummerierModus, false);
+    };
+}
+
+void LernAnsichtAnschluss::BaueLeiste()
+{
+    auto ebene = [this](const char *name, const QString &text) {
+        auto *c = new QCheckBox(text, form.EbenenPan);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setChecked(true);
+        connect(c, &QCheckBox::clicked, this, &LernAnsichtAnschluss::EbenenCheckClick);
+        return c;
+    };
+    Ebene0Check = ebene("Ebene0Check", " Illustration ");
+    Ebene1Check = ebene("Ebene1Check", " Beschriftung ");
+    Ebene2Check = ebene("Ebene2Check", " Infopunkte ");
+    int y = 2;
+    for (QCheckBox *c : {Ebene0Check, Ebene1Check, Ebene2Check}) {
+        c->setGeometry(4, y, 110, 18);
+        y += 20;
+    }
+
+    auto knopf = [this](const char *name, const QString &text, const QString &tipp) {
+        auto *k = new THoverPanel(form.LernInfoPan);
+        k->setObjectName(QString::fromLatin1(name));
+        k->setCaption(text);
+        k->setToolTip(tipp);
+        form.KnopfStilGeben(k);
+        return k;
+    };
+    AlleAbdeckenBtn = knopf("AlleAbdeckenBtn", "Alle abdecken", "Alle Beschriftungen abdecken");
+    AlleAufdeckenBtn = knopf("AlleAufdeckenBtn", "Alle aufdecken", "Alle Beschriftungen aufdecken");
+    NummerModeFragez = knopf("NummerModeFragez", "?", "Abdecker mit Fragezeichen");
+    NummerModeSort = knopf("NummerModeSort", QString(), "Abdecker geordnet nummerieren");
+    NummerModeZufall = knopf("NummerModeZufall", QString(), "Abdecker zufällig nummerieren");
+    NummerModeSort->setBitmap(Balkenbild({4, 8, 12, 16}));
+    NummerModeZufall->setBitmap(Balkenbild({12, 4, 16, 8}));
+
+    connect(AlleAbdeckenBtn, &THoverPanel::clicked, this, [this] { szene.AlleAbdecken(); });
+    connect(AlleAufdeckenBtn, &THoverPanel::clicked, this, [this] { szene.AlleAufdecken(); });
+    connect(NummerModeFragez, &THoverPanel::clicked, this,
+            [this] { NummerierungSetzen(NummerierArt::Fragezeichen, true); });
+    connect(NummerModeSort, &THoverPanel::clicked, this, [this] { NummerierungSetzen(NummerierArt::Geordnet, true); });
+    connect(NummerModeZufall, &THoverPanel::clicked, this,
+            [this] { NummerierungSetzen(NummerierArt::Zufaellig, true); });
+}
+
+void LernAnsichtAnschluss::BaueMenue()
+{
+    const QString lern = "Lernansicht1";
+    // A layer item only toggles its check box, whose handler does the rest.
+    const struct
+    {
+        const char *name, *text;
+        QCheckBox *box;
+    } ebenen[] = {
+        {"EbeneIllustration1", "&Illustration", Ebene0Check},
+        {"EbeneBeschriftung1", "&Beschriftung", Ebene1Check},
+        {"EbeneInfopunkte1", "Info&punkte", Ebene2Check},
+    };
+    for (const auto &e : ebenen) {
+        if (QAction *a = form.EintragHinzufuegen(lern, QString::fromLatin1(e.name), QString::fromUtf8(e.text))) {
+            a->setCheckable(true);
+            a->setChecked(true);
+            QCheckBox *box = e.box;
+            connect(a, &QAction::triggered, box, [box] { box->click(); });
+        }
+    }
+    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenabdecken1", "Alle &abdecken"))
+        connect(a, &QAction::triggered, AlleAbdeckenBtn, &THoverPanel::clicked);
+    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenaufdecken1", "Alle auf&decken"))
+        connect(a, &QAction::triggered, AlleAufdeckenBtn, &THoverPanel::clicked);
+
+    form.UntermenueHinzufuegen(lern, "NummerierungAbdeckflaechen1", "&Nummerierung Abdeckflächen");
+    nummerGruppe = new QActionGroup(this);
+    nummerGruppe->setExclusive(true);
+    const struct
+    {
+        const char *name, *text;
+        THoverPanel *knopf;
+    } modi[] = {
+        {"NummerierungFragezeichen1", "&Fragezeichen", NummerModeFragez},
+        {"NummerierungGeordnet1", "&Geordnet", NummerModeSort},
+        {"NummerierungZufaellig1", "&Zufällig", NummerModeZufall},
+    };
+    for (const auto &m : modi) {
+        QAction *a = form.EintragHinzufuegen("NummerierungAbdeckflaechen1", QString::fromLatin1(m.name),
+                                             QString::fromUtf8(m.text));
+        if (!a)
+            continue;
+        a->setCheckable(true);
+        a->setActionGroup(nummerGruppe);
+        // The item calls the button's handler.
+        connect(a, &QAction::triggered, m.knopf, &THoverPanel::clicked);
+    }
+    NummerierungSetzen(form.NummerierModus, false);
+}
+
+bool LernAnsichtAnschluss::KlickErlaubt() const
+{
+    // In a quiz the quiz panel covers the picture and handles the mouse.
+    return form.AnsichtModus != 3 && szene.AnsichtModus != 3;
+}
+
+void LernAnsichtAnschluss::LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton knopf)
+{
+    // The pointer tool acts with the left button, and the middle button
+    // does the same (the right one pans the view).
+    if (!KlickErlaubt() || (knopf != Qt::LeftButton && knopf != Qt::MiddleButton))
+        return;
+    const KlickErgebnis e = szene.Klick(pos);
+    switch (e.aktion) {
+    case KlickAktion::Umgeschaltet:
+    case KlickAktion::Navigiert:
+        bild.update();
+        break;
+    case KlickAktion::InfoZeigen:
+        if (InfoZeigen && e.index >= 0 && e.index < form.Zustand.Dok.Objekte.size())
+            InfoZeigen(form.Zustand.Dok.Objekte[e.index].Cap);
+        break;
+    case KlickAktion::DokumentLaden:
+        form.Navigation().DokumentLinkFolgen(e.ziel);
+        break;
+    case KlickAktion::LinkGeoeffnet:
+    case KlickAktion::LinkFehler: // the scene has shown the message
+    case KlickAktion::Keine:
+        break;
+    }
+}
+
+void LernAnsichtAnschluss::LernKartPicImgMouseMove(QPoint pos, Qt::MouseButtons knoepfe)
+{
+    if (!KlickErlaubt() || knoepfe != Qt::NoButton)
+        return;
+    const bool ueberObjekt = szene.ObjektAn(pos.x(), pos.y()) >= 0;
+    if (ueberObjekt)
+        bild.setCursor(Qt::PointingHandCursor);
+    else
+        bild.unsetCursor();
+}
+
+void LernAnsichtAnschluss::EbenenCheckClick()
+{
+    // The focus leaves the boxes so that the arrow keys go on scrolling.
+    for (QCheckBox *c : {Ebene0Check, Ebene1Check, Ebene2Check})
+        if (c->hasFocus())
+            c->clearFocus();
+    const struct
+    {
+        const char *name;
+        QCheckBox *box;
+    } paare[] = {{"EbeneIllustration1", Ebene0Check},
+                 {"EbeneBeschriftung1", Ebene1Check},
+                 {"EbeneInfopunkte1", Ebene2Check}};
+    for (const auto &p : paare)
+        if (QAction *a = form.Aktion(QString::fromLatin1(p.name)))
+            a->setChecked(p.box->isChecked());
+    szene.EbenenSetzen(Ebene0Check->isChecked(), Ebene1Check->isChecked(), Ebene2Check->isChecked());
+    bild.update();
+}
+
+void LernAnsichtAnschluss::NummerierungSetzen(int modus, bool zeichnen)
+{
+    form.NummerierModus = modus;
+    const struct
+    {
+        THoverPanel *knopf;
+        const char *aktion;
+    } haken[] = {{NummerModeFragez, "NummerierungFragezeichen1"},
+                 {NummerModeSort, "NummerierungGeordnet1"},
+                 {NummerModeZufall, "NummerierungZufaellig1"}};
+    for (int i = 0; i < 3; ++i) {
+        haken[i].knopf->setChecked(i == modus);
+        if (QAction *a = form.Aktion(QString::fromLatin1(haken[i].aktion)))
+            a->setChecked(i == modus);
+    }
+    szene.NummerierungSetzen(modus, zeichnen);
+    if (zeichnen)
+        bild.update();
+}
+
+QString LernAnsichtAnschluss::InfotextOhneMarkup(const QString &text)
+{
+    static const QRegularExpression tags(
+        R"(</?[BIU]>|<@COL=[0-9A-F]{6}>|</@COL>|<@POSX=\d\d%>|<@REB=\d\d>)",
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression linie(R"(<@LINIE>)", QRegularExpression::CaseInsensitiveOption);
+    QStringList zeilen = TextZeilen(text);
+    for (QString &z : zeilen) {
+        z.replace(linie, QString());
+        z.replace(tags, QString());
+    }
+    return zeilen.join('\n');
+}

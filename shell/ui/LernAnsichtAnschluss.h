@@ -1,0 +1,64 @@
+#pragma once
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+
+class LernKartBild;
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class Szene;
+class TForm1;
+class THoverPanel;
+
+// Connects the learning view to the main window: clicks on the picture
+// LernKartPicImg outside a quiz, the layer check boxes with their menu
+// items, cover all / uncover all, and the three numbering buttons with
+// their radio menu items. The controls live on the (hidden) learning-view
+// toolbar and in the (hidden) "&Lernansicht" menu.
+class LernAnsichtAnschluss : public QObject
+{
+public:
+    LernAnsichtAnschluss(TForm1 &form, Szene &szene, LernKartBild &bild);
+
+    // Toolbar controls (names as the program's parts refer to them).
+    QCheckBox *Ebene0Check = nullptr;
+    QCheckBox *Ebene1Check = nullptr;
+    QCheckBox *Ebene2Check = nullptr;
+    THoverPanel *AlleAbdeckenBtn = nullptr;
+    THoverPanel *AlleAufdeckenBtn = nullptr;
+    THoverPanel *NummerModeFragez = nullptr;
+    THoverPanel *NummerModeSort = nullptr;
+    THoverPanel *NummerModeZufall = nullptr;
+
+    // Shows the info text of an info point. Until the info text window
+    // exists, the default shows the text without its markup in an
+    // information box.
+    std::function<void(const QString &text)> InfoZeigen;
+
+    // LernKartPicImgMouseDown: a press on the picture at a control pixel.
+    void LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton knopf);
+    // The hand-point cursor over an object that reacts to a click.
+    void LernKartPicImgMouseMove(QPoint pos, Qt::MouseButtons knoepfe);
+
+    // Handler of the three layer check boxes.
+    void EbenenCheckClick();
+    // Mode into NummerierModus, check marks on the button and menu item of
+    // the mode, covers numbered; redrawn when zeichnen.
+    void NummerierungSetzen(int modus, bool zeichnen);
+
+    // The info text without its markup tags, lines joined by line breaks.
+    static QString InfotextOhneMarkup(const QString &text);
+
+private:
+    void BaueLeiste();
+    void BaueMenue();
+    bool KlickErlaubt() const;
+
+    TForm1 &form;
+    Szene &szene;
+    LernKartBild &bild;
+    QActionGroup *nummerGruppe = nullptr;
+};
