@@ -1,3 +1,4 @@
+#include "DokumentLaden.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "Ordner.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QProcessEnvironment>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -281,6 +283,40 @@ TEST_F(LernAnsicht, CoverAllAndUncoverAll)
     EXPECT_EQ(Obj(1).Abdeckung, -1);
     EXPECT_EQ(anschluss->AlleAbdeckenBtn->toolTip(), "Alle Beschriftungen abdecken");
     EXPECT_EQ(form->Aktion("AlleBeschriftungenaufdecken1")->text(), "Alle auf&decken");
+}
+
+TEST_F(LernAnsicht, ShippedDocumentShowsTheTextBehindAClickedCover)
+{
+    const QString datei = prog + "aufbau-einer-flagge.tvl";
+    ASSERT_TRUE(QFile::copy(PENNORIA_PROGRAMM "/aufbau-einer-flagge.tvl", datei));
+    form->BildNeuAufbauen = [this] { szene->SzeneAufbauen(); };
+    ASSERT_TRUE(LadeDokument(form->Zustand, *form, u.meldungen, datei, true));
+    ASSERT_TRUE(u.meldungen.protokoll.empty()) << u.meldungen.Texte().join('|').toStdString();
+    szene->SzeneAufbauen();
+    // "Feld": covered with its number in ordered mode.
+    const int feld = 4;
+    ASSERT_EQ(Obj(feld).Cap, "Feld");
+    EXPECT_GT(Obj(feld).Nummer, 0);
+    const QImage vorher = szene->Ansicht(true);
+    Klicken(feld);
+    EXPECT_EQ(Obj(feld).Abdeckung, 0);
+    const QImage nachher = szene->Ansicht(true);
+    const QPoint m = Mitte(feld);
+    const QRect box(szene->AnzeigePixel(Obj(feld).Rahmen.Left, Obj(feld).Rahmen.Top),
+                    szene->AnzeigePixel(Obj(feld).Rahmen.Right, Obj(feld).Rahmen.Bottom));
+    int anders = 0;
+    for (int y = box.top(); y < box.bottom(); ++y)
+        for (int x = box.left(); x < box.right(); ++x)
+            anders += vorher.pixel(x, y) != nachher.pixel(x, y);
+    EXPECT_GT(anders, box.width() * box.height() / 10) << "the cover did not change at " << m.x() << "," << m.y();
+    // Only the clicked box changes; elsewhere the picture stays as it was.
+    EXPECT_EQ(vorher.copy(0, 0, nachher.width(), box.top() - 1), nachher.copy(0, 0, nachher.width(), box.top() - 1));
+
+    const QString ablage = QProcessEnvironment::systemEnvironment().value("PENNORIA_BILDER");
+    if (!ablage.isEmpty()) {
+        vorher.save(ablage + "/lernansicht-vorher.png");
+        nachher.save(ablage + "/lernansicht-nachher.png");
+    }
 }
 
 TEST(LernAnsichtInfotext, MarkupTagsAreLeftOut)
