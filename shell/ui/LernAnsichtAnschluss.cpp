@@ -146,7 +146,12 @@ void LernAnsichtAnschluss::BaueMenue()
 bool LernAnsichtAnschluss::KlickErlaubt() const
 {
     // In a quiz the quiz panel covers the picture and handles the mouse.
-    return form.AnsichtModus != 3 && szene.AnsichtModus != 3;
+    // While the start panel lies over the picture, the display shows none of
+    // the objects: a click on the margin around the panel must not toggle an
+    // unseen cover (whose box would then appear beside the start page).
+    if (form.AnsichtModus == 3 || szene.AnsichtModus == 3)
+        return false;
+    return !(form.StartInfoPan && form.StartInfoPan->isVisible());
 }
 
 void LernAnsichtAnschluss::LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton knopf)

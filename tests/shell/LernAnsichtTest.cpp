@@ -66,6 +66,8 @@ protected:
         QImage basis(870, 650, QImage::Format_RGB32);
         basis.fill(QColor(0, 128, 0));
         form->Zustand.Dok.BasisBild = basis;
+        // The learning view as it is used: no start panel over the picture.
+        form->StartInfoPan->hide();
         ASSERT_TRUE(u.meldungen.protokoll.empty()) << u.meldungen.Texte().join('|').toStdString();
     }
     void TearDown() override
@@ -102,6 +104,15 @@ TEST_F(LernAnsicht, ClickOnACoverInThePictureTogglesIt)
     form->AnsichtModus = 3;
     Klicken(0);
     EXPECT_EQ(Obj(0).Abdeckung, -1);
+    // While the start panel covers the picture, nothing of it can be hit,
+    // also not in the margin around the panel.
+    form->AnsichtModus = 2;
+    form->StartInfoPan->show();
+    Klicken(0);
+    EXPECT_EQ(Obj(0).Abdeckung, -1);
+    form->StartInfoPan->hide();
+    Klicken(0);
+    EXPECT_EQ(Obj(0).Abdeckung, 0);
 }
 
 TEST_F(LernAnsicht, NavigationButtonsChangeTheCurrentQuestion)
