@@ -83,6 +83,15 @@ void LernAnsichtAnschluss::BaueLeiste()
     NummerModeSort->setBitmap(Balkenbild({4, 8, 12, 16}));
     NummerModeZufall->setBitmap(Balkenbild({12, 4, 16, 8}));
 
+    // A column on the toolbar: layers, then cover all / uncover all, then
+    // the three numbering modes side by side.
+    form.EbenenPan->setGeometry(4, 4, 118, 64);
+    AlleAbdeckenBtn->setGeometry(4, 72, 118, 24);
+    AlleAufdeckenBtn->setGeometry(4, 98, 118, 24);
+    NummerModeFragez->setGeometry(4, 126, 38, 26);
+    NummerModeSort->setGeometry(44, 126, 38, 26);
+    NummerModeZufall->setGeometry(84, 126, 38, 26);
+
     connect(AlleAbdeckenBtn, &THoverPanel::clicked, this, [this] { szene.AlleAbdecken(); });
     connect(AlleAufdeckenBtn, &THoverPanel::clicked, this, [this] { szene.AlleAufdecken(); });
     connect(NummerModeFragez, &THoverPanel::clicked, this,
