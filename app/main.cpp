@@ -16,6 +16,7 @@
 #include "Uhr.h"
 #include "Zufall.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 
@@ -72,6 +73,23 @@ int main(int argc, char *argv[])
     ergebnis = std::make_unique<ErgebnisSteuerung>(uebung->Steuerung->Engine, *bestListBefehle, form1.Zustand,
                                                    meldungen, &form1);
     uebung->ErgebnisAnschliessen(*ergebnis);
+
+    // The high-score commands of the menu (the button "Bestenliste" triggers
+    // "&Bestenliste..."); a participant of a network exercise is refused the
+    // individual list.
+    {
+        BestListBefehle *b = bestListBefehle.get();
+        UebungsSteuerung *s = uebung->Steuerung;
+        TForm1 *f = &form1;
+        if (QAction *a = form1.Aktion("Bestenliste1"))
+            QObject::connect(a, &QAction::triggered, f,
+                             [b, s, f] { b->Bestenliste1Click(s->Engine.Lauf.NetzRolle, &f->Zustand.Dok); });
+        if (QAction *a = form1.Aktion("BestenlistezurNetzwerkuebung1"))
+            QObject::connect(a, &QAction::triggered, f,
+                             [b, f] { b->BestenlistezurNetzwerkuebung1Click(&f->Zustand.Dok); });
+        if (QAction *a = form1.Aktion("OrdnerBestenlisten1"))
+            QObject::connect(a, &QAction::triggered, f, [b] { b->OrdnerBestenlisten1Click(); });
+    }
 
     form1.show();
     return app.exec();
