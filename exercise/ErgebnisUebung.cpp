@@ -4,29 +4,6 @@
 #include "Dokument.h"
 #include "Uebung.h"
 
-UebErgebnis ErgebnisAusUebung(const Uebung &u)
-{
-    const UebLauf &l = u.Lauf;
-    const UebStatus &s = u.Status();
-    UebErgebnis e;
-    e.NetzRolle = l.NetzRolle;
-    e.Umfang = u.Umfang;
-    e.AnzFragen = l.AnzFragen;
-    e.AnzFalsch = l.AnzFalsch;
-    e.AnzOffen = l.AnzOffen;
-    e.Gesamtleistung = l.Gesamtleistung;
-    e.MitZeitLimit = u.Opt.ZeitLimitIndex == 1;
-    e.RichtigText = s.RichtigLab;
-    e.FalschText = s.FalschLab;
-    e.QuoteText = s.QuoteLab;
-    e.GesamtleistungText = s.GesamtleistungLab;
-    e.UebZeitText = s.UebZeitLab;
-    e.Teilnehmername = l.Teilnehmername;
-    e.StartZeit = DelphiNachZeit(l.StartZeit);
-    e.Laufzeit = l.Laufzeit;
-    return e;
-}
-
 UebErgebnisUmgebung::UebErgebnisUmgebung(Uebung &u, BestListen &b, DokumentZustand &d)
     : uebung(u), listen(b), dok(d)
 {

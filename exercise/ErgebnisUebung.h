@@ -7,9 +7,6 @@ class BestListen;
 class Uebung;
 struct DokumentZustand;
 
-// The figures of the finished run, as the engine left them.
-UebErgebnis ErgebnisAusUebung(const Uebung &u);
-
 // The completion's environment on top of the engine and the high-score
 // lists. What only the main window can do (protocol window, menu options,
 // folder window, network) is handed in as functions; a missing one does

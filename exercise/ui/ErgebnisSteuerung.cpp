@@ -16,7 +16,7 @@ ErgebnisSteuerung::ErgebnisSteuerung(Uebung &u, BestListBefehle &befehle, Dokume
 
 void ErgebnisSteuerung::ErgebnisAnzeigen()
 {
-    Ablauf.ErgebnisAnzeigen(ErgebnisAusUebung(uebung));
+    Ablauf.ErgebnisAnzeigen(uebung.Ergebnis());
 }
 
 bool ErgebnisSteuerung::NamenErfragen(QString &name)

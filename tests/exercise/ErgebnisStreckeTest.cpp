@@ -44,7 +44,7 @@ struct Strecke
     Strecke()
     {
         Ordner().BestListOrdner = dir.path() + "/";
-        t.ui.beiErgebnis = [this] { ablauf.ErgebnisAnzeigen(ErgebnisAusUebung(t.ueb)); };
+        t.ui.beiErgebnis = [this] { ablauf.ErgebnisAnzeigen(t.ueb.Ergebnis()); };
         umgebung.optionenVorJederUebung = [] { return false; };
     }
     TBestList Liste()
