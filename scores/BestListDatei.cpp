@@ -168,8 +168,12 @@ bool BestListAusBytes(const QByteArray &daten, TBestList &liste)
     TBestList gelesen;
     gelesen.reserve(100);
     while (!leser.AmEnde()) {
+        if (gelesen.size() >= Hsc::MaxEintraege)
+            return false;
+        // Room grows by 100 entries (100, 200, 300, ...), and by half once
+        // the list is large, so reading stays linear.
         if (gelesen.size() == gelesen.capacity())
-            gelesen.reserve(gelesen.capacity() + 100);
+            gelesen.reserve(gelesen.capacity() + qMax<qsizetype>(100, gelesen.capacity() / 2));
         TBestListEintrag e;
         if (mitName)
             e.Name = VonCp1252(leser.Text());

@@ -10,8 +10,10 @@
 namespace Hsc {
 inline constexpr char Magic[] = "TVL-HSC-1.00";
 inline constexpr char FeldListe[] = "|HSC-Name|HSC-Rechner|HSC-Beginn|HSC-Dauer|HSC-Leistung|";
-// Files larger than this are refused rather than read into memory.
-inline constexpr qint64 MaxDateiGroesse = qint64(256) * 1024 * 1024;
+// Files larger than this, or with more records, are refused rather than
+// read into memory (a damaged field list can make records 4 bytes short).
+inline constexpr qint64 MaxDateiGroesse = qint64(64) * 1024 * 1024;
+inline constexpr qsizetype MaxEintraege = 500000;
 // How long one attempt polls a lock that another program holds.
 inline constexpr int SperrGeduldMs = 20;
 

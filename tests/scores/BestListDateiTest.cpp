@@ -156,6 +156,15 @@ TEST(HscDatei, UnsinnigeLaengenUndFeldlistenFuehrenNieZuEndlosschleifeOderRiesen
     // ...but such a list without records is simply empty.
     ASSERT_TRUE(Schreiben(pfad, Text("TVL-HSC-1.00") + Text("|")));
     EXPECT_TRUE(BestListLesen(pfad, liste));
+
+    // Records of only 4 bytes: the count of entries is bounded too.
+    const QByteArray kopf = Text("TVL-HSC-1.00") + Text("|HSC-Dauer|");
+    ASSERT_TRUE(Schreiben(pfad, kopf + QByteArray(4 * Hsc::MaxEintraege, '\x01')));
+    EXPECT_TRUE(BestListLesen(pfad, liste));
+    EXPECT_EQ(liste.size(), Hsc::MaxEintraege);
+    ASSERT_TRUE(Schreiben(pfad, kopf + QByteArray(4 * (Hsc::MaxEintraege + 1), '\x01')));
+    EXPECT_FALSE(BestListLesen(pfad, liste));
+    EXPECT_TRUE(liste.isEmpty());
 }
 
 TEST(HscDatei, FremdeKennungIstUnlesbarFehlendeDateiAuch)
