@@ -90,6 +90,8 @@ bool Intakt(const TBestListEintrag &e, int prozesse, int anzahl)
 int Lesen(const QString &datei, int prozesse, int anzahl)
 {
     const qsizetype ziel = qsizetype(prozesse) * anzahl;
+    // A read fails while a writer holds the list, or in the instant between
+    // its creating the file and locking it (the file is still empty then).
     long lesungen = 0, fehlversuche = 0, kaputt = 0, rueckschritte = 0;
     qsizetype zuletzt = 0;
     const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(120);
@@ -108,7 +110,7 @@ int Lesen(const QString &datei, int prozesse, int anzahl)
             ++rueckschritte;
         zuletzt = liste.size();
     }
-    std::printf("leser lesungen=%ld gesperrt=%ld kaputt=%ld rueckschritte=%ld zuletzt=%lld\n", lesungen,
+    std::printf("leser lesungen=%ld nicht_lesbar=%ld kaputt=%ld rueckschritte=%ld zuletzt=%lld\n", lesungen,
                 fehlversuche, kaputt, rueckschritte, (long long)zuletzt);
     return (kaputt || rueckschritte || zuletzt < ziel) ? 1 : 0;
 }
