@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Fonts, painting and the windows need one application object for the whole
-// test program.
+// Fonts, painting and widgets need one application object for the whole
+// test program; test programs that ask for it get this file compiled in.
 namespace {
 class QtUmgebung : public ::testing::Environment
 {
@@ -11,7 +11,7 @@ public:
     void SetUp() override
     {
         static int argc = 1;
-        static char name[] = "test_scores";
+        static char name[] = "pennoria_test";
         static char *argv[] = {name, nullptr};
         if (!QCoreApplication::instance())
             app = new QApplication(argc, argv);
