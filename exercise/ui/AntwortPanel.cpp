@@ -1,51 +1,10 @@
 #include "AntwortPanel.h"
 
 #include "Antwortfeld.h"
+#include "Rahmen.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
-
-// The cursor "PFEILMOVE": the pointer arrow with a small four-way arrow
-// beside it, drawn once (hot spot at the arrow's tip).
-static QCursor PfeilMove()
-{
-    static const QCursor cursor = [] {
-        QPixmap bild(32, 32);
-        bild.fill(Qt::transparent);
-        QPainter p(&bild);
-        p.setRenderHint(QPainter::Antialiasing);
-        QPainterPath pfeil;
-        pfeil.moveTo(1, 1);
-        pfeil.lineTo(1, 17);
-        pfeil.lineTo(5, 13);
-        pfeil.lineTo(8, 20);
-        pfeil.lineTo(10, 19);
-        pfeil.lineTo(7, 12);
-        pfeil.lineTo(12, 12);
-        pfeil.closeSubpath();
-        p.setPen(QPen(Qt::white, 1.5));
-        p.setBrush(Qt::black);
-        p.drawPath(pfeil);
-        // Four-way arrow centred at (22, 22).
-        QPainterPath kreuz;
-        const QPointF m(22, 22);
-        for (int k = 0; k < 4; ++k) {
-            QTransform t;
-            t.translate(m.x(), m.y());
-            t.rotate(90 * k);
-            QPolygonF spitze({{0, -9}, {-3, -5}, {-1, -5}, {-1, 0}, {1, 0}, {1, -5}, {3, -5}});
-            kreuz.addPolygon(t.map(spitze));
-            kreuz.closeSubpath();
-        }
-        p.setPen(QPen(Qt::white, 1.2));
-        p.drawPath(kreuz.simplified());
-        p.end();
-        return QCursor(bild, 1, 1);
-    }();
-    return cursor;
-}
 
 AntwortPanel::AntwortPanel(int i, bool hand, QWidget *uebungPan) : THoverPanel(uebungPan), index(i)
 {
@@ -74,7 +33,7 @@ AntwortPanel::AntwortPanel(int i, bool hand, QWidget *uebungPan) : THoverPanel(u
     setFocusPolicy(Qt::StrongFocus);
     setCheckColor(QColor(255, 200, 90));
     setXPCheck(false);
-    setCursor(hand ? QCursor(Qt::PointingHandCursor) : PfeilMove());
+    setCursor(hand ? QCursor(Qt::PointingHandCursor) : ProgrammCursor(4));
 }
 
 void AntwortPanel::Markieren(bool an)
