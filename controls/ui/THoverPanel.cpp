@@ -208,27 +208,12 @@ void THoverPanel::paintEvent(QPaintEvent *)
     if (wordWrap)
         flags |= Qt::TextWordWrap;
 
-    // 6. Fitting.
+    // 6./7. Fitting and vertical placement.
     const QFont schrift = font();
-    const int start = SchriftGroesse(schrift);
-    Einpassung e;
-    if (fontAutoSize) {
-        e = TextEinpassen(caption, start, minFontSize, bereich.size(), true,
-                          [&](const QString &t, int g) { return TextMessen(schrift, g, flags, bereich.width(), t); });
-    } else {
-        e.text = caption;
-        e.groesse = start;
-        e.textGroesse = TextMessen(schrift, start, flags, bereich.width(), caption);
-    }
+    const Einpassung e =
+        BeschriftungSetzen(caption, schrift, flags, bereich, fontAutoSize, minFontSize, true, layout);
     gezeichnet = e.text;
     gezeichneteGroesse = e.groesse;
-
-    // 7. Vertical placement.
-    const int rest = bereich.height() - e.textGroesse.height();
-    if (layout == TTextLayout::Bottom)
-        bereich.translate(0, qMax(0, rest));
-    else if (layout == TTextLayout::Center)
-        bereich.translate(0, qMax(0, rest / 2));
 
     // 8. Caption.
     QFont f = schrift;
@@ -261,4 +246,26 @@ void THoverPanel::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
+}
+
+Einpassung BeschriftungSetzen(const QString &caption, const QFont &schrift, int flags, QRect &bereich,
+                              bool einpassen, int minGroesse, bool bindestrichSchritt, TTextLayout layout)
+{
+    const int start = SchriftGroesse(schrift);
+    const int breite = bereich.width();
+    Einpassung e;
+    if (einpassen) {
+        e = TextEinpassen(caption, start, minGroesse, bereich.size(), bindestrichSchritt,
+                          [&](const QString &t, int g) { return TextMessen(schrift, g, flags, breite, t); });
+    } else {
+        e.text = caption;
+        e.groesse = start;
+        e.textGroesse = TextMessen(schrift, start, flags, breite, caption);
+    }
+    const int rest = bereich.height() - e.textGroesse.height();
+    if (layout == TTextLayout::Bottom)
+        bereich.translate(0, qMax(0, rest));
+    else if (layout == TTextLayout::Center)
+        bereich.translate(0, qMax(0, rest / 2));
+    return e;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "TextEinpassen.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -11,6 +13,12 @@ struct TPadding
 };
 
 enum class TTextLayout { Top, Center, Bottom };
+
+// The caption steps the hover panel and the shadow label share: fit the
+// caption into the area (or only measure it when fitting is off), then move
+// the area down for the vertical layout.
+Einpassung BeschriftungSetzen(const QString &caption, const QFont &schrift, int flags, QRect &bereich,
+                              bool einpassen, int minGroesse, bool bindestrichSchritt, TTextLayout layout);
 
 // A flat button panel: changes colour under the mouse, shows a checked
 // state with a marker line, paints an optional background bitmap and fits

@@ -71,23 +71,9 @@ void TShadowLabel::paintEvent(QPaintEvent *)
         flags |= Qt::TextWordWrap;
 
     const QFont schrift = font();
-    const int start = SchriftGroesse(schrift);
-    Einpassung e;
-    if (!autoSize) {
-        e = TextEinpassen(text, start, 7, bereich.size(), false,
-                          [&](const QString &t, int g) { return TextMessen(schrift, g, flags, bereich.width(), t); });
-    } else {
-        e.text = text;
-        e.groesse = start;
-        e.textGroesse = TextMessen(schrift, start, flags, bereich.width(), text);
-    }
+    // An auto-sized label grows to its text, so only a fixed one is fitted.
+    const Einpassung e = BeschriftungSetzen(text, schrift, flags, bereich, !autoSize, 7, false, layout);
     gezeichnet = e.text;
-
-    const int rest = bereich.height() - e.textGroesse.height();
-    if (layout == TTextLayout::Bottom)
-        bereich.translate(0, qMax(0, rest));
-    else if (layout == TTextLayout::Center)
-        bereich.translate(0, qMax(0, rest / 2));
 
     QFont f = schrift;
     SetzeSchriftGroesse(f, e.groesse);
