@@ -1,6 +1,7 @@
 // Hit testing and clicks in the learning view.
 #include "Szene.h"
 
+#include "DokumentModell.h"
 #include "OeffneExtern.h"
 
 namespace {
@@ -31,38 +32,12 @@ int Szene::ObjektAn(int x, int y) const
 void Szene::Navigieren(int typ)
 {
     const int n = Zustand.Dok.AnzFrageNummern;
-    if (n <= 0)
+    if (n <= 0 || typ < ObjektTyp::VorigeFrage || typ > ObjektTyp::ZufallsFrage)
         return;
-    int &akt = Zustand.AktFrage;
-    switch (typ) {
-    case ObjektTyp::VorigeFrage:
-        akt = qMax(1, akt - 1);
-        break;
-    case ObjektTyp::NaechsteFrage:
-        akt = qMin(n, akt + 1);
-        break;
-    case ObjektTyp::ErsteFrage:
-        akt = 1;
-        break;
-    case ObjektTyp::LetzteFrage:
-        akt = n;
-        break;
-    case ObjektTyp::ZufallsFrage:
-        if (n == 1) {
-            akt = 1;
-        } else if (akt >= 1 && akt <= n && Dienst.zufall) {
-            // Drawn among the other questions, so the draw always ends.
-            int r = 1 + Dienst.zufall->Zahl(n - 1);
-            if (r >= akt)
-                ++r;
-            akt = r;
-        } else {
-            akt = Dienst.zufall ? 1 + Dienst.zufall->Zahl(n) : 1;
-        }
-        break;
-    default:
-        return;
-    }
+    // A scene built without a generator (tools, some tests) still navigates.
+    StdZufall ohneGenerator;
+    IZufall &zufall = Dienst.zufall ? *Dienst.zufall : ohneGenerator;
+    Zustand.AktFrage = NavigationsZiel(typ, Zustand.AktFrage, n, zufall);
     ObjekteNeuZeichnen();
 }
 
