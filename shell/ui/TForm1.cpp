@@ -518,9 +518,7 @@ void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmb
         a->setActionGroup(themenGruppe);
         a->setChecked(i == haken);
         a->setEnabled(an);
-        // The menu cannot be told where to start its second column; the
-        // mark is kept for whoever lays the menu out.
-        a->setProperty("neueSpalte", i == spaltenUmbruch);
+        a->setProperty("neueSpalte", i == spaltenUmbruch); // read by SpaltenMenue
         connect(a, &QAction::triggered, this, [this, i] { MenueThemaClick(i); });
         auswahl->addAction(a);
         themenAktionen << a;

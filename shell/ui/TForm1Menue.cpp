@@ -2,6 +2,7 @@
 // but their shortcuts work while they and every menu above them are
 // enabled; items of later parts exist and do nothing until they are built.
 #include "TForm1.h"
+#include "SpaltenMenue.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -10,7 +11,7 @@
 
 QMenu *TForm1::Untermenue(QMenu *ueber, const QString &name, const QString &caption, bool sichtbar)
 {
-    auto *m = new QMenu(caption, this);
+    auto *m = new SpaltenMenue(caption, this);
     m->setObjectName(name);
     m->menuAction()->setObjectName(name + "Menue");
     const bool versteckt = !sichtbar || (ueber && ueber->property("versteckt").toBool());

@@ -1,5 +1,6 @@
 #include "Ordner.h"
 #include "TForm1.h"
+#include "SpaltenMenue.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
 #include "TestDienste.h"
@@ -293,6 +294,14 @@ TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
     EXPECT_FALSE(themen[11]->property("neueSpalte").toBool());
     // The fixed items come first and only "&Startseite" shows.
     EXPECT_EQ(auswahl->actions()[0]->objectName(), "Startseite1");
+    // The open menu draws item 12 at the top of a second column.
+    auto *spalten = dynamic_cast<SpaltenMenue *>(auswahl);
+    ASSERT_NE(spalten, nullptr);
+    auswahl->popup(QPoint(0, 0));
+    EXPECT_EQ(spalten->Spalten(), 2);
+    EXPECT_EQ(spalten->SpaltenFeld(themen[12]).top(), spalten->SpaltenFeld(auswahl->actions()[0]).top());
+    EXPECT_GT(spalten->SpaltenFeld(themen[12]).left(), spalten->SpaltenFeld(themen[11]).right());
+    auswahl->hide();
 
     // A topic that became unreadable: read error, document closed, the
     // list rebuilt from inside the clicked item's own handler.
@@ -307,6 +316,11 @@ TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
     ASSERT_FALSE(u.meldungen.protokoll.empty());
     EXPECT_TRUE(u.meldungen.protokoll.back().text.contains("kann nicht gelesen werden"));
     EXPECT_EQ(form->Navigation().Liste().size(), 30); // the damaged file is left out now
+    // Thirty topics need no column of their own: Qt lays the menu out.
+    for (QAction *a : auswahl->actions()) {
+        EXPECT_FALSE(a->property("neueSpalte").toBool());
+        EXPECT_EQ(spalten->SpaltenFeld(a), auswahl->actionGeometry(a));
+    }
     EXPECT_EQ(starts, 1); // the quiz start still follows and decides itself
     EXPECT_FALSE(form->StartInfoPan->isHidden());
 }
