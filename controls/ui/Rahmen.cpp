@@ -1,9 +1,11 @@
 #include "Rahmen.h"
 
+#include "BildDatei.h"
 #include "Farben.h"
 #include "RahmenBild.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -18,13 +20,25 @@ static void RessourcenLaden()
 }
 
 namespace {
-const QImage &Kachel(const char *name)
+// Our own artwork is read with the program's PNG reader: Qt's image reader
+// would first look through every image-format plug-in, which costs the
+// start-up several milliseconds.
+QImage RessourcenBild(const QString &pfad)
 {
     RessourcenLaden();
+    QFile f(pfad);
+    QImage bild;
+    if (!f.open(QIODevice::ReadOnly) || !PngLesen(f, bild))
+        return QImage();
+    return bild;
+}
+
+const QImage &Kachel(const char *name)
+{
     static QHash<QString, QImage> cache;
     auto it = cache.find(name);
     if (it == cache.end())
-        it = cache.insert(name, QImage(QString(":/rahmen/") + name + ".png").convertToFormat(QImage::Format_ARGB32));
+        it = cache.insert(name, RessourcenBild(QString(":/rahmen/") + name + ".png").convertToFormat(QImage::Format_ARGB32));
     return *it;
 }
 
@@ -105,12 +119,11 @@ QCursor ProgrammCursor(int nummer)
         return QCursor(Qt::ForbiddenCursor);
     for (const Eintrag &e : tabelle)
         if (e.nummer == nummer)
-            return QCursor(QPixmap(QString(":/cursor/") + e.name + ".png"), e.x, e.y);
+            return QCursor(QPixmap::fromImage(RessourcenBild(QString(":/cursor/") + e.name + ".png")), e.x, e.y);
     return QCursor(Qt::ArrowCursor);
 }
 
 QIcon ProgrammSymbol()
 {
-    RessourcenLaden();
-    return QIcon(":/programm/Pennoria.png");
+    return QIcon(QPixmap::fromImage(RessourcenBild(":/programm/Pennoria.png")));
 }
