@@ -103,6 +103,43 @@ TEST(StartBild, MissingImageNamesFullPath)
     EXPECT_TRUE(LadeStartBild(prog, m).isNull());
     ASSERT_EQ(m.protokoll.size(), 1u);
     EXPECT_TRUE(m.protokoll[0].text.contains("kann nicht gelesen werden"));
+
+    // Read ahead on a worker: the damaged picture is still reported.
+    m.Leeren();
+    StartBildVorladen(prog);
+    EXPECT_TRUE(LadeStartBild(prog, m).isNull());
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_TRUE(m.protokoll[0].text.contains("kann nicht gelesen werden"));
+}
+
+TEST(StartBild, ReadAheadGivesThePictureOnceAndOnlyForItsFolder)
+{
+    QTemporaryDir a, b;
+    const QString progA = a.path() + "/", progB = b.path() + "/";
+    for (const auto &[prog, farbe] : {std::pair{progA, Qt::red}, std::pair{progB, Qt::blue}}) {
+        QDir(prog).mkdir("data");
+        QImage bild(8, 6, QImage::Format_RGB32);
+        bild.fill(farbe);
+        ASSERT_TRUE(bild.save(prog + "data/pennor.png"));
+    }
+    TestMeldungen m;
+    StartBildVorladen(progA);
+    // Another folder does not get A's picture.
+    EXPECT_EQ(LadeStartBild(progB, m).pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(LadeStartBild(progA, m).pixelColor(0, 0), QColor(Qt::red));
+    // The read-ahead result is used once; a later load reads the file anew.
+    QImage gruen(8, 6, QImage::Format_RGB32);
+    gruen.fill(Qt::green);
+    ASSERT_TRUE(gruen.save(progA + "data/pennor.png"));
+    EXPECT_EQ(LadeStartBild(progA, m).pixelColor(0, 0), QColor(Qt::green));
+    // A picture missing when loaded is reported even though it was read ahead.
+    StartBildVorladen(progA);
+    ASSERT_TRUE(QFile::remove(progA + "data/pennor.png"));
+    EXPECT_TRUE(LadeStartBild(progA, m).isNull());
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_TRUE(m.protokoll[0].text.contains("nicht gefunden"));
+    ASSERT_TRUE(gruen.save(progA + "data/pennor.png"));
+    EXPECT_EQ(LadeStartBild(progA, m).pixelColor(0, 0), QColor(Qt::green));
 }
 
 TEST(FensterLogik, KeysNeedExactlyTheirModifiers)
