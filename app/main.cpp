@@ -9,6 +9,8 @@
 #include "Ordner.h"
 #include "QtMeldungen.h"
 #include "Rahmen.h"
+#include "StartBild.h"
+#include "StartMessung.h"
 #include "Szene.h"
 #include "TForm1.h"
 #include "UebungsAnschluss.h"
@@ -29,6 +31,7 @@ int main(int argc, char *argv[])
 
     // 1. The program folders, before any window.
     Ordner().Ableiten(QCoreApplication::applicationDirPath());
+    StartBildVorladen(Ordner().ProgOrdner);
 
     QtMeldungen meldungen;
     SystemUhr uhr;
@@ -91,6 +94,7 @@ int main(int argc, char *argv[])
             QObject::connect(a, &QAction::triggered, f, [b] { b->OrdnerBestenlisten1Click(); });
     }
 
+    StartMessungAnmelden(form1);
     form1.show();
     return app.exec();
 }

@@ -8,7 +8,7 @@ PKGS=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdg-utils ccache
-  imagemagick xdotool unrtf
+  imagemagick xdotool unrtf time
   librsvg2-bin
 )
 missing=()
