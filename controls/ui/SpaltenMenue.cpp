@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 // Room between two columns, with a thin rule in its middle.
@@ -186,6 +187,7 @@ void SpaltenMenue::mousePressEvent(QMouseEvent *e)
         QMenu::mousePressEvent(e); // a press outside closes the menu
         return;
     }
+    druckHier = true;
     QAction *a = AktionBei(e->position().toPoint());
     if (Waehlbar(a) && a != activeAction()) {
         setActiveAction(a);
@@ -197,12 +199,17 @@ void SpaltenMenue::mousePressEvent(QMouseEvent *e)
 void SpaltenMenue::mouseReleaseEvent(QMouseEvent *e)
 {
     if (!Plan().eigen || !rect().contains(e->position().toPoint())) {
+        druckHier = false;
         QMenu::mouseReleaseEvent(e);
         return;
     }
     QAction *a = AktionBei(e->position().toPoint());
     e->accept();
-    if (!Waehlbar(a) || !a->isEnabled() || a->menu())
+    // Only a click that began in this menu chooses: the release of the
+    // press that opened the menu may land on an item when the menu opens
+    // over the menu bar.
+    const bool hierGedrueckt = std::exchange(druckHier, false);
+    if (!hierGedrueckt || !Waehlbar(a) || !a->isEnabled() || a->menu())
         return;
     setActiveAction(a);
     // Qt's own activation closes the menus up to the menu bar and then

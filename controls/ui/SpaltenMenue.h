@@ -46,4 +46,5 @@ private:
 
     mutable Anordnung plan;
     mutable bool planAlt = true;
+    bool druckHier = false; // the mouse button went down inside this menu
 };

@@ -119,6 +119,11 @@ TEST_F(Menue, ClickAndArrowKeysUseTheColumns)
     QTest::keyClick(&m, Qt::Key_Down);
     EXPECT_EQ(m.activeAction(), items[5]);
 
+    // A release without its press in the menu (the press opened the menu
+    // from the menu bar) chooses nothing.
+    QTest::mouseRelease(&m, Qt::LeftButton, {}, m.SpaltenFeld(items[9]).center());
+    EXPECT_TRUE(ausgeloest.isEmpty());
+    EXPECT_TRUE(m.isVisible());
     // A click on an item of the second column triggers that item, not the
     // one Qt's single-column layout would have there.
     QTest::mouseClick(&m, Qt::LeftButton, {}, m.SpaltenFeld(items[9]).center());
