@@ -18,6 +18,7 @@ public:
 
     // Where an item is drawn; empty when it is not shown.
     QRect SpaltenFeld(QAction *a) const;
+    // Columns of the own layout; 1 while Qt lays the menu out.
     int Spalten() const;
 
 protected:
