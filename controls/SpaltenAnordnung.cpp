@@ -1,8 +1,10 @@
 #include "SpaltenAnordnung.h"
 
 #include <algorithm>
+#include <utility>
 
-SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe)
+namespace {
+SpaltenPlan Anordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe, bool marken)
 {
     SpaltenPlan plan;
     plan.felder.reserve(zeilen.size());
@@ -14,7 +16,7 @@ SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abs
         }
         if (plan.spalten == 0) {
             plan.spalten = 1;
-        } else if (y > 0 && (z.neueSpalte || (maxHoehe > 0 && y + z.hoehe > maxHoehe))) {
+        } else if (y > 0 && ((marken && z.neueSpalte) || (maxHoehe > 0 && y + z.hoehe > maxHoehe))) {
             // An empty column never breaks, so a row taller than the limit
             // still gets placed instead of opening column after column.
             x += breite + abstand;
@@ -27,5 +29,17 @@ SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abs
     }
     if (plan.spalten > 0)
         plan.groesse = QSize(x + breite, hoechste);
+    return plan;
+}
+}
+
+SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe, int maxBreite)
+{
+    SpaltenPlan plan = Anordnen(zeilen, breite, abstand, maxHoehe, true);
+    if (maxBreite > 0 && plan.groesse.width() > maxBreite) {
+        SpaltenPlan ohne = Anordnen(zeilen, breite, abstand, maxHoehe, false);
+        if (ohne.groesse.width() < plan.groesse.width())
+            plan = std::move(ohne);
+    }
     return plan;
 }

@@ -20,5 +20,10 @@ struct SpaltenPlan
 };
 
 // breite: the common width of every column; abstand: the room between two
-// columns; maxHoehe: the tallest a column may become (0 = no limit).
-SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe);
+// columns; maxHoehe: the tallest a column may become (0 = no limit);
+// maxBreite: the widest the columns may become together (0 = no limit).
+// When the marked columns would be wider than that, the marks give way to
+// columns filled to the height limit if those are narrower, so that fewer
+// items (or none) end up off screen.
+SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe,
+                            int maxBreite = 0);

@@ -52,14 +52,16 @@ const SpaltenMenue::Anordnung &SpaltenMenue::Plan() const
         return plan;
     const QSize rand(std::max(0, qtGroesse.width() - qtEcke.x()), std::max(0, qtGroesse.height() - qtEcke.y()));
 
-    int maxHoehe = 0;
+    int maxHoehe = 0, maxBreite = 0;
     if (const QScreen *s = screen()) {
         QStyleOption opt(0);
         opt.initFrom(this);
         const int desk = style()->pixelMetric(QStyle::PM_MenuDesktopFrameWidth, &opt, this);
-        maxHoehe = std::max(1, s->availableGeometry().height() - 2 * desk - ursprung.y() - rand.height());
+        const QRect frei = s->availableGeometry();
+        maxHoehe = std::max(1, frei.height() - 2 * desk - ursprung.y() - rand.height());
+        maxBreite = std::max(1, frei.width() - 2 * desk - ursprung.x() - rand.width());
     }
-    const SpaltenPlan sp = SpaltenAnordnen(zeilen, breite, SpaltenAbstand, maxHoehe);
+    const SpaltenPlan sp = SpaltenAnordnen(zeilen, breite, SpaltenAbstand, maxHoehe, maxBreite);
     plan.eigen = true;
     plan.spalten = sp.spalten;
     plan.breite = breite;

@@ -45,6 +45,29 @@ TEST(SpaltenAnordnung, TooTallColumnsGoOnAndAFirstRowNeverBreaks)
     EXPECT_EQ(SpaltenAnordnen({}, 50, 5, 30).spalten, 0);
 }
 
+TEST(SpaltenAnordnung, MarkGivesWayOnlyWhenItsColumnsWouldLeaveTheScreen)
+{
+    // Eight rows, room for four per column, a mark on row 5: the mark makes
+    // a column of one row, three columns in all.
+    QList<MenueZeile> z(8, MenueZeile{10, false});
+    z[5].neueSpalte = true;
+    SpaltenPlan p = SpaltenAnordnen(z, 50, 5, 40, 200);
+    EXPECT_EQ(p.spalten, 3);
+    EXPECT_EQ(p.felder[5].topLeft(), QPoint(110, 0));
+    // Two columns would fit 120 pixels, three would not: filled columns.
+    p = SpaltenAnordnen(z, 50, 5, 40, 120);
+    EXPECT_EQ(p.spalten, 2);
+    EXPECT_EQ(p.felder[4].topLeft(), QPoint(55, 0));
+    EXPECT_EQ(p.felder[5].topLeft(), QPoint(55, 10));
+    EXPECT_EQ(p.groesse, QSize(105, 40));
+    // Marks that already fit stay, however many columns the rest needs.
+    z = QList<MenueZeile>(8, MenueZeile{10, false});
+    z[2].neueSpalte = true;
+    p = SpaltenAnordnen(z, 50, 5, 40, 160);
+    EXPECT_EQ(p.spalten, 3);
+    EXPECT_EQ(p.felder[2].topLeft(), QPoint(55, 0));
+}
+
 namespace {
 struct Menue : ::testing::Test
 {
