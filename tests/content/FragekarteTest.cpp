@@ -136,4 +136,27 @@ TEST(Fragekarte, QuestionFlagAndAnswersNeverCollide)
     }
 }
 
+// The answer grid has fixed pixel cells from 10 % of the picture's width,
+// so at the smallest window it reaches almost to the picture's right edge;
+// all six answer places must lie on the card, not beside it.
+TEST(Fragekarte, AnswerGridLiesOnTheCardAtEveryWindowSize)
+{
+    const Dokument dok = InhaltDokument("flaggen-der-welt.tvl");
+    const QImage &basis = dok.BasisBild;
+    const QRgb karte = basis.pixel(100, 400); // plain card, far from the watermark
+    for (const QSize steuer : {QSize(552, 557), QSize(760, 640), QSize(1560, 900)}) {
+        const QSize passend = basis.size().scaled(steuer, Qt::KeepAspectRatio);
+        const int W = passend.width(), H = passend.height();
+        const int links = rnd(0.1 * W) + 4, oben = rnd(0.58 * H) + 45;
+        const int rechts = links + 2 * 170 + 150 - 1, unten = oben + 66 + 46 - 1;
+        for (const QPoint ecke : {QPoint(links, oben), QPoint(rechts, oben), QPoint(links, unten),
+                                  QPoint(rechts, unten)}) {
+            const QPoint imBild(ecke.x() * basis.width() / W, ecke.y() * basis.height() / H);
+            ASSERT_TRUE(basis.rect().contains(imBild)) << steuer.width() << " x " << steuer.height();
+            EXPECT_EQ(basis.pixel(imBild), karte)
+                << steuer.width() << " x " << steuer.height() << " at " << ecke.x() << "," << ecke.y();
+        }
+    }
+}
+
 } // namespace
