@@ -264,6 +264,15 @@ void SpaltenMenue::keyPressEvent(QKeyEvent *e)
         update();
 }
 
+void SpaltenMenue::leaveEvent(QEvent *e)
+{
+    // Qt drops the highlight here and repaints only where its own layout
+    // has the item.
+    QMenu::leaveEvent(e);
+    if (Plan().eigen)
+        update();
+}
+
 void SpaltenMenue::actionEvent(QActionEvent *e)
 {
     planAlt = true;

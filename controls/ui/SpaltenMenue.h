@@ -27,6 +27,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void leaveEvent(QEvent *e) override;
     void actionEvent(QActionEvent *e) override;
     void changeEvent(QEvent *e) override;
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -120,6 +121,38 @@ TEST_F(Menue, MarkedItemOpensASecondColumnBesideTheFirst)
     m.render(&bild);
     const QRect hell = m.SpaltenFeld(items[7]), dunkel = m.SpaltenFeld(items[8]);
     EXPECT_NE(bild.pixel(hell.left() + 3, hell.center().y()), bild.pixel(dunkel.left() + 3, dunkel.center().y()));
+}
+
+namespace {
+// Collects what the menu repaints.
+struct Anstriche : QObject
+{
+    QRegion bereich;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            bereich += static_cast<QPaintEvent *>(e)->region();
+        return false;
+    }
+};
+}
+
+TEST_F(Menue, LeavingTheMenuRepaintsTheItemThatLosesItsHighlight)
+{
+    Fuellen(12, 5);
+    Zeigen();
+    QTest::mouseMove(&m, m.SpaltenFeld(items[9]).center());
+    ASSERT_EQ(m.activeAction(), items[9]);
+    QCoreApplication::processEvents();
+    Anstriche a;
+    m.installEventFilter(&a);
+    QEvent verlassen(QEvent::Leave);
+    QCoreApplication::sendEvent(&m, &verlassen);
+    const QRect feld = m.SpaltenFeld(items[9]);
+    for (int i = 0; i < 20 && !a.bereich.contains(feld); ++i)
+        QTest::qWait(10);
+    EXPECT_TRUE(a.bereich.contains(feld));
+    EXPECT_EQ(m.activeAction(), nullptr);
 }
 
 TEST_F(Menue, ClickAndArrowKeysUseTheColumns)
