@@ -22,7 +22,7 @@ static void RessourcenLaden()
 namespace {
 // Our own artwork is read with the program's PNG reader: Qt's image reader
 // would first look through every image-format plug-in, which costs the
-// start-up several milliseconds.
+// start-up about a millisecond.
 QImage RessourcenBild(const QString &pfad)
 {
     RessourcenLaden();
