@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QWidget>
 
@@ -64,6 +65,13 @@ const QImage &BackTeileImg3Tit() { return Kachel("BackTeileImg3Tit"); }
 const QImage &BackTeileImg4() { return Kachel("BackTeileImg4"); }
 
 QColor FensterFarbe() { return Pixel(BackTeileImg3(), 0, 0); }
+void FensterFarbeSetzen(QWidget *fenster)
+{
+    QPalette pal = fenster->palette();
+    pal.setColor(QPalette::Window, FensterFarbe());
+    fenster->setPalette(pal);
+}
+
 QColor KartenFarbe() { return Pixel(BackTeileImg3(), 30, 30); }
 QColor TafelFarbe() { return Pixel(BackTeileImg4(), 30, 30); }
 

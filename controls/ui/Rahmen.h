@@ -16,6 +16,8 @@ const QImage &BackTeileImg4();    // worksheet resize and about box
 QColor FensterFarbe(); // pixel (0, 0) of BackTeileImg3
 QColor KartenFarbe();  // pixel (30, 30) of BackTeileImg3
 QColor TafelFarbe();   // pixel (30, 30) of BackTeileImg4
+// Gives a window the shared window colour as its background.
+void FensterFarbeSetzen(QWidget *fenster);
 
 // The three background fillers: the image fills its parent, its bitmap
 // gets the label's size and is painted from the tile with border 30.

@@ -60,9 +60,7 @@ TNameEingabeForm::TNameEingabeForm(QWidget *parent) : QDialog(parent)
     layout->addWidget(GroupBox1);
     layout->addLayout(knoepfe);
 
-    QPalette wp = palette();
-    wp.setColor(QPalette::Window, FensterFarbe());
-    setPalette(wp);
+    FensterFarbeSetzen(this);
 
     connect(StartBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(AbbrechenBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -148,9 +148,7 @@ TUebFertigForm::TUebFertigForm(QWidget *parent) : QDialog(parent)
     layout->addLayout(knoepfe2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QPalette wp = palette();
-    wp.setColor(QPalette::Window, FensterFarbe());
-    setPalette(wp);
+    FensterFarbeSetzen(this);
 
     connect(WiederholenBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(LernBtn, &QPushButton::clicked, this, &QDialog::reject);

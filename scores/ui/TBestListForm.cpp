@@ -119,9 +119,7 @@ TBestListForm::TBestListForm(IMeldungen &m, QWidget *parent) : QDialog(parent), 
     layout->addWidget(Panel1, 1);
     layout->addLayout(knoepfe);
 
-    QPalette wp = palette();
-    wp.setColor(QPalette::Window, FensterFarbe());
-    setPalette(wp);
+    FensterFarbeSetzen(this);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ClipBtn, &QPushButton::clicked, this, &TBestListForm::InZwischenablage);

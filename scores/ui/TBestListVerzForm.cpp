@@ -100,9 +100,7 @@ TBestListVerzForm::TBestListVerzForm(IMeldungen &m, QWidget *parent) : QDialog(p
     layout->addWidget(Panel1, 1);
     layout->addLayout(knoepfe);
 
-    QPalette wp = palette();
-    wp.setColor(QPalette::Window, FensterFarbe());
-    setPalette(wp);
+    FensterFarbeSetzen(this);
 
     connect(CloseBtn, &QPushButton::clicked, this, &TBestListVerzForm::CloseBtnClick);
     connect(BitBtn21, &QPushButton::clicked, this, &QDialog::reject);
