@@ -7,6 +7,7 @@
 #include "FensterLogik.h"
 #include "OeffneExtern.h"
 #include "Ordner.h"
+#include "Produkt.h"
 #include "Rahmen.h"
 #include "StartBild.h"
 #include "THoverPanel.h"
@@ -25,11 +26,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
-
-namespace {
-// The web page of the product's online edition.
-const char *const HomepageAdresse = "https://pennoria.example.org/";
-}
 
 TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *parent)
     : QMainWindow(parent), dienste(d), speicher(sp), argumente(args)

@@ -1,0 +1,16 @@
+// Builds the worksheet, solution sheet or overlay page of a topic document.
+#pragma once
+#include "ArbeitsblattOptionen.h"
+#include "Blatt.h"
+
+class Szene;
+
+// The footer's product line and web address.
+extern const char *const ArbeitsblattFussText;
+
+// Lays the page out for the scene's current document. Picture labelling
+// draws the scene's objects onto a copy of its HintergrundBild (built first
+// when the scene has none); flag pictures of questions come from the
+// scene's program folder. Every vertical position is the same for the
+// three kinds, so the overlay lies over the worksheet's gaps.
+Blatt ArbeitsblattErstellen(const ArbeitsblattOptionen &optionen, Szene &szene);
