@@ -9,7 +9,7 @@ PKGS=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdg-utils ccache
   imagemagick xdotool unrtf time
-  librsvg2-bin
+  librsvg2-bin libwmf-bin poppler-utils
 )
 missing=()
 for p in "${PKGS[@]}"; do
