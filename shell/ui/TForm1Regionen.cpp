@@ -1,6 +1,7 @@
 // The regions of the main window: the top bar, the learning area with the
 // start page, the hidden toolbar and the quiz statistics.
 #include "Farben.h"
+#include "LernLeiste.h"
 #include "Rahmen.h"
 #include "TForm1.h"
 #include "THoverPanel.h"
@@ -74,6 +75,7 @@ void TForm1::BaueRegionen()
     LernInfoPan = new QWidget(LernPan);
     LernInfoPan->setObjectName("LernInfoPan");
     LernInfoPan->hide(); // the learning-view toolbar is hidden in this edition
+    Werkzeugleiste = new LernLeiste(*this);
     EbenenPan = new THoverPanel(LernInfoPan);
     EbenenPan->setObjectName("EbenenPan");
     EbenenPan->setHoverActive(false);
@@ -254,7 +256,7 @@ void TForm1::RegionenAnordnen()
     StatBackImg3->setGeometry(UebInfoPan->rect());
     StatBackImg3->setScaledContents(true);
     StatBackImg3->setPixmap(StatBackImg2->pixmap());
-    LernInfoPan->setGeometry(W - 170, InfoPanHoehe, 170, H - InfoPanHoehe);
+    LernInfoPan->setGeometry(W - LernLeiste::PanBreite, InfoPanHoehe, LernLeiste::PanBreite, H - InfoPanHoehe);
     LernKartPan->setGeometry(0, InfoPanHoehe, W - (quiz ? UebInfoPanBreite : 0), H - InfoPanHoehe);
     MainBackImg2->setGeometry(LernKartPan->rect());
     LernKartPicImg->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
