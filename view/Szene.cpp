@@ -26,6 +26,8 @@ void Szene::ZoomSetzen(int index)
 {
     ZoomIndex = qBound(0, index, 4);
     ZoomFaktor = ZoomFaktorVon(ZoomIndex);
+    if (Anzeige)
+        Anzeige->ZoomGeaendert(ZoomIndex);
 }
 
 int Szene::AktuellerAbfrageModus() const
@@ -233,8 +235,8 @@ void Szene::AnsichtZeigen()
         SauberAusschnitt = NeueFlaeche(AnzeigeBild.width(), AnzeigeBild.height(), SteuerFarbe);
     BlockKopieren(SauberAusschnitt, QPoint(0, 0), ObjekteBild, sicht);
     // In mode 2 the start panel lies over the control; the picture is seen
-    // in the quiz only.
-    if (AnsichtModus == 2)
+    // in the quiz only, unless the learning view is shown.
+    if (AnsichtModus == 2 && !LernansichtSichtbar)
         AnzeigeBild.fill(SteuerFarbe);
     if (Anzeige)
         Anzeige->Auffrischen();
@@ -264,6 +266,10 @@ void Szene::ObjektNeuZeichnen(int Index)
 
 void Szene::ZeichnungenUebernehmen()
 {
+    // An emptied display holds no drawings, only the control colour, which
+    // must not overwrite the scene.
+    if (AnsichtModus == 2 && !LernansichtSichtbar)
+        return;
     BlockKopieren(SzenenBild, QPoint(ScrollX, ScrollY), AnzeigeBild, AnzeigeBild.rect());
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 #include "FragenFolge.h"
 #include "SzenenAnzeige.h"
+#include "Werkzeug.h"
 
 #include "Dienste.h"
 #include "Dokument.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
@@ -24,6 +26,15 @@ enum class KlickAktion {
     LinkGeoeffnet,  // the link was handed to the opener
     LinkFehler,     // the opener refused; the error box has been shown
     DokumentLaden,  // load the topic document or folder named by `ziel`
+};
+
+// What one drawing step did: the changed part of the display bitmap, and
+// whether the keyword field is to be placed at a control pixel.
+struct WerkzeugSchritt
+{
+    QRect geaendert; // display-bitmap pixels; empty when nothing was drawn
+    bool texteingabe = false;
+    QPoint punkt; // control pixel of the keyword field
 };
 
 struct KlickErgebnis
@@ -101,7 +112,47 @@ public:
 
     // Zoom factor of a zoom step 0..4 (1.0 .. 2.0 in quarters).
     static double ZoomFaktorVon(int index);
-    void ZoomSetzen(int index); // only the step and factor; no rebuild
+    // Only the step and factor, then the zoom controls are told; no rebuild.
+    void ZoomSetzen(int index);
+
+    // --- Navigation (SzeneNavigation.cpp) ---
+    // While false, mode 2 shows the start panel over an empty display
+    // bitmap; true shows the picture there (the learning view).
+    bool LernansichtSichtbar = false;
+    // A different step: set it and, in mode 2, rebuild (in mode 3 the
+    // factor waits for the next rebuild). False when it was already active.
+    bool ZoomWechseln(int index);
+    void Hineinzoomen();
+    void Herauszoomen();
+    // One scroll step in direction (rx, ry); drawings are committed first.
+    void Scrollen(int rx, int ry);
+    // Panning: the press commits the drawings, each move shifts the view by
+    // the mouse's way since the last point.
+    void VerschiebenBeginnen(QPoint steuerPixel);
+    void Verschieben(QPoint steuerPixel);
+    QPoint VerschiebeStart;
+
+    // --- Drawing tools (SzeneWerkzeuge.cpp) ---
+    Werkzeug AktWerkzeug = Werkzeug::Zeiger;
+    // Last mouse point in display-bitmap pixels; -1 after loading a
+    // document, so the first move never draws from an old position.
+    int LetzterX = -1, LetzterY = -1;
+    bool StempelGesetzt = false; // at most one stamp per press
+    QPoint StiftPos{-1, -1};     // where the next line starts
+    void WerkzeugWaehlen(Werkzeug w);
+    // Mouse events of tools 3 to 9 at control pixels; the changed part is
+    // repainted.
+    WerkzeugSchritt WerkzeugDruck(QPoint steuerPixel);
+    WerkzeugSchritt WerkzeugBewegung(QPoint steuerPixel, bool linksGedrueckt);
+    WerkzeugSchritt WerkzeugLos(QPoint steuerPixel, bool linksGedrueckt);
+    WerkzeugSchritt WerkzeugAnwenden(bool LinksGedrueckt, QPoint steuerPixel);
+    // The scene goes back to the objects without drawings.
+    void AlleZeichnungenEntfernen();
+    // A keyword written onto the display bitmap with its top-left at a
+    // display-bitmap pixel; returns the changed part.
+    QRect SchlagwortSchreiben(QPoint anzeigePixel, const QString &text);
+    static QFont SchlagwortFont();
+    static const QColor SchlagwortFarbe; // RGB(0,90,255)
 
     // Scale unit s: display width x ZoomFaktor / 870.
     double Massstab() const;

@@ -1,4 +1,7 @@
 #pragma once
+#include "Werkzeug.h"
+
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -10,6 +13,11 @@ public:
     virtual ~ISzenenAnzeige() = default;
     // Repaint the control from the display bitmap.
     virtual void Auffrischen() = 0;
+    // Repaint only this part of the display bitmap (display-bitmap pixels).
+    virtual void BereichAuffrischen(const QRect &) { Auffrischen(); }
+    // The zoom step or the tool changed: the controls show the new state.
+    virtual void ZoomGeaendert(int) {}
+    virtual void WerkzeugGeaendert(Werkzeug) {}
     // The marker frame MoveAnker moved or changed visibility.
     virtual void MarkerAktualisieren() {}
     // Mode 3: a single-object repaint happened; the quiz's instruction

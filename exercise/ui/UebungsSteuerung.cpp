@@ -428,6 +428,8 @@ void UebungsSteuerung::ZeigerWerkzeugWaehlen()
 {
     if (fenster.ZeigerWerkzeugWaehlen)
         fenster.ZeigerWerkzeugWaehlen();
+    else
+        szene.WerkzeugWaehlen(Werkzeug::Zeiger);
 }
 
 void UebungsSteuerung::QuizZustandSetzen(int abfrageModus, const FragenListe &folge, int position)

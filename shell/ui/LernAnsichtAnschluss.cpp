@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include "LernKartBild.h"
+#include "LernLeiste.h"
 #include "Markup.h"
 #include "Nummerierung.h"
 #include "Szene.h"
@@ -45,6 +46,8 @@ LernAnsichtAnschluss::LernAnsichtAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
     // the stored numbering mode at zoom 100 %, without drawing.
     form.NummerierungAnwenden = [this] {
         szene.ZoomSetzen(0);
+        // No stroke may start at a point of the previous document.
+        szene.LetzterX = szene.LetzterY = -1;
         NummerierungSetzen(form.NummerierModus, false);
     };
 }
@@ -67,30 +70,24 @@ void LernAnsichtAnschluss::BaueLeiste()
         y += 20;
     }
 
-    auto knopf = [this](const char *name, const QString &text, const QString &tipp) {
-        auto *k = new THoverPanel(form.LernInfoPan);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setCaption(text);
-        k->setToolTip(tipp);
-        form.KnopfStilGeben(k);
-        return k;
-    };
-    AlleAbdeckenBtn = knopf("AlleAbdeckenBtn", "Alle abdecken", "Alle Beschriftungen abdecken");
-    AlleAufdeckenBtn = knopf("AlleAufdeckenBtn", "Alle aufdecken", "Alle Beschriftungen aufdecken");
-    NummerModeFragez = knopf("NummerModeFragez", "?", "Abdecker mit Fragezeichen");
-    NummerModeSort = knopf("NummerModeSort", QString(), "Abdecker geordnet nummerieren");
-    NummerModeZufall = knopf("NummerModeZufall", QString(), "Abdecker zufällig nummerieren");
+    LernLeiste &leiste = *form.Werkzeugleiste;
+    AlleAbdeckenBtn = leiste.Knopf("AlleAbdeckenBtn", "Alle abdecken", "Alle Beschriftungen abdecken");
+    AlleAufdeckenBtn = leiste.Knopf("AlleAufdeckenBtn", "Alle aufdecken", "Alle Beschriftungen aufdecken");
+    NummerModeFragez = leiste.Knopf("NummerModeFragez", "?", "Abdecker mit Fragezeichen");
+    NummerModeSort = leiste.Knopf("NummerModeSort", QString(), "Abdecker geordnet nummerieren");
+    NummerModeZufall = leiste.Knopf("NummerModeZufall", QString(), "Abdecker zufällig nummerieren");
     NummerModeSort->setBitmap(Balkenbild({4, 8, 12, 16}));
     NummerModeZufall->setBitmap(Balkenbild({12, 4, 16, 8}));
 
-    // A column on the toolbar: layers, then cover all / uncover all, then
-    // the three numbering modes side by side.
-    form.EbenenPan->setGeometry(4, 4, 118, 64);
-    AlleAbdeckenBtn->setGeometry(4, 72, 118, 24);
-    AlleAufdeckenBtn->setGeometry(4, 98, 118, 24);
-    NummerModeFragez->setGeometry(4, 126, 38, 26);
-    NummerModeSort->setGeometry(44, 126, 38, 26);
-    NummerModeZufall->setGeometry(84, 126, 38, 26);
+    // Layers, then cover all / uncover all, then the three numbering modes
+    // side by side.
+    leiste.ReiheHinzufuegen({form.EbenenPan}, 64);
+    leiste.Abstand(2);
+    leiste.ReiheHinzufuegen({AlleAbdeckenBtn});
+    leiste.ReiheHinzufuegen({AlleAufdeckenBtn});
+    leiste.Abstand(2);
+    leiste.ReiheHinzufuegen({NummerModeFragez, NummerModeSort, NummerModeZufall}, 26);
+    leiste.Abstand();
 
     connect(AlleAbdeckenBtn, &THoverPanel::clicked, this, [this] { szene.AlleAbdecken(); });
     connect(AlleAufdeckenBtn, &THoverPanel::clicked, this, [this] { szene.AlleAufdecken(); });
@@ -169,6 +166,9 @@ void LernAnsichtAnschluss::LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton k
     // does the same (the right one pans the view).
     if (!KlickErlaubt() || (knopf != Qt::LeftButton && knopf != Qt::MiddleButton))
         return;
+    if (knopf == Qt::LeftButton && szene.AktWerkzeug != Werkzeug::Zeiger)
+        return; // the other tools draw or pan
+
     const KlickErgebnis e = szene.Klick(pos);
     switch (e.aktion) {
     case KlickAktion::Umgeschaltet:
@@ -191,7 +191,7 @@ void LernAnsichtAnschluss::LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton k
 
 void LernAnsichtAnschluss::LernKartPicImgMouseMove(QPoint pos, Qt::MouseButtons knoepfe)
 {
-    if (!KlickErlaubt() || knoepfe != Qt::NoButton)
+    if (!KlickErlaubt() || knoepfe != Qt::NoButton || szene.AktWerkzeug != Werkzeug::Zeiger)
         return;
     const bool ueberObjekt = szene.ObjektAn(pos.x(), pos.y()) >= 0;
     if (ueberObjekt)

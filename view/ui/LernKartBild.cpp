@@ -1,6 +1,7 @@
 #include "LernKartBild.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -48,6 +49,12 @@ void LernKartBild::Auffrischen()
     update();
 }
 
+void LernKartBild::BereichAuffrischen(const QRect &r)
+{
+    // Only the changed part: a pen step must not repaint the whole picture.
+    update(r.translated(s.BildVersatz()));
+}
+
 void LernKartBild::MarkerAktualisieren()
 {
     anker->setGeometry(s.MoveAnker);
@@ -60,12 +67,17 @@ void LernKartBild::UebungsHinweisZeichnen()
     emit HinweisNeuZeichnen();
 }
 
-void LernKartBild::paintEvent(QPaintEvent *)
+void LernKartBild::paintEvent(QPaintEvent *e)
 {
+    // Only the part asked for: drawing tools repaint small rectangles.
     QPainter p(this);
-    p.fillRect(rect(), Szene::SteuerFarbe);
-    if (!s.AnzeigeBild.isNull())
-        p.drawImage(s.BildVersatz(), s.AnzeigeBild);
+    const QRect teil = e->rect();
+    const QRect bild = s.AnzeigeBild.isNull() ? QRect() : QRect(s.BildVersatz(), s.AnzeigeBild.size());
+    if (!bild.contains(teil))
+        p.fillRect(teil, Szene::SteuerFarbe);
+    const QRect sichtbar = teil & bild;
+    if (!sichtbar.isEmpty())
+        p.drawImage(sichtbar.topLeft(), s.AnzeigeBild, sichtbar.translated(-bild.topLeft()));
 }
 
 void LernKartBild::resizeEvent(QResizeEvent *e)

@@ -24,6 +24,9 @@ public:
     void UebungsHinweisZeichnen() override;
     QSize AktuelleGroesse() const override { return size(); }
     void StartseitenLayout() override { emit StartseiteAnordnen(); }
+    void BereichAuffrischen(const QRect &r) override;
+    void ZoomGeaendert(int index) override { emit ZoomStufeGeaendert(index); }
+    void WerkzeugGeaendert(Werkzeug w) override { emit WerkzeugGewaehlt(w); }
 
 signals:
     void MausGedrueckt(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
@@ -35,6 +38,9 @@ signals:
     void MarkerGeaendert(QRect rahmen, bool sichtbar);
     // A full rebuild begins: the start page's layout step is due.
     void StartseiteAnordnen();
+    // The zoom step or the drawing tool changed (the controls follow).
+    void ZoomStufeGeaendert(int index);
+    void WerkzeugGewaehlt(Werkzeug w);
     // A single redraw in the quiz: the instruction overlay must be redrawn.
     void HinweisNeuZeichnen();
 

@@ -1,0 +1,207 @@
+#include "LernNavigationAnschluss.h"
+
+#include "LernKartBild.h"
+#include "LernLeiste.h"
+#include "Navigation.h"
+#include "Rahmen.h"
+#include "Szene.h"
+#include "TForm1.h"
+#include "THoverPanel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+
+LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
+    : QObject(&f), form(f), szene(s), bild(b)
+{
+    BaueLeiste();
+    BaueMenue();
+    ZoomAnzeigen(szene.ZoomIndex);
+
+    connect(&bild, &LernKartBild::ZoomStufeGeaendert, this, &LernNavigationAnschluss::ZoomAnzeigen);
+    connect(&bild, &LernKartBild::MausGedrueckt, this,
+            [this](QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons) { MausGedrueckt(pos, knopf); });
+    connect(&bild, &LernKartBild::MausBewegt, this, &LernNavigationAnschluss::MausBewegt);
+    connect(&bild, &LernKartBild::MausLosgelassen, this, [this] { MausLosgelassen(); });
+    // Every opening of the learning view names the fold command anew.
+    connect(&bild, &LernKartBild::StartseiteAnordnen, this, &LernNavigationAnschluss::KlappTextSetzen);
+
+    form.BildScrollen = [this](int dx, int dy) { Scrollen(dx, dy); };
+    form.BildZoomen = [this](int richtung) {
+        if (richtung > 0)
+            szene.Hineinzoomen();
+        else
+            szene.Herauszoomen();
+        Auffrischen();
+    };
+
+    form.KlappPan->setCaption("x");
+    form.KlappPan->setToolTip("Werkzeugleiste zuklappen");
+    form.KnopfStilGeben(form.KlappPan);
+    connect(form.KlappPan, &THoverPanel::clicked, this, &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
+    if (form.Werkzeugleisteklappen1)
+        connect(form.Werkzeugleisteklappen1, &QAction::triggered, this,
+                &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
+}
+
+void LernNavigationAnschluss::BaueLeiste()
+{
+    LernLeiste &leiste = *form.Werkzeugleiste;
+    ZoomPan0 = leiste.Knopf("ZoomPan0", "100%", "Zoomstufe 100%");
+    ZoomPan2 = leiste.Knopf("ZoomPan2", "150%", "Zoomstufe 150%");
+    ZoomPan4 = leiste.Knopf("ZoomPan4", "200%", "Zoomstufe 200%");
+    leiste.ReiheHinzufuegen({ZoomPan0, ZoomPan2, ZoomPan4});
+    connect(ZoomPan0, &THoverPanel::clicked, this, [this] { ZoomWechseln(int(ZoomStufe::Prozent100)); });
+    connect(ZoomPan2, &THoverPanel::clicked, this, [this] { ZoomWechseln(int(ZoomStufe::Prozent150)); });
+    connect(ZoomPan4, &THoverPanel::clicked, this, [this] { ZoomWechseln(int(ZoomStufe::Prozent200)); });
+
+    ScrollLiBtn = leiste.Knopf("ScrollLiBtn", QString::fromUtf8("\u25C0"), "nach links scrollen");
+    ScrollReBtn = leiste.Knopf("ScrollReBtn", QString::fromUtf8("\u25B6"), "nach rechts scrollen");
+    ScrollHoBtn = leiste.Knopf("ScrollHoBtn", QString::fromUtf8("\u25B2"), "nach oben scrollen");
+    ScrollRuBtn = leiste.Knopf("ScrollRuBtn", QString::fromUtf8("\u25BC"), "nach unten scrollen");
+    leiste.ReiheHinzufuegen({ScrollLiBtn, ScrollReBtn, ScrollHoBtn, ScrollRuBtn});
+    leiste.Abstand();
+    connect(ScrollLiBtn, &THoverPanel::clicked, this, [this] { Scrollen(-1, 0); });
+    connect(ScrollReBtn, &THoverPanel::clicked, this, [this] { Scrollen(1, 0); });
+    connect(ScrollHoBtn, &THoverPanel::clicked, this, [this] { Scrollen(0, -1); });
+    connect(ScrollRuBtn, &THoverPanel::clicked, this, [this] { Scrollen(0, 1); });
+}
+
+void LernNavigationAnschluss::BaueMenue()
+{
+    form.UntermenueHinzufuegen("Lernansicht1", "Zoomstufe1", "&Zoomstufe");
+    zoomGruppe = new QActionGroup(this);
+    zoomGruppe->setExclusive(true);
+    const struct
+    {
+        const char *name, *text;
+        ZoomStufe stufe;
+        QAction **aktion;
+    } stufen[] = {
+        {"Zoomstufe100", "&100 %", ZoomStufe::Prozent100, &Zoomstufe100},
+        {"Zoomstufe150", "1&50 %", ZoomStufe::Prozent150, &Zoomstufe150},
+        {"Zoomstufe200", "&200 % ", ZoomStufe::Prozent200, &Zoomstufe200},
+    };
+    for (const auto &z : stufen) {
+        QAction *a = form.EintragHinzufuegen("Zoomstufe1", z.name, z.text);
+        *z.aktion = a;
+        if (!a)
+            continue;
+        a->setCheckable(true);
+        a->setActionGroup(zoomGruppe);
+        const int index = int(z.stufe);
+        connect(a, &QAction::triggered, this, [this, index] { ZoomWechseln(index); });
+    }
+
+    form.UntermenueHinzufuegen("Lernansicht1", "Ausschnittscrollen1", "&Ausschnitt scrollen");
+    const struct
+    {
+        const char *name, *text;
+        int rx, ry;
+    } richtungen[] = {
+        {"Nachlinksscrollen1", "nach &links", -1, 0},
+        {"Nachrechtsscrollen1", "nach &rechts", 1, 0},
+        {"Nachobenscrollen1", "nach &oben", 0, -1},
+        {"Nachuntenscrollen1", "nach &unten", 0, 1},
+    };
+    for (const auto &r : richtungen)
+        if (QAction *a = form.EintragHinzufuegen("Ausschnittscrollen1", r.name, r.text)) {
+            const int rx = r.rx, ry = r.ry;
+            connect(a, &QAction::triggered, this, [this, rx, ry] { Scrollen(rx, ry); });
+        }
+}
+
+void LernNavigationAnschluss::ZoomWechseln(int index)
+{
+    if (szene.ZoomWechseln(index))
+        Auffrischen();
+}
+
+void LernNavigationAnschluss::Scrollen(int rx, int ry)
+{
+    szene.Scrollen(rx, ry);
+    Auffrischen();
+}
+
+void LernNavigationAnschluss::Auffrischen()
+{
+    bild.update();
+    // In a quiz the quiz panel shows the picture.
+    if (form.AnsichtModus == 3 && form.UebungPan)
+        form.UebungPan->update();
+}
+
+void LernNavigationAnschluss::ZoomAnzeigen(int index)
+{
+    const struct
+    {
+        THoverPanel *knopf;
+        QAction *aktion;
+        ZoomStufe stufe;
+    } paare[] = {{ZoomPan0, Zoomstufe100, ZoomStufe::Prozent100},
+                 {ZoomPan2, Zoomstufe150, ZoomStufe::Prozent150},
+                 {ZoomPan4, Zoomstufe200, ZoomStufe::Prozent200}};
+    for (const auto &p : paare) {
+        p.knopf->setChecked(index == int(p.stufe));
+        if (p.aktion)
+            p.aktion->setChecked(p.knopf->Checked());
+    }
+}
+
+void LernNavigationAnschluss::KlappTextSetzen()
+{
+    if (form.Werkzeugleisteklappen1)
+        form.Werkzeugleisteklappen1->setText(LeisteOffen ? "Werkzeugleiste zu&klappen"
+                                                         : "Werkzeugleiste auf&klappen");
+}
+
+void LernNavigationAnschluss::Werkzeugleisteklappen1Click()
+{
+    LeisteOffen = LeisteOffen ? 0 : 1;
+    form.ZeigeStartseite();
+    KlappTextSetzen();
+}
+
+bool LernNavigationAnschluss::BildErreichbar() const
+{
+    // Mode 2 with the picture in sight: under the start panel there is
+    // nothing to move.
+    if (form.AnsichtModus != 2 || szene.AnsichtModus != 2)
+        return false;
+    return !(form.StartInfoPan && form.StartInfoPan->isVisible());
+}
+
+void LernNavigationAnschluss::MausGedrueckt(QPoint pos, Qt::MouseButton knopf)
+{
+    const bool hand = szene.AktWerkzeug == Werkzeug::Hand && knopf == Qt::LeftButton;
+    if (!BildErreichbar() || !(knopf == Qt::RightButton || hand))
+        return;
+    szene.VerschiebenBeginnen(pos);
+    if (!verschiebt)
+        QApplication::setOverrideCursor(ProgrammCursor(8));
+    verschiebt = true;
+    bild.setCursor(ProgrammCursor(8));
+}
+
+void LernNavigationAnschluss::MausBewegt(QPoint pos, Qt::MouseButtons knoepfe)
+{
+    if (!verschiebt)
+        return;
+    const bool weiter = (knoepfe & Qt::RightButton)
+                        || ((knoepfe & Qt::LeftButton) && szene.AktWerkzeug == Werkzeug::Hand);
+    if (!weiter || !BildErreichbar()) {
+        MausLosgelassen();
+        return;
+    }
+    szene.Verschieben(pos);
+    bild.update();
+}
+
+void LernNavigationAnschluss::MausLosgelassen()
+{
+    if (!verschiebt)
+        return;
+    verschiebt = false;
+    QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,53 @@
+// Zoom, scroll, pan and the tool bar's fold state of the learning view,
+// from their buttons, menu items and keys.
+#pragma once
+#include <QObject>
+#include <QPoint>
+
+class LernKartBild;
+class QAction;
+class QActionGroup;
+class Szene;
+class TForm1;
+class THoverPanel;
+
+class LernNavigationAnschluss : public QObject
+{
+public:
+    LernNavigationAnschluss(TForm1 &form, Szene &szene, LernKartBild &bild);
+
+    THoverPanel *ZoomPan0 = nullptr, *ZoomPan2 = nullptr, *ZoomPan4 = nullptr;
+    QAction *Zoomstufe100 = nullptr, *Zoomstufe150 = nullptr, *Zoomstufe200 = nullptr;
+    THoverPanel *ScrollLiBtn = nullptr, *ScrollReBtn = nullptr, *ScrollHoBtn = nullptr, *ScrollRuBtn = nullptr;
+
+    // Fold state of the tool bar: 0 folded (at start), 1 open.
+    int LeisteOffen = 0;
+    // KlappPan and "Werkzeugleiste zu&klappen": toggle, then the learning
+    // view is opened anew.
+    void Werkzeugleisteklappen1Click();
+    // The fold command's caption from the fold state.
+    void KlappTextSetzen();
+
+    void ZoomWechseln(int index);
+    void Scrollen(int rx, int ry);
+    // The zoom buttons and their radio items show the step.
+    void ZoomAnzeigen(int index);
+
+    // Panning with the right button, or the left one with the hand tool.
+    void MausGedrueckt(QPoint pos, Qt::MouseButton knopf);
+    void MausBewegt(QPoint pos, Qt::MouseButtons knoepfe);
+    void MausLosgelassen();
+    bool Verschiebt() const { return verschiebt; }
+
+private:
+    void BaueLeiste();
+    void BaueMenue();
+    bool BildErreichbar() const;
+    void Auffrischen();
+
+    TForm1 &form;
+    Szene &szene;
+    LernKartBild &bild;
+    QActionGroup *zoomGruppe = nullptr;
+    bool verschiebt = false;
+};
