@@ -1,4 +1,5 @@
 #include "AlsaKlang.h"
+#include "AnsichtAusgabeAnschluss.h"
 #include "Anzeigepruefung.h"
 #include "BestListBefehle.h"
 #include "DesktopOeffner.h"
@@ -6,6 +7,8 @@
 #include "ErgebnisSteuerung.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
+#include "LernNavigationAnschluss.h"
+#include "LernWerkzeugAnschluss.h"
 #include "Ordner.h"
 #include "QtMeldungen.h"
 #include "Rahmen.h"
@@ -68,6 +71,11 @@ int main(int argc, char *argv[])
         };
     // Clicks on the picture, layers, covers and numbering.
     new LernAnsichtAnschluss(form1, *szene, *lernbild);
+    // Zoom, scroll, pan and the tool bar's fold; the drawing tools.
+    new LernNavigationAnschluss(form1, *szene, *lernbild);
+    new LernWerkzeugAnschluss(form1, *szene, *lernbild);
+    // Saving, copying and printing the view.
+    new AnsichtAusgabeAnschluss(form1, *szene);
 
     // The quiz (owned by the window), and the end of a run with results,
     // grade and high scores.

@@ -184,7 +184,9 @@ bool PngSchreibenDatei(const QString &pfad, const QImage &bild, int zlibLevel)
     QSaveFile f(pfad);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (!PngSchreiben(f, bild, zlibLevel)) {
+    // The file buffers small writes; a full disk shows only when the
+    // buffer goes out, and commit() does not report that.
+    if (!PngSchreiben(f, bild, zlibLevel) || !f.flush()) {
         f.cancelWriting();
         return false;
     }
@@ -244,7 +246,8 @@ bool JpegSchreibenDatei(const QString &pfad, const QImage &bild, int qualitaet)
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    const bool ok = datei.write(reinterpret_cast<const char *>(puffer), qint64(groesse)) == qint64(groesse);
+    const bool ok = datei.write(reinterpret_cast<const char *>(puffer), qint64(groesse)) == qint64(groesse)
+                    && datei.flush();
     free(puffer);
     if (!ok) {
         datei.cancelWriting();

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSettings;
+class LernLeiste;
 class THoverPanel;
 class TShadowLabel;
 
@@ -164,6 +165,13 @@ public:
     QLineEdit *TexteingabeEdit = nullptr;
     THoverPanel *KlappPan = nullptr;
     QWidget *LernInfoPan = nullptr;
+    QAction *Werkzeugleisteklappen1 = nullptr; // "Werkzeugleiste zu&klappen", Alt+W
+    QAction *Drucken1 = nullptr;               // the view's output commands of the file menu
+    QAction *Druckereinrichtung1 = nullptr;
+    QAction *Exportieren1 = nullptr;
+    QAction *IndieZwischenablageBMP = nullptr;
+    // Adds controls to LernInfoPan in rows (parts with tool-bar buttons).
+    LernLeiste *Werkzeugleiste = nullptr;
     THoverPanel *EbenenPan = nullptr;
     QWidget *UebInfoPan = nullptr;
     QLabel *StatBackImg3 = nullptr;

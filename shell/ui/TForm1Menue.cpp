@@ -60,10 +60,11 @@ void TForm1::BaueMenue()
             &TForm1::Speichern);
     Eintrag(datei, "Speichernunter1", "Speichern &unter...", QKeySequence("Ctrl+Shift+S"));
     Eintrag(datei, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence("Ctrl+M"));
-    Eintrag(datei, "Drucken1", "&Drucken...", QKeySequence("Ctrl+P"));
-    Eintrag(datei, "Druckereinrichtung1", "D&ruckereinrichtung...");
-    Eintrag(datei, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
-    Eintrag(datei, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence("Ctrl+Z"));
+    Drucken1 = Eintrag(datei, "Drucken1", "&Drucken...", QKeySequence("Ctrl+P"));
+    Druckereinrichtung1 = Eintrag(datei, "Druckereinrichtung1", "D&ruckereinrichtung...");
+    Exportieren1 = Eintrag(datei, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
+    IndieZwischenablageBMP =
+        Eintrag(datei, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence("Ctrl+Z"));
     Eintrag(datei, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence("Ctrl+A"));
     connect(Eintrag(datei, "Schliessen1", "Sch&ließen", QKeySequence("Ctrl+F4")), &QAction::triggered, this,
             [this] { navigation->Schliessen(); });
@@ -106,7 +107,7 @@ void TForm1::BaueMenue()
 
     // &Lernansicht (hidden); the learning view adds its own items.
     QMenu *lern = Untermenue(nullptr, "Lernansicht1", "&Lernansicht", false);
-    Eintrag(lern, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence("Alt+W"));
+    Werkzeugleisteklappen1 = Eintrag(lern, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence("Alt+W"));
 
     // Lehrer&steuerung (hidden)
     QMenu *lehrer = Untermenue(nullptr, "Lehrer1", "Lehrer&steuerung", false);

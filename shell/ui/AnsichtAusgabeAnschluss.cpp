@@ -1,0 +1,150 @@
+#include "AnsichtAusgabeAnschluss.h"
+
+#include "AnsichtAusgabe.h"
+#include "Dateifehler.h"
+#include "LernLeiste.h"
+#include "Sanduhr.h"
+#include "Szene.h"
+#include "TForm1.h"
+#include "THoverPanel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QThread>
+
+namespace {
+// The save dialog SaveBMP.
+class SaveBMP : public IBildDateiWahl
+{
+public:
+    explicit SaveBMP(QWidget *eltern) : eltern(eltern) {}
+    bool Waehlen(QString &pfad) override
+    {
+        // The same filter list in the dialog's own notation.
+        QString filter = QString::fromUtf8(AnsichtAusgabe::DialogFilter);
+        QStringList teile = filter.split('|'), eintraege;
+        for (int i = 0; i + 1 < teile.size(); i += 2)
+            eintraege << teile[i].replace("*.*", "*");
+        QFileDialog dlg(eltern, QString::fromUtf8(AnsichtAusgabe::DialogTitel), QString(), eintraege.join(";;"));
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setFileMode(QFileDialog::AnyFile);
+        dlg.setDefaultSuffix(AnsichtAusgabe::StandardEndung);
+        dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dlg.setSizeGripEnabled(true);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+            return false;
+        pfad = dlg.selectedFiles().first();
+        return true;
+    }
+
+private:
+    QWidget *eltern;
+};
+} // namespace
+
+AnsichtAusgabeAnschluss::AnsichtAusgabeAnschluss(TForm1 &f, Szene &s)
+    : QObject(&f), DateiWahl(std::make_unique<SaveBMP>(&f)), form(f), szene(s)
+{
+    LernLeiste &leiste = *form.Werkzeugleiste;
+    ExportBtn = leiste.KnopfHinzufuegen("ExportBtn", "Ansicht speichern", "Ansicht in Bilddatei speichern");
+    ClipbordBtn =
+        leiste.KnopfHinzufuegen("ClipbordBtn", "In Zwischenablage", "Ansicht in Zwischenablage kopieren");
+    DruckBtn = leiste.KnopfHinzufuegen("DruckBtn", "Ansicht drucken", "Ansicht drucken");
+    leiste.Abstand();
+    connect(ExportBtn, &THoverPanel::clicked, this, &AnsichtAusgabeAnschluss::AnsichtExportieren);
+    connect(ClipbordBtn, &THoverPanel::clicked, this, &AnsichtAusgabeAnschluss::AnsichtKopieren);
+    connect(DruckBtn, &THoverPanel::clicked, this, &AnsichtAusgabeAnschluss::AnsichtDrucken);
+
+    const struct
+    {
+        QAction *aktion;
+        void (AnsichtAusgabeAnschluss::*befehl)();
+    } eintraege[] = {
+        {form.Exportieren1, &AnsichtAusgabeAnschluss::AnsichtExportieren},
+        {form.IndieZwischenablageBMP, &AnsichtAusgabeAnschluss::AnsichtKopieren},
+        {form.Drucken1, &AnsichtAusgabeAnschluss::AnsichtDrucken},
+        {form.Druckereinrichtung1, &AnsichtAusgabeAnschluss::Druckereinrichtung1Click},
+    };
+    for (const auto &e : eintraege)
+        if (e.aktion)
+            connect(e.aktion, &QAction::triggered, this, e.befehl);
+}
+
+AnsichtAusgabeAnschluss::~AnsichtAusgabeAnschluss() = default;
+
+void AnsichtAusgabeAnschluss::AnsichtExportieren()
+{
+    QString pfad;
+    if (!DateiWahl || !DateiWahl->Waehlen(pfad))
+        return;
+    if (FormatVonDateiname(pfad) == BildFormat::Ungueltig) {
+        form.dienste.meldungen->Fehler(QString::fromUtf8(AnsichtAusgabe::EndungFehler));
+        return;
+    }
+    bool ok;
+    {
+        Sanduhr sanduhr;
+        ok = BildSpeichern(szene.AnzeigeBild, pfad);
+    }
+    // A full disk or a locked folder is told, never passed over.
+    if (!ok)
+        ZeigeSchreibFehler(*form.dienste.meldungen, pfad);
+}
+
+void AnsichtAusgabeAnschluss::AnsichtKopieren()
+{
+    if (szene.AnzeigeBild.isNull())
+        return;
+    Sanduhr sanduhr;
+    QGuiApplication::clipboard()->setImage(szene.AnzeigeBild.convertToFormat(QImage::Format_RGB32));
+    // The pause of the original command, without processing messages.
+    QThread::msleep(100);
+}
+
+QPrinter &AnsichtAusgabeAnschluss::Drucker()
+{
+    if (!drucker)
+        drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *drucker;
+}
+
+void AnsichtAusgabeAnschluss::Druckereinrichtung1Click()
+{
+    QPageSetupDialog dlg(&Drucker(), &form);
+    dlg.exec();
+}
+
+void AnsichtAusgabeAnschluss::AnsichtDrucken()
+{
+    // Printing is ours to decide; this edition's hidden command stays
+    // without effect unless the extended functions are shown.
+    if (!DruckenAktiv || szene.AnzeigeBild.isNull())
+        return;
+    const QImage bild = szene.AnzeigeBild.copy();
+    QPrintDialog dlg(&Drucker(), &form);
+    dlg.setWindowTitle("Ansicht drucken");
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    if (!AufSeiteDrucken(Drucker(), bild))
+        form.dienste.meldungen->Fehler("Die Ansicht konnte nicht gedruckt werden.");
+}
+
+bool AnsichtAusgabeAnschluss::AufSeiteDrucken(QPrinter &drucker, const QImage &bild)
+{
+    QPainter p;
+    if (bild.isNull() || !p.begin(&drucker))
+        return false;
+    const QRect seite = p.viewport();
+    QSize groesse = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+    const QRect ziel(seite.left() + (seite.width() - groesse.width()) / 2, seite.top(), groesse.width(),
+                     groesse.height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.drawImage(ziel, bild);
+    return p.end();
+}
