@@ -41,6 +41,7 @@ void LeseEinstellungen(QSettings &s, Einstellungen &e)
     sp.LeseSchalter("Opt-UebNameEingabe", e.OptUebNameEingabe);
     sp.LeseSchalter("Opt-AutoProtSpeichern", e.OptAutoProtSpeichern);
     sp.LeseSchalter("Opt-ErgebBestListEintragen", e.OptErgebBestListEintragen);
+    sp.LeseSchalter("Opt-ErweiterteFunktionen", e.OptErweiterteFunktionen);
     LeseOrdnerText(sp, "NetzKomOrdner", e.NetzKomOrdner);
     LeseKanal(sp, "NetzKomKanal", e.NetzKomKanal);
     LeseOrdnerText(sp, "Opt-ProtOrdner", e.ProtOrdner);
@@ -69,6 +70,7 @@ void SchreibeEinstellungen(QSettings &s, const Einstellungen &e)
     sp.SchreibeSchalter("Opt-UebNameEingabe", e.OptUebNameEingabe);
     sp.SchreibeSchalter("Opt-AutoProtSpeichern", e.OptAutoProtSpeichern);
     sp.SchreibeSchalter("Opt-ErgebBestListEintragen", e.OptErgebBestListEintragen);
+    sp.SchreibeSchalter("Opt-ErweiterteFunktionen", e.OptErweiterteFunktionen);
     sp.SchreibeText("NetzKomOrdner", e.NetzKomOrdner);
     sp.SchreibeText("NetzKomKanal", e.NetzKomKanal);
     sp.SchreibeText("Opt-ProtOrdner", e.ProtOrdner);

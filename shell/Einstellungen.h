@@ -12,6 +12,8 @@ struct Einstellungen
     bool OptUebNameEingabe = true;
     bool OptAutoProtSpeichern = false;
     bool OptErgebBestListEintragen = true;
+    // Shows the commands this edition hides (menu items, the learning view).
+    bool OptErweiterteFunktionen = false;
     QString NetzKomOrdner;
     QString NetzKomKanal = "TVL-1";
     QString ProtOrdner;

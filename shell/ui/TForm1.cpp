@@ -155,6 +155,7 @@ Einstellungen TForm1::EinstellungenHolen() const
     e.OptUebNameEingabe = Aktion("OptNameEingabe1")->isChecked();
     e.OptAutoProtSpeichern = Aktion("AutoProtSpeichern1")->isChecked();
     e.OptErgebBestListEintragen = Aktion("ErgebBestListEintragen1")->isChecked();
+    e.OptErweiterteFunktionen = erweitert;
     e.NetzKomOrdner = o.NetzKomOrdner;
     e.NetzKomKanal = o.NetzKomKanal;
     e.ProtOrdner = o.ProtOrdner;
@@ -170,6 +171,7 @@ void TForm1::EinstellungenSetzen(const Einstellungen &e)
     Aktion("OptNameEingabe1")->setChecked(e.OptUebNameEingabe);
     Aktion("AutoProtSpeichern1")->setChecked(e.OptAutoProtSpeichern);
     Aktion("ErgebBestListEintragen1")->setChecked(e.OptErgebBestListEintragen);
+    ErweiterteFunktionenSetzen(e.OptErweiterteFunktionen);
     o.NetzKomOrdner = e.NetzKomOrdner;
     o.NetzKomKanal = e.NetzKomKanal;
     o.ProtOrdner = e.ProtOrdner;

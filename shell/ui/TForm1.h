@@ -92,6 +92,17 @@ public:
     QMenu *UntermenueHinzufuegen(const QString &ueber, const QString &name, const QString &caption);
     void KnopfStilGeben(THoverPanel *p) { KnopfStil(p); }
 
+    // ---- "Erweiterte Funktionen anzeigen" ----
+    // This edition hides many commands; the switch shows the registered
+    // ones. Off, the window is exactly as the hidden edition.
+    bool ErweiterteFunktionen() const { return erweitert; }
+    void ErweiterteFunktionenSetzen(bool an);
+    // A hidden item (created hidden, its shortcut working) that has an
+    // effect: shown in its menu while the switch is on.
+    void ErweitertAnzeigen(QAction *eintrag);
+    // A control (e.g. a tool-bar button) shown only while the switch is on.
+    void ErweitertAnzeigen(QWidget *knopf);
+
     // ---- Operations ----
     void ErsteAktivierung();
     void AktualisiereKnoepfe();
@@ -178,6 +189,9 @@ public:
     THoverPanel *KennzInfoPan = nullptr;
     QHash<QString, TShadowLabel *> StatistikLabels;
 
+signals:
+    void ErweiterteFunktionenGeaendert(bool an);
+
 protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
@@ -196,6 +210,8 @@ private:
                      bool sichtbar = true);
     QMenu *Untermenue(QMenu *ueber, const QString &name, const QString &caption, bool sichtbar = true);
     void VersteckteKuerzelAktualisieren();
+    QAction *ZwillingAnlegen(QMenu *menue, QAction *aktion);
+    void ErweitertAnwenden();
     void KnopfStil(THoverPanel *p);
     void TitelHintergrundMalen();
     void StartInfoPanAnordnen();
@@ -219,6 +235,13 @@ private:
         QList<QObject *> kette; // the item's menus, innermost first
     };
     QList<Versteckt> versteckte;
+    // A hidden item's stand-in at its place in its menu: invisible unless
+    // the switch shows it; it mirrors the item and triggers it.
+    QHash<QAction *, QAction *> zwillinge;
+    QList<QAction *> erweiterteEintraege;
+    QList<QWidget *> erweiterteKnoepfe;
+    QList<QMenu *> versteckteMenues;
+    bool erweitert = false;
     QActionGroup *themenGruppe = nullptr;
     QActionGroup *dokTypGruppe = nullptr;
     QList<QAction *> themenAktionen;

@@ -17,11 +17,15 @@ QMenu *TForm1::Untermenue(QMenu *ueber, const QString &name, const QString &capt
     const bool versteckt = !sichtbar || (ueber && ueber->property("versteckt").toBool());
     m->setProperty("versteckt", versteckt);
     m->setProperty("ueber", QVariant::fromValue<QObject *>(ueber));
-    if (!sichtbar)
+    if (versteckt) {
         m->menuAction()->setVisible(false);
+        versteckteMenues << m;
+    }
+    // Hidden top-level menus keep their place in the bar, invisibly, so the
+    // switch for the full program can show them where they belong.
     if (ueber)
         ueber->addMenu(m);
-    else if (sichtbar)
+    else
         menuBar()->addMenu(m);
     menues.insert(name, m);
     return m;
@@ -42,6 +46,7 @@ QAction *TForm1::Eintrag(QMenu *menue, const QString &name, const QString &capti
         for (QObject *m = menue; m; m = m->property("ueber").value<QObject *>())
             v.kette << m;
         versteckte << v;
+        zwillinge.insert(a, ZwillingAnlegen(menue, a));
     } else {
         menue->addAction(a);
     }
@@ -150,6 +155,9 @@ void TForm1::BaueMenue()
         a->setCheckable(true);
         a->setChecked(s.an);
     }
+    QAction *erweitertSchalter = Eintrag(optionen, "ErweiterteFunktionen1", "Erweiterte &Funktionen anzeigen");
+    erweitertSchalter->setCheckable(true);
+    connect(erweitertSchalter, &QAction::toggled, this, &TForm1::ErweiterteFunktionenSetzen);
     optionen->addSeparator();
     QMenu *anzeige = Untermenue(optionen, "Anzeige1", "An&zeige");
     connect(Eintrag(anzeige, "Vollbild1", "&Vollbild", QKeySequence("Ctrl+L")), &QAction::triggered, this,
@@ -170,6 +178,11 @@ void TForm1::BaueMenue()
     connect(Eintrag(hilfe, "Homepage1", "Pennoria &online"), &QAction::triggered, this, &TForm1::Homepage1Click);
     hilfe->addSeparator();
     Eintrag(hilfe, "Info1", "Inf&o...");
+
+    // Hidden items that already have an effect; later parts register theirs.
+    for (const char *name : {"Oeffnen1", "Speichern1", "Schliessen1", "UebOpt1", "ZuletztAngzeigtesDokument1",
+                             "PrevDok1", "NextDok1", "Ordnerneueinlesen1", "Ordnerwaehlen1", "Inhalt1"})
+        ErweitertAnzeigen(Aktion(name));
 
     VersteckteKuerzelAktualisieren();
 }

@@ -53,7 +53,7 @@ TEST(Einstellungen, RoundTripInFixedOrderAndTypes)
     e.UebOpt.FragenZLimitSek = "45";
     SchreibeEinstellungen(*sp.s, e);
     sp.Neu();
-    EXPECT_EQ(sp.s->childKeys().size(), 22);
+    EXPECT_EQ(sp.s->childKeys().size(), 23);
     Einstellungen r;
     LeseEinstellungen(*sp.s, r);
     EXPECT_FALSE(r.OptSound);
@@ -88,7 +88,7 @@ TEST(Einstellungen, NamesMatchWithoutRegardToCase)
     EXPECT_FALSE(k.contains("UebOpt-Zeitlimit"));
     EXPECT_FALSE(k.contains("opt-sound"));
     EXPECT_FALSE(k.contains("OPT-PROTORDNER"));
-    EXPECT_EQ(k.size(), 22);
+    EXPECT_EQ(k.size(), 23);
     EXPECT_EQ(sp.s->value("UebOpt-ZeitLimit").toInt(), 1);
 }
 

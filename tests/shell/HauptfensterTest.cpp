@@ -346,3 +346,64 @@ TEST_F(Hauptfenster, DisplayModes)
     form->Aktion("Minimieren1")->trigger();
     EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
 }
+
+TEST_F(Hauptfenster, FullProgramSwitchShowsHiddenItemsInPlaceAndIsStored)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    QMenu *auswahl = form->Menue("Auswahl1");
+    QMenu *datei = form->Menue("Datei1");
+    const auto sichtbareTexte = [](QMenu *m) {
+        QStringList t;
+        for (QAction *a : m->actions())
+            if (a->isVisible() && !a->isSeparator())
+                t << a->text();
+        return t;
+    };
+    const QStringList vorher = sichtbareTexte(auswahl);
+    EXPECT_FALSE(datei->menuAction()->isVisible());
+    EXPECT_FALSE(form->Menue("Editor1")->menuAction()->isVisible());
+
+    QAction *schalter = form->Aktion("ErweiterteFunktionen1");
+    ASSERT_NE(schalter, nullptr);
+    EXPECT_FALSE(schalter->isChecked()); // off by default
+    int gemeldet = 0;
+    QObject::connect(form.get(), &TForm1::ErweiterteFunktionenGeaendert, [&](bool an) { gemeldet += an ? 1 : -10; });
+    schalter->trigger();
+    EXPECT_TRUE(form->ErweiterteFunktionen());
+    EXPECT_EQ(gemeldet, 1);
+    // The hidden items appear at their places, with their shortcut texts.
+    const QStringList an = sichtbareTexte(auswahl);
+    ASSERT_GE(an.size(), 5);
+    EXPECT_EQ(an[0], vorher[0]);
+    EXPECT_EQ(an[1], "&Zuvor angzeigtes Dokument\tAlt+Backspace");
+    EXPECT_TRUE(datei->menuAction()->isVisible());
+    EXPECT_TRUE(sichtbareTexte(datei).contains("Ö&ffnen...\tCtrl+O"));
+    // Items without an effect stay hidden, and so does a menu of only such.
+    EXPECT_FALSE(sichtbareTexte(datei).join(' ').contains("Speichern &unter"));
+    EXPECT_FALSE(form->Menue("Editor1")->menuAction()->isVisible());
+
+    // A stand-in triggers the real item.
+    QAction *weiter = nullptr;
+    for (QAction *a : auswahl->actions())
+        if (a->text().startsWith("&Nächstes Quiz"))
+            weiter = a;
+    ASSERT_NE(weiter, nullptr);
+    weiter->trigger();
+    EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "a.tvl");
+
+    form->SchreibeEinstellungen();
+    EXPECT_EQ(Gespeichert().value("Opt-ErweiterteFunktionen").toString(), "1");
+    schalter->trigger();
+    EXPECT_EQ(sichtbareTexte(auswahl), vorher);
+    EXPECT_FALSE(datei->menuAction()->isVisible());
+    EXPECT_EQ(gemeldet, -9);
+
+    // Read back at the next start.
+    form->SchreibeEinstellungen();
+    QSettings(conf, QSettings::IniFormat).setValue("Opt-ErweiterteFunktionen", 1);
+    Erzeugen();
+    form->ErsteAktivierung();
+    EXPECT_TRUE(form->ErweiterteFunktionen());
+    EXPECT_TRUE(form->Aktion("ErweiterteFunktionen1")->isChecked());
+}
