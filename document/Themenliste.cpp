@@ -1,11 +1,11 @@
 #include "Themenliste.h"
+#include "AuswahlReihenfolge.h"
 
 #include <QCollator>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
-#include <algorithm>
 
 QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &leseTitel)
 {
@@ -36,39 +36,21 @@ void ThemenSortieren(QList<ThemenEintrag> &liste)
     const qsizetype n = liste.size();
     if (n < 2)
         return;
-    // The selection sort below only asks "strictly smaller?". Ranking the
-    // keys once with the collator (equal keys share a rank) answers that
-    // question exactly, so the n^2/2 comparisons become integer ones.
-    // Case is folded first as well: not every collation backend can be told
-    // to ignore it.
+    // Sort keys make every comparison a byte compare. Case is folded first
+    // as well: not every collation backend can be told to ignore it.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(n);
+    keys.reserve(size_t(n));
     for (const auto &e : liste)
         keys.push_back(collator.sortKey(e.Schluessel.toCaseFolded()));
-    std::vector<qsizetype> ordnung(n);
-    for (qsizetype i = 0; i < n; ++i)
-        ordnung[i] = i;
-    std::sort(ordnung.begin(), ordnung.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<int> rang(n);
-    int r = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (i > 0 && keys[ordnung[i - 1]].compare(keys[ordnung[i]]) < 0)
-            ++r;
-        rang[ordnung[i]] = r;
-    }
-
-    for (qsizetype i = 0; i < n; ++i) {
-        qsizetype klein = i;
-        for (qsizetype j = i + 1; j < n; ++j)
-            if (rang[j] < rang[klein])
-                klein = j;
-        if (klein != i) {
-            liste.swapItemsAt(i, klein);
-            std::swap(rang[i], rang[klein]);
-        }
-    }
+    const auto reihenfolge =
+        AuswahlReihenfolge(n, [&](qsizetype a, qsizetype b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    QList<ThemenEintrag> sortiert;
+    sortiert.reserve(n);
+    for (qsizetype i : reihenfolge)
+        sortiert.append(std::move(liste[i]));
+    liste = std::move(sortiert);
 }
 
 int ThemenSpaltenUmbruch(int anzahl)

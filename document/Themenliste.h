@@ -20,8 +20,9 @@ using TitelLeser = std::function<bool(const QString &pfad, QString &titel)>;
 // returns the readable ones sorted by file name.
 QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &leseTitel);
 
-// Selection sort by key with a locale-aware comparison that ignores case;
-// a later entry moves ahead only when it compares strictly smaller.
+// The order of a selection sort by key with a locale-aware comparison that
+// ignores case (a later entry moves ahead only when it compares strictly
+// smaller), ties included, found in O(n log n).
 void ThemenSortieren(QList<ThemenEintrag> &liste);
 
 // The index of the entry that starts a second menu column, -1 for none.

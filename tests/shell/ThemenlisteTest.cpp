@@ -54,6 +54,8 @@ TEST(Themenliste, SelectionSortKeepsEqualKeysAndIgnoresCase)
         EXPECT_EQ(l[i].Schluessel, "a.tvl");
     EXPECT_EQ(l[3].Titel, "1");
     EXPECT_EQ(l[4].Titel, "4");
+    // Equal keys keep the selection sort's swap order, not their own.
+    EXPECT_EQ(titel, (QStringList{"2", "3", "5", "1", "4"}));
 }
 
 TEST(Themenliste, CaptionsAccessKeysAndBlankTitles)
