@@ -72,8 +72,10 @@ AnsichtAusgabeAnschluss::AnsichtAusgabeAnschluss(TForm1 &f, Szene &s)
         {form.Druckereinrichtung1, &AnsichtAusgabeAnschluss::Druckereinrichtung1Click},
     };
     for (const auto &e : eintraege)
-        if (e.aktion)
+        if (e.aktion) {
             connect(e.aktion, &QAction::triggered, this, e.befehl);
+            form.ErweitertAnzeigen(e.aktion);
+        }
 }
 
 AnsichtAusgabeAnschluss::~AnsichtAusgabeAnschluss() = default;
@@ -124,7 +126,7 @@ void AnsichtAusgabeAnschluss::AnsichtDrucken()
 {
     // Printing is ours to decide; this edition's hidden command stays
     // without effect unless the extended functions are shown.
-    if (!DruckenAktiv || szene.AnzeigeBild.isNull())
+    if (!form.ErweiterteFunktionen() || szene.AnzeigeBild.isNull())
         return;
     const QImage bild = szene.AnzeigeBild.copy();
     QPrintDialog dlg(&Drucker(), &form);

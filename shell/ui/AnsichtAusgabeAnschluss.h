@@ -31,14 +31,13 @@ public:
     THoverPanel *ClipbordBtn = nullptr;
     THoverPanel *DruckBtn = nullptr;
     std::unique_ptr<IBildDateiWahl> DateiWahl;
-    // Whether "Ansicht drucken" prints (with the extended functions shown).
-    bool DruckenAktiv = false;
 
     // Saves the display bitmap, what the user sees with the drawings.
     void AnsichtExportieren();
     void AnsichtKopieren();
     void Druckereinrichtung1Click();
-    // "Ansicht drucken": the print dialog, then the view fitted to the page.
+    // "Ansicht drucken": the print dialog, then the view fitted to the page;
+    // without the extended functions it does nothing, as this edition's.
     void AnsichtDrucken();
     // Paints the view onto the printer's page, fitted and centred at the top.
     static bool AufSeiteDrucken(QPrinter &drucker, const QImage &bild);

@@ -117,12 +117,17 @@ void LernAnsichtAnschluss::BaueMenue()
             a->setChecked(true);
             QCheckBox *box = e.box;
             connect(a, &QAction::triggered, box, [box] { box->click(); });
+            form.ErweitertAnzeigen(a);
         }
     }
-    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenabdecken1", "Alle &abdecken"))
+    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenabdecken1", "Alle &abdecken")) {
         connect(a, &QAction::triggered, AlleAbdeckenBtn, &THoverPanel::clicked);
-    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenaufdecken1", "Alle auf&decken"))
+        form.ErweitertAnzeigen(a);
+    }
+    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenaufdecken1", "Alle auf&decken")) {
         connect(a, &QAction::triggered, AlleAufdeckenBtn, &THoverPanel::clicked);
+        form.ErweitertAnzeigen(a);
+    }
 
     form.UntermenueHinzufuegen(lern, "NummerierungAbdeckflaechen1", "&Nummerierung Abdeckflächen");
     nummerGruppe = new QActionGroup(this);
@@ -145,6 +150,7 @@ void LernAnsichtAnschluss::BaueMenue()
         a->setActionGroup(nummerGruppe);
         // The item calls the button's handler.
         connect(a, &QAction::triggered, m.knopf, &THoverPanel::clicked);
+        form.ErweitertAnzeigen(a);
     }
     NummerierungSetzen(form.NummerierModus, false);
 }

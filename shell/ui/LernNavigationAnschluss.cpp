@@ -24,8 +24,9 @@ LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBi
             [this](QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons) { MausGedrueckt(pos, knopf); });
     connect(&bild, &LernKartBild::MausBewegt, this, &LernNavigationAnschluss::MausBewegt);
     connect(&bild, &LernKartBild::MausLosgelassen, this, [this] { MausLosgelassen(); });
-    // Every opening of the learning view names the fold command anew.
-    connect(&bild, &LernKartBild::StartseiteAnordnen, this, &LernNavigationAnschluss::KlappTextSetzen);
+    connect(&form, &TForm1::ErweiterteFunktionenGeaendert, this,
+            &LernNavigationAnschluss::ErweiterteFunktionenGeaendert);
+    szene.LernansichtSichtbar = form.ErweiterteFunktionen();
 
     form.BildScrollen = [this](int dx, int dy) { Scrollen(dx, dy); };
     form.BildZoomen = [this](int richtung) {
@@ -40,9 +41,11 @@ LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBi
     form.KlappPan->setToolTip("Werkzeugleiste zuklappen");
     form.KnopfStilGeben(form.KlappPan);
     connect(form.KlappPan, &THoverPanel::clicked, this, &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
-    if (form.Werkzeugleisteklappen1)
+    if (form.Werkzeugleisteklappen1) {
         connect(form.Werkzeugleisteklappen1, &QAction::triggered, this,
                 &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
+        form.ErweitertAnzeigen(form.Werkzeugleisteklappen1);
+    }
 }
 
 void LernNavigationAnschluss::BaueLeiste()
@@ -90,6 +93,7 @@ void LernNavigationAnschluss::BaueMenue()
             continue;
         a->setCheckable(true);
         a->setActionGroup(zoomGruppe);
+        form.ErweitertAnzeigen(a);
         const int index = int(z.stufe);
         connect(a, &QAction::triggered, this, [this, index] { ZoomWechseln(index); });
     }
@@ -109,6 +113,7 @@ void LernNavigationAnschluss::BaueMenue()
         if (QAction *a = form.EintragHinzufuegen("Ausschnittscrollen1", r.name, r.text)) {
             const int rx = r.rx, ry = r.ry;
             connect(a, &QAction::triggered, this, [this, rx, ry] { Scrollen(rx, ry); });
+            form.ErweitertAnzeigen(a);
         }
 }
 
@@ -149,18 +154,26 @@ void LernNavigationAnschluss::ZoomAnzeigen(int index)
     }
 }
 
-void LernNavigationAnschluss::KlappTextSetzen()
-{
-    if (form.Werkzeugleisteklappen1)
-        form.Werkzeugleisteklappen1->setText(LeisteOffen ? "Werkzeugleiste zu&klappen"
-                                                         : "Werkzeugleiste auf&klappen");
-}
-
 void LernNavigationAnschluss::Werkzeugleisteklappen1Click()
 {
-    LeisteOffen = LeisteOffen ? 0 : 1;
+    form.LeisteOffen = form.LeisteOffen ? 0 : 1;
+    // In a quiz the fold state waits for the learning view.
+    if (form.AnsichtModus == 2)
+        form.ZeigeStartseite();
+}
+
+void LernNavigationAnschluss::ErweiterteFunktionenGeaendert(bool an)
+{
+    szene.LernansichtSichtbar = an;
+    form.LeisteOffen = an ? 1 : 0;
+    // At start-up the first activation lays out the view itself.
+    if (form.ErsteAktivierungOffen() || form.AnsichtModus != 2)
+        return;
     form.ZeigeStartseite();
-    KlappTextSetzen();
+    if (!an) {
+        form.StartInfoPan->show();
+        form.StartInfoPan->raise();
+    }
 }
 
 bool LernNavigationAnschluss::BildErreichbar() const

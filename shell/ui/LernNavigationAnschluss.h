@@ -20,13 +20,12 @@ public:
     QAction *Zoomstufe100 = nullptr, *Zoomstufe150 = nullptr, *Zoomstufe200 = nullptr;
     THoverPanel *ScrollLiBtn = nullptr, *ScrollReBtn = nullptr, *ScrollHoBtn = nullptr, *ScrollRuBtn = nullptr;
 
-    // Fold state of the tool bar: 0 folded (at start), 1 open.
-    int LeisteOffen = 0;
-    // KlappPan and "Werkzeugleiste zu&klappen": toggle, then the learning
-    // view is opened anew.
+    // KlappPan and "Werkzeugleiste zu&klappen": toggle the fold state
+    // LeisteOffen, then the learning view is opened anew.
     void Werkzeugleisteklappen1Click();
-    // The fold command's caption from the fold state.
-    void KlappTextSetzen();
+    // The switch "Erweiterte Funktionen anzeigen": the picture is seen in
+    // mode 2 and the tool bar opens; off, the start panel covers it again.
+    void ErweiterteFunktionenGeaendert(bool an);
 
     void ZoomWechseln(int index);
     void Scrollen(int rx, int ry);

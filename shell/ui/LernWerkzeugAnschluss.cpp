@@ -82,13 +82,16 @@ void LernWerkzeugAnschluss::BaueMenue()
             continue;
         a->setCheckable(true);
         a->setActionGroup(gruppe);
+        form.ErweitertAnzeigen(a);
         // The item calls its button's handler.
         connect(a, &QAction::triggered, Knoepfe[i], &THoverPanel::clicked);
     }
     AlleZeichnungenentfernen1 = form.EintragHinzufuegen("Lernansicht1", "AlleZeichnungenentfernen1",
                                                         "Alle &Zeichnungen entfernen");
-    if (AlleZeichnungenentfernen1)
+    if (AlleZeichnungenentfernen1) {
         connect(AlleZeichnungenentfernen1, &QAction::triggered, MarkEntfBtn, &THoverPanel::clicked);
+        form.ErweitertAnzeigen(AlleZeichnungenentfernen1);
+    }
 }
 
 void LernWerkzeugAnschluss::TexteingabeEinrichten()

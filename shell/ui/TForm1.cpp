@@ -122,7 +122,7 @@ void TForm1::ErsteAktivierung()
     StartInfoPan->setNormColor(Qt::white);
     StartInfoPan->setNormFontColor(VclFarbe(6975343));
     StartInfoPanAnordnen();
-    StartInfoPan->show();
+    StartInfoPan->setVisible(!(ErweiterteFunktionen() && DokumentGeladen()));
     StartInfoPan->raise();
 
     navigation->BaueThemenliste();
@@ -198,6 +198,8 @@ void TForm1::SchreibeEinstellungen()
 void TForm1::AktualisiereKnoepfe()
 {
     UebInfoPan->setVisible(AnsichtModus == 3);
+    LernInfoPan->setVisible(LernInfoPanSichtbar());
+    KlappPan->setVisible(LernInfoPanSichtbar());
     LernKartBtn->setChecked(AnsichtModus == 2);
     LernKartBtn->setCaption(AnsichtModus == 3 ? "Quiz\nabbrechen" : "Startseite");
     UebungenBtn->setChecked(AnsichtModus == 3 && !(IstNetzwerkQuiz && IstNetzwerkQuiz()));
@@ -235,8 +237,11 @@ void TForm1::ZeigeStartseite()
     AnsichtModus = 2;
     AktualisiereKnoepfe();
     UebungPan->hide();
+    if (Werkzeugleisteklappen1)
+        Werkzeugleisteklappen1->setText(LeisteOffen ? "Werkzeugleiste zu&klappen" : "Werkzeugleiste auf&klappen");
 
-    LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width(), LernPan->height() - InfoPan->height());
+    const int leiste = LernInfoPan->isHidden() ? 0 : LernInfoPan->width();
+    LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width() - leiste, LernPan->height() - InfoPan->height());
     QPalette weiss = LernKartPan->palette();
     weiss.setColor(QPalette::Window, Qt::white);
     LernKartPan->setPalette(weiss);
@@ -245,9 +250,19 @@ void TForm1::ZeigeStartseite()
     TitelHintergrundMalen();
 
     LernKartPicImg->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
+    KlappPan->setGeometry(LernKartPan->width() - 26, 10, 16, 16);
+    KlappPan->raise();
     if (BildNeuAufbauen)
         BildNeuAufbauen();
     StartInfoPanAnordnen();
+    // With the extended functions a loaded document is seen, not covered.
+    if (ErweiterteFunktionen() && !ersteAktivierung)
+        StartInfoPan->setVisible(!DokumentGeladen());
+}
+
+bool TForm1::DokumentGeladen() const
+{
+    return !Zustand.Dok.DateiName.isEmpty();
 }
 
 bool TForm1::QuizWirklichAbbrechen()
@@ -445,7 +460,10 @@ void TForm1::Homepage1Click()
 void TForm1::MenueThemaClick(int i)
 {
     navigation->WaehleThema(i);
-    UebungStart1Click();
+    // With the extended functions the topic opens in the learning view;
+    // "Quiz starten" starts it.
+    if (!ErweiterteFunktionen())
+        UebungStart1Click();
 }
 
 // ---------------------------------------------------------------- document environment

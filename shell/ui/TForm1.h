@@ -102,6 +102,12 @@ public:
     void ErweitertAnzeigen(QAction *eintrag);
     // A control (e.g. a tool-bar button) shown only while the switch is on.
     void ErweitertAnzeigen(QWidget *knopf);
+    // The learning view's side: while the switch is on, the tool bar shows
+    // in mode 2 unless folded, and a loaded document shows its picture
+    // instead of the start panel.
+    int LeisteOffen = 0; // fold state of the tool bar, 0 folded (at start)
+    bool LernInfoPanSichtbar() const { return erweitert && LeisteOffen && AnsichtModus == 2; }
+    bool DokumentGeladen() const;
 
     // ---- Operations ----
     void ErsteAktivierung();

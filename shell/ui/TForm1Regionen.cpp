@@ -257,7 +257,8 @@ void TForm1::RegionenAnordnen()
     StatBackImg3->setScaledContents(true);
     StatBackImg3->setPixmap(StatBackImg2->pixmap());
     LernInfoPan->setGeometry(W - LernLeiste::PanBreite, InfoPanHoehe, LernLeiste::PanBreite, H - InfoPanHoehe);
-    LernKartPan->setGeometry(0, InfoPanHoehe, W - (quiz ? UebInfoPanBreite : 0), H - InfoPanHoehe);
+    const int leiste = LernInfoPan->isHidden() ? 0 : LernInfoPan->width();
+    LernKartPan->setGeometry(0, InfoPanHoehe, W - (quiz ? UebInfoPanBreite : leiste), H - InfoPanHoehe);
     MainBackImg2->setGeometry(LernKartPan->rect());
     LernKartPicImg->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
     StartInfoPanAnordnen();

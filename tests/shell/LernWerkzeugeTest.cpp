@@ -290,9 +290,9 @@ TEST_F(LernWerkzeuge, WerkzeugleisteKlappen)
     EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
     EXPECT_EQ(form->Werkzeugleisteklappen1->shortcut(), QKeySequence("Alt+W"));
     form->Werkzeugleisteklappen1->trigger();
-    EXPECT_EQ(navigation->LeisteOffen, 1);
+    EXPECT_EQ(form->LeisteOffen, 1);
     EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
     form->KlappPan->clicked();
-    EXPECT_EQ(navigation->LeisteOffen, 0);
+    EXPECT_EQ(form->LeisteOffen, 0);
     EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
 }

@@ -1,0 +1,162 @@
+#include "AnsichtAusgabeAnschluss.h"
+#include "LernAnsichtAnschluss.h"
+#include "LernKartBild.h"
+#include "LernNavigationAnschluss.h"
+#include "LernWerkzeugAnschluss.h"
+#include "Ordner.h"
+#include "Szene.h"
+#include "TForm1.h"
+#include "THoverPanel.h"
+#include "TestDienste.h"
+#include "TestDokumente.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+// The program's window with the learning view, one topic in its folder,
+// and the quiz start counted instead of run.
+class Erweitert : public ::testing::Test
+{
+protected:
+    QTemporaryDir tmp;
+    QString prog = tmp.path() + "/prog/";
+    TestUmgebung u;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Szene> szene;
+    LernKartBild *bild = nullptr;
+    int quizStarts = 0;
+
+    void SetUp() override
+    {
+        QDir().mkpath(prog + "data");
+        ASSERT_TRUE(SchreibeTestDokument(prog + "a.tvl", "Afrika"));
+        Ordner().Ableiten(prog);
+        Ordner().StartOrdner = prog;
+        Ordner().AktOrdner = prog;
+        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
+                                        QStringList());
+        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
+        bild = new LernKartBild(*szene);
+        form->LernbildSetzen(bild);
+        form->BildNeuAufbauen = [this] { szene->SzeneAufbauen(); };
+        new LernAnsichtAnschluss(*form, *szene, *bild);
+        new LernNavigationAnschluss(*form, *szene, *bild);
+        new LernWerkzeugAnschluss(*form, *szene, *bild);
+        new AnsichtAusgabeAnschluss(*form, *szene);
+        form->UebungStarten = [this](bool, int, int) {
+            ++quizStarts;
+            return true;
+        };
+        form->show();
+        form->ErsteAktivierung();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        szene.reset();
+    }
+    void Schalten(bool an) { form->ErweiterteFunktionenSetzen(an); }
+    QStringList SichtbareTexte(const char *menue)
+    {
+        QStringList t;
+        for (QAction *a : form->Menue(menue)->actions())
+            if (a->isVisible() && !a->isSeparator())
+                t << a->text();
+        return t;
+    }
+};
+} // namespace
+
+TEST_F(Erweitert, AusBleibtAllesWieInDieserAusgabe)
+{
+    EXPECT_TRUE(form->LernInfoPan->isHidden());
+    EXPECT_TRUE(form->KlappPan->isHidden());
+    EXPECT_FALSE(form->Menue("Lernansicht1")->menuAction()->isVisible());
+    form->MenueThemaClick(0);
+    EXPECT_EQ(quizStarts, 1); // choosing a topic starts the quiz at once
+    EXPECT_TRUE(form->StartInfoPan->isVisible());
+    EXPECT_EQ(form->LernKartPan->width(), form->LernPan->width());
+    // The display under the start panel stays empty.
+    EXPECT_EQ(QColor(szene->AnzeigeBild.pixel(5, 5)), Szene::SteuerFarbe);
+    // Alt+W still folds and names the command, the tool bar stays hidden.
+    form->Werkzeugleisteklappen1->trigger();
+    EXPECT_EQ(form->LeisteOffen, 1);
+    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
+    EXPECT_TRUE(form->LernInfoPan->isHidden());
+}
+
+TEST_F(Erweitert, AnZeigtLeisteUndLernansichtOhneQuizstart)
+{
+    Schalten(true);
+    EXPECT_FALSE(form->LernInfoPan->isHidden());
+    EXPECT_FALSE(form->KlappPan->isHidden());
+    EXPECT_EQ(form->LernKartPan->width(), form->LernPan->width() - form->LernInfoPan->width());
+    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
+    // No document yet: the start panel.
+    EXPECT_TRUE(form->StartInfoPan->isVisible());
+
+    form->MenueThemaClick(0);
+    EXPECT_EQ(quizStarts, 0);
+    EXPECT_EQ(form->Zustand.Dok.Titel, "Afrika");
+    EXPECT_FALSE(form->StartInfoPan->isVisible());
+    EXPECT_TRUE(szene->LernansichtSichtbar);
+    EXPECT_NE(QColor(szene->AnzeigeBild.pixel(szene->AnzeigeBild.width() / 2, 5)), Szene::SteuerFarbe);
+    // "Quiz starten" starts it.
+    form->UebungStart1Click();
+    EXPECT_EQ(quizStarts, 1);
+
+    // The learning menu with its submenus and the view's file commands.
+    EXPECT_TRUE(form->Menue("Lernansicht1")->menuAction()->isVisible());
+    EXPECT_TRUE(form->Menue("Werkzeug1")->menuAction()->isVisible());
+    EXPECT_TRUE(SichtbareTexte("Zoomstufe1").contains("1&50 %"));
+    EXPECT_TRUE(SichtbareTexte("Werkzeug1").contains("Schlag&wörter einsetzen"));
+    const QString datei = SichtbareTexte("Datei1").join('|');
+    for (const char *t : {"&Exportieren...", "In &Zwischenablage kopieren", "&Drucken...", "D&ruckereinrichtung..."})
+        EXPECT_TRUE(datei.contains(QString::fromUtf8(t))) << t;
+
+    // Folded, the picture takes the whole width; Alt+W opens it again.
+    form->KlappPan->clicked();
+    EXPECT_TRUE(form->LernInfoPan->isHidden());
+    EXPECT_EQ(form->LernKartPan->width(), form->LernPan->width());
+    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
+    form->Werkzeugleisteklappen1->trigger();
+    EXPECT_FALSE(form->LernInfoPan->isHidden());
+
+    // In a quiz the tool bar gives way to the statistics.
+    form->AnsichtModus = 3;
+    form->AktualisiereKnoepfe();
+    EXPECT_TRUE(form->LernInfoPan->isHidden());
+    form->ZeigeStartseite();
+    EXPECT_FALSE(form->LernInfoPan->isHidden());
+
+    // Switched off: the start panel covers the picture again.
+    Schalten(false);
+    EXPECT_TRUE(form->StartInfoPan->isVisible());
+    EXPECT_TRUE(form->LernInfoPan->isHidden());
+    EXPECT_FALSE(szene->LernansichtSichtbar);
+    EXPECT_EQ(QColor(szene->AnzeigeBild.pixel(5, 5)), Szene::SteuerFarbe);
+}
+
+TEST_F(Erweitert, WerkzeugleisteEnthaeltAlleSteuerelemente)
+{
+    Schalten(true);
+    for (const char *name : {"EbenenPan", "AlleAbdeckenBtn", "AlleAufdeckenBtn", "NummerModeFragez", "NummerModeSort",
+                             "NummerModeZufall", "ZoomPan0", "ZoomPan2", "ZoomPan4", "ScrollLiBtn", "ScrollReBtn",
+                             "ScrollHoBtn", "ScrollRuBtn", "ZeigerBtn", "HandBtn", "StiftBtn", "MarkerBtn",
+                             "Marker2Btn", "RadierBtn", "HaekchenBtn", "KreuzBtn", "TexteingabeBtn", "MarkEntfBtn",
+                             "ExportBtn", "ClipbordBtn", "DruckBtn"}) {
+        auto *w = form->LernInfoPan->findChild<QWidget *>(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->isVisible()) << name;
+        // Inside the bar and clear of the window's bottom at its minimum size.
+        EXPECT_TRUE(form->LernInfoPan->rect().contains(w->geometry())) << name;
+    }
+    auto *k = form->LernInfoPan->findChild<THoverPanel *>("MarkerBtn");
+    EXPECT_EQ(k->toolTip(), "gelber Marker, teiltransparent");
+}
