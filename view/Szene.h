@@ -16,6 +16,8 @@
 
 #include <functional>
 
+struct ObjektMass;
+
 // What a click in the learning view asks the main window to do after the
 // scene has done its own part (toggling a cover, navigating, opening a link).
 enum class KlickAktion {
@@ -180,6 +182,10 @@ public:
     // PixLinks, ...) only for the screen variant.
     void ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrischen, bool Kopieren, bool MitLinie,
                         double massstab = 0);
+    // What ObjektZeichnen would measure and place for an object on a target
+    // of size ziel at scale unit s, without drawing or changing anything.
+    // aufSzene: the target is SzenenBild (question boxes follow the view).
+    ObjektMass ObjektMessen(int Index, QSize ziel, double s, bool aufSzene) const;
     // The scene variant of a single redraw: onto SzenenBild, copied to the
     // caches and the display, control repainted. What the quiz calls after
     // changing a cover state.

@@ -1,7 +1,8 @@
 // Drawing one object of the scene (screen, worksheet and solution variants).
 #include "Szene.h"
 
-#include "Fragentext.h"
+#include "Flaggenfeld.h"
+#include "ObjektMass.h"
 #include "Runden.h"
 #include "Zeichenhilfen.h"
 
@@ -14,31 +15,6 @@ namespace {
 bool IstFrageTeil(int typ)
 {
     return typ >= ObjektTyp::Antwort && typ <= ObjektTyp::AntwortKopf;
-}
-
-// Box of size bw x bh placed on side seite of the reference point.
-QRect Platzieren(int seite, int lx, int ly, int bw, int bh, double s)
-{
-    int links, oben;
-    switch (seite) {
-    case 2:
-        links = lx - rnd(bw / 2.0);
-        oben = ly - bh - rnd(2 * s);
-        break;
-    case 3:
-        links = lx - bw - rnd(7 * s);
-        oben = ly - rnd(bh / 2.0);
-        break;
-    case 4:
-        links = lx - rnd(bw / 2.0);
-        oben = ly + rnd(2 * s);
-        break;
-    default:
-        links = lx + rnd(7 * s);
-        oben = ly - rnd(bh / 2.0);
-        break;
-    }
-    return QRect(links, oben, bw, bh);
 }
 
 QRect Rect(int l, int t, int r, int b)
@@ -98,67 +74,10 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         o.KAusrAkt = o.KAusr >= 1 ? o.KAusr : AutoSeite(Index);
     const int seite = o.KAusrAkt;
 
-    // Box size.
-    int bw = 0, bh = 0, bw0 = 0, bh0 = 0, tw = 0, dx = 0;
-    QString text = o.Cap;
-    QString bildName;
-    QFont font;
-    TextKasten kasten;
-    const bool textGemessen = o.Typ == ObjektTyp::Beschriftung || o.Typ == ObjektTyp::TextOhneAbdeckung
-        || o.Typ == ObjektTyp::Luecke
-        || ((o.Typ == ObjektTyp::Antwort || o.Typ == ObjektTyp::AntwortKopf) && aktuell && !modus3)
-        || (o.Typ == ObjektTyp::FrageText && aktuell);
-    const bool istBadge = o.Typ == ObjektTyp::Infopunkt || o.Typ == ObjektTyp::Link
-        || o.Typ == ObjektTyp::DokumentLink || (o.Typ >= ObjektTyp::VorigeFrage && o.Typ <= ObjektTyp::ZufallsFrage);
-    if (textGemessen) {
-        const bool frage = o.Typ == ObjektTyp::FrageText;
-        if (frage && !text.isEmpty()) {
-            text = FragePlatzhalterErsetzen(text);
-            text += QString("\r\n").repeated(10); // room for the flag
-            bildName = BildTagAusschneiden(text);
-        }
-        font = ArialPixel(rnd((frage ? 21 : 2 * o.Fsize + 22) * s));
-        kasten = TextKasten::Messen(font, text, frage, W - 2 * lx);
-        tw = kasten.breite;
-        bw0 = qMax(tw, rnd(30 * s));
-        bh0 = kasten.hoehe + 4;
-        if (o.Abdeckung == AbdeckungsArt::OffeneFrage || o.Abdeckung == AbdeckungsArt::Unbewertet) {
-            bw = bh = rnd(30 * s);
-        } else if (o.Abdeckung == AbdeckungsArt::Geloest || o.Abdeckung == AbdeckungsArt::Aufgegeben) {
-            bw = 34;
-            bh = 38;
-        } else {
-            bw = bw0;
-            bh = bh0;
-            if (o.Typ != ObjektTyp::Luecke && !text.isEmpty()) {
-                if (seite == 3)
-                    dx = qMax(bw - tw, 0);
-                else if (seite == 2 || seite == 4)
-                    dx = qMax(bw - tw, 0) / 2;
-            }
-        }
-        if ((o.Typ == ObjektTyp::Beschriftung || o.Typ == ObjektTyp::TextOhneAbdeckung) && o.Cap.isEmpty())
-            bw = bh = 0;
-    } else if (istBadge) {
-        bw = bh = rnd(30 * s);
-    }
-
-    // Placement.
-    QRect box = Platzieren(seite, lx, ly, bw, bh, s);
-    if (o.Typ == ObjektTyp::FrageText) {
-        // The question box starts at the left tenth of the picture, taken
-        // from the unscrolled display: a position that followed the scroll
-        // offset at rebuild time would put the box elsewhere in the scene.
-        // The centring offset of the bitmap in its control is left out: the
-        // scene is shown with that offset already, so adding it here would
-        // push the box and the flag down onto the answer panels.
-        int x01 = rnd(0.1 * W) + 3;
-        if (aufSzene) {
-            const double aw = Ausschnitt.Right - Ausschnitt.Left;
-            x01 = rnd(0.1 * AnzeigeBild.width() / (aw > 0 ? aw : 1)) + 3;
-        }
-        box = QRect(x01, ly - rnd(bh / 2.0), bw, bh);
-    }
+    // Box size and place.
+    const ObjektMass m = ObjektMessen(Index, Ziel.size(), s, aufSzene);
+    const QRect box = m.box;
+    const int bw = m.bw, bh = m.bh, dx = m.dx;
     const int links = box.left(), oben = box.top();
     const int rechts = links + bw, unten = oben + bh;
 
@@ -214,29 +133,29 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
                 || (o.Typ == ObjektTyp::Antwort && aktuell && o.Abdeckung == 0)
                 || (o.Typ == ObjektTyp::FrageText && aktuell)
                 || (o.Typ == ObjektTyp::AntwortKopf && aktuell && !modus3)));
-    if (textZeigen && textGemessen) {
-        p.setFont(font);
+    if (textZeigen && m.textGemessen) {
+        p.setFont(m.font);
         p.setPen(C);
-        kasten.Zeichnen(p, textRect, tflags);
+        m.kasten.Zeichnen(p, textRect, tflags);
     }
 
-    // The question's image, in the quiz only.
+    // The question's image, in the quiz only: centred in its room and
+    // scaled with the scene, with a grey outline on its edge.
     bool bildFehlt = false;
-    if (modus3 && o.Typ == ObjektTyp::FrageText && aktuell && !bildName.isEmpty()) {
-        const QString pfad = flaggenPfad(bildName);
+    if (modus3 && o.Typ == ObjektTyp::FrageText && aktuell && !m.bildName.isEmpty()) {
+        const QString pfad = flaggenPfad(m.bildName);
         QImage flagge;
         if (pfad.isEmpty() || !PngLesenDatei(pfad, flagge)) {
             bildFehlt = true;
         } else {
-            int fx = rnd(0.1 * W), fy = rnd(0.25 * H);
-            if (aufSzene) {
-                // As for the question box: the unscrolled display position.
-                const double aw = Ausschnitt.Right - Ausschnitt.Left, ah = Ausschnitt.Bottom - Ausschnitt.Top;
-                fx = rnd(0.1 * AnzeigeBild.width() / (aw > 0 ? aw : 1));
-                fy = rnd(0.25 * AnzeigeBild.height() / (ah > 0 ? ah : 1));
-            }
-            p.drawImage(QPoint(fx + 6, fy), flagge);
-            RahmenZeichnen(p, Rect(fx + 4, fy - 2, fx + 288, fy + 177), Qt::black);
+            const QRect ziel = FlaggeImFeld(flagge.size(), s, m.flaggenfeld);
+            // One resampling from the source, area-averaged when shrinking:
+            // no sharper or softer than the file allows at that size.
+            if (ziel.size() != flagge.size())
+                flagge = flagge.scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            p.drawImage(ziel.topLeft(), flagge);
+            RahmenZeichnen(p, ziel, FlaggenUmrissFarbe());
+            RahmenZeichnen(p, Flaggenrahmen(m.flaggenfeld), Qt::black);
         }
     }
 
@@ -261,7 +180,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
             ScheibeZeichnen(p, r, fill, Abgedunkelt(fill), beschr, ArialPixel(rnd(12 * s), true), Qt::white);
         }
         if (o.Typ == ObjektTyp::Luecke && o.Abdeckung != AbdeckungsArt::Abgedeckt) {
-            const QRect u = Platzieren(seite, lx, ly, qMax(bw0, rnd(30 * s)), bh0, s).translated(dx, 2);
+            const QRect u = KastenPlatzieren(seite, lx, ly, qMax(m.bw0, rnd(30 * s)), m.bh0, s).translated(dx, 2);
             const int yLinie = u.top() + u.height() - 4;
             p.fillRect(QRect(u.left(), yLinie, u.width(), 1), Qt::black);
         }
