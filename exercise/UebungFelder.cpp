@@ -2,6 +2,7 @@
 // presentation of single texts, positions and single questions.
 #include "Uebung.h"
 
+#include "AntwortRaster.h"
 #include "UebTexte.h"
 
 #include "Fragentext.h"
@@ -110,13 +111,12 @@ void Uebung::AntwortfelderAnordnen()
     }
 
     ui.BildBreiteSetzen(bildBreite);
-    const QPoint ursprung = ansicht.BildNachPanel(0.1, 0.58) + QPoint(4, 45);
-    constexpr int zelleB = Antwortfeld::Breite + 20, zelleH = Antwortfeld::Hoehe + 20;
+    const QPoint ursprung = AntwortRaster::Ursprung(ansicht.BildNachPanel(0.1, 0.58));
     std::vector<int> sichtbare;
     for (const auto &[i, f] : felder)
         if (f.Sichtbar)
             sichtbare.push_back(i);
-    const int k = std::min<int>(int(sichtbare.size()), 6);
+    const int k = std::min<int>(int(sichtbare.size()), AntwortRaster::Plaetze);
     std::vector<int> freiePlaetze;
     for (int s = 1; s <= k; ++s)
         freiePlaetze.push_back(s);
@@ -131,7 +131,7 @@ void Uebung::AntwortfelderAnordnen()
             s = freiePlaetze.front();
             freiePlaetze.erase(freiePlaetze.begin());
         }
-        f.Rahmen.moveTo(ursprung.x() + ((s - 1) % 3) * zelleB, ursprung.y() + ((s - 1) / 3) * zelleH);
+        f.Rahmen.moveTo(AntwortRaster::Platz(ursprung, s));
         ui.FeldAktualisieren(f, false);
     }
     // More than six shown panels cannot happen (one answer and five
@@ -141,8 +141,7 @@ void Uebung::AntwortfelderAnordnen()
         f.Sichtbar = false;
         ui.FeldAktualisieren(f, false);
     }
-    const int zTop = int(std::lround(0.3 * ursprung.y())) - 30;
-    frageZaehlerPos = QPoint(ursprung.x(), zTop);
+    frageZaehlerPos = AntwortRaster::ZaehlerPos(ursprung);
     ui.FrageZaehlerSetzen(frageZaehlerText, frageZaehlerPos, true);
 }
 

@@ -4,20 +4,25 @@
 // of the document: "Titel", "Autor", "Bemerkung", "Vers", "DokTyp",
 // "Lueckentext", "Fragentext", "RandErw" (four numbers), "NumArt",
 // "GeordnetArt". "BasisBild" names a PNG file, relative to the description's
-// folder (a white 870 x 600 picture without it). "Objekte" is a list of
+// folder; without it a single-question document gets the question card of
+// the shipped flag quizzes (its places for question, flag and answers are
+// tried at every window size), any other document a white 870 x 600
+// picture. "Objekte" is a list of
 // objects with the file's field names; missing fields take the defaults of a
 // label (Ebene 1, Sline 1, FrageNummer -1, all else 0).
 //
 // Shortcuts: "Fragen", a list of {"Frage": ..., "Antwort": ...}, makes a
 // single-question document with its Fragentext and the whole object
 // structure (headings, question, answer, navigation); "Objekte" are then
-// appended. A cloze document ("DokTyp" 1) without gap objects gets one
+// appended. Picture and cloze documents count their labels and gaps as
+// their questions (AnzFrageNummern). A cloze document ("DokTyp" 1) without gap objects gets one
 // object of Typ 3 per "<<gap>>" of its Lueckentext. "Lueckentext" and
 // "Fragentext" may also be given as a list of lines.
 #include "BildDatei.h"
 #include "Cp1252.h"
 #include "DokumentDatei.h"
 #include "Einzelfragen.h"
+#include "Nummerierung.h"
 #include "TvlBefehl.h"
 
 #include <QDir>
@@ -224,8 +229,15 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
         for (const QString &luecke : Luecken(d.Lueckentext))
             d.Objekte << LueckenObjekt(luecke);
 
+    if (d.DokTyp != DokTypen::Einzelfragen)
+        d.AnzFrageNummern = AbdeckbareAnzahl(d);
+
     const QString bild = Text(j, "BasisBild", {});
-    if (bild.isEmpty()) {
+    if (bild.isEmpty() && d.DokTyp == DokTypen::Einzelfragen) {
+        QFile karte(QStringLiteral(":/tvl/fragekarte.png"));
+        if (!karte.open(QIODevice::ReadOnly) || !PngLesen(karte, d.BasisBild))
+            throw BauFehler{QStringLiteral("Die eingebaute Fragekarte kann nicht gelesen werden.")};
+    } else if (bild.isEmpty()) {
         d.BasisBild = QImage(870, 600, QImage::Format_RGB32);
         d.BasisBild.fill(Qt::white);
     } else {

@@ -1,5 +1,6 @@
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
+#include "KartenPruefung.h"
 #include "TvlBefehl.h"
 #include "TvlMeldungen.h"
 
@@ -8,7 +9,9 @@
 namespace {
 
 // One line per file on standard output; the program's messages for a file
-// that fails go to standard error.
+// that fails go to standard error. A single-question document whose question
+// text, flag frame and answer places meet in the smallest window (900 x 650)
+// fails too, with one line per overlap.
 int Check(const QStringList &args)
 {
     if (args.isEmpty()) {
@@ -20,20 +23,30 @@ int Check(const QStringList &args)
         DokumentZustand z;
         StilleDokumentUmgebung umgebung;
         TvlMeldungen meldungen;
-        if (LadeDokument(z, umgebung, meldungen, pfad, false)) {
+        if (!LadeDokument(z, umgebung, meldungen, pfad, false)) {
+            TvlAus(QString("%1: FEHLER\n").arg(pfad));
+            ++fehler;
+            continue;
+        }
+        const QStringList konflikte = z.Dok.DokTyp == DokTypen::Einzelfragen
+            ? KartenPruefung(z.Dok, KartenPruefung::KleinstesFenster).Konflikte()
+            : QStringList();
+        if (konflikte.isEmpty()) {
             TvlAus(QString("%1: ok (\"%2\", %3 Objekte, Bild %4 x %5)\n")
                        .arg(pfad, z.Dok.Titel)
                        .arg(z.Dok.Objekte.size())
                        .arg(z.Dok.BasisBild.width())
                        .arg(z.Dok.BasisBild.height()));
         } else {
-            TvlAus(QString("%1: FEHLER\n").arg(pfad));
+            TvlAus(QString("%1: FEHLER (%2 Überschneidungen im Fenster 900 x 650)\n").arg(pfad).arg(konflikte.size()));
+            for (const QString &k : konflikte)
+                TvlAus(QString("  %1\n").arg(k));
             ++fehler;
         }
     }
     return fehler ? 1 : 0;
 }
 
-TvlRegistrierung registrierung({"check", "check DATEI...             prüft, ob Themendokumente lesbar sind", Check});
+TvlRegistrierung registrierung({"check", "check DATEI...             prüft, ob Themendokumente lesbar sind und ihre Fragekarten bei 900 x 650 passen", Check});
 
 } // namespace

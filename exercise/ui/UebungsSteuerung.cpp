@@ -5,6 +5,7 @@
 #include "TUebOptFragenForm.h"
 #include "TUebProtokollForm.h"
 
+#include "AntwortRaster.h"
 #include "ProtokollRtf.h"
 
 #include "Ordner.h"
@@ -52,12 +53,9 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fe
     UebFrageZaehlerPan->setHoverActive(false);
     UebFrageZaehlerPan->setBevelWidth(0);
     UebFrageZaehlerPan->setNormColor(Qt::white);
-    QFont zf(QStringLiteral("Arial"));
-    zf.setBold(true);
-    zf.setPointSize(14);
-    UebFrageZaehlerPan->setFont(zf);
+    UebFrageZaehlerPan->setFont(AntwortRaster::ZaehlerSchrift());
     UebFrageZaehlerPan->setAlignment(Qt::AlignLeft);
-    UebFrageZaehlerPan->resize(300, 33);
+    UebFrageZaehlerPan->resize(300, AntwortRaster::ZaehlerHoehe);
     UebFrageZaehlerPan->hide();
     pan->installEventFilter(this);
     hintergrund->installEventFilter(this);
@@ -305,7 +303,8 @@ void UebungsSteuerung::FrageZaehlerSetzen(const QString &caption, QPoint pos, bo
     UebFrageZaehlerPan->setCaption(caption);
     // As wide as its text, so it hides no more of the picture than needed.
     UebFrageZaehlerPan->setGeometry(pos.x(), pos.y(),
-                                    QFontMetrics(UebFrageZaehlerPan->font()).horizontalAdvance(caption) + 12, 33);
+                                    QFontMetrics(UebFrageZaehlerPan->font()).horizontalAdvance(caption) + 12,
+                                    AntwortRaster::ZaehlerHoehe);
     UebFrageZaehlerPan->setVisible(sichtbar);
     if (sichtbar)
         UebFrageZaehlerPan->raise();

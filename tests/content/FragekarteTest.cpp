@@ -1,4 +1,5 @@
 #include "InhaltHilfen.h"
+#include "KartenPruefung.h"
 #include "Nummerierung.h"
 #include "Runden.h"
 #include "Szene.h"
@@ -11,11 +12,18 @@
 
 namespace {
 
-// Draws question k of a flag document into the quiz's picture control
-// (LernKartPicImg) of the given size: in the quiz's look (mode 3), or in the
-// learning view (mode 2), which places the question text the same way but
-// draws no flag over it.
-QImage Karte(DokumentZustand &z, int k, QSize steuer, int modus)
+// LernKartPicImg in the quiz: the exercise panel's height, its width less
+// the 155 pixels of the instruction column.
+const QSize Fenster[] = {KartenPruefung::KleinstesFenster, {760, 640}, {1560, 900}};
+
+const char *const Einzelfragendokumente[] = {
+    "flaggen-der-welt.tvl", "flaggen-europa.tvl",      "flaggen-afrika.tvl", "flaggen-asien.tvl",
+    "flaggen-ozeanien.tvl", "flaggen-suedamerika.tvl", "flaggen-nord-und-mittelamerika.tvl",
+};
+
+// Draws question k of a single-question document into the quiz's picture
+// control of the given size, as the quiz shows it (mode 3).
+QImage Karte(DokumentZustand &z, int k, QSize steuer)
 {
     TestMeldungen meldungen;
     StdZufall zufall(1);
@@ -26,27 +34,15 @@ QImage Karte(DokumentZustand &z, int k, QSize steuer, int modus)
     szene.ProgOrdner = InhaltOrdner();
     szene.SteuerGroesse = steuer;
     szene.ZoomSetzen(0);
-    szene.AnsichtModus = modus;
+    szene.AnsichtModus = 3;
     z.AktFrage = k;
     szene.NummerierungSetzen(1, false);
     for (int i = 0; i < z.Dok.Objekte.size(); ++i)
         if (IstAbdeckbar(z.Dok, i))
-            z.Dok.Objekte[i].Abdeckung = modus == 3 ? AbdeckungsArt::OffeneFrage : AbdeckungsArt::Abgedeckt;
+            z.Dok.Objekte[i].Abdeckung = AbdeckungsArt::OffeneFrage;
     szene.SzeneAufbauen();
     EXPECT_TRUE(meldungen.protokoll.empty()) << "question " << k;
-    QImage bild = szene.Ansicht(modus == 2).convertToFormat(QImage::Format_RGB32);
-    if (modus == 2) {
-        // The scene itself is the fitted picture; put it where the control
-        // shows it, centred.
-        QImage steuerBild(steuer, QImage::Format_RGB32);
-        steuerBild.fill(Qt::white);
-        for (int y = 0; y < bild.height(); ++y)
-            for (int x = 0; x < bild.width(); ++x)
-                steuerBild.setPixel(x + (steuer.width() - bild.width()) / 2,
-                                    y + (steuer.height() - bild.height()) / 2, bild.pixel(x, y));
-        bild = steuerBild;
-    }
-    return bild;
+    return szene.Ansicht().convertToFormat(QImage::Format_RGB32);
 }
 
 bool Schwarz(QRgb p)
@@ -54,109 +50,162 @@ bool Schwarz(QRgb p)
     return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90;
 }
 
-// Rows holding a black run at least `laenge` pixels long. The flag frame is
-// 284 pixels wide and a flag at most 280, with a pixel of ground between
-// them, so runs of 282 are the frame's top and bottom edges only.
-QList<int> LangeSchwarzeZeilen(const QImage &bild, int laenge)
+int Frage(const Dokument &dok, const QString &antwort)
 {
-    QList<int> zeilen;
-    for (int y = 0; y < bild.height(); ++y) {
-        int lauf = 0, bester = 0;
-        for (int x = 0; x < bild.width(); ++x) {
-            lauf = Schwarz(bild.pixel(x, y)) ? lauf + 1 : 0;
-            bester = std::max(bester, lauf);
-        }
-        if (bester >= laenge)
-            zeilen << y;
-    }
-    return zeilen;
+    return int(Antworten(dok).indexOf(antwort)) + 1;
 }
 
-struct Quizfenster
-{
-    const char *name;
-    QSize steuer; // LernKartPicImg in the quiz: the exercise panel's height,
-                  // its width less the 155 pixels of the instruction column
-    bool alleFragen;
-};
+} // namespace
 
 // The quiz lays widgets over the picture (question counter, answer grid) at
-// places derived from the picture's size; the card's proportion must keep
-// the question line between the counter and the flag frame, and the frame
-// above the answers, for every flag and window size. The answer grid origin
-// is the picture point (0.1, 0.58) in panel pixels moved 45 down; the
-// counter, 33 high, sits at 0.3 of the origin's top less 30.
+// places derived from the picture's size, and the scene draws the question
+// and the flag frame at fractions of it; for every question of every
+// shipped quiz and every window size none of them may cover another.
 TEST(Fragekarte, QuestionFlagAndAnswersNeverCollide)
 {
-    DokumentZustand z;
-    z.Dok = InhaltDokument("flaggen-der-welt.tvl");
-    const QSize bild = z.Dok.BasisBild.size();
-    const QStringList antworten = Antworten(z.Dok);
-    const Quizfenster fenster[] = {
-        {"900 x 650 window", {552, 557}, true},
-        {"larger window", {760, 640}, false},
-        {"full screen", {1560, 900}, false},
-    };
-    for (const Quizfenster &f : fenster) {
-        const QSize steuer = f.steuer;
-        const QSize passend = bild.scaled(steuer, Qt::KeepAspectRatio);
-        const int W = passend.width(), H = passend.height();
-        const int oy = (steuer.height() - H) / 2;
-        const int rahmenOben = oy + rnd(0.25 * H) - 2; // as drawn in the picture
-        const int rasterOben = oy + rnd(0.58 * H) + 45;
-        const int zaehlerUnten = rnd(0.3 * rasterOben) - 30 + 33;
-        const int anzahl = f.alleFragen ? int(antworten.size()) : 5;
-        for (int k = 1; k <= anzahl; ++k) {
-            const QString wo = QString("%1, %2").arg(QString::fromLatin1(f.name), antworten[k - 1]);
-            const QImage text = Karte(z, k, steuer, 2);
-            const QImage karte = Karte(z, k, steuer, 3);
-            ASSERT_EQ(karte.size(), steuer);
-            // The glyph rows of the question line, in the upper half.
-            int oben = -1, unten = -1;
-            for (int y = oy + H / 8; y < oy + H / 2; ++y)
-                for (int x = 0; x < W; ++x)
-                    if (Schwarz(text.pixel(x + (steuer.width() - W) / 2, y))) {
-                        if (oben < 0)
-                            oben = y;
-                        unten = y;
-                        break;
-                    }
-            ASSERT_GE(oben, 0) << "no question text, " << qPrintable(wo);
-            EXPECT_GT(oben, zaehlerUnten) << qPrintable(wo);
-            EXPECT_LT(unten, rahmenOben) << qPrintable(wo);
-            EXPECT_LT(rahmenOben + 178, rasterOben) << qPrintable(wo);
-            // The scene draws the frame (only when the flag could be
-            // loaded) where the picture's fractions put it.
-            const QList<int> rahmen = LangeSchwarzeZeilen(karte, 282);
-            ASSERT_EQ(rahmen.size(), 2) << "flag frame not drawn, " << qPrintable(wo);
-            if (k == 1) { // once per window is enough to tell
-                EXPECT_EQ(rahmen.first(), rahmenOben) << "flag frame misplaced, " << qPrintable(wo);
+    for (const char *name : Einzelfragendokumente) {
+        const Dokument dok = InhaltDokument(name);
+        ASSERT_EQ(dok.DokTyp, DokTypen::Einzelfragen) << name;
+        ASSERT_GT(dok.AnzFrageNummern, 0) << name;
+        for (const QSize steuer : Fenster) {
+            KartenPruefung pruefung(dok, steuer);
+            const QStringList konflikte = pruefung.Konflikte();
+            EXPECT_TRUE(konflikte.isEmpty())
+                << name << " at " << steuer.width() << ":\n" << qPrintable(konflikte.mid(0, 5).join('\n'));
+            // Every question has its text and its flag frame.
+            for (int k = 1; k <= dok.AnzFrageNummern; ++k) {
+                int texte = 0, rahmen = 0;
+                for (const KartenTeil &t : pruefung.Teile(k)) {
+                    texte += t.art == KartenTeil::Art::Text || t.art == KartenTeil::Art::Kopf;
+                    rahmen += t.art == KartenTeil::Art::Flaggenrahmen;
+                }
+                ASSERT_EQ(texte, 2) << name << " question " << k; // "Frage:" and the question
+                ASSERT_EQ(rahmen, 1) << name << " question " << k;
             }
         }
     }
 }
 
+// The check computes what the scene draws: on the drawn card the frame lies
+// exactly where the check puts it, every dark pixel outside it belongs to a
+// text the check knows of, and every such text is really drawn. Japan's and
+// the Vatican's flags are white at their edges; the others span the range
+// of proportions.
+TEST(Fragekarte, CheckedPartsAreWhereTheCardIsDrawn)
+{
+    DokumentZustand z;
+    z.Dok = InhaltDokument("flaggen-der-welt.tvl");
+    const QList<int> fragen{Frage(z.Dok, "Japan"), Frage(z.Dok, "Vatikanstadt"), Frage(z.Dok, "Schweiz"),
+                            Frage(z.Dok, "Katar"), Frage(z.Dok, "Nepal")};
+    for (const QSize steuer : Fenster) {
+        for (const int k : fragen) {
+            ASSERT_GT(k, 0);
+            KartenPruefung pruefung(z.Dok, steuer);
+            QRect rahmen;
+            QList<QRect> texte;
+            for (const KartenTeil &t : pruefung.Teile(k)) {
+                if (t.art == KartenTeil::Art::Flaggenrahmen)
+                    rahmen = t.rect;
+                else if (t.art == KartenTeil::Art::Text || t.art == KartenTeil::Art::Kopf)
+                    texte << t.rect;
+            }
+            ASSERT_FALSE(rahmen.isEmpty());
+            const QImage karte = Karte(z, k, steuer);
+            ASSERT_EQ(karte.size(), steuer);
+            const QString wo = QString("%1 x %2, question %3").arg(steuer.width()).arg(steuer.height()).arg(k);
+            // The frame: black all round exactly on the computed rectangle.
+            for (int x = rahmen.left(); x <= rahmen.right(); ++x) {
+                ASSERT_TRUE(Schwarz(karte.pixel(x, rahmen.top())) && Schwarz(karte.pixel(x, rahmen.bottom())))
+                    << qPrintable(wo) << " x " << x;
+            }
+            for (int y = rahmen.top(); y <= rahmen.bottom(); ++y) {
+                ASSERT_TRUE(Schwarz(karte.pixel(rahmen.left(), y)) && Schwarz(karte.pixel(rahmen.right(), y)))
+                    << qPrintable(wo) << " y " << y;
+            }
+            EXPECT_FALSE(Schwarz(karte.pixel(rahmen.left() - 1, rahmen.center().y()))) << qPrintable(wo);
+            EXPECT_FALSE(Schwarz(karte.pixel(rahmen.center().x(), rahmen.top() - 1))) << qPrintable(wo);
+            // The texts: dark pixels only inside them, and some in each.
+            QList<int> inText(texte.size(), 0);
+            // From the card's top edge down: the pennants above it are
+            // decoration in dark colours.
+            const QRect bild = pruefung.Bild();
+            for (int y = bild.top() + bild.height() * 92 / 664; y < karte.height(); ++y) {
+                const QRgb *zeile = reinterpret_cast<const QRgb *>(karte.constScanLine(y));
+                for (int x = 0; x < karte.width(); ++x) {
+                    if (!Schwarz(zeile[x]) || rahmen.contains(x, y))
+                        continue;
+                    bool gefunden = false;
+                    for (int t = 0; t < texte.size(); ++t)
+                        if (texte[t].contains(x, y)) {
+                            ++inText[t];
+                            gefunden = true;
+                        }
+                    ASSERT_TRUE(gefunden) << qPrintable(wo) << ": dark pixel at " << x << "," << y;
+                }
+            }
+            for (int t = 0; t < texte.size(); ++t)
+                EXPECT_GT(inText[t], 20) << qPrintable(wo) << " text " << t;
+        }
+    }
+}
+
+// What the check reports: a question long enough to wrap onto a second
+// line runs into the flag frame; a picture much wider than high leaves no
+// room for the answers under it.
+TEST(Fragekarte, CheckReportsCrowdedCards)
+{
+    Dokument dok = InhaltDokument("flaggen-europa.tvl");
+    for (DokObjekt &o : dok.Objekte)
+        if (o.Typ == ObjektTyp::FrageText && o.FrageNummer == 2 && o.Cap.startsWith("<@flaggenfrage>"))
+            o.Cap.replace("<@flaggenfrage>", "Welches Land zeigt diese Flagge, die seit vielen Jahren über dem "
+                                             "Rathaus der Hauptstadt weht?");
+    QStringList k = KartenPruefung(dok, KartenPruefung::KleinstesFenster).Konflikte();
+    EXPECT_EQ(k, (QStringList{"Frage 2: Text \"Frage:\" und Text \"Welches Land zeigt diese Flag…\" überdecken sich.",
+                              "Frage 2: Text \"Welches Land zeigt diese Flag…\" und Flaggenrahmen überdecken sich."}))
+        << qPrintable(k.join('\n'));
+
+    Dokument flach = InhaltDokument("flaggen-europa.tvl");
+    flach.BasisBild = QImage(870, 420, QImage::Format_RGB32);
+    flach.BasisBild.fill(Qt::white);
+    k = KartenPruefung(flach, KartenPruefung::KleinstesFenster).Konflikte();
+    EXPECT_TRUE(k.contains("Frage 1: Antwortplatz 4 ragt aus dem Bild.")) << qPrintable(k.join('\n'));
+    EXPECT_FALSE(k.contains("Frage 1: Antwortplatz 1 ragt aus dem Bild.")) << qPrintable(k.join('\n'));
+}
+
 // The answer grid has fixed pixel cells from 10 % of the picture's width,
 // so at the smallest window it reaches almost to the picture's right edge;
-// all six answer places must lie on the card, not beside it.
+// all six answer places must lie on the card, and the card's own right
+// edge must still be seen beside them, not cut off by the picture's edge.
 TEST(Fragekarte, AnswerGridLiesOnTheCardAtEveryWindowSize)
 {
     const Dokument dok = InhaltDokument("flaggen-der-welt.tvl");
     const QImage &basis = dok.BasisBild;
     const QRgb karte = basis.pixel(100, 400); // plain card, far from the watermark
-    for (const QSize steuer : {QSize(552, 557), QSize(760, 640), QSize(1560, 900)}) {
-        const QSize passend = basis.size().scaled(steuer, Qt::KeepAspectRatio);
-        const int W = passend.width(), H = passend.height();
-        const int links = rnd(0.1 * W) + 4, oben = rnd(0.58 * H) + 45;
-        const int rechts = links + 2 * 170 + 150 - 1, unten = oben + 66 + 46 - 1;
-        for (const QPoint ecke : {QPoint(links, oben), QPoint(rechts, oben), QPoint(links, unten),
-                                  QPoint(rechts, unten)}) {
-            const QPoint imBild(ecke.x() * basis.width() / W, ecke.y() * basis.height() / H);
-            ASSERT_TRUE(basis.rect().contains(imBild)) << steuer.width() << " x " << steuer.height();
-            EXPECT_EQ(basis.pixel(imBild), karte)
-                << steuer.width() << " x " << steuer.height() << " at " << ecke.x() << "," << ecke.y();
+    for (const QSize steuer : Fenster) {
+        KartenPruefung pruefung(dok, steuer);
+        const QRect bild = pruefung.Bild();
+        auto imBild = [&](QPoint p) {
+            return QPoint((p.x() - bild.left()) * basis.width() / bild.width(),
+                          (p.y() - bild.top()) * basis.height() / bild.height());
+        };
+        int rechts = 0;
+        for (const KartenTeil &t : pruefung.Teile(1)) {
+            if (t.art != KartenTeil::Art::Antwort)
+                continue;
+            rechts = qMax(rechts, t.rect.right());
+            const QRect r = t.rect;
+            for (const QPoint ecke : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+                const QPoint p = imBild(ecke);
+                ASSERT_TRUE(basis.rect().contains(p)) << steuer.width() << " x " << steuer.height();
+                EXPECT_EQ(basis.pixel(p), karte) << steuer.width() << " x " << steuer.height() << " at "
+                                                 << qPrintable(t.name);
+            }
         }
+        // Right of the last answer, before the picture ends: the card's edge.
+        const int y = imBild(QPoint(0, bild.top() + bild.height() / 2)).y();
+        bool kante = false;
+        for (int x = imBild(QPoint(rechts + 1, 0)).x(); x < basis.width(); ++x)
+            kante = kante || basis.pixel(x, y) != karte;
+        EXPECT_TRUE(kante) << "no card edge right of the answers at " << steuer.width();
     }
 }
-
-} // namespace

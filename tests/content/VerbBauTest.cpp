@@ -1,5 +1,6 @@
 #include "DokumentDatei.h"
 #include "InhaltHilfen.h"
+#include "Nummerierung.h"
 
 #include <QFile>
 #include <QImage>
@@ -115,6 +116,9 @@ TEST_F(VerbBau, DescribedHeaderAndObjectsReadBackUnchanged)
     EXPECT_EQ(b.Sline, 1);
     EXPECT_EQ(b.KAusr, 0);
     EXPECT_EQ(b.FrageNummer, -1);
+    // One label to answer (the fixed caption is none): the title line says
+    // "(1 Fragen)", not "(0 Fragen)".
+    EXPECT_EQ(dok.AnzFrageNummern, 1);
 }
 
 TEST_F(VerbBau, ClozeTextGetsItsGapObjectsInOrder)
@@ -132,6 +136,7 @@ TEST_F(VerbBau, ClozeTextGetsItsGapObjectsInOrder)
         EXPECT_EQ(o.Typ, ObjektTyp::Luecke);
         EXPECT_EQ(o.KAusr, 2); // the cover sits above the gap
     }
+    EXPECT_EQ(dok.AnzFrageNummern, 2);
 }
 
 TEST_F(VerbBau, WithoutPictureTheDocumentGetsAWhiteOne)
@@ -140,6 +145,26 @@ TEST_F(VerbBau, WithoutPictureTheDocumentGetsAWhiteOne)
     const Dokument dok = Gebaut();
     EXPECT_EQ(dok.BasisBild.size(), QSize(870, 600));
     EXPECT_EQ(dok.BasisBild.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+// A teacher's own flag quiz as the README shows it, only without a picture:
+// it gets the question card of the shipped quizzes, whose places for the
+// question, the flag and the answers the check finds tidy.
+TEST_F(VerbBau, SingleQuestionsWithoutPictureGetTheShippedCard)
+{
+    ASSERT_EQ(Bauen(R"({"Titel": "Meine Flaggen", "Autor": "Klasse 5b",
+                        "Fragen": [{"Frage": "<@flaggenfrage><@img=de.png>", "Antwort": "Deutschland"},
+                                   {"Frage": "<@flaggenfrage><@img=fr.png>", "Antwort": "Frankreich"}]})"),
+              0)
+        << qPrintable(fehlerAusgabe);
+    const Dokument dok = Gebaut();
+    QImage karte;
+    ASSERT_TRUE(karte.load(FlaggenWerkzeug() + "bilder/fragekarte.png"));
+    EXPECT_TRUE(dok.BasisBild.convertToFormat(QImage::Format_RGB32) == karte.convertToFormat(QImage::Format_RGB32));
+    QProcess p;
+    p.start(TVL_PROGRAMM, {"check", ordner.filePath("aus.tvl")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().constData();
 }
 
 TEST_F(VerbBau, BadDescriptionsAreRefusedAndLeaveTheTargetAlone)
@@ -193,6 +218,10 @@ TEST(VerbBauInhalt, ShippedDescriptionsRebuildTheShippedDocuments)
         EXPECT_EQ(neu.Titel, alt.Titel) << name;
         EXPECT_EQ(neu.Fragentext, alt.Fragentext) << name;
         EXPECT_EQ(neu.Lueckentext, alt.Lueckentext) << name;
+        // Every document counts its questions for the title line.
+        EXPECT_EQ(neu.AnzFrageNummern, alt.AnzFrageNummern) << name;
+        EXPECT_EQ(alt.AnzFrageNummern, AbdeckbareAnzahl(alt)) << name;
+        EXPECT_GT(alt.AnzFrageNummern, 0) << name;
         ASSERT_EQ(neu.Objekte.size(), alt.Objekte.size()) << name;
         for (qsizetype i = 0; i < neu.Objekte.size(); ++i) {
             const DokObjekt &a = neu.Objekte[i], &b = alt.Objekte[i];

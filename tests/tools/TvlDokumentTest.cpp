@@ -98,7 +98,10 @@ TEST(TvlDokument, CheckReportsEveryFileAndFailsIfOneFails)
 {
     QTemporaryDir dir;
     const QString gut = dir.path() + "/gut.tvl", kaputt = dir.path() + "/kaputt.tvl", fehlt = dir.path() + "/fehlt.tvl";
-    Schreiben(gut, Bytes(Beispiel()));
+    // A picture document: nothing for the question card check to find.
+    Dokument bild = Beispiel();
+    bild.DokTyp = 0;
+    Schreiben(gut, Bytes(bild));
     Schreiben(kaputt, Bytes(Beispiel()).chopped(30));
     const Lauf l = Tvl({"check", gut, kaputt, fehlt});
     EXPECT_NE(l.code, 0);
@@ -110,6 +113,23 @@ TEST(TvlDokument, CheckReportsEveryFileAndFailsIfOneFails)
     EXPECT_TRUE(l.fehler.contains(QString(LeseFehlerText(kaputt)).replace("\r\n", "\n")));
     EXPECT_TRUE(l.fehler.contains(DateiFehltText(fehlt)));
     EXPECT_EQ(Tvl({"check", gut}).code, 0);
+}
+
+// A single-question document whose answer places run off its tiny picture
+// at the smallest window: the file is readable but fails the check, with
+// one line per part that does not fit.
+TEST(TvlDokument, CheckReportsQuestionCardsThatDoNotFit)
+{
+    QTemporaryDir dir;
+    const QString eng = dir.path() + "/eng.tvl";
+    Schreiben(eng, Bytes(Beispiel()));
+    const Lauf l = Tvl({"check", eng});
+    EXPECT_EQ(l.code, 1);
+    const QStringList zeilen = l.aus.split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(zeilen.size(), 2) << qPrintable(l.aus);
+    EXPECT_EQ(zeilen[0], QString("%1: FEHLER (%2 Überschneidungen im Fenster 900 x 650)").arg(eng).arg(zeilen.size() - 1));
+    EXPECT_TRUE(zeilen.contains("  Frage 1: Antwortplatz 6 ragt aus dem Bild.")) << qPrintable(l.aus);
+    EXPECT_TRUE(l.fehler.isEmpty()) << qPrintable(l.fehler);
 }
 
 TEST(TvlDokument, ResaveGivesOlderFilesTheFullKeyList)

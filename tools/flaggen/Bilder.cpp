@@ -179,11 +179,12 @@ bool FragekarteZeichnen(const QString &pfad)
     p.fillRect(bild.rect(), grund);
     Wimpelkette(p, 300, 880, 4, 30, 28);
 
-    // The card runs out past the right edge: at the smallest window the
-    // answer grid (fixed pixel cells from 10 % of the width) reaches to
-    // within a few pixels of the picture's right edge and must stay on it.
+    // The card reaches to two pixels short of the right edge: at the
+    // smallest window the answer grid (fixed pixel cells from 10 % of the
+    // width) ends three pixels before the picture's right edge, and both
+    // the answers and the card's own right edge must be seen there.
     QPainterPath karte;
-    karte.addRoundedRect(QRectF(38, 92, B, H - 112), 18, 18);
+    karte.addRoundedRect(QRectF(38, 92, B - 40, H - 112), 18, 18);
     Schatten(p, karte, QPointF(0, 4), 7, 10);
     // Not white: the white parts of flags (Japan, Poland, Qatar) must stand
     // out from the card.
@@ -193,11 +194,11 @@ bool FragekarteZeichnen(const QString &pfad)
     // A coloured rim along the card's top edge.
     p.save();
     p.setClipPath(karte);
-    QLinearGradient rand(38, 0, B, 0);
+    QLinearGradient rand(38, 0, B - 2, 0);
     rand.setColorAt(0, QColor(29, 78, 137));
     rand.setColorAt(0.5, QColor(42, 157, 143));
     rand.setColorAt(1, QColor(244, 196, 48));
-    p.fillRect(QRectF(38, 92, B - 38, 7), rand);
+    p.fillRect(QRectF(38, 92, B - 40, 7), rand);
     p.restore();
     Globus(p, QPointF(712, 300), 100, QColor(29, 78, 137, 26));
     p.end();
