@@ -3,25 +3,26 @@
 #include <QString>
 
 // The three sheet kinds, in the order of the radio group ModeRadio.
-enum class BlattArt { Arbeitsblatt = 0, Loesungsblatt = 1, Auflegefolie = 2 };
+enum class BlattArt {
+    Arbeitsblatt = 0,
+    Loesungsblatt = 1,
+    Auflegefolie = 2
+};
 
-struct ArbeitsblattOptionen {
-  bool Name = true, Klasse = true, Datum = true; // header fields
-  QString Titel;                                 // empty: no title
-  QString Aufgabe = QStringLiteral("Aufgabe: Fülle die freien Felder aus!");
-  bool Textvorgabe = true; // list the answer texts
-  int AbFrage = 1;         // first single question on the sheet
-  BlattArt Art = BlattArt::Arbeitsblatt;
+struct ArbeitsblattOptionen
+{
+    bool Name = true, Klasse = true, Datum = true; // header fields
+    QString Titel;                                 // empty: no title
+    QString Aufgabe = QStringLiteral("Aufgabe: Fülle die freien Felder aus!");
+    bool Textvorgabe = true; // list the answer texts
+    int AbFrage = 1;         // first single question on the sheet
+    BlattArt Art = BlattArt::Arbeitsblatt;
 
-  // The worksheet's own texts, frames and lines are drawn.
-  bool MitVorlage() const { return Art != BlattArt::Auflegefolie; }
-  // The solutions are drawn.
-  bool MitLoesung() const { return Art != BlattArt::Arbeitsblatt; }
-  // The variant of objects and cloze text: 1 worksheet, 3 solution sheet,
-  // 2 overlay.
-  int Variante() const {
-    return Art == BlattArt::Arbeitsblatt    ? 1
-           : Art == BlattArt::Loesungsblatt ? 3
-                                            : 2;
-  }
+    // The worksheet's own texts, frames and lines are drawn.
+    bool MitVorlage() const { return Art != BlattArt::Auflegefolie; }
+    // The solutions are drawn.
+    bool MitLoesung() const { return Art != BlattArt::Arbeitsblatt; }
+    // The variant of objects and cloze text: 1 worksheet, 3 solution sheet,
+    // 2 overlay.
+    int Variante() const { return Art == BlattArt::Arbeitsblatt ? 1 : Art == BlattArt::Loesungsblatt ? 3 : 2; }
 };

@@ -8,42 +8,47 @@
 #include <QStringList>
 
 // One drawing step. Coordinates are page units (1000 wide, y down).
-struct BlattElement {
-  enum class Art { Text, Linie, Rahmen, Bild };
-  Art art = Art::Text;
-  // Text: x is the left end, centre or right end by `ausrichtung`, y the
-  // cell top. Linie: (x, y) to (x2, y2). Rahmen: an unfilled frame whose
-  // outline runs along left/top and right-1/bottom-1 of (x, y)-(x2, y2).
-  // Bild: the picture stretched into (x, y)-(x2, y2).
-  int x = 0, y = 0, x2 = 0, y2 = 0;
-  QColor farbe = Qt::black;
-  // Text only.
-  QString text;
-  int emHoehe = 18; // em height in page units
-  bool fett = false, kursiv = false, unterstrichen = false;
-  Qt::Alignment ausrichtung = Qt::AlignLeft;
-  // Bild only.
-  QImage bild;
+struct BlattElement
+{
+    enum class Art {
+        Text,
+        Linie,
+        Rahmen,
+        Bild
+    };
+    Art art = Art::Text;
+    // Text: x is the left end, centre or right end by `ausrichtung`, y the
+    // cell top. Linie: (x, y) to (x2, y2). Rahmen: an unfilled frame whose
+    // outline runs along left/top and right-1/bottom-1 of (x, y)-(x2, y2).
+    // Bild: the picture stretched into (x, y)-(x2, y2).
+    int x = 0, y = 0, x2 = 0, y2 = 0;
+    QColor farbe = Qt::black;
+    // Text only.
+    QString text;
+    int emHoehe = 18; // em height in page units
+    bool fett = false, kursiv = false, unterstrichen = false;
+    Qt::Alignment ausrichtung = Qt::AlignLeft;
+    // Bild only.
+    QImage bild;
 };
 
 // The whole page: 1001 x 1625 units, a white sheet under the elements.
-class Blatt {
+class Blatt
+{
 public:
-  static constexpr int Breite = 1001;
-  static constexpr int Hoehe = 1625;
+    static constexpr int Breite = 1001;
+    static constexpr int Hoehe = 1625;
 
-  QList<BlattElement> Elemente;
+    QList<BlattElement> Elemente;
 
-  void Text(int x, int y, const QString &text, int emHoehe, const QColor &farbe,
-            bool fett = false, Qt::Alignment ausrichtung = Qt::AlignLeft,
-            bool kursiv = false, bool unterstrichen = false);
-  void Linie(int x1, int y1, int x2, int y2, const QColor &farbe = Qt::black);
-  void Rahmen(int links, int oben, int rechts, int unten,
-              const QColor &farbe = Qt::black);
-  void Bild(const QRect &ziel, const QImage &bild);
+    void Text(int x, int y, const QString &text, int emHoehe, const QColor &farbe, bool fett = false,
+              Qt::Alignment ausrichtung = Qt::AlignLeft, bool kursiv = false, bool unterstrichen = false);
+    void Linie(int x1, int y1, int x2, int y2, const QColor &farbe = Qt::black);
+    void Rahmen(int links, int oben, int rechts, int unten, const QColor &farbe = Qt::black);
+    void Bild(const QRect &ziel, const QImage &bild);
 
-  // Every text in drawing order (what a reader of the page finds).
-  QStringList Texte() const;
-  // The elements of one kind.
-  QList<BlattElement> Alle(BlattElement::Art art) const;
+    // Every text in drawing order (what a reader of the page finds).
+    QStringList Texte() const;
+    // The elements of one kind.
+    QList<BlattElement> Alle(BlattElement::Art art) const;
 };

@@ -5,7 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
-enum class BlattFormat { Unbekannt, Emf, Wmf, Pdf, Svg, Png };
+enum class BlattFormat {
+    Unbekannt,
+    Emf,
+    Wmf,
+    Pdf,
+    Svg,
+    Png
+};
 
 // The format a file name asks for by its extension (case ignored).
 BlattFormat BlattFormatVon(const QString &dateiName);
@@ -17,5 +24,4 @@ QByteArray BlattDaten(const Blatt &blatt, BlattFormat format);
 // Writes the page to a file in the given format. The file appears under
 // its name only when it was written completely; an old file of that name
 // stays untouched otherwise. False on any failure.
-bool BlattSpeichern(const Blatt &blatt, const QString &dateiName,
-                    BlattFormat format);
+bool BlattSpeichern(const Blatt &blatt, const QString &dateiName, BlattFormat format);

@@ -5,53 +5,60 @@
 
 BlattLeinwand::BlattLeinwand(Blatt &b) : blatt(b), font(Schrift(18)) {}
 
-QFont BlattLeinwand::Schrift(int emHoehe, bool fett) {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(qBound(1, emHoehe, 2000));
-  f.setBold(fett);
-  // Runs measured one by one must add up to the width of the whole line,
-  // and every back end must find the same widths.
-  f.setKerning(false);
-  f.setHintingPreference(QFont::PreferNoHinting);
-  return f;
+QFont BlattLeinwand::Schrift(int emHoehe, bool fett)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(qBound(1, emHoehe, 2000));
+    f.setBold(fett);
+    // Runs measured one by one must add up to the width of the whole line,
+    // and every back end must find the same widths.
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
 }
 
-void BlattLeinwand::SchriftSetzen(const QFont &f) {
-  font = f;
-  font.setHintingPreference(QFont::PreferNoHinting);
-  font.setKerning(false);
+void BlattLeinwand::SchriftSetzen(const QFont &f)
+{
+    font = f;
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
 }
 
-QFont BlattLeinwand::Schrift() const { return font; }
-
-int BlattLeinwand::TextBreite(const QString &text) {
-  return QFontMetrics(font).horizontalAdvance(text);
+QFont BlattLeinwand::Schrift() const
+{
+    return font;
 }
 
-int BlattLeinwand::TextHoehe(const QString &) {
-  return QFontMetrics(font).height();
+int BlattLeinwand::TextBreite(const QString &text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
 }
 
-void BlattLeinwand::TextAus(int x, int y, const QString &text,
-                            const QColor &farbe) {
-  TextAus(x, y, text, farbe, Qt::AlignLeft);
+int BlattLeinwand::TextHoehe(const QString &)
+{
+    return QFontMetrics(font).height();
 }
 
-void BlattLeinwand::TextAus(int x, int y, const QString &text,
-                            const QColor &farbe, Qt::Alignment ausrichtung) {
-  // Trailing blanks (the layout appends one to every paragraph) carry
-  // nothing a reader would find, unless they are underlined.
-  QString t = text;
-  if (!font.underline()) {
-    while (!t.isEmpty() && t.back() == QLatin1Char(' '))
-      t.chop(1);
-    if (t.isEmpty())
-      return;
-  }
-  blatt.Text(x, y, t, font.pixelSize(), farbe, font.bold(), ausrichtung,
-             font.italic(), font.underline());
+void BlattLeinwand::TextAus(int x, int y, const QString &text, const QColor &farbe)
+{
+    TextAus(x, y, text, farbe, Qt::AlignLeft);
 }
 
-void BlattLeinwand::Linie(int x1, int y1, int x2, int y2, const QColor &farbe) {
-  blatt.Linie(x1, y1, x2, y2, farbe);
+void BlattLeinwand::TextAus(int x, int y, const QString &text, const QColor &farbe, Qt::Alignment ausrichtung)
+{
+    // Trailing blanks (the layout appends one to every paragraph) carry
+    // nothing a reader would find, unless they are underlined.
+    QString t = text;
+    if (!font.underline()) {
+        while (!t.isEmpty() && t.back() == QLatin1Char(' '))
+            t.chop(1);
+        if (t.isEmpty())
+            return;
+    }
+    blatt.Text(x, y, t, font.pixelSize(), farbe, font.bold(), ausrichtung, font.italic(), font.underline());
+}
+
+void BlattLeinwand::Linie(int x1, int y1, int x2, int y2, const QColor &farbe)
+{
+    blatt.Linie(x1, y1, x2, y2, farbe);
 }

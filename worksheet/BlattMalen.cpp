@@ -6,56 +6,57 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-void BlattMalen(QPainter &p, const Blatt &blatt, const QRectF &ziel) {
-  p.save();
-  p.translate(ziel.topLeft());
-  p.scale(ziel.width() / Blatt::Breite, ziel.height() / Blatt::Hoehe);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  p.setRenderHint(QPainter::TextAntialiasing, true);
-  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  p.fillRect(QRectF(0, 0, Blatt::Breite, Blatt::Hoehe), Qt::white);
-  for (const BlattElement &e : blatt.Elemente) {
-    switch (e.art) {
-    case BlattElement::Art::Text: {
-      QFont f = BlattLeinwand::Schrift(e.emHoehe, e.fett);
-      f.setItalic(e.kursiv);
-      f.setUnderline(e.unterstrichen);
-      const QFontMetricsF fm(f);
-      double x = e.x;
-      if (e.ausrichtung & Qt::AlignHCenter)
-        x -= fm.horizontalAdvance(e.text) / 2;
-      else if (e.ausrichtung & Qt::AlignRight)
-        x -= fm.horizontalAdvance(e.text);
-      p.setFont(f);
-      p.setPen(e.farbe);
-      p.drawText(QPointF(x, e.y + fm.ascent()), e.text);
-      break;
+void BlattMalen(QPainter &p, const Blatt &blatt, const QRectF &ziel)
+{
+    p.save();
+    p.translate(ziel.topLeft());
+    p.scale(ziel.width() / Blatt::Breite, ziel.height() / Blatt::Hoehe);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.fillRect(QRectF(0, 0, Blatt::Breite, Blatt::Hoehe), Qt::white);
+    for (const BlattElement &e : blatt.Elemente) {
+        switch (e.art) {
+        case BlattElement::Art::Text: {
+            QFont f = BlattLeinwand::Schrift(e.emHoehe, e.fett);
+            f.setItalic(e.kursiv);
+            f.setUnderline(e.unterstrichen);
+            const QFontMetricsF fm(f);
+            double x = e.x;
+            if (e.ausrichtung & Qt::AlignHCenter)
+                x -= fm.horizontalAdvance(e.text) / 2;
+            else if (e.ausrichtung & Qt::AlignRight)
+                x -= fm.horizontalAdvance(e.text);
+            p.setFont(f);
+            p.setPen(e.farbe);
+            p.drawText(QPointF(x, e.y + fm.ascent()), e.text);
+            break;
+        }
+        case BlattElement::Art::Linie:
+            // One unit wide, centred on the unit cell as a one-pixel pen is.
+            p.setPen(QPen(e.farbe, 1.0, Qt::SolidLine, Qt::SquareCap));
+            p.drawLine(QPointF(e.x + 0.5, e.y + 0.5), QPointF(e.x2 + 0.5, e.y2 + 0.5));
+            break;
+        case BlattElement::Art::Rahmen:
+            p.setPen(QPen(e.farbe, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(e.x + 0.5, e.y + 0.5, e.x2 - e.x - 1, e.y2 - e.y - 1));
+            break;
+        case BlattElement::Art::Bild:
+            p.drawImage(QRectF(e.x, e.y, e.x2 - e.x, e.y2 - e.y), e.bild);
+            break;
+        }
     }
-    case BlattElement::Art::Linie:
-      // One unit wide, centred on the unit cell as a one-pixel pen is.
-      p.setPen(QPen(e.farbe, 1.0, Qt::SolidLine, Qt::SquareCap));
-      p.drawLine(QPointF(e.x + 0.5, e.y + 0.5),
-                 QPointF(e.x2 + 0.5, e.y2 + 0.5));
-      break;
-    case BlattElement::Art::Rahmen:
-      p.setPen(QPen(e.farbe, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(QRectF(e.x + 0.5, e.y + 0.5, e.x2 - e.x - 1, e.y2 - e.y - 1));
-      break;
-    case BlattElement::Art::Bild:
-      p.drawImage(QRectF(e.x, e.y, e.x2 - e.x, e.y2 - e.y), e.bild);
-      break;
-    }
-  }
-  p.restore();
+    p.restore();
 }
 
-QImage BlattBild(const Blatt &blatt, QSize groesse) {
-  QImage bild(groesse, QImage::Format_RGB32);
-  bild.setDotsPerMeterX(3780);
-  bild.setDotsPerMeterY(3780);
-  bild.fill(Qt::white);
-  QPainter p(&bild);
-  BlattMalen(p, blatt, QRectF(0, 0, groesse.width(), groesse.height()));
-  return bild;
+QImage BlattBild(const Blatt &blatt, QSize groesse)
+{
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.setDotsPerMeterX(3780);
+    bild.setDotsPerMeterY(3780);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    BlattMalen(p, blatt, QRectF(0, 0, groesse.width(), groesse.height()));
+    return bild;
 }

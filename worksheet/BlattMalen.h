@@ -12,5 +12,4 @@ class QPainter;
 void BlattMalen(QPainter &p, const Blatt &blatt, const QRectF &ziel);
 
 // The page as an opaque bitmap, by default of the page's own size.
-QImage BlattBild(const Blatt &blatt,
-                 QSize groesse = QSize(Blatt::Breite, Blatt::Hoehe));
+QImage BlattBild(const Blatt &blatt, QSize groesse = QSize(Blatt::Breite, Blatt::Hoehe));
