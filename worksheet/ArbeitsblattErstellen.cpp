@@ -168,6 +168,9 @@ private:
 
     void Bildteil()
     {
+        // Without a document (the start page) there is no picture to label.
+        if (dok.BasisBild.isNull())
+            return;
         if (szene.HintergrundBild.isNull())
             szene.SzeneAufbauen();
         const QImage &grund = szene.HintergrundBild;

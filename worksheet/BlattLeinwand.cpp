@@ -46,9 +46,20 @@ void BlattLeinwand::TextAus(int x, int y, const QString &text, const QColor &far
 
 void BlattLeinwand::TextAus(int x, int y, const QString &text, const QColor &farbe, Qt::Alignment ausrichtung)
 {
-    // Trailing blanks (the layout appends one to every paragraph) carry
-    // nothing a reader would find, unless they are underlined.
+    // Blanks around a run (the layout appends one to every paragraph, a
+    // solution starts with three) carry nothing a reader would find, unless
+    // underlined. Leading ones become a shift: a metafile reader spread a
+    // run that starts with blanks over a wider field.
     QString t = text;
+    if (!font.underline() && !(ausrichtung & (Qt::AlignHCenter | Qt::AlignRight))) {
+        qsizetype vorne = 0;
+        while (vorne < t.size() && t[vorne] == QLatin1Char(' '))
+            ++vorne;
+        if (vorne > 0) {
+            x += TextBreite(t.left(vorne));
+            t.remove(0, vorne);
+        }
+    }
     if (!font.underline()) {
         while (!t.isEmpty() && t.back() == QLatin1Char(' '))
             t.chop(1);
