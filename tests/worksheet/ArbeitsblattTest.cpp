@@ -238,7 +238,7 @@ TEST(Arbeitsblatt, LueckentextZeigtLinienLoesungenOderBeides)
     bool unterLoesung = false;
     for (const BlattElement &e : blatt.Alle(BlattElement::Art::Linie))
         unterLoesung |= e.x + fm.horizontalAdvance("   ") == a[0].x && e.x2 > a[0].x + fm.horizontalAdvance("grün")
-            && e.y > a[0].y && e.y < a[0].y + 40;
+                        && e.y > a[0].y && e.y < a[0].y + 40;
     EXPECT_TRUE(unterLoesung);
 }
 
