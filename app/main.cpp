@@ -1,5 +1,6 @@
 #include "AlsaKlang.h"
 #include "AnsichtAusgabeAnschluss.h"
+#include "ArbeitsblattAnschluss.h"
 #include "Anzeigepruefung.h"
 #include "BestListBefehle.h"
 #include "DesktopOeffner.h"
@@ -76,6 +77,8 @@ int main(int argc, char *argv[])
     new LernWerkzeugAnschluss(form1, *szene, *lernbild);
     // Saving, copying and printing the view.
     new AnsichtAusgabeAnschluss(form1, *szene);
+    // Worksheets: the worksheet window and its print dialog.
+    new ArbeitsblattAnschluss(form1, *szene);
 
     // The quiz (owned by the window), and the end of a run with results,
     // grade and high scores.

@@ -187,6 +187,7 @@ public:
     QAction *Druckereinrichtung1 = nullptr;
     QAction *Exportieren1 = nullptr;
     QAction *IndieZwischenablageBMP = nullptr;
+    QAction *Arbeitsblatterstellen1 = nullptr; // "&Arbeitsblatt erstellen...", Ctrl+A
     // Adds controls to LernInfoPan in rows (parts with tool-bar buttons).
     LernLeiste *Werkzeugleiste = nullptr;
     THoverPanel *EbenenPan = nullptr;

@@ -70,7 +70,8 @@ void TForm1::BaueMenue()
     Exportieren1 = Eintrag(datei, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
     IndieZwischenablageBMP =
         Eintrag(datei, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence("Ctrl+Z"));
-    Eintrag(datei, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence("Ctrl+A"));
+    Arbeitsblatterstellen1 =
+        Eintrag(datei, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence("Ctrl+A"));
     connect(Eintrag(datei, "Schliessen1", "Sch&ließen", QKeySequence("Ctrl+F4")), &QAction::triggered, this,
             [this] { navigation->Schliessen(); });
 

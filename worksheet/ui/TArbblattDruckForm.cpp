@@ -52,7 +52,7 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Position und Größe "), this);
     GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setGeometry(12, 12, 230, 190);
+    GroupBox1->setGeometry(12, 12, 230, 235);
     LiRandEdit = CmEdit("LiRandEdit", QStringLiteral("&Linker Rand:"), QStringLiteral("2,2"), 26, GroupBox1);
     ObRandEdit = CmEdit("ObRandEdit", QStringLiteral("&Oberer Rand:"), QStringLiteral("1,4"), 56, GroupBox1);
     BreiteEdit = CmEdit("BreiteEdit", QStringLiteral("&Breite:"), QStringLiteral("16,6"), 96, GroupBox1);
@@ -60,7 +60,7 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
     SeitRatio = new QCheckBox(QStringLiteral("Korrektes &Seitenverhältnis"), GroupBox1);
     SeitRatio->setObjectName("SeitRatio");
     SeitRatio->setChecked(true);
-    SeitRatio->setGeometry(12, 156, 210, 22);
+    SeitRatio->setGeometry(12, 164, 210, 22);
 
     GroupBox2 = new QGroupBox(QStringLiteral(" Drucker "), this);
     GroupBox2->setObjectName("GroupBox2");
@@ -78,10 +78,10 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
     DruckBtn = new QPushButton(QStringLiteral("&Drucken"), this);
     DruckBtn->setObjectName("DruckBtn");
     DruckBtn->setDefault(true);
-    DruckBtn->setGeometry(252, 174, 100, 28);
+    DruckBtn->setGeometry(252, 219, 100, 28);
     AbbrBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
     AbbrBtn->setObjectName("AbbrBtn");
-    AbbrBtn->setGeometry(359, 174, 100, 28);
+    AbbrBtn->setGeometry(359, 219, 100, 28);
 
     setAutoFillBackground(true);
     QPalette p = palette();

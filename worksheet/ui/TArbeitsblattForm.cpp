@@ -53,6 +53,10 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setMinimumSize(ClientBreite, ClientHoehe);
+    // The dialogs' font: Arial, 11 pixels.
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(11);
+    setFont(schrift);
     resize(ClientBreite, ClientHoehe);
 
     MainBackImg = new QLabel(this);
@@ -148,7 +152,7 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
                         Panel1);
     Label5->setObjectName("Label5");
     Label5->setWordWrap(true);
-    Label5->setGeometry(6, 410, gb - 4, 48);
+    Label5->setGeometry(6, 412, gb - 4, 56);
 
     // The commands.
     Panel2 = new QWidget(this);
