@@ -6,6 +6,7 @@
 #include "UebTexte.h"
 
 #include "DelphiZeit.h"
+#include "SystemDatum.h"
 
 #include <QLocale>
 
@@ -34,7 +35,7 @@ QString Uebung::ZeitArtText() const
 static QString DatumZeit(double delphi)
 {
     const QDateTime t = DelphiNachZeit(delphi);
-    return QLocale::system().toString(t.date(), QLocale::ShortFormat) + QStringLiteral(" ")
+    return KurzesDatum(t.date(), QLocale::system()) + QStringLiteral(" ")
         + t.time().toString(QStringLiteral("HH:mm:ss"));
 }
 

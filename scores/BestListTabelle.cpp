@@ -1,5 +1,6 @@
 #include "BestListTabelle.h"
 #include "DelphiZeit.h"
+#include "SystemDatum.h"
 
 #include <QLocale>
 
@@ -37,13 +38,7 @@ QString DatumZeitText(double delphiZeit)
     const QDateTime zeit = DelphiNachZeit(delphiZeit);
     if (!zeit.isValid())
         return {};
-    const QLocale locale;
-    // The long time format of Qt carries the time zone name, which the table
-    // has no room for.
-    QString zeitFormat = locale.timeFormat(QLocale::LongFormat);
-    zeitFormat.remove(QLatin1Char('t'));
-    zeitFormat = zeitFormat.trimmed();
-    return locale.toString(zeit.date(), QLocale::ShortFormat) + " " + locale.toString(zeit.time(), zeitFormat);
+    return DatumUhrzeitText(zeit);
 }
 
 QStringList Zeile(int rang, const TBestListEintrag &e)

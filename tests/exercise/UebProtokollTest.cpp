@@ -1,12 +1,14 @@
 #include "UebTestUmgebung.h"
 
+#include "SystemDatum.h"
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
 static QString Zeitpunkt(const QDateTime &t)
 {
-    return QLocale::system().toString(t.date(), QLocale::ShortFormat) + " " + t.time().toString("HH:mm:ss");
+    return KurzesDatum(t.date(), QLocale::system()) + " " + t.time().toString("HH:mm:ss");
 }
 
 TEST(Protokoll, WholeRunLineByLine)
