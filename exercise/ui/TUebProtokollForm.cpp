@@ -4,11 +4,12 @@
 #include "TProtKomForm.h"
 
 #include "Dateifehler.h"
+#include "Ordner.h"
+#include "SpeicherDialoge.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -140,14 +141,11 @@ bool TUebProtokollForm::Speichern(const QString &pfad)
 
 void TUebProtokollForm::SaveBtnClick()
 {
-    QFileDialog d(this, "Übungsprotokoll in Datei speichern");
-    d.setObjectName("SaveRTFDlg");
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setNameFilters({"Rich Text Dokument (*.rtf)", "Alle Dateien (*.*)"});
-    d.setDefaultSuffix("rtf");
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
-        return;
-    Speichern(d.selectedFiles().first());
+    // The main window's rich-text save dialog opens in the protocol folder.
+    const QString pfad =
+        SpeicherDateiWaehlen(this, SpeicherArt::RichText, "Übungsprotokoll in Datei speichern", Ordner().ProtOrdner);
+    if (!pfad.isEmpty())
+        Speichern(pfad);
 }
 
 void TUebProtokollForm::DruckBtnClick()

@@ -4,9 +4,9 @@
 #include "Farben.h"
 #include "GridDrucken.h"
 #include "Rahmen.h"
+#include "SpeicherDialoge.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -193,13 +193,10 @@ void TBestListForm::InZwischenablage()
 
 void TBestListForm::SaveBtnClick()
 {
-    QFileDialog dlg(this, "Bestenliste in Datei speichern", TextSpeichernOrdner,
-                    "Textdatei (*.txt);;Alle Dateien (*.*)");
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix("txt");
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return;
-    TextSpeichern(dlg.selectedFiles().first());
+    const QString pfad =
+        SpeicherDateiWaehlen(this, SpeicherArt::Text, "Bestenliste in Datei speichern", TextSpeichernOrdner);
+    if (!pfad.isEmpty())
+        TextSpeichern(pfad);
 }
 
 void TBestListForm::DruckBtnClick()
