@@ -4,6 +4,7 @@
 #include "Anzeigepruefung.h"
 #include "BestListBefehle.h"
 #include "DesktopOeffner.h"
+#include "DialogeAnschluss.h"
 #include "Einstellungen.h"
 #include "ErgebnisSteuerung.h"
 #include "LernAnsichtAnschluss.h"
@@ -71,7 +72,7 @@ int main(int argc, char *argv[])
             lernbild->update();
         };
     // Clicks on the picture, layers, covers and numbering.
-    new LernAnsichtAnschluss(form1, *szene, *lernbild);
+    auto *lernAnsicht = new LernAnsichtAnschluss(form1, *szene, *lernbild);
     // Zoom, scroll, pan and the tool bar's fold; the drawing tools.
     new LernNavigationAnschluss(form1, *szene, *lernbild);
     new LernWerkzeugAnschluss(form1, *szene, *lernbild);
@@ -104,6 +105,9 @@ int main(int argc, char *argv[])
         if (QAction *a = form1.Aktion("OrdnerBestenlisten1"))
             QObject::connect(a, &QAction::triggered, f, [b] { b->OrdnerBestenlisten1Click(); });
     }
+
+    // The information windows and the e-mail command.
+    new DialogeAnschluss(form1, lernAnsicht);
 
     StartMessungAnmelden(form1);
     form1.show();

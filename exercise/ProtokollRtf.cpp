@@ -1,7 +1,7 @@
 #include "ProtokollRtf.h"
 
-#include "Cp1252.h"
 #include "Dateifehler.h"
+#include "Rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,43 +20,16 @@ QStringList ProtokollZeilen(const QString &text)
     return z;
 }
 
-static QByteArray RtfText(const QString &s)
-{
-    QByteArray b;
-    for (const QChar c : s) {
-        const ushort u = c.unicode();
-        if (u == '\\' || u == '{' || u == '}') {
-            b += '\\';
-            b += char(u);
-        } else if (u == '\t') {
-            b += "\\tab ";
-        } else if (u >= 0x20 && u < 0x80) {
-            b += char(u);
-        } else if (u < 0x20) {
-            // other control characters are dropped
-        } else if (IstCp1252Darstellbar(QString(c))) {
-            // The document's code page holds it: every reader takes \'xx.
-            b += "\\'" + NachCp1252(QString(c)).toHex();
-        } else {
-            // \uN takes a signed 16-bit number; "?" is the fallback for
-            // readers without Unicode.
-            b += "\\u" + QByteArray::number(qint16(u)) + '?';
-        }
-    }
-    return b;
-}
-
 QByteArray ProtokollNachRtf(const QString &text)
 {
-    QByteArray b = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
-                   "\\pard\\tx3200\\f0\\fs18 ";
+    QByteArray b = RtfAnfang("\\tx3200\\f0\\fs18 ");
     for (const QString &z : ProtokollZeilen(text)) {
         if (IstTitelZeile(z))
             b += "\\b " + RtfText(z.mid(5)) + "\\b0\\par\r\n\\fs8\\par\r\n\\fs18 ";
         else
             b += RtfText(z) + "\\par\r\n";
     }
-    b += "}\r\n";
+    b += RtfEnde();
     return b;
 }
 

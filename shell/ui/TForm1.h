@@ -195,6 +195,9 @@ public:
     QLabel *StatBackImg3 = nullptr;
     THoverPanel *KennzInfoPan = nullptr;
     QHash<QString, TShadowLabel *> StatistikLabels;
+    // Menu items that other parts connect to.
+    QAction *PerEMailversenden1 = nullptr;
+    QAction *Info1 = nullptr;
 
 signals:
     void ErweiterteFunktionenGeaendert(bool an);

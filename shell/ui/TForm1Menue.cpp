@@ -64,7 +64,7 @@ void TForm1::BaueMenue()
     connect(Eintrag(datei, "Speichern1", "&Speichern", QKeySequence("Ctrl+S")), &QAction::triggered, this,
             &TForm1::Speichern);
     Eintrag(datei, "Speichernunter1", "Speichern &unter...", QKeySequence("Ctrl+Shift+S"));
-    Eintrag(datei, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence("Ctrl+M"));
+    PerEMailversenden1 = Eintrag(datei, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence("Ctrl+M"));
     Drucken1 = Eintrag(datei, "Drucken1", "&Drucken...", QKeySequence("Ctrl+P"));
     Druckereinrichtung1 = Eintrag(datei, "Druckereinrichtung1", "D&ruckereinrichtung...");
     Exportieren1 = Eintrag(datei, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
@@ -178,7 +178,7 @@ void TForm1::BaueMenue()
     Eintrag(hilfe, "TippsHinweise1", "&Tipps && Hinweise", {}, false);
     connect(Eintrag(hilfe, "Homepage1", "Pennoria &online"), &QAction::triggered, this, &TForm1::Homepage1Click);
     hilfe->addSeparator();
-    Eintrag(hilfe, "Info1", "Inf&o...");
+    Info1 = Eintrag(hilfe, "Info1", "Inf&o...");
 
     // Hidden items that already have an effect; later parts register theirs.
     for (const char *name : {"Oeffnen1", "Speichern1", "Schliessen1", "UebOpt1", "ZuletztAngzeigtesDokument1",

@@ -221,7 +221,7 @@ void TForm1::BaueUebInfoPan()
     KennzInfoPan = new THoverPanel(UebInfoPan);
     KennzInfoPan->setObjectName("KennzInfoPan");
     KennzInfoPan->setCaption("?");
-    KennzInfoPan->setToolTip("Erklärung der Kennzahlen");
+    KennzInfoPan->setToolTip("Information zu den Kennzahlen");
     KnopfStil(KennzInfoPan);
     KennzInfoPan->setGeometry(UebInfoPanBreite - 36, y + 4, 22, 22);
     UebInfoPan->hide();

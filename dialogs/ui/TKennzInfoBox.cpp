@@ -1,0 +1,61 @@
+// "Information zu den Kennzahlen": the explanation of the exercise status figures.
+#include "TKennzInfoBox.h"
+
+#include "InfoBoxTexte.h"
+#include "Rahmen.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TKennzInfoBox::TKennzInfoBox(QWidget *parent) : QDialog(parent)
+{
+    setObjectName("KennzInfoBox");
+    setWindowTitle("Information zu den Kennzahlen");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowStaysOnTopHint);
+    setFixedSize(540, 398);
+    FensterFarbeSetzen(this);
+
+    MainBackImg = new QLabel(this);
+    MainBackImg->setObjectName("MainBackImg");
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setAutoFillBackground(true);
+    QPalette pp = Panel1->palette();
+    pp.setColor(QPalette::Window, TafelFarbe());
+    Panel1->setPalette(pp);
+    Panel1->setGeometry(12, 12, 516, 330);
+
+    Memo1 = new QPlainTextEdit(Panel1);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    Memo1->setFont(f);
+    Memo1->setPlainText(InfoBoxTexte::KennzahlenZeilen().join(QLatin1Char('\n')));
+    Memo1->setGeometry(8, 8, 500, 314);
+
+    OKBtn = new QPushButton("Schließen", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    OKBtn->setGeometry(528 - 100, 354, 100, 30);
+    // Default and cancel button at once: Return and Escape both close.
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TKennzInfoBox::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    MainBackImg->setGeometry(rect());
+    FuelleHintergrund4(MainBackImg);
+    MainBackImg->lower();
+    FaerbeKnoepfe(this);
+    Memo1->moveCursor(QTextCursor::Start);
+    OKBtn->setFocus();
+}

@@ -1,0 +1,75 @@
+// Joins the information windows and the e-mail command to the main window.
+#include "DialogeAnschluss.h"
+
+#include "EMailAblauf.h"
+#include "LernAnsichtAnschluss.h"
+#include "OeffneExtern.h"
+#include "Ordner.h"
+#include "TForm1.h"
+#include "THoverPanel.h"
+#include "TInfoBox.h"
+#include "TInfoboxForm.h"
+#include "TKennzInfoBox.h"
+#include "TMailForm.h"
+#include "XdgEmailVersand.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObject(&f), form(f)
+{
+    // Created once, in the program's order of windows.
+    MailForm = new TMailForm(&form);
+    InfoBox = new TInfoBox(&form);
+    KennzInfoBox = new TKennzInfoBox(&form);
+    InfoboxForm = new TInfoboxForm(*form.dienste.meldungen, &form);
+    MailVersand = new XdgEmailVersand(this);
+
+    connect(form.Info1, &QAction::triggered, this, &DialogeAnschluss::Info1Click);
+    connect(form.KennzInfoPan, &THoverPanel::clicked, this, &DialogeAnschluss::KennzInfoPanClick);
+    connect(form.PerEMailversenden1, &QAction::triggered, this, &DialogeAnschluss::PerEMailversenden1Click);
+    connect(MailVersand, &XdgEmailVersand::Beendet, this, &DialogeAnschluss::MailErgebnis);
+    if (lern)
+        lern->InfoZeigen = [this](const QString &text) { InfotextZeigen(text); };
+}
+
+void DialogeAnschluss::Info1Click()
+{
+    InfoBox->exec();
+}
+
+void DialogeAnschluss::KennzInfoPanClick()
+{
+    KennzInfoBox->exec();
+}
+
+void DialogeAnschluss::InfotextZeigen(const QString &text)
+{
+    InfoboxForm->RtfSpeichernOrdner = Ordner().ProtOrdner;
+    InfoboxForm->InfotextZeigen(text, &form);
+}
+
+void DialogeAnschluss::PerEMailversenden1Click()
+{
+    if (!form.Navigation().SpeicherAbfrage())
+        return;
+    EMailAblauf ablauf(*form.dienste.meldungen, *MailForm);
+    const QString dokument = form.Zustand.Dok.DateiName;
+    const std::optional<MailNachricht> n = ablauf.NachrichtErstellen(dokument, Ordner().SetupOrdner);
+    if (!n)
+        return;
+    letztesDokument = dokument;
+    // The mail program starts in the background; its outcome is told
+    // when it is known.
+    MailVersand->Senden(*n);
+}
+
+void DialogeAnschluss::MailErgebnis(int code)
+{
+    IMeldungen &m = *form.dienste.meldungen;
+    MailErgebnisMelden(m, code);
+    // Without a mail program the file can still be attached by hand.
+    if (code == 1 && OrdnerAnbieten && !letztesDokument.isEmpty()
+        && m.JaNein(MailTexte::OrdnerOeffnenFrage()) == Antwort::Ja)
+        OeffneExtern(*form.dienste.oeffner, m, QFileInfo(letztesDokument).absolutePath());
+}

@@ -1,0 +1,43 @@
+// Joins the information windows and the e-mail command to the main window.
+#pragma once
+#include <QObject>
+
+class LernAnsichtAnschluss;
+class TForm1;
+class TInfoBox;
+class TInfoboxForm;
+class TKennzInfoBox;
+class TMailForm;
+class XdgEmailVersand;
+
+// Creates the about box, the explanation of the status figures, the info
+// text window and the e-mail dialog once, and shows them from "Inf&o...",
+// the "?" of the status panel, an info point of the learning view and
+// "Per E-&Mail versenden..." (Ctrl+M).
+class DialogeAnschluss : public QObject
+{
+public:
+    DialogeAnschluss(TForm1 &form, LernAnsichtAnschluss *lernAnsicht);
+
+    TInfoBox *InfoBox = nullptr;
+    TKennzInfoBox *KennzInfoBox = nullptr;
+    TInfoboxForm *InfoboxForm = nullptr;
+    TMailForm *MailForm = nullptr;
+    XdgEmailVersand *MailVersand = nullptr;
+
+    // After "no mail program", offer to open the document's folder so the
+    // file can be attached by hand (with the extended functions on).
+    bool OrdnerAnbieten = false;
+
+    void Info1Click();
+    void KennzInfoPanClick();
+    void InfotextZeigen(const QString &text);
+    void PerEMailversenden1Click();
+
+    void MailErgebnis(int code);
+
+private:
+
+    TForm1 &form;
+    QString letztesDokument; // of the last hand-over, for its folder
+};
