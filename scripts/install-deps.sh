@@ -10,6 +10,7 @@ PKGS=(
   xvfb xauth xdg-utils ccache
   imagemagick xdotool unrtf time
   librsvg2-bin libwmf-bin poppler-utils
+  desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl
 )
 missing=()
 for p in "${PKGS[@]}"; do
