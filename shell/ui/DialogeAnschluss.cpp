@@ -3,6 +3,7 @@
 
 #include "EMailAblauf.h"
 #include "LernAnsichtAnschluss.h"
+#include "LernLeiste.h"
 #include "OeffneExtern.h"
 #include "Ordner.h"
 #include "TForm1.h"
@@ -28,6 +29,11 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
     connect(form.Info1, &QAction::triggered, this, &DialogeAnschluss::Info1Click);
     connect(form.KennzInfoPan, &THoverPanel::clicked, this, &DialogeAnschluss::KennzInfoPanClick);
     connect(form.PerEMailversenden1, &QAction::triggered, this, &DialogeAnschluss::PerEMailversenden1Click);
+    if (form.Werkzeugleiste) {
+        EMailBtn = form.Werkzeugleiste->KnopfHinzufuegen("EMailBtn", "Per E-Mail versenden",
+                                                         "Dokument per E-Mail versenden");
+        connect(EMailBtn, &THoverPanel::clicked, this, &DialogeAnschluss::PerEMailversenden1Click);
+    }
     connect(MailVersand, &XdgEmailVersand::Beendet, this, &DialogeAnschluss::MailErgebnis);
     if (lern)
         lern->InfoZeigen = [this](const QString &text) { InfotextZeigen(text); };

@@ -4,6 +4,7 @@
 
 class LernAnsichtAnschluss;
 class TForm1;
+class THoverPanel;
 class TInfoBox;
 class TInfoboxForm;
 class TKennzInfoBox;
@@ -13,7 +14,8 @@ class XdgEmailVersand;
 // Creates the about box, the explanation of the status figures, the info
 // text window and the e-mail dialog once, and shows them from "Inf&o...",
 // the "?" of the status panel, an info point of the learning view and
-// "Per E-&Mail versenden..." (Ctrl+M).
+// "Per E-&Mail versenden..." (Ctrl+M, and EMailBtn on the learning view's
+// tool bar).
 class DialogeAnschluss : public QObject
 {
 public:
@@ -24,6 +26,8 @@ public:
     TInfoboxForm *InfoboxForm = nullptr;
     TMailForm *MailForm = nullptr;
     XdgEmailVersand *MailVersand = nullptr;
+    // The learning view's tool-bar button of the e-mail command.
+    THoverPanel *EMailBtn = nullptr;
 
     // After "no mail program", offer to open the document's folder so the
     // file can be attached by hand (with the extended functions on).

@@ -83,6 +83,12 @@ TEST(DialogeAnschluss, EMailKuerzelVerstecktUndAbbrechenDerSpeicherfrageTutNicht
     mail->trigger();
     EXPECT_EQ(u.meldungen.Texte(), QStringList{"Es ist kein Dokument geöffnet bzw. das aktuelle Dokument muss "
                                                "zunächst gespeichert werden."});
+    // The tool-bar button runs the same command.
+    ASSERT_NE(anschluss->EMailBtn, nullptr);
+    EXPECT_EQ(anschluss->EMailBtn->toolTip(), "Dokument per E-Mail versenden");
+    u.meldungen.Leeren();
+    emit anschluss->EMailBtn->clicked();
+    EXPECT_EQ(u.meldungen.protokoll.size(), 1u);
     EXPECT_EQ(anschluss->MailVersand->Offen(), 0);
 }
 
