@@ -29,6 +29,7 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
     connect(form.Info1, &QAction::triggered, this, &DialogeAnschluss::Info1Click);
     connect(form.KennzInfoPan, &THoverPanel::clicked, this, &DialogeAnschluss::KennzInfoPanClick);
     connect(form.PerEMailversenden1, &QAction::triggered, this, &DialogeAnschluss::PerEMailversenden1Click);
+    form.ErweitertAnzeigen(form.PerEMailversenden1);
     if (form.Werkzeugleiste) {
         EMailBtn = form.Werkzeugleiste->KnopfHinzufuegen("EMailBtn", "Per E-Mail versenden",
                                                          "Dokument per E-Mail versenden");
@@ -74,8 +75,9 @@ void DialogeAnschluss::MailErgebnis(int code)
 {
     IMeldungen &m = *form.dienste.meldungen;
     MailErgebnisMelden(m, code);
-    // Without a mail program the file can still be attached by hand.
-    if (code == 1 && OrdnerAnbieten && !letztesDokument.isEmpty()
+    // Without a mail program the file can still be attached by hand: with
+    // the extended functions on, the document's folder is offered.
+    if (code == 1 && form.ErweiterteFunktionen() && !letztesDokument.isEmpty()
         && m.JaNein(MailTexte::OrdnerOeffnenFrage()) == Antwort::Ja)
         OeffneExtern(*form.dienste.oeffner, m, QFileInfo(letztesDokument).absolutePath());
 }

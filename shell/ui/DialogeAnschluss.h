@@ -29,10 +29,6 @@ public:
     // The learning view's tool-bar button of the e-mail command.
     THoverPanel *EMailBtn = nullptr;
 
-    // After "no mail program", offer to open the document's folder so the
-    // file can be attached by hand (with the extended functions on).
-    bool OrdnerAnbieten = false;
-
     void Info1Click();
     void KennzInfoPanClick();
     void InfotextZeigen(const QString &text);

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QFile>
@@ -61,6 +62,17 @@ TEST(DialogeAnschluss, EMailKuerzelVerstecktUndAbbrechenDerSpeicherfrageTutNicht
     EXPECT_EQ(mail->shortcut(), QKeySequence("Ctrl+M"));
     EXPECT_TRUE(form.actions().contains(mail));
     EXPECT_TRUE(mail->isEnabled());
+    // With the extended functions on, the file menu shows it.
+    auto imDateiMenue = [&] {
+        for (QAction *a : form.Menue("Datei1")->actions())
+            if (a->isVisible() && a->text().startsWith("Per E-&Mail versenden..."))
+                return true;
+        return false;
+    };
+    EXPECT_FALSE(imDateiMenue());
+    form.ErweiterteFunktionenSetzen(true);
+    EXPECT_TRUE(imDateiMenue());
+    form.ErweiterteFunktionenSetzen(false);
 
     // Cancelling the save prompt: no dialog, no mail program, no message
     // after the question.
@@ -102,7 +114,7 @@ TEST(DialogeAnschluss, OhneMailProgrammWirdDerOrdnerDesDokumentsAngeboten)
     TForm1 form(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat), {});
     u.meldungen.Leeren();
     auto *anschluss = new DialogeAnschluss(form, nullptr);
-    anschluss->OrdnerAnbieten = true;
+    form.ErweiterteFunktionenSetzen(true);
     QFile dok(tmp.path() + "/Europa.tvl");
     ASSERT_TRUE(dok.open(QIODevice::WriteOnly));
     dok.close();
