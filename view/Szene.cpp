@@ -231,9 +231,7 @@ void Szene::AnsichtZeigen()
     if (!SzenenBild.rect().contains(sicht))
         AnzeigeBild.fill(SteuerFarbe);
     BlockKopieren(AnzeigeBild, QPoint(0, 0), SzenenBild, sicht);
-    if (SauberAusschnitt.size() != AnzeigeBild.size())
-        SauberAusschnitt = NeueFlaeche(AnzeigeBild.width(), AnzeigeBild.height(), SteuerFarbe);
-    BlockKopieren(SauberAusschnitt, QPoint(0, 0), ObjekteBild, sicht);
+    sauberVeraltet = true;
     // In mode 2 the start panel lies over the control; the picture is seen
     // in the quiz only, unless the learning view is shown.
     if (AnsichtModus == 2 && !LernansichtSichtbar)
@@ -262,6 +260,19 @@ void Szene::ObjekteNeuZeichnen()
 void Szene::ObjektNeuZeichnen(int Index)
 {
     ObjektZeichnen(SzenenBild, Index, 0, true, true, false);
+}
+
+void Szene::SauberAusschnittAuffrischen()
+{
+    if (!sauberVeraltet && SauberAusschnitt.size() == AnzeigeBild.size())
+        return;
+    if (SauberAusschnitt.size() != AnzeigeBild.size())
+        SauberAusschnitt = NeueFlaeche(AnzeigeBild.width(), AnzeigeBild.height(), SteuerFarbe);
+    else if (!ObjekteBild.rect().contains(QRect(QPoint(ScrollX, ScrollY), AnzeigeBild.size())))
+        SauberAusschnitt.fill(SteuerFarbe);
+    BlockKopieren(SauberAusschnitt, QPoint(0, 0), ObjekteBild,
+                  QRect(ScrollX, ScrollY, AnzeigeBild.width(), AnzeigeBild.height()));
+    sauberVeraltet = false;
 }
 
 void Szene::ZeichnungenUebernehmen()

@@ -77,6 +77,8 @@ public:
     QImage SzenenBild;
     QImage HintergrundBild;
     QImage ObjekteBild;
+    // Filled on demand (SauberAusschnittAuffrischen): a pan step only
+    // marks it stale, so moving the view copies one surface less.
     QImage SauberAusschnitt;
     QImage AnzeigeBild; // display bitmap of LernKartPicImg, centred in the control
 
@@ -176,6 +178,8 @@ public:
     void ObjekteZeichnen(bool MitLinie, bool Kopieren, bool Auffrischen);
     void ObjekteNeuZeichnen();
     void ZeichnungenUebernehmen();
+    // SauberAusschnitt := the visible part of ObjekteBild, if it is stale.
+    void SauberAusschnittAuffrischen();
     // Variante 0 screen, 1 worksheet boxes, 2 solution overlay, 3 solution
     // sheet. massstab overrides the scale unit for targets other than the
     // scene (0 = the view's). The object's box is remembered (Rahmen,
@@ -220,6 +224,7 @@ public:
     QImage Ansicht(bool szene = false) const;
 
 private:
+    bool sauberVeraltet = false;
     QImage erweitertesBild(); // base picture with its border extension, cached
     QImage erweitert;
     qint64 erweitertSchluessel = 0;

@@ -54,7 +54,8 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         if (modus3) {
             const QPoint anzeige(alt.left() - ScrollX, alt.top() - ScrollY);
             BlockKopieren(ObjekteBild, alt.topLeft(), HintergrundBild, alt);
-            BlockKopieren(SauberAusschnitt, anzeige, HintergrundBild, alt);
+            if (!sauberVeraltet) // else refreshed from ObjekteBild when needed
+                BlockKopieren(SauberAusschnitt, anzeige, HintergrundBild, alt);
             BlockKopieren(AnzeigeBild, anzeige, HintergrundBild, alt);
         }
     }
@@ -249,7 +250,8 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         const QRect neu = Rect(links, oben, rechts, unten);
         const QPoint anzeige(links - ScrollX, oben - ScrollY);
         BlockKopieren(ObjekteBild, neu.topLeft(), SzenenBild, neu);
-        BlockKopieren(SauberAusschnitt, anzeige, SzenenBild, neu);
+        if (!sauberVeraltet)
+            BlockKopieren(SauberAusschnitt, anzeige, SzenenBild, neu);
         BlockKopieren(AnzeigeBild, anzeige, SzenenBild, neu);
     }
     if (Auffrischen && Anzeige) {

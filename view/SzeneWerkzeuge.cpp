@@ -74,6 +74,7 @@ WerkzeugSchritt Szene::WerkzeugAnwenden(bool LinksGedrueckt, QPoint steuerPixel)
         break;
     }
     case Werkzeug::Radierer: {
+        SauberAusschnittAuffrischen();
         const QRect quadrat(p.x() - 16, p.y() - 16, 32, 32);
         BlockKopieren(AnzeigeBild, quadrat.topLeft(), SauberAusschnitt, quadrat);
         schritt.geaendert = quadrat;

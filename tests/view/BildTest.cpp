@@ -159,6 +159,7 @@ TEST(Bild, EinzelnesNeuzeichnenBeruehrtNurDieBox)
     EXPECT_NE(objekte, t.szene.ObjekteBild);
     EXPECT_EQ(hintergrund, t.szene.HintergrundBild);
     // The display and the clean copy agree inside the box.
+    t.szene.SauberAusschnittAuffrischen();
     EXPECT_EQ(t.szene.AnzeigeBild.copy(box), t.szene.SauberAusschnitt.copy(box));
 }
 

@@ -245,3 +245,32 @@ TEST(Texteingabe, PlatzUndWachstumImBild)
     r = TexteingabePlatzieren(60, 17, bild, versatz, 870, QPoint(300, 900));
     EXPECT_EQ(r.top() + r.height(), 8 + 650 - 50);
 }
+
+TEST(Zeichenwerkzeuge, RadiererNimmtDenAktuellenZustandEinesUmgeschaltetenAbdeckers)
+{
+    Zeichnen t;
+    t.zustand.Dok.Objekte << Objekt(0, 0.4, 0.6, "Gruen");
+    t.szene.SzeneAufbauen();
+    t.szene.Scrollen(0, 1); // the clean copy is refreshed only on demand
+    const QPoint mitte = t.BoxMitte(0);
+    const QRect quadrat(mitte - QPoint(16, 16), QSize(32, 32));
+    const QImage abgedeckt = t.szene.AnzeigeBild.copy(quadrat);
+    // Uncovered with the pointer: the label's text shows now.
+    ASSERT_EQ(t.szene.Klick(mitte).aktion, KlickAktion::Umgeschaltet);
+    const QImage aufgedeckt = t.szene.AnzeigeBild.copy(quadrat);
+    ASSERT_NE(aufgedeckt, abgedeckt);
+    t.szene.WerkzeugWaehlen(Werkzeug::Stift);
+    t.Strich(mitte - QPoint(8, 0), mitte + QPoint(8, 0));
+    t.szene.WerkzeugWaehlen(Werkzeug::Radierer);
+    t.szene.WerkzeugBewegung(mitte, false);
+    t.szene.WerkzeugDruck(mitte);
+    EXPECT_EQ(t.szene.AnzeigeBild.copy(quadrat), aufgedeckt);
+    // Toggled back while the clean copy is fresh: it follows as well.
+    t.szene.WerkzeugWaehlen(Werkzeug::Zeiger);
+    t.szene.Klick(mitte);
+    t.szene.WerkzeugWaehlen(Werkzeug::Stift);
+    t.Strich(mitte - QPoint(8, 0), mitte + QPoint(8, 0));
+    t.szene.WerkzeugWaehlen(Werkzeug::Radierer);
+    t.szene.WerkzeugDruck(mitte);
+    EXPECT_EQ(t.szene.AnzeigeBild.copy(quadrat), abgedeckt);
+}
