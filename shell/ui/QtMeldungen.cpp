@@ -25,6 +25,13 @@ void QtMeldungen::Information(const QString &text)
     box.exec();
 }
 
+void QtMeldungen::Warnung(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, Titel(), Zeilen(text), QMessageBox::NoButton, eltern);
+    box.addButton("OK", QMessageBox::AcceptRole);
+    box.exec();
+}
+
 void QtMeldungen::Fehler(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, Titel(), Zeilen(text), QMessageBox::NoButton, eltern);

@@ -13,6 +13,7 @@ public:
 
     void Information(const QString &text) override;
     void Fehler(const QString &text) override;
+    void Warnung(const QString &text) override;
     Antwort JaNein(const QString &text, FrageArt art) override;
     Antwort JaNeinAbbrechen(const QString &text) override;
 

@@ -14,6 +14,11 @@ void TestMeldungen::Information(const QString &text)
     protokoll.push_back({"Information", text});
 }
 
+void TestMeldungen::Warnung(const QString &text)
+{
+    protokoll.push_back({"Warnung", text});
+}
+
 void TestMeldungen::Fehler(const QString &text)
 {
     protokoll.push_back({"Fehler", text});

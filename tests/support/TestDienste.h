@@ -12,7 +12,7 @@ class TestMeldungen : public IMeldungen
 public:
     struct Eintrag
     {
-        QString art; // "Information", "Fehler", "JaNein", "JaNeinAbbrechen"
+        QString art; // "Information", "Fehler", "Warnung", "JaNein", "JaNeinAbbrechen"
         QString text;
     };
     std::vector<Eintrag> protokoll;
@@ -20,6 +20,7 @@ public:
 
     void Information(const QString &text) override;
     void Fehler(const QString &text) override;
+    void Warnung(const QString &text) override;
     Antwort JaNein(const QString &text, FrageArt art) override;
     Antwort JaNeinAbbrechen(const QString &text) override;
 
