@@ -1,0 +1,363 @@
+// The classroom exercise: files, joining, reports, initiation, clean-up.
+#include "NetzUebung.h"
+
+#include "NetzDateien.h"
+
+#include "BestListen.h"
+#include "Dateifehler.h"
+#include "DelphiZeit.h"
+#include "DokumentLaden.h"
+#include "MailSlotNachricht.h"
+#include "Note.h"
+#include "Ordner.h"
+#include "Uebung.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
+
+namespace {
+const QString KeineUebungText = QStringLiteral(
+    "Zurzeit ist keine Netzwerk-Übung freigegeben.\r\n\r\n"
+    "Im Kommunikationsordner \"%1\" wurde keine Übung zum Kanal \"%2\" gefunden. "
+    "Bitte warten Sie, bis die Lehrkraft die Übung initiiert hat, und versuchen Sie es dann erneut.");
+}
+
+NetzUebung::NetzUebung(Uebung &e, DokumentZustand &d, IDokumentUmgebung &u, Dienste &di, BestListen &l,
+                       INetzFenster &f, QObject *eltern)
+    : QObject(eltern), TNMailSlot(di.meldungen, this), MasterMailslot(di.meldungen, this), engine(e), dok(d),
+      umgebung(u), dienste(di), listen(l), fenster(f)
+{
+    TNMailSlot.SetMailBox(QStringLiteral("TVL-1"));
+    TNMailSlot.SetCheckInterval(500);
+    MasterMailslot.SetMailBox(QStringLiteral("TVL-1"));
+    MasterMailslot.SetCheckInterval(150);
+    connect(&MasterMailslot, &TMailSlot2::OnNewMessage, this, &NetzUebung::MasterMailslotNewMessage);
+    engine.Netz = this;
+}
+
+NetzUebung::~NetzUebung()
+{
+    if (engine.Netz == this)
+        engine.Netz = nullptr;
+}
+
+QString NetzUebung::KomOrdner()
+{
+    return Ordner().NetzKomOrdner;
+}
+
+QString NetzUebung::KomKanal()
+{
+    return Ordner().NetzKomKanal;
+}
+
+QString NetzUebung::Basis() const
+{
+    return NetzBasisName(Ordner().NetzKomOrdner, Ordner().NetzKomKanal);
+}
+
+bool NetzUebung::NetzUebungVorhanden() const
+{
+    return ::NetzUebungVorhanden(Basis());
+}
+
+QString NetzUebung::NeueKennung()
+{
+    // From the system's entropy, not the program's generator: that one is
+    // seeded from the time of day, and two pupils' programs started in the
+    // same millisecond would draw the same identifiers.
+    QString k;
+    k.reserve(TnGrenzen::KennungLaenge);
+    for (int i = 0; i < TnGrenzen::KennungLaenge; ++i)
+        k.append(QChar(u'A' + int(QRandomGenerator::system()->bounded(26u))));
+    return k;
+}
+
+QString NetzUebung::StartZeitText() const
+{
+    return LangeZeitText(DelphiNachZeit(engine.Lauf.StartZeit).time());
+}
+
+void NetzUebung::Senden(const TnNachricht &n)
+{
+    TNMailSlot.Send(NetzUebungMaster, TnZeilen(n));
+}
+
+// ------------------------------------------------------------ participant
+
+bool NetzUebung::NetzUebungBeitreten()
+{
+    const QString basis = Basis();
+    // 1. Only a released exercise can be joined.
+    if (!::NetzUebungVorhanden(basis))
+        return false;
+    // 2. Its document, without switching folders.
+    if (!LadeDokument(dok, umgebung, *dienste.meldungen, basis + QStringLiteral(".tvl"), false))
+        return false;
+    fenster.DokumentGeladen();
+    // 3. The initiator and the options.
+    const QString datPfad = basis + QStringLiteral(".dat");
+    QString master;
+    UebOptionen opt;
+    if (!NetzDatLesen(datPfad, master, opt)) {
+        dienste.meldungen->Fehler(QStringLiteral("Fehler beim Einlesen der Datei \"") + datPfad
+                                  + QStringLiteral("\""));
+        return false;
+    }
+    NetzUebungMaster = master;
+    engine.Opt = opt;
+    // 4. A new participation.
+    TeilnehmerKennung = NeueKennung();
+    Teilnehmername = GewaehlterName;
+    engine.Lauf.StartZeit = ZeitNachDelphi(dienste.uhr->Jetzt());
+    engine.Lauf.EndZeit = 0;
+    // 5. The channel under the exercise's name.
+    TNMailSlot.SetActive(false);
+    TNMailSlot.SetMailBox(Ordner().NetzKomKanal);
+    TNMailSlot.SetActive(true);
+    // 6.
+    TnNachricht n;
+    n.Art = TnArt::Init;
+    n.Kennung = TeilnehmerKennung;
+    n.Name = Teilnehmername;
+    n.StartZeitText = StartZeitText();
+    Senden(n);
+    // 7.
+    return fenster.TeilnehmerLaufStarten();
+}
+
+void NetzUebung::AktionMelden()
+{
+    if (TeilnehmerKennung.isEmpty())
+        return;
+    const UebLauf &l = engine.Lauf;
+    TnNachricht n;
+    n.Art = TnArt::Aktion;
+    n.Kennung = TeilnehmerKennung;
+    n.AktZiel = l.AktZiel;
+    if (l.AktZiel >= 0 && l.AktZiel < dok.Dok.Objekte.size()) {
+        n.Abdeckung = dok.Dok.Objekte[l.AktZiel].Abdeckung;
+        n.FehlerAlsZiel = dok.Dok.Objekte[l.AktZiel].FehlerAlsZiel;
+    }
+    n.Endestatus = l.Endestatus;
+    n.StartZeitText = StartZeitText();
+    n.AnzFragen = l.AnzFragen;
+    n.AnzRichtig = l.AnzRichtig;
+    n.AnzFalsch = l.AnzFalsch;
+    n.AnzOffen = l.AnzOffen;
+    n.UhrText = engine.UhrLabText();
+    n.Erfolgsquote = l.Erfolgsquote * 100.0;
+    n.Gesamtleistung = l.Gesamtleistung * 100.0;
+    n.Schulnote = NoteBerechnen(l.Gesamtleistung);
+    Senden(n);
+}
+
+void NetzUebung::EndeMelden(bool)
+{
+    // Whether the list record follows is the run's end status.
+    NetzUebEndeMelden();
+}
+
+void NetzUebung::NetzUebEndeMelden()
+{
+    if (TeilnehmerKennung.isEmpty())
+        return;
+    const UebLauf &l = engine.Lauf;
+    TnNachricht f;
+    f.Art = TnArt::Fertig;
+    f.Kennung = TeilnehmerKennung;
+    f.Endestatus = l.Endestatus;
+    f.UhrText = engine.UhrLabText();
+    Senden(f);
+    if (l.Endestatus != EndeArt::Fertig && l.Endestatus != EndeArt::Zeitlimit)
+        return;
+    // The pause keeps the two datagrams apart; no window messages meanwhile.
+    QThread::msleep(50);
+    TnNachricht b;
+    b.Art = TnArt::Bestlist;
+    b.Kennung = TeilnehmerKennung;
+    b.Name = Teilnehmername;
+    b.Rechner = TNMailSlot.ComputerName;
+    b.Beginn = l.StartZeit;
+    b.Laufzeit = l.Laufzeit;
+    b.Leistung = l.Gesamtleistung;
+    Senden(b);
+}
+
+void NetzUebung::NetzDokumentSchliessen()
+{
+    fenster.DokumentSchliessen();
+}
+
+void NetzUebung::Netzwerkuebung1Click()
+{
+    if (engine.Laeuft()) {
+        dienste.meldungen->Information(QStringLiteral(
+            "Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst beendet werden. "
+            "Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig abzubrechen."));
+        return;
+    }
+    if (engine.Lauf.NetzRolle == 2) {
+        dienste.meldungen->Information(QStringLiteral(
+            "Die Netzwerk-Übung wurde auf diesem Rechner initiiert. "
+            "Die Teilnahme an der Netzwerk-Übung muss an einem anderen Rechner erfolgen."));
+        return;
+    }
+    if (!NetzUebungVorhanden()) {
+        dienste.meldungen->Information(KeineUebungText.arg(Ordner().NetzKomOrdner, Ordner().NetzKomKanal));
+        return;
+    }
+    QString name = GewaehlterName.isEmpty() ? TNMailSlot.UserName : GewaehlterName;
+    if (!fenster.TeilnehmernameErfragen(name))
+        return;
+    GewaehlterName = name.trimmed().left(30);
+    NetzUebungBeitreten();
+}
+
+void NetzUebung::TeilnahmeAbbrechen()
+{
+    if (engine.Lauf.NetzRolle != 1 || !engine.Laeuft())
+        return;
+    engine.Lauf.Endestatus = EndeArt::Abgebrochen;
+    NetzUebEndeMelden();
+}
+
+void NetzUebung::LernansichtGezeigt()
+{
+    TNMailSlot.SetActive(false);
+}
+
+// ------------------------------------------------------------ initiator
+
+void NetzUebung::LaufOhneFrageBeenden()
+{
+    if (!engine.Laeuft())
+        return;
+    // A participant's run ends as aborted and is reported; the user has
+    // agreed to leave it already.
+    engine.Lauf.Endestatus = EndeArt::Abgebrochen;
+    if (engine.Lauf.NetzRolle == 1)
+        NetzUebEndeMelden();
+    fenster.LaufVerlassen();
+}
+
+void NetzUebung::Netzwerkuebunginitiieren1Click()
+{
+    if (!engine.DarfVerlassen())
+        return;
+    if (!fenster.DokumentGeladenIst()) {
+        dienste.meldungen->Information(
+            QStringLiteral("Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."));
+        return;
+    }
+    UebOptionen opt;
+    if (!fenster.NetzOptionenErfragen(opt))
+        return;
+    LaufOhneFrageBeenden();
+    Initiieren(opt);
+}
+
+bool NetzUebung::Initiieren(const UebOptionen &opt)
+{
+    const QString basis = Basis();
+    engine.Opt = opt;
+    listen.BestList.clear();
+    QFile::remove(basis + QStringLiteral(".hsc"));
+    // A participant may still find the previous release: it goes first.
+    QFile::remove(basis + QStringLiteral(".okx"));
+    if (!SpeichereDokument(dok, umgebung, *dienste.meldungen, basis + QStringLiteral(".tvl"), false))
+        return false;
+    const QString datPfad = basis + QStringLiteral(".dat");
+    if (!NetzDatSchreiben(datPfad, MasterMailslot.ComputerName, opt)) {
+        ZeigeSchreibFehler(*dienste.meldungen, datPfad);
+        return false;
+    }
+    // This computer is the initiator from now on and listens on the channel.
+    Kontrolle.Leeren();
+    eingetragen = 0;
+    engine.Lauf.NetzRolle = 2;
+    TNMailSlot.SetActive(false);
+    MasterMailslot.SetActive(false);
+    MasterMailslot.SetMailBox(Ordner().NetzKomKanal);
+    MasterMailslot.SetActive(true);
+    if (!MasterMailslot.Active())
+        dienste.meldungen->Warnung(
+            QStringLiteral("Der Kanal \"") + MasterMailslot.MailBox()
+            + QStringLiteral("\" ist auf diesem Rechner bereits belegt (UDP-Port ") + QString::number(MasterMailslot.Port())
+            + QStringLiteral("). Die Übung wurde freigegeben, die Kontrollanzeige erhält jedoch keine Meldungen. "
+                             "Beenden Sie das andere Programm, das den Kanal verwendet, und initiieren Sie die "
+                             "Übung erneut."));
+    // The release marker last: nobody joins before the files are complete.
+    if (!FreigabeAnlegen(basis))
+        ZeigeSchreibFehler(*dienste.meldungen, basis + QStringLiteral(".okx"));
+    fenster.BefehlsstatusAktualisieren();
+    fenster.KontrollanzeigeZeigen();
+    return true;
+}
+
+bool NetzUebung::NetzUebungBeenden(bool mitBestaetigung)
+{
+    if (mitBestaetigung && engine.Lauf.NetzRolle == 2
+        && dienste.meldungen->JaNein(
+               QStringLiteral("Netzwerk-Übung beenden?\r\nÜbungsteilnehmer können die laufende Übung noch zu Ende "
+                              "bearbeiten, die Kontrollanzeige wird jedoch nicht mehr aktualisiert."),
+               FrageArt::Frage)
+               == Antwort::Nein)
+        return false;
+    engine.Lauf.NetzRolle = 0;
+    MasterMailslot.SetActive(false);
+    NetzUebungsDateienLoeschen(Basis());
+    fenster.BefehlsstatusAktualisieren();
+    return true;
+}
+
+void NetzUebung::LehrerNetzwerkUebungbeenden1Click()
+{
+    if (engine.Lauf.NetzRolle == 2) {
+        NetzUebungBeenden(true);
+        return;
+    }
+    MasterMailslot.SetActive(false);
+    dienste.meldungen->Information(QStringLiteral("Es ist keine Netzwerk-Übung aktiv."));
+}
+
+void NetzUebung::NetzwerkbungKontrollanzeige1Click()
+{
+    fenster.KontrollanzeigeZeigen();
+}
+
+void NetzUebung::MasterMailslotNewMessage(TMailSlot2 *, const QString &computer, const QString &userName,
+                                          const QString &text)
+{
+    TnNachricht n;
+    if (engine.Lauf.NetzRolle != 2 || !TnLesen(TextZeilen(text), n)) {
+        ++verworfen;
+        Messung.Verworfen(verworfen);
+        return;
+    }
+    const bool eintragen = Kontrolle.Verarbeiten(computer, userName, n);
+    if (Messung.Aktiv())
+        if (const KontrollModell::Zeile *z = Kontrolle.ZeileVon(n.Kennung))
+            Messung.Genommen(n.Kennung, z->AnzRichtig + z->AnzFalsch, int(z->Status));
+    if (!eintragen)
+        return;
+    // The first list report of a participation becomes one record of the
+    // class list; the second one of a time-limit end is not entered again.
+    BestListDatensatz d;
+    d.Name = n.Name.trimmed().isEmpty() ? QStringLiteral("(kein Name)") : n.Name;
+    d.Rechner = n.Rechner;
+    d.Beginn = n.Beginn;
+    d.Dauer = n.Laufzeit;
+    d.Leistung = n.Leistung;
+    listen.NetzDatensatz = d;
+    if (listen.ErgebnisEintragen(true, QString(), d))
+        ++eingetragen;
+}
+
+void NetzUebung::ProgrammEnde()
+{
+    TNMailSlot.SetActive(false);
+    MasterMailslot.SetActive(false);
+    NetzUebungsDateienLoeschen(Basis());
+}

@@ -1,0 +1,81 @@
+// One computer of a class exercise in a test: an engine over its own
+// document with recording services, and the network exercise on top.
+#pragma once
+#include "../exercise/UebTestUmgebung.h"
+
+#include "BestListen.h"
+#include "DokumentUmgebung.h"
+#include "NetzFenster.h"
+#include "NetzUebung.h"
+
+#include <QTemporaryDir>
+
+struct NetzEndpunkt;
+
+class TestNetzFenster : public INetzFenster
+{
+public:
+    explicit TestNetzFenster(NetzEndpunkt &e) : e(e) {}
+    bool optionenOk = true;
+    UebOptionen optionen;
+    bool nameOk = true;
+    QString name = "Anna";
+    QString namensVorschlag;
+    int geladen = 0, geschlossen = 0, befehlsstatus = 0, kontrollanzeigen = 0, verlassen = 0;
+
+    bool TeilnehmerLaufStarten() override;
+    void LaufVerlassen() override;
+    bool NetzOptionenErfragen(UebOptionen &opt) override
+    {
+        opt = optionen;
+        return optionenOk;
+    }
+    bool TeilnehmernameErfragen(QString &n) override
+    {
+        namensVorschlag = n;
+        n = name;
+        return nameOk;
+    }
+    void DokumentGeladen() override { ++geladen; }
+    void DokumentSchliessen() override { ++geschlossen; }
+    void BefehlsstatusAktualisieren() override { ++befehlsstatus; }
+    void KontrollanzeigeZeigen() override { ++kontrollanzeigen; }
+    bool DokumentGeladenIst() override;
+
+private:
+    NetzEndpunkt &e;
+};
+
+struct NetzEndpunkt : UebTest
+{
+    StilleDokumentUmgebung dokUmgebung;
+    BestListen listen{umg.dienste};
+    TestNetzFenster fenster{*this};
+    NetzUebung netz{ueb, dok, dokUmgebung, umg.dienste, listen, fenster};
+
+    NetzEndpunkt(const QString &rechner, int portBasis)
+    {
+        for (TMailSlot2 *s : {&netz.TNMailSlot, &netz.MasterMailslot}) {
+            s->PortBasis = portBasis;
+            s->ComputerName = rechner;
+            s->UserName = "lehrer";
+        }
+        ueb.Einst.Rechnername = rechner;
+    }
+};
+
+inline bool TestNetzFenster::TeilnehmerLaufStarten()
+{
+    return e.ueb.UebungStarten(false, 0, 1);
+}
+
+inline void TestNetzFenster::LaufVerlassen()
+{
+    ++verlassen;
+    e.ueb.UebungVerlassen();
+}
+
+inline bool TestNetzFenster::DokumentGeladenIst()
+{
+    return !e.dok.Dok.DateiName.isEmpty();
+}
