@@ -77,7 +77,7 @@ bool MailSlotEntpacken(const QByteArray &d, MailSlotEmpfang &aus)
     return true;
 }
 
-QStringList TextZeilen(const QString &text)
+QStringList NachrichtZeilen(const QString &text)
 {
     QStringList z = text.split(QLatin1String("\r\n"));
     if (!z.isEmpty() && z.last().isEmpty())

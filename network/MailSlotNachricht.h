@@ -34,4 +34,4 @@ QByteArray MailSlotVerpacken(const QString &userName, const QString &computer, c
 bool MailSlotEntpacken(const QByteArray &datagramm, MailSlotEmpfang &aus);
 
 // The body's lines (Text split at CR LF, without the empty rest).
-QStringList TextZeilen(const QString &text);
+QStringList NachrichtZeilen(const QString &text);

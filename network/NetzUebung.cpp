@@ -331,7 +331,7 @@ void NetzUebung::MasterMailslotNewMessage(TMailSlot2 *, const QString &computer,
                                           const QString &text)
 {
     TnNachricht n;
-    if (engine.Lauf.NetzRolle != 2 || !TnLesen(TextZeilen(text), n)) {
+    if (engine.Lauf.NetzRolle != 2 || !TnLesen(NachrichtZeilen(text), n)) {
         ++verworfen;
         Messung.Verworfen(verworfen);
         return;

@@ -48,7 +48,7 @@ TEST(MailSlotNachricht, UmschlagMitCrLfInWindows1252)
     EXPECT_EQ(e.UserName, QStringLiteral("jörg"));
     EXPECT_EQ(e.Computer, "pc-07");
     EXPECT_EQ(e.Text, "A\r\nB\r\n");
-    EXPECT_EQ(TextZeilen(e.Text), QStringList({"A", "B"}));
+    EXPECT_EQ(NachrichtZeilen(e.Text), QStringList({"A", "B"}));
 
     // Line breaks inside a line do not make new lines; the euro sign is 0x80.
     EXPECT_EQ(MailSlotVerpacken("u", "c", {"x\r\ny\nz€"}), QByteArray("Message\r\nu\r\nc\r\nx y z\x80\r\n"));
@@ -56,7 +56,7 @@ TEST(MailSlotNachricht, UmschlagMitCrLfInWindows1252)
     ASSERT_TRUE(MailSlotEntpacken(MailSlotVerpacken("u", "c", {}), e));
     EXPECT_EQ(e.Text, "");
     ASSERT_TRUE(MailSlotEntpacken(MailSlotVerpacken("", "", {"", "x", ""}), e));
-    EXPECT_EQ(TextZeilen(e.Text), QStringList({"", "x", ""}));
+    EXPECT_EQ(NachrichtZeilen(e.Text), QStringList({"", "x", ""}));
 }
 
 TEST(MailSlotNachricht, VerpackenBleibtInDenGrenzen)

@@ -38,7 +38,7 @@ protected:
         lehrer->fenster.optionen.Zuordnungsziele = 0; // questions in order
         QObject::connect(&lehrer->netz.MasterMailslot, &TMailSlot2::OnNewMessage,
                          [this](TMailSlot2 *, const QString &c, const QString &u, const QString &t) {
-                             empfangen.append({c, u, TextZeilen(t)});
+                             empfangen.append({c, u, NachrichtZeilen(t)});
                          });
         lehrer->netz.Netzwerkuebunginitiieren1Click();
         ASSERT_TRUE(lehrer->netz.MasterMailslot.Active());
