@@ -117,15 +117,18 @@ void TUebOptForm::Anordnen()
                        static_cast<QWidget *>(ZuordnungFalsch), static_cast<QWidget *>(Zuordnungsziele)})
         g->setVisible(erweitert);
     ErwBtn->setText(erweitert ? "Reduziert..." : "Erweitert...");
-    const int unten = h - 8;
+    // In the network form the panel sits between the groups and the check
+    // box, so that it covers no option (the time limit above all).
+    const int platz = netz ? 70 : 0;
+    const int unten = h + platz - 8;
     const int b = width() > 0 ? width() : 480;
     OkBtn->setGeometry(b - 8 - 120, unten - 28, 120, 28);
     CloseBtn->setGeometry(b - 8 - 120 - 8 - 100, unten - 28, 100, 28);
     ErwBtn->setGeometry(8, unten - 28, 100, 28);
     UebOptZeigenCheck->setGeometry(8, unten - 28 - 30, b - 16, 24);
-    NetzUebInitPan->setGeometry(8, unten - 28 - 30 - 8 - 70, b - 16, 62);
+    NetzUebInitPan->setGeometry(8, h - 8 - 28 - 30, b - 16, 62);
     NetzUebInitPan->raise();
-    setFixedHeight(h);
+    setFixedHeight(h + platz);
 }
 
 void TUebOptForm::ErwBtnClick()
@@ -142,6 +145,10 @@ void TUebOptForm::NetzwerkModus(bool an)
 {
     setWindowTitle(an ? QStringLiteral("Netzwerk-") + caption : caption);
     NetzUebInitPan->setVisible(an);
+    if (netz != an) {
+        netz = an;
+        Anordnen();
+    }
 }
 
 void TUebOptForm::showEvent(QShowEvent *e)

@@ -55,6 +55,7 @@ private:
     void Anordnen();
     QString caption;
     bool erweitert = false;
+    bool netz = false; // network form: the panel gets room of its own
 };
 
 // Places the minute and second edits around their unit label.

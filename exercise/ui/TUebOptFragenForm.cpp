@@ -64,6 +64,15 @@ void TUebOptFragenForm::NetzwerkModus(bool an)
     setWindowTitle(an ? QStringLiteral("Netzwerk-") + caption : caption);
     NetzUebInitPan->setVisible(an);
     NetzUebInitPan->raise();
+    // The panel gets room of its own below the groups, so that the time
+    // limit stays in reach; the check box and the buttons move down.
+    const int platz = an ? 70 : 0;
+    const int breite = width();
+    NetzUebInitPan->setGeometry(8, 244, breite - 16, 62);
+    UebOptFragenZeigenCheck->move(8, 244 + platz);
+    OkBtn->move(breite - 128, 276 + platz);
+    CloseBtn->move(breite - 236, 276 + platz);
+    setFixedSize(breite, 312 + platz);
 }
 
 void TUebOptFragenForm::showEvent(QShowEvent *e)

@@ -97,6 +97,34 @@ TEST(TUebOptForm, NetworkCaptionAndPanelUntilClosed)
     EXPECT_EQ(g.windowTitle(), "Netzwerk-Übungsoptionen für Einzelfragen");
 }
 
+TEST(TUebOptForm, NetworkPanelCoversNoOption)
+{
+    App();
+    TUebOptForm f;
+    TUebOptFragenForm g(&f);
+    for (bool erweitert : {false, true}) {
+        if (f.Erweitert() != erweitert)
+            f.ErwBtn->click();
+        const int hoehe = f.height();
+        f.NetzwerkModus(true);
+        const QRect pan = f.NetzUebInitPan->geometry();
+        for (QWidget *w : f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != f.NetzUebInitPan && !w->isHidden())
+                EXPECT_FALSE(pan.intersects(w->geometry())) << w->objectName().toStdString() << erweitert;
+        EXPECT_LE(pan.bottom(), f.height());
+        f.reject();
+        EXPECT_EQ(f.height(), hoehe);
+    }
+    const int hoehe = g.height();
+    g.NetzwerkModus(true);
+    const QRect pan = g.NetzUebInitPan->geometry();
+    for (QWidget *w : g.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w != g.NetzUebInitPan && !w->isHidden())
+            EXPECT_FALSE(pan.intersects(w->geometry())) << w->objectName().toStdString();
+    g.reject();
+    EXPECT_EQ(g.height(), hoehe);
+}
+
 TEST(TUebOptFragenForm, ShowBoxFollowsTheOtherDialogBothWays)
 {
     App();
