@@ -11,6 +11,8 @@
 #include "LernKartBild.h"
 #include "LernNavigationAnschluss.h"
 #include "LernWerkzeugAnschluss.h"
+#include "NetzAnschluss.h"
+#include "NetzUebung.h"
 #include "Ordner.h"
 #include "QtMeldungen.h"
 #include "Rahmen.h"
@@ -108,6 +110,14 @@ int main(int argc, char *argv[])
 
     // The information windows and the e-mail command.
     new DialogeAnschluss(form1, lernAnsicht);
+
+    // The classroom exercise: its commands, the live view, the channel; a
+    // participant's repeat joins again through it.
+    {
+        auto *netz = new NetzAnschluss(form1, *uebung->Steuerung, *bestListBefehle);
+        NetzUebung *n = netz->Netz;
+        ergebnis->Umgebung.netzUebungBeitreten = [n] { return n->NetzUebungBeitreten(); };
+    }
 
     StartMessungAnmelden(form1);
     form1.show();

@@ -138,6 +138,8 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
         return i.column() >= SpLauf && i.column() <= SpZeit && i.column() != SpStart
                    ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
                    : QVariant();
+    if (rolle == Qt::ToolTipRole && i.column() == SpKennung)
+        return z.Kennung;
     if (rolle == Qt::ToolTipRole && i.column() == SpRechner)
         return z.Benutzer.isEmpty() ? QVariant() : QVariant(QStringLiteral("Benutzer: ") + z.Benutzer);
     if (rolle != Qt::DisplayRole && !sortieren)
@@ -147,7 +149,9 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
     };
     switch (i.column()) {
     case SpKennung:
-        return z.Kennung;
+        // Long and only there to tell runs apart: the start is enough to see,
+        // the whole one is the tooltip.
+        return sortieren ? z.Kennung : z.Kennung.left(8) + QStringLiteral("…");
     case SpRechner:
         return z.Rechner;
     case SpName:

@@ -90,6 +90,9 @@ TEST(KontrollModell, ZeilenAusNachrichtenInBeliebigerReihenfolge)
     EXPECT_EQ(z.Status, KontrollModell::Zustand::Fertig);
     EXPECT_EQ(m.rowCount(), 1);
     EXPECT_EQ(geaendert, 7);
+    EXPECT_EQ(m.index(0, KontrollModell::SpKennung).data().toString(), "AAAAAAAA…");
+    EXPECT_EQ(m.index(0, KontrollModell::SpKennung).data(Qt::ToolTipRole).toString(), a);
+    EXPECT_EQ(m.index(0, KontrollModell::SpRechner).data(Qt::ToolTipRole).toString(), "Benutzer: anna");
 }
 
 TEST(KontrollModell, BestenlisteNurEinmalJeTeilnahme)

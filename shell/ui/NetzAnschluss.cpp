@@ -1,0 +1,135 @@
+// Connects the classroom exercise to the main window.
+#include "NetzAnschluss.h"
+
+#include "BestListBefehle.h"
+#include "NetzUebung.h"
+#include "OptionenUebernehmen.h"
+#include "Ordner.h"
+#include "TForm1.h"
+#include "TKontrollForm.h"
+#include "TNameEingabeForm.h"
+#include "TNetzKomForm.h"
+#include "TUebOptForm.h"
+#include "TUebOptFragenForm.h"
+#include "UebungsSteuerung.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
+    : QObject(&f), form(f), steuerung(s), bestListen(b)
+{
+    Netz = new NetzUebung(s.Engine, f.Zustand, f, f.dienste, b.Listen, *this, this);
+    KontrollForm = new TKontrollForm(Netz->Kontrolle, &f);
+    KomForm = new TNetzKomForm(&f);
+    NameForm = new TNameEingabeForm(&f);
+    NameForm->setWindowTitle(QStringLiteral("An Netzwerk-Übung teilnehmen"));
+
+    NetzUebung *n = Netz;
+    const struct
+    {
+        const char *name;
+        void (NetzUebung::*befehl)();
+    } befehle[] = {
+        {"Netzwerkuebunginitiieren1", &NetzUebung::Netzwerkuebunginitiieren1Click},
+        {"LehrerNetzwerkUebungbeenden1", &NetzUebung::LehrerNetzwerkUebungbeenden1Click},
+        {"NetzwerkbungKontrollanzeige1", &NetzUebung::NetzwerkbungKontrollanzeige1Click},
+        {"Netzwerkuebung1", &NetzUebung::Netzwerkuebung1Click},
+    };
+    for (const auto &b : befehle)
+        if (QAction *a = f.Aktion(QString::fromLatin1(b.name)))
+            connect(a, &QAction::triggered, n, b.befehl);
+    if (QAction *a = f.Aktion("Kommunikationsverzeichnis1"))
+        connect(a, &QAction::triggered, this, &NetzAnschluss::Kommunikationsverzeichnis1Click);
+    connect(KontrollForm, &TKontrollForm::KlassenlisteGewuenscht, this,
+            [this] { bestListen.BestenlistezurNetzwerkuebung1Click(&form.Zustand.Dok); });
+
+    // Closing: a participant run ends as aborted and is reported; after the
+    // save prompt both channel components go off and the files go.
+    f.NetzTeilnahmeAbbrechen = [n] { n->TeilnahmeAbbrechen(); };
+    f.BeimSchliessenFreigeben = [n] { n->ProgrammEnde(); };
+}
+
+bool NetzAnschluss::TeilnehmerLaufStarten()
+{
+    return steuerung.UebungStarten(false, 0, 1);
+}
+
+void NetzAnschluss::LaufVerlassen()
+{
+    steuerung.UebungVerlassen();
+}
+
+bool NetzAnschluss::NetzOptionenErfragen(UebOptionen &opt)
+{
+    const int typ = form.Zustand.Dok.DokTyp;
+    bool ok;
+    if (typ == 2) {
+        steuerung.UebOptFragenForm->NetzwerkModus(true);
+        ok = steuerung.UebOptFragenForm->exec() == QDialog::Accepted;
+    } else {
+        steuerung.UebOptForm->NetzwerkModus(true);
+        ok = steuerung.UebOptForm->exec() == QDialog::Accepted;
+    }
+    if (ok)
+        opt = OptionenUebernehmen(steuerung.OptWerteHolen(), typ);
+    return ok;
+}
+
+bool NetzAnschluss::TeilnehmernameErfragen(QString &name)
+{
+    NameForm->TNameEdit->setText(name);
+    return NameForm->NamenErfragen(name);
+}
+
+void NetzAnschluss::DokumentGeladen()
+{
+    form.Navigation().SchreibeTitelzeile();
+}
+
+void NetzAnschluss::DokumentSchliessen()
+{
+    // Back to the start page: the participant's component goes off too.
+    Netz->LernansichtGezeigt();
+    form.Navigation().SchliesseDokument();
+}
+
+void NetzAnschluss::BefehlsstatusAktualisieren()
+{
+    form.AktualisiereKnoepfe();
+    KopfAktualisieren();
+}
+
+void NetzAnschluss::KopfAktualisieren()
+{
+    KontrollForm->KopfSetzen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal,
+                             Netz->MasterMailslot.Active() && steuerung.Engine.Lauf.NetzRolle == 2);
+}
+
+void NetzAnschluss::KontrollanzeigeZeigen()
+{
+    KopfAktualisieren();
+    KontrollForm->Zeigen();
+}
+
+bool NetzAnschluss::DokumentGeladenIst()
+{
+    return !form.Zustand.Dok.DateiName.isEmpty();
+}
+
+void NetzAnschluss::Kommunikationsverzeichnis1Click()
+{
+    const UebLauf &l = steuerung.Engine.Lauf;
+    if (l.NetzRolle == 2 || (l.NetzRolle == 1 && steuerung.Engine.Laeuft())) {
+        form.dienste.meldungen->Information(
+            QStringLiteral("Während einer Netzwerk-Übung können Kommunikationsordner und Kanal nicht geändert "
+                           "werden. Beenden Sie zuerst die Netzwerk-Übung."));
+        return;
+    }
+    QString ordner = Ordner().NetzKomOrdner;
+    QString kanal = Ordner().NetzKomKanal;
+    if (!KomForm->Erfragen(ordner, kanal))
+        return;
+    Ordner().NetzKomOrdner = ordner;
+    Ordner().NetzKomKanal = kanal;
+}
