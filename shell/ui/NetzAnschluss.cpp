@@ -37,10 +37,16 @@ NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
         {"Netzwerkuebung1", &NetzUebung::Netzwerkuebung1Click},
     };
     for (const auto &b : befehle)
-        if (QAction *a = f.Aktion(QString::fromLatin1(b.name)))
+        if (QAction *a = f.Aktion(QString::fromLatin1(b.name))) {
             connect(a, &QAction::triggered, n, b.befehl);
-    if (QAction *a = f.Aktion("Kommunikationsverzeichnis1"))
+            f.ErweitertAnzeigen(a);
+        }
+    if (QAction *a = f.Aktion("Kommunikationsverzeichnis1")) {
         connect(a, &QAction::triggered, this, &NetzAnschluss::Kommunikationsverzeichnis1Click);
+        f.ErweitertAnzeigen(a);
+    }
+    // The class list has its effect now, so the switch shows it too.
+    f.ErweitertAnzeigen(f.Aktion("BestenlistezurNetzwerkuebung1"));
     connect(KontrollForm, &TKontrollForm::KlassenlisteGewuenscht, this,
             [this] { bestListen.BestenlistezurNetzwerkuebung1Click(&form.Zustand.Dok); });
 
