@@ -17,7 +17,8 @@ if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/
   $SUDO apt-get install -y -qq --no-install-recommends clang
 fi
 
-MOC=$(ls /usr/lib/qt6/libexec/moc /usr/lib/qt6/bin/moc 2>/dev/null | head -1)
+MOC=""
+for m in /usr/lib/qt6/libexec/moc /usr/lib/qt6/bin/moc; do [ -x "$m" ] && { MOC=$m; break; }; done
 "$MOC" "$ROOT/network/KontrollModell.h" -o "$OUT/moc_KontrollModell.cpp"
 FLAGS="-std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 INCS="-I$ROOT/network -I$ROOT/exercise -I$ROOT/document -I$ROOT/view -I$ROOT/base $(pkg-config --cflags Qt6Gui)"
