@@ -211,7 +211,7 @@ void THoverPanel::paintEvent(QPaintEvent *)
     // 6./7. Fitting and vertical placement.
     const QFont schrift = font();
     const Einpassung e =
-        BeschriftungSetzen(caption, schrift, flags, bereich, fontAutoSize, minFontSize, true, layout);
+        BeschriftungSetzen(einpassung, caption, schrift, flags, bereich, fontAutoSize, minFontSize, true, layout);
     gezeichnet = e.text;
     gezeichneteGroesse = e.groesse;
 
@@ -248,20 +248,12 @@ void THoverPanel::paintEvent(QPaintEvent *)
     }
 }
 
-Einpassung BeschriftungSetzen(const QString &caption, const QFont &schrift, int flags, QRect &bereich,
-                              bool einpassen, int minGroesse, bool bindestrichSchritt, TTextLayout layout)
+Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift,
+                              int flags, QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
+                              TTextLayout layout)
 {
-    const int start = SchriftGroesse(schrift);
-    const int breite = bereich.width();
-    Einpassung e;
-    if (einpassen) {
-        e = TextEinpassen(caption, start, minGroesse, bereich.size(), bindestrichSchritt,
-                          [&](const QString &t, int g) { return TextMessen(schrift, g, flags, breite, t); });
-    } else {
-        e.text = caption;
-        e.groesse = start;
-        e.textGroesse = TextMessen(schrift, start, flags, breite, caption);
-    }
+    const Einpassung e =
+        speicher.Holen(caption, schrift, flags, bereich.size(), einpassen, minGroesse, bindestrichSchritt);
     const int rest = bereich.height() - e.textGroesse.height();
     if (layout == TTextLayout::Bottom)
         bereich.translate(0, qMax(0, rest));

@@ -1,4 +1,5 @@
 #pragma once
+#include "EinpassungsSpeicher.h"
 #include "TextEinpassen.h"
 
 #include <QColor>
@@ -15,10 +16,12 @@ struct TPadding
 enum class TTextLayout { Top, Center, Bottom };
 
 // The caption steps the hover panel and the shadow label share: fit the
-// caption into the area (or only measure it when fitting is off), then move
-// the area down for the vertical layout.
-Einpassung BeschriftungSetzen(const QString &caption, const QFont &schrift, int flags, QRect &bereich,
-                              bool einpassen, int minGroesse, bool bindestrichSchritt, TTextLayout layout);
+// caption into the area (or only measure it when fitting is off; both kept in
+// speicher until an input changes), then move the area down for the vertical
+// layout.
+Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift,
+                              int flags, QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
+                              TTextLayout layout);
 
 // A flat button panel: changes colour under the mouse, shows a checked
 // state with a marker line, paints an optional background bitmap and fits
@@ -83,6 +86,8 @@ public:
     // The caption as last drawn after fitting.
     QString GezeichneterText() const { return gezeichnet; }
     int GezeichneteGroesse() const { return gezeichneteGroesse; }
+    // How often the caption was fitted (not on every paint, only after a change).
+    int Einpassungen() const { return einpassung.Laeufe(); }
 
     // Simulates the mouse entering and leaving (what enterEvent/leaveEvent do).
     void MausBetritt();
@@ -138,4 +143,5 @@ private:
     bool gedrueckt = false;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
+    EinpassungsSpeicher einpassung;
 };

@@ -72,7 +72,7 @@ void TShadowLabel::paintEvent(QPaintEvent *)
 
     const QFont schrift = font();
     // An auto-sized label grows to its text, so only a fixed one is fitted.
-    const Einpassung e = BeschriftungSetzen(text, schrift, flags, bereich, !autoSize, 7, false, layout);
+    const Einpassung e = BeschriftungSetzen(einpassung, text, schrift, flags, bereich, !autoSize, 7, false, layout);
     gezeichnet = e.text;
 
     QFont f = schrift;

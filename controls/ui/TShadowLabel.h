@@ -37,6 +37,8 @@ public:
     // How often the caption was drawn in the last paint (2 with a shadow).
     int Zeichnungen() const { return zeichnungen; }
     QString GezeichneterText() const { return gezeichnet; }
+    // How often the caption was fitted (not on every paint, only after a change).
+    int Einpassungen() const { return einpassung.Laeufe(); }
 
 signals:
     void clicked();
@@ -60,4 +62,5 @@ private:
     Qt::Alignment alignment = Qt::AlignLeft;
     int zeichnungen = 0;
     QString gezeichnet;
+    EinpassungsSpeicher einpassung;
 };

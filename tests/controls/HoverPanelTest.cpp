@@ -208,3 +208,78 @@ TEST(HoverPanel, LayoutPlacesCaptionTopCentreOrBottom)
     p.setPadding({0, 20, 0, 0});
     EXPECT_GE(TextZeilen(Bild(p)).first, 20);
 }
+
+// Repaints (hover, expose) reuse the fitted caption; a change of caption,
+// size or font fits it again, and the drawn result stays what a fresh
+// fitting gives.
+TEST(HoverPanel, CaptionIsFittedOnceUntilCaptionSizeOrFontChange)
+{
+    THoverPanel p;
+    p.resize(60, 16);
+    p.setFontAutoSize(true);
+    p.setCaption("Ein sehr langer Text mit vielen Woertern");
+    Bild(p);
+    EXPECT_EQ(p.Einpassungen(), 1);
+    const QString erst = p.GezeichneterText();
+    for (int i = 0; i < 5; ++i) {
+        p.MausBetritt();
+        Bild(p);
+        p.MausVerlaesst();
+        Bild(p);
+    }
+    EXPECT_EQ(p.Einpassungen(), 1);
+    EXPECT_EQ(p.GezeichneterText(), erst);
+
+    p.setCaption("Kurz");
+    Bild(p);
+    EXPECT_EQ(p.Einpassungen(), 2);
+    EXPECT_EQ(p.GezeichneterText(), "Kurz");
+
+    p.setCaption("Ein sehr langer Text mit vielen Woertern");
+    p.resize(400, 40);
+    Bild(p);
+    EXPECT_EQ(p.Einpassungen(), 3);
+    EXPECT_EQ(p.GezeichneterText(), "Ein sehr langer Text mit vielen Woertern");
+    Bild(p);
+    EXPECT_EQ(p.Einpassungen(), 3);
+
+    // A larger font starts the shrinking higher and ends at a larger size.
+    const int vorher = p.GezeichneteGroesse();
+    QFont f = p.font();
+    f.setPixelSize(30);
+    p.setFont(f);
+    Bild(p);
+    EXPECT_EQ(p.Einpassungen(), 4);
+    EXPECT_GT(p.GezeichneteGroesse(), vorher);
+}
+
+TEST(ShadowLabel, CaptionIsFittedOnceUntilCaptionSizeOrFontChange)
+{
+    TShadowLabel l;
+    l.resize(50, 14);
+    l.setCaption("Eine lange Beschriftung|zweite Zeile");
+    Bild(l);
+    Bild(l);
+    l.update();
+    Bild(l);
+    EXPECT_EQ(l.Einpassungen(), 1);
+    const QString erst = l.GezeichneterText();
+    EXPECT_TRUE(erst.endsWith("...")) << erst.toStdString();
+
+    l.resize(600, 60);
+    Bild(l);
+    EXPECT_EQ(l.Einpassungen(), 2);
+    EXPECT_EQ(l.GezeichneterText(), "Eine lange Beschriftung\nzweite Zeile");
+
+    QFont f = l.font();
+    f.setBold(true);
+    l.setFont(f);
+    Bild(l);
+    Bild(l);
+    EXPECT_EQ(l.Einpassungen(), 3);
+
+    l.setCaption("Neu");
+    Bild(l);
+    EXPECT_EQ(l.Einpassungen(), 4);
+    EXPECT_EQ(l.GezeichneterText(), "Neu");
+}
