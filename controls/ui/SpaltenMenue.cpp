@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOptionMenuItem>
+#include <QWidgetAction>
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,26 +32,63 @@ const SpaltenMenue::Anordnung &SpaltenMenue::Plan() const
     // Qt's own layout gives each item its height (collapsed separators and
     // hidden items have none) and the common width; only the placement is
     // ours. The margins are what its size hint adds around its items.
+    // Asking Qt for one item's place searches the menu's list for it, so
+    // asking for every item would cost time squared in a long menu: only
+    // separators (which Qt may collapse), widget items and the first item of
+    // each kind are asked; items of one kind (font, icon or none, submenu,
+    // tab in the text, checkable) are equally high.
     const QSize qtGroesse = QMenu::sizeHint();
+    struct Art
+    {
+        QFont schrift;
+        bool bild, unter, tab, haken;
+        int hoehe;
+    };
+    QList<Art> arten;
     QList<MenueZeile> zeilen;
-    QPoint ursprung(-1, -1);
-    QPoint qtEcke(0, 0);
-    int breite = 0;
+    zeilen.reserve(plan.aktionen.size());
+    QAction *erste = nullptr, *letzte = nullptr;
     for (QAction *a : plan.aktionen) {
-        const QRect r = actionGeometry(a);
-        const bool gezeigt = a->isVisible() && r.isValid();
-        zeilen << MenueZeile{gezeigt ? r.height() : 0, a->property("neueSpalte").toBool()};
-        if (!gezeigt)
-            continue;
-        if (ursprung.x() < 0)
-            ursprung = r.topLeft();
-        ursprung = QPoint(std::min(ursprung.x(), r.x()), std::min(ursprung.y(), r.y()));
-        qtEcke = QPoint(std::max(qtEcke.x(), r.right() + 1), std::max(qtEcke.y(), r.bottom() + 1));
-        breite = std::max(breite, r.width());
+        int hoehe = 0;
+        if (a->isVisible()) {
+            if (a->isSeparator() || qobject_cast<QWidgetAction *>(a)) {
+                const QRect r = actionGeometry(a);
+                hoehe = r.isValid() ? r.height() : 0;
+            } else {
+                const QFont schrift = a->font().resolve(font());
+                const bool bild = !a->icon().isNull(), unter = a->menu() != nullptr,
+                           tab = a->text().contains(u'\t'), haken = a->isCheckable();
+                const auto art = std::find_if(arten.cbegin(), arten.cend(), [&](const Art &k) {
+                    return k.bild == bild && k.unter == unter && k.tab == tab && k.haken == haken &&
+                           k.schrift == schrift;
+                });
+                if (art != arten.cend()) {
+                    hoehe = art->hoehe;
+                } else {
+                    const QRect r = actionGeometry(a);
+                    hoehe = r.isValid() ? r.height() : 0;
+                    arten << Art{schrift, bild, unter, tab, haken, hoehe};
+                }
+            }
+        }
+        if (hoehe > 0) {
+            if (!erste)
+                erste = a;
+            letzte = a;
+        }
+        zeilen << MenueZeile{hoehe, a->property("neueSpalte").toBool()};
     }
-    if (ursprung.x() < 0)
+    if (!erste)
         return plan;
-    const QSize rand(std::max(0, qtGroesse.width() - qtEcke.x()), std::max(0, qtGroesse.height() - qtEcke.y()));
+    const QRect oben = actionGeometry(erste), unten = actionGeometry(letzte);
+    const QPoint ursprung = oben.topLeft();
+    const int breite = oben.width(); // Qt gives every item the same width
+    // The last item is in Qt's rightmost column; when Qt itself needed no
+    // second column it is also the lowest, otherwise the bottom margin is
+    // the top one.
+    const QSize rand(std::max(0, qtGroesse.width() - (unten.right() + 1)),
+                     unten.x() == oben.x() ? std::max(0, qtGroesse.height() - (unten.bottom() + 1))
+                                           : ursprung.y());
 
     int maxHoehe = 0, maxBreite = 0;
     if (const QScreen *s = screen()) {

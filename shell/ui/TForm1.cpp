@@ -516,35 +516,52 @@ void TForm1::Speichern()
 void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
 {
     QMenu *auswahl = Menue("Auswahl1");
-    // The item that was just clicked may be among them (a failed load
-    // rebuilds the list), so they go once control has left them.
-    for (QAction *a : themenAktionen) {
+    // The items are reused in place, and only a surplus is taken out (from
+    // the end): taking an item out of a menu, like adding one, searches the
+    // menu's whole list, so building every item anew would cost time
+    // squared in large folders. The item that was just clicked may be among
+    // the surplus (a failed load rebuilds the list), so those go once
+    // control has left them.
+    while (themenAktionen.size() > liste.size()) {
+        QAction *a = themenAktionen.takeLast();
         auswahl->removeAction(a);
-        a->setActionGroup(nullptr);
         a->setObjectName(QString());
         a->deleteLater();
     }
-    themenAktionen.clear();
     const bool an = AnsichtModus == 2;
+    QList<QAction *> neu;
     for (int i = 0; i < liste.size(); ++i) {
-        auto *a = new QAction(ThemenMenueText(i, liste[i]), this);
-        a->setObjectName("MenueThemaItem" + QString::number(i));
-        a->setData(i);
-        a->setCheckable(true);
-        a->setActionGroup(themenGruppe);
+        QAction *a = i < themenAktionen.size() ? themenAktionen[i] : nullptr;
+        if (!a) {
+            a = new QAction(this);
+            a->setObjectName("MenueThemaItem" + QString::number(i));
+            a->setData(i);
+            a->setCheckable(true);
+            // The checkmark is only set by ThemaAnhaken: the click's own
+            // toggling is undone, whatever the load then does.
+            connect(a, &QAction::triggered, this, [this, a, i](bool gehakt) {
+                a->setChecked(!gehakt);
+                MenueThemaClick(i);
+            });
+            neu << a;
+            themenAktionen << a;
+        }
+        a->setText(ThemenMenueText(i, liste[i]));
         a->setChecked(i == haken);
         a->setEnabled(an);
         a->setProperty("neueSpalte", i == spaltenUmbruch); // read by SpaltenMenue
-        connect(a, &QAction::triggered, this, [this, i] { MenueThemaClick(i); });
-        auswahl->addAction(a);
-        themenAktionen << a;
     }
+    auswahl->addActions(neu);
 }
 
 void TForm1::ThemaAnhaken(int i)
 {
-    if (i >= 0 && i < themenAktionen.size())
-        themenAktionen[i]->setChecked(true);
+    // One checkmark at most, kept here rather than by an action group
+    // (whose look-ups grow with the list).
+    if (i < 0 || i >= themenAktionen.size())
+        return;
+    for (int k = 0; k < themenAktionen.size(); ++k)
+        themenAktionen[k]->setChecked(k == i);
 }
 
 void TForm1::TitelSetzen(const QString &fensterTitel, const QString &titelLabel)

@@ -252,7 +252,6 @@ private:
     QList<QWidget *> erweiterteKnoepfe;
     QList<QMenu *> versteckteMenues;
     bool erweitert = false;
-    QActionGroup *themenGruppe = nullptr;
     QActionGroup *dokTypGruppe = nullptr;
     QList<QAction *> themenAktionen;
     QImage startBild;

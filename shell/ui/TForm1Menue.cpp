@@ -108,8 +108,6 @@ void TForm1::BaueMenue()
     connect(Eintrag(auswahl, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence("Ctrl+W"), false),
             &QAction::triggered, this, [this] { navigation->OrdnerWaehlen(); });
     auswahl->addSeparator()->setVisible(false);
-    themenGruppe = new QActionGroup(this);
-    themenGruppe->setExclusive(true);
 
     // &Lernansicht (hidden); the learning view adds its own items.
     QMenu *lern = Untermenue(nullptr, "Lernansicht1", "&Lernansicht", false);
