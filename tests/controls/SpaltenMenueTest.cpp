@@ -206,3 +206,55 @@ TEST_F(Menue, WithoutMarkItIsQtsOwnMenu)
     QTest::mouseClick(&m, Qt::LeftButton, {}, m.SpaltenFeld(items[3]).center());
     EXPECT_TRUE(ausgeloest.isEmpty());
 }
+
+// The plan asks Qt only for some items and derives the other heights from
+// the item's kind: it must place every item exactly where asking Qt for each
+// one would, with items of other fonts, icons, submenus, hidden items and
+// separators mixed in.
+TEST_F(Menue, PlanEqualsOneBuiltFromEveryItemsOwnGeometry)
+{
+    m.addAction("&Startseite");
+    m.addSeparator();
+    QAction *versteckt = m.addAction("Versteckt");
+    versteckt->setVisible(false);
+    m.addMenu("&Unter")->addAction("x");
+    QPixmap bild(40, 40);
+    bild.fill(Qt::red);
+    m.addAction(QIcon(bild), "Mit Bild");
+    for (int i = 0; i < 30; ++i) {
+        QAction *a = m.addAction(QString("%1:  Thema").arg(i + 1));
+        a->setCheckable(i % 2 == 0);
+        a->setProperty("neueSpalte", i == 14);
+        if (i == 20) {
+            QFont gross = m.font();
+            gross.setPixelSize(28);
+            a->setFont(gross);
+        }
+        if (i == 25)
+            m.addSeparator();
+    }
+    Zeigen();
+    ASSERT_EQ(m.Spalten(), 2);
+
+    // The reference: every item's own rectangle from Qt.
+    QList<MenueZeile> zeilen;
+    QRect erste;
+    for (QAction *a : m.actions()) {
+        const QRect r = m.actionGeometry(a);
+        const bool gezeigt = a->isVisible() && r.isValid();
+        zeilen << MenueZeile{gezeigt ? r.height() : 0, a->property("neueSpalte").toBool()};
+        if (gezeigt && erste.isNull())
+            erste = r;
+    }
+    const SpaltenPlan soll = SpaltenAnordnen(zeilen, erste.width(), 9, 0);
+    ASSERT_EQ(soll.spalten, 2);
+    const QList<QAction *> alle = m.actions();
+    for (qsizetype i = 0; i < alle.size(); ++i) {
+        const QRect ist = m.SpaltenFeld(alle[i]);
+        if (soll.felder[i].isNull())
+            EXPECT_TRUE(ist.isNull()) << i;
+        else
+            EXPECT_EQ(ist, soll.felder[i].translated(erste.topLeft())) << i;
+    }
+    EXPECT_TRUE(m.SpaltenFeld(versteckt).isNull());
+}

@@ -407,3 +407,55 @@ TEST_F(Hauptfenster, FullProgramSwitchShowsHiddenItemsInPlaceAndIsStored)
     EXPECT_TRUE(form->ErweiterteFunktionen());
     EXPECT_TRUE(form->Aktion("ErweiterteFunktionen1")->isChecked());
 }
+
+// One checkmark at most, at the topic shown, while topics are clicked, clicked
+// again and the folder is re-read with more and with fewer documents.
+TEST_F(Hauptfenster, TopicCheckmarkStaysSingleAcrossClicksAndRebuilds)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    QMenu *auswahl = form->Menue("Auswahl1");
+    const auto themen = [&] {
+        QList<QAction *> t;
+        for (QAction *a : auswahl->actions())
+            if (a->objectName().startsWith("MenueThemaItem"))
+                t << a;
+        return t;
+    };
+    const auto gehakt = [&] {
+        QList<int> h;
+        const QList<QAction *> t = themen();
+        for (int i = 0; i < t.size(); ++i)
+            if (t[i]->isChecked())
+                h << i;
+        return h;
+    };
+    ASSERT_EQ(themen().size(), 2);
+    EXPECT_TRUE(gehakt().isEmpty());
+    themen()[0]->trigger();
+    EXPECT_EQ(form->Zustand.ThemenIndex, 0);
+    EXPECT_EQ(gehakt(), QList<int>{0});
+    form->ZeigeStartseite();
+    themen()[1]->trigger();
+    EXPECT_EQ(gehakt(), QList<int>{1});
+    form->ZeigeStartseite();
+    themen()[1]->trigger(); // the shown topic again: it stays checked
+    EXPECT_EQ(gehakt(), QList<int>{1});
+
+    ASSERT_TRUE(SchreibeTestDokument(prog + "c.tvl", "Asien"));
+    form->Aktion("Ordnerneueinlesen1")->trigger();
+    ASSERT_EQ(themen().size(), 3);
+    EXPECT_EQ(themen()[2]->text(), "&3:  Asien");
+    EXPECT_EQ(themen()[2]->objectName(), "MenueThemaItem2");
+    EXPECT_EQ(gehakt(), QList<int>{1});
+
+    ASSERT_TRUE(QFile::remove(prog + "c.tvl"));
+    ASSERT_TRUE(QFile::remove(prog + "a.tvl"));
+    form->Aktion("Ordnerneueinlesen1")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(themen().size(), 1);
+    EXPECT_EQ(themen()[0]->text(), "&1:  Europa");
+    EXPECT_EQ(gehakt(), QList<int>{0});
+    themen()[0]->trigger();
+    EXPECT_EQ(gehakt(), QList<int>{0});
+}
