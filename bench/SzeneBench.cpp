@@ -1,9 +1,12 @@
 // The learning view's costs: a full rebuild of a large labelled picture at
-// 200 %, one cover toggle with its block copies, and one scroll step.
+// 200 %, one cover toggle with its block copies, one scroll step, and how a
+// rebuild grows with the number of objects (10 / 100 / 1000).
 #include "Szene.h"
 
 #include <QGuiApplication>
 #include <QPainter>
+
+#include <cmath>
 
 #include <benchmark/benchmark.h>
 
@@ -28,8 +31,9 @@ struct Aufbau
             DokObjekt o;
             o.Typ = i % 10 == 9 ? ObjektTyp::Infopunkt : ObjektTyp::Beschriftung;
             o.Ebene = o.Typ == ObjektTyp::Infopunkt ? 2 : 1;
-            o.Sx = 0.05 + 0.015 * i;
-            o.Sy = 0.1 + 0.013 * i;
+            // Spread over the picture; wraps around for large counts.
+            o.Sx = 0.05 + std::fmod(0.015 * i, 0.85);
+            o.Sy = 0.1 + std::fmod(0.013 * i, 0.8);
             o.Kx = o.Sx + 0.05;
             o.Ky = o.Sy - 0.02;
             o.Sline = 1;
@@ -74,6 +78,22 @@ void BM_SzeneOhneObjekte(benchmark::State &state)
         a.szene.SzeneAufbauen();
 }
 BENCHMARK(BM_SzeneOhneObjekte)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// Growth with the number of labels and info points: should stay linear.
+void BM_SzeneObjekte(benchmark::State &state)
+{
+    Aufbau a(2, int(state.range(0)));
+    for (auto _ : state)
+        a.szene.SzeneAufbauen();
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_SzeneObjekte)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Complexity();
 
 void BM_AbdeckerUmschalten(benchmark::State &state)
 {

@@ -1,5 +1,6 @@
-// The topic menu over 1000 documents of about 60 KB: scanning and sorting
-// (only each file's header is read) apart from building the menu items.
+// The topic menu: scanning and sorting a folder (only each file's header is
+// read) apart from building the menu items and their first layout, at 1000
+// documents and growing from 10 to 5000.
 #include "Dokument.h"
 #include "DokumentDatei.h"
 #include "DokumentLaden.h"
@@ -15,31 +16,51 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <memory>
 #include <random>
 
 namespace {
-QTemporaryDir &Ordner1000()
+// A folder of n topic documents, each written once per run of the binary.
+// The 1000 of the fixed-size benchmarks are about 60 KB each (a 160 x 125
+// picture of noise); the growth series uses a 48 x 36 picture, since a scan
+// only reads each file's header.
+QString ThemenOrdner(int n, int breite = 48, int hoehe = 36)
 {
-    static QTemporaryDir tmp;
-    static bool fertig = false;
-    if (!fertig) {
+    static std::map<std::pair<int, int>, std::unique_ptr<QTemporaryDir>> ordner;
+    auto &tmp = ordner[{n, breite}];
+    if (!tmp) {
+        tmp = std::make_unique<QTemporaryDir>();
         std::mt19937 gen(7);
         Dokument d;
         d.AnzFrageNummern = 20;
         d.DokTyp = 2;
-        d.BasisBild = QImage(160, 125, QImage::Format_RGB32);
-        for (int y = 0; y < 125; ++y)
-            for (int x = 0; x < 160; ++x)
+        d.BasisBild = QImage(breite, hoehe, QImage::Format_RGB32);
+        for (int y = 0; y < hoehe; ++y)
+            for (int x = 0; x < breite; ++x)
                 d.BasisBild.setPixel(x, y, gen() | 0xff000000u);
-        for (int i = 0; i < 1000; ++i) {
+        // File names in a scrambled order, so the sort has work to do.
+        const int stellen = int(QString::number(n).size());
+        for (int i = 0; i < n; ++i) {
             d.Titel = QString("Thema %1").arg(i);
-            QFile f(tmp.path() + QString("/t%1.tvl").arg((i * 7919) % 1000, 4, 10, QChar('0')));
+            QFile f(tmp->path() + QString("/t%1.tvl").arg((i * 7919) % n, stellen, 10, QChar('0')));
             if (f.open(QIODevice::WriteOnly))
                 DokumentSchreiben(f, d);
         }
-        fertig = true;
     }
-    return tmp;
+    return tmp->path() + "/";
+}
+
+QString Ordner1000() { return ThemenOrdner(1000, 160, 125); }
+
+QApplication &Anwendung()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char *argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
 }
 
 class Still : public IMeldungen
@@ -60,7 +81,7 @@ public:
 
 static void BM_ThemenEinlesen(benchmark::State &state)
 {
-    const QString o = Ordner1000().path() + "/";
+    const QString o = Ordner1000();
     for (auto _ : state) {
         auto l = ThemenEinlesen(o, [](const QString &p, QString &t) { return LeseTitel(p, t); });
         benchmark::DoNotOptimize(l);
@@ -85,7 +106,7 @@ BENCHMARK(BM_ThemenSortieren)->Unit(benchmark::kMillisecond);
 
 static void BM_TitelLesen(benchmark::State &state)
 {
-    const QString o = Ordner1000().path() + "/";
+    const QString o = Ordner1000();
     QStringList pfade;
     for (int i = 0; i < 1000; ++i)
         pfade << o + QString("t%1.tvl").arg(i, 4, 10, QChar('0'));
@@ -97,32 +118,79 @@ static void BM_TitelLesen(benchmark::State &state)
 }
 BENCHMARK(BM_TitelLesen)->Unit(benchmark::kMillisecond);
 
-static void BM_ThemenMenueBauen(benchmark::State &state)
+// Scanning (each file's header) and sorting a folder of 10 / 100 / 1000 /
+// 5000 documents: should grow linearly (n log n for the sort).
+static void BM_OrdnerEinlesen(benchmark::State &state)
 {
-    static int argc = 1;
-    static char name[] = "bench";
-    static char *argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    const QString o = Ordner1000().path() + "/";
-    Ordner().Ableiten(o);
-    const auto liste = ThemenEinlesen(o, [](const QString &p, QString &t) { return LeseTitel(p, t); });
+    const int n = int(state.range(0));
+    const QString o = ThemenOrdner(n);
+    for (auto _ : state) {
+        auto l = ThemenEinlesen(o, [](const QString &p, QString &t) { return LeseTitel(p, t); });
+        benchmark::DoNotOptimize(l);
+        if (l.size() != n)
+            state.SkipWithError("not all documents read");
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_OrdnerEinlesen)->Arg(10)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
+
+namespace {
+struct Hauptfenster
+{
     Still m;
     KeinOeffner oe;
     QTemporaryDir conf;
-    TForm1 form({&m, nullptr, nullptr, nullptr, &oe}, new QSettings(conf.path() + "/p.conf", QSettings::IniFormat), {});
-    const bool anordnen = state.range(0) != 0;
-    form.ThemenMenueSetzen(liste, ThemenSpaltenUmbruch(int(liste.size())), 500);
-    for (auto _ : state) {
-        if (anordnen) {
-            // Opening the menu: Qt's item sizes and our columns.
-            benchmark::DoNotOptimize(form.Menue("Auswahl1")->sizeHint());
-        } else {
-            form.ThemenMenueSetzen(liste, ThemenSpaltenUmbruch(int(liste.size())), 500);
-        }
-    }
+    TForm1 form{{&m, nullptr, nullptr, nullptr, &oe}, new QSettings(conf.path() + "/p.conf", QSettings::IniFormat), {}};
+};
+
+// The list of n topics as the folder gives it.
+QList<ThemenEintrag> Liste(int n)
+{
+    const QString o = ThemenOrdner(n);
+    Ordner().Ableiten(o);
+    return ThemenEinlesen(o, [](const QString &p, QString &t) { return LeseTitel(p, t); });
 }
-// 0: building the items; 1: laying out the open menu.
-BENCHMARK(BM_ThemenMenueBauen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Rebuilding the items and letting go of the old ones, as re-reading the
+// folder does.
+void Neubauen(TForm1 &form, const QList<ThemenEintrag> &liste)
+{
+    form.ThemenMenueSetzen(liste, ThemenSpaltenUmbruch(int(liste.size())), int(liste.size()) / 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+}
+
+// Building the topic items of n documents (the old ones released) and the
+// open menu's first layout after it: Qt's item sizes and our columns, with
+// nothing cached from before.
+static void BM_ThemenMenue(benchmark::State &state)
+{
+    Anwendung();
+    const auto liste = Liste(int(state.range(0)));
+    Hauptfenster h;
+    Neubauen(h.form, liste);
+    for (auto _ : state) {
+        Neubauen(h.form, liste);
+        benchmark::DoNotOptimize(h.form.Menue("Auswahl1")->sizeHint());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ThemenMenue)->Arg(10)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
+
+// The first layout alone, right after a rebuild (the rebuild not timed).
+static void BM_ThemenMenueAnordnen(benchmark::State &state)
+{
+    Anwendung();
+    const auto liste = Liste(int(state.range(0)));
+    Hauptfenster h;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Neubauen(h.form, liste);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(h.form.Menue("Auswahl1")->sizeHint());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ThemenMenueAnordnen)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
 
 BENCHMARK_MAIN();
