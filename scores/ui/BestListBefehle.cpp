@@ -4,15 +4,28 @@
 #include "TBestListVerzForm.h"
 
 BestListBefehle::BestListBefehle(Dienste &dienste, QWidget *parent)
-    : Listen(dienste), BestListForm(new TBestListForm(*dienste.meldungen, parent)),
-      BestListVerzForm(new TBestListVerzForm(*dienste.meldungen, parent))
+    : Listen(dienste), meldungen(*dienste.meldungen), eltern(parent)
 {
+}
+
+TBestListForm &BestListBefehle::BestListForm()
+{
+    if (!bestListForm)
+        bestListForm = new TBestListForm(meldungen, eltern);
+    return *bestListForm;
+}
+
+TBestListVerzForm &BestListBefehle::BestListVerzForm()
+{
+    if (!bestListVerzForm)
+        bestListVerzForm = new TBestListVerzForm(meldungen, eltern);
+    return *bestListVerzForm;
 }
 
 void BestListBefehle::Bestenliste1Click(int netzRolle, const Dokument *dok)
 {
-    BestListForm->TextSpeichernOrdner = Ordner().ProtOrdner;
-    Listen.BestenlisteBefehl(netzRolle, dok, *BestListForm);
+    BestListForm().TextSpeichernOrdner = Ordner().ProtOrdner;
+    Listen.BestenlisteBefehl(netzRolle, dok, BestListForm());
 }
 
 void BestListBefehle::BestenlistezurNetzwerkuebung1Click(const Dokument *dok)
@@ -22,15 +35,15 @@ void BestListBefehle::BestenlistezurNetzwerkuebung1Click(const Dokument *dok)
 
 void BestListBefehle::BestListZeigen(bool netz, const Dokument *dok)
 {
-    BestListForm->TextSpeichernOrdner = Ordner().ProtOrdner;
-    Listen.BestListZeigen(netz, dok, *BestListForm);
+    BestListForm().TextSpeichernOrdner = Ordner().ProtOrdner;
+    Listen.BestListZeigen(netz, dok, BestListForm());
 }
 
 bool BestListBefehle::OrdnerBestenlisten1Click()
 {
     QString prot = Ordner().ProtOrdner;
     QString best = Ordner().BestListOrdner;
-    if (!BestListVerzForm->OrdnerWaehlen(prot, best))
+    if (!BestListVerzForm().OrdnerWaehlen(prot, best))
         return false;
     Ordner().ProtOrdner = prot;
     Ordner().BestListOrdner = best;

@@ -1,21 +1,27 @@
 #pragma once
 #include "BestListen.h"
 
+class IMeldungen;
 class QWidget;
 class TBestListForm;
 class TBestListVerzForm;
 struct Dokument;
 
 // The high-score commands of the main window with their two windows, so
-// that the main window only forwards its menu items.
+// that the main window only forwards its menu items. The windows are made
+// on first use: most runs never show them, and building the list window's
+// table alone is a noticeable part of the program's start.
 class BestListBefehle
 {
 public:
     BestListBefehle(Dienste &dienste, QWidget *parent);
 
     BestListen Listen;
-    TBestListForm *BestListForm = nullptr;
-    TBestListVerzForm *BestListVerzForm = nullptr;
+    // The list window and the folder window, made when first asked for.
+    TBestListForm &BestListForm();
+    TBestListVerzForm &BestListVerzForm();
+    // Whether a window has been made yet.
+    bool FensterErzeugt() const { return bestListForm || bestListVerzForm; }
 
     // "&Bestenliste..." (Ctrl+F7) and the button "Bestenliste".
     void Bestenliste1Click(int netzRolle, const Dokument *dok);
@@ -26,4 +32,10 @@ public:
     // "&Ordner für Protokolle und Bestenlisten...": true when both folders
     // were confirmed and taken over into Ordner().
     bool OrdnerBestenlisten1Click();
+
+private:
+    IMeldungen &meldungen;
+    QWidget *eltern;
+    TBestListForm *bestListForm = nullptr;
+    TBestListVerzForm *bestListVerzForm = nullptr;
 };

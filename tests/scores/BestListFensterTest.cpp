@@ -145,19 +145,19 @@ TEST(BestListBefehle, OrdnerfensterUebernimmtBeideOrdnerAbbrechenAendertNichts)
     Ordner().ProtOrdner = "/alt/p/";
     Ordner().BestListOrdner = "/alt/b/";
 
-    QTimer::singleShot(0, befehle.BestListVerzForm, [&] {
-        EXPECT_EQ(befehle.BestListVerzForm->ProtVerzEdit1->text(), "/alt/p/");
-        befehle.BestListVerzForm->ProtVerzEdit1->setText(dir.filePath("p"));
-        befehle.BestListVerzForm->BestListVerzEdit1->setText(dir.filePath("b"));
-        befehle.BestListVerzForm->CloseBtn->click();
+    QTimer::singleShot(0, &befehle.BestListVerzForm(), [&] {
+        EXPECT_EQ(befehle.BestListVerzForm().ProtVerzEdit1->text(), "/alt/p/");
+        befehle.BestListVerzForm().ProtVerzEdit1->setText(dir.filePath("p"));
+        befehle.BestListVerzForm().BestListVerzEdit1->setText(dir.filePath("b"));
+        befehle.BestListVerzForm().CloseBtn->click();
     });
     EXPECT_TRUE(befehle.OrdnerBestenlisten1Click());
     EXPECT_EQ(Ordner().ProtOrdner, dir.filePath("p") + "/");
     EXPECT_EQ(Ordner().BestListOrdner, dir.filePath("b") + "/");
 
-    QTimer::singleShot(0, befehle.BestListVerzForm, [&] {
-        befehle.BestListVerzForm->BestListVerzEdit1->setText("/nirgends");
-        befehle.BestListVerzForm->BitBtn21->click();
+    QTimer::singleShot(0, &befehle.BestListVerzForm(), [&] {
+        befehle.BestListVerzForm().BestListVerzEdit1->setText("/nirgends");
+        befehle.BestListVerzForm().BitBtn21->click();
     });
     EXPECT_FALSE(befehle.OrdnerBestenlisten1Click());
     EXPECT_EQ(Ordner().BestListOrdner, dir.filePath("b") + "/");
@@ -168,7 +168,11 @@ TEST(BestListBefehle, BestenlisteZeigtDasFensterMitTitelUndSortierterListe)
     QTemporaryDir dir;
     TestUmgebung umg;
     Ordner().BestListOrdner = dir.path() + "/";
-    BestListBefehle befehle(umg.dienste, nullptr);
+    QWidget eltern;
+    BestListBefehle befehle(umg.dienste, &eltern);
+    // No window before the first command; the command makes the list window.
+    EXPECT_FALSE(befehle.FensterErzeugt());
+    EXPECT_TRUE(eltern.findChildren<TBestListForm *>().isEmpty());
     Dokument dok;
     dok.DateiName = "/q/Asien.tvl";
     dok.Titel = "Flaggen Asiens";
@@ -181,14 +185,21 @@ TEST(BestListBefehle, BestenlisteZeigtDasFensterMitTitelUndSortierterListe)
     ASSERT_TRUE(befehle.Listen.ErgebnisEintragen(false, dok.DateiName, d));
     QString titel;
     QStringList namen;
-    QTimer::singleShot(0, befehle.BestListForm, [&] {
-        titel = befehle.BestListForm->windowTitle();
-        for (int r = 0; r < befehle.BestListForm->Grid1->rowCount(); ++r)
-            namen << befehle.BestListForm->Grid1->item(r, 1)->text();
-        befehle.BestListForm->OKBtn->click();
+    QTimer::singleShot(0, &befehle.BestListForm(), [&] {
+        titel = befehle.BestListForm().windowTitle();
+        for (int r = 0; r < befehle.BestListForm().Grid1->rowCount(); ++r)
+            namen << befehle.BestListForm().Grid1->item(r, 1)->text();
+        befehle.BestListForm().OKBtn->click();
     });
     befehle.Bestenliste1Click(0, &dok);
     EXPECT_EQ(titel, "Bestenliste - Flaggen Asiens");
     EXPECT_EQ(namen, (QStringList{"Erste", "Zweite"}));
     EXPECT_TRUE(umg.meldungen.protokoll.empty());
+    EXPECT_TRUE(befehle.FensterErzeugt());
+    EXPECT_EQ(eltern.findChildren<TBestListForm *>().size(), 1);
+    EXPECT_TRUE(eltern.findChildren<TBestListVerzForm *>().isEmpty());
+    // A second command shows the same window again.
+    QTimer::singleShot(0, &befehle.BestListForm(), [&] { befehle.BestListForm().OKBtn->click(); });
+    befehle.Bestenliste1Click(0, &dok);
+    EXPECT_EQ(eltern.findChildren<TBestListForm *>().size(), 1);
 }
