@@ -26,6 +26,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
+
+#include <utility>
 
 TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *parent)
     : QMainWindow(parent), dienste(d), speicher(sp), argumente(args)
@@ -127,6 +130,30 @@ void TForm1::ErsteAktivierung()
 
     navigation->BaueThemenliste();
     ersteAktivierung = false;
+    if (StartInfoPan->isHidden())
+        AufgeschobenesBildAufbauen();
+}
+
+// At start-up the start panel covers the learning picture completely, so
+// composing it waits until the window's first paint has been shown, or
+// until the panel is hidden before that.
+void TForm1::StartseitenBildAufbauen()
+{
+    if (ersteAktivierung && !angestrichen) {
+        bildAufgeschoben = true;
+        return;
+    }
+    bildAufgeschoben = false;
+    if (BildNeuAufbauen)
+        BildNeuAufbauen();
+}
+
+void TForm1::AufgeschobenesBildAufbauen()
+{
+    if (!std::exchange(bildAufgeschoben, false))
+        return;
+    if (BildNeuAufbauen)
+        BildNeuAufbauen();
 }
 
 void TForm1::showEvent(QShowEvent *e)
@@ -252,8 +279,7 @@ void TForm1::ZeigeStartseite()
     LernKartPicImg->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
     KlappPan->setGeometry(LernKartPan->width() - 26, 10, 16, 16);
     KlappPan->raise();
-    if (BildNeuAufbauen)
-        BildNeuAufbauen();
+    StartseitenBildAufbauen();
     StartInfoPanAnordnen();
     // With the extended functions a loaded document is seen, not covered.
     if (ErweiterteFunktionen() && !ersteAktivierung)
@@ -387,6 +413,15 @@ bool TForm1::FormKeyDown(int key, int modifiers)
 
 bool TForm1::eventFilter(QObject *obj, QEvent *e)
 {
+    if (obj == this && e->type() == QEvent::Paint && !angestrichen) {
+        angestrichen = true;
+        // Twice queued: after this paint and whatever it queued itself has
+        // reached the screen.
+        if (bildAufgeschoben)
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { AufgeschobenesBildAufbauen(); }); });
+    }
+    if (obj == StartInfoPan && e->type() == QEvent::Hide)
+        AufgeschobenesBildAufbauen();
     if (obj == StartImgKlickZone && e->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
         Homepage1Click();

@@ -225,6 +225,8 @@ private:
     void KnopfStil(THoverPanel *p);
     void TitelHintergrundMalen();
     void StartInfoPanAnordnen();
+    void StartseitenBildAufbauen();
+    void AufgeschobenesBildAufbauen();
     void QuizStartImgAnordnen();
     void AnzeigeModusWechseln(const std::function<void()> &wechsel);
 
@@ -233,6 +235,10 @@ private:
     std::unique_ptr<ThemenNavigation> navigation;
     UebOptWerte uebOpt;
     bool ersteAktivierung = true;
+    // The start page's picture waits for the first paint (see
+    // StartseitenBildAufbauen).
+    bool bildAufgeschoben = false;
+    bool angestrichen = false;
     bool schliesst = false;
     bool groesseAnpassen = true;
     QHash<QString, QAction *> aktionen;

@@ -459,3 +459,38 @@ TEST_F(Hauptfenster, TopicCheckmarkStaysSingleAcrossClicksAndRebuilds)
     themen()[0]->trigger();
     EXPECT_EQ(gehakt(), QList<int>{0});
 }
+
+// The start panel covers the learning picture at start-up: it is composed
+// once after the first paint, or at once when the panel goes first; later
+// start pages compose it right away.
+TEST_F(Hauptfenster, StartPictureIsComposedAfterTheFirstPaintOrWhenThePanelGoes)
+{
+    Erzeugen();
+    int aufbauten = 0;
+    form->BildNeuAufbauen = [&] { ++aufbauten; };
+    form->show();
+    form->ErsteAktivierung();
+    EXPECT_EQ(aufbauten, 0);
+    EXPECT_FALSE(form->StartInfoPan->isHidden());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (int i = 0; i < 50 && aufbauten == 0; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(aufbauten, 1);
+    form->StartInfoPan->hide();
+    QTest::qWait(20);
+    EXPECT_EQ(aufbauten, 1); // nothing was left to compose
+    form->ZeigeStartseite();
+    EXPECT_EQ(aufbauten, 2);
+
+    Erzeugen();
+    aufbauten = 0;
+    form->BildNeuAufbauen = [&] { ++aufbauten; };
+    form->show();
+    form->ErsteAktivierung();
+    EXPECT_EQ(aufbauten, 0);
+    form->StartInfoPan->hide(); // before any paint
+    EXPECT_EQ(aufbauten, 1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::qWait(20);
+    EXPECT_EQ(aufbauten, 1);
+}
