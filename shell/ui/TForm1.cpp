@@ -420,7 +420,8 @@ bool TForm1::eventFilter(QObject *obj, QEvent *e)
         if (bildAufgeschoben)
             QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { AufgeschobenesBildAufbauen(); }); });
     }
-    if (obj == StartInfoPan && e->type() == QEvent::Hide)
+    // Only the panel's own hiding, not the window's closing.
+    if (obj == StartInfoPan && e->type() == QEvent::Hide && StartInfoPan->isHidden())
         AufgeschobenesBildAufbauen();
     if (obj == StartImgKlickZone && e->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
