@@ -4,14 +4,47 @@
 #include "TUebFertigForm.h"
 #include "Uebung.h"
 
-ErgebnisSteuerung::ErgebnisSteuerung(Uebung &u, BestListBefehle &befehle, DokumentZustand &dok, IMeldungen &m,
+ErgebnisSteuerung::ErgebnisSteuerung(Uebung &u, BestListBefehle &b, DokumentZustand &d, IMeldungen &m,
                                      QWidget *parent)
-    : UebFertigForm(new TUebFertigForm(parent)), NameEingabeForm(new TNameEingabeForm(parent)),
-      Umgebung(u, befehle.Listen, dok), Ablauf(Umgebung, *UebFertigForm, m), uebung(u)
+    : Umgebung(u, b.Listen, d), Ablauf(Umgebung, *this, m), uebung(u), befehle(b), dok(d), eltern(parent)
 {
-    UebFertigForm->Ablauf = &Ablauf;
-    UebFertigForm->BestListZeigen = [&befehle, &dok](bool netz) { befehle.BestListZeigen(netz, &dok.Dok); };
-    Umgebung.ordnerFensterZeigen = [&befehle] { befehle.OrdnerBestenlisten1Click(); };
+    Umgebung.ordnerFensterZeigen = [&b] { b.OrdnerBestenlisten1Click(); };
+}
+
+TUebFertigForm &ErgebnisSteuerung::UebFertigForm()
+{
+    if (!uebFertigForm) {
+        uebFertigForm = new TUebFertigForm(eltern);
+        uebFertigForm->Ablauf = &Ablauf;
+        uebFertigForm->BestListZeigen = [this](bool netz) { befehle.BestListZeigen(netz, &dok.Dok); };
+        uebFertigForm->ProtokollZeigen = [this] {
+            if (ProtokollZeigen)
+                ProtokollZeigen();
+        };
+    }
+    return *uebFertigForm;
+}
+
+TNameEingabeForm &ErgebnisSteuerung::NameEingabeForm()
+{
+    if (!nameEingabeForm)
+        nameEingabeForm = new TNameEingabeForm(eltern);
+    return *nameEingabeForm;
+}
+
+void ErgebnisSteuerung::InhaltSetzen(const ErgebnisInhalt &inhalt)
+{
+    UebFertigForm().InhaltSetzen(inhalt);
+}
+
+bool ErgebnisSteuerung::ModalZeigen()
+{
+    return UebFertigForm().ModalZeigen();
+}
+
+int ErgebnisSteuerung::GewaehlterWiederholenMode()
+{
+    return UebFertigForm().GewaehlterWiederholenMode();
 }
 
 void ErgebnisSteuerung::ErgebnisAnzeigen()
@@ -21,5 +54,5 @@ void ErgebnisSteuerung::ErgebnisAnzeigen()
 
 bool ErgebnisSteuerung::NamenErfragen(QString &name)
 {
-    return NameEingabeForm->NamenErfragen(name);
+    return NameEingabeForm().NamenErfragen(name);
 }

@@ -2,6 +2,8 @@
 #include "ErgebnisAblauf.h"
 #include "ErgebnisUebung.h"
 
+#include <functional>
+
 class BestListBefehle;
 class IMeldungen;
 class QWidget;
@@ -13,15 +15,19 @@ struct DokumentZustand;
 // The end of a run as the main window wires it: the results window, the
 // name dialog and the completion over the engine and the high-score lists.
 // The main window forwards IUebOberflaeche::ErgebnisAnzeigen and
-// NamenErfragen here and fills the hooks of Umgebung it can serve.
-class ErgebnisSteuerung
+// NamenErfragen here and fills the hooks of Umgebung it can serve. Both
+// windows are made when first needed, not at the program's start.
+class ErgebnisSteuerung : private IErgebnisFenster
 {
 public:
     ErgebnisSteuerung(Uebung &uebung, BestListBefehle &befehle, DokumentZustand &dok, IMeldungen &meldungen,
                       QWidget *parent);
 
-    TUebFertigForm *UebFertigForm = nullptr;
-    TNameEingabeForm *NameEingabeForm = nullptr;
+    TUebFertigForm &UebFertigForm();
+    TNameEingabeForm &NameEingabeForm();
+    bool FensterErzeugt() const { return uebFertigForm || nameEingabeForm; }
+    // What the results window's "Protokoll" button shows.
+    std::function<void()> ProtokollZeigen;
     UebErgebnisUmgebung Umgebung;
     ErgebnisAblauf Ablauf;
 
@@ -29,5 +35,15 @@ public:
     bool NamenErfragen(QString &name);
 
 private:
+    // IErgebnisFenster, passed on to the results window.
+    void InhaltSetzen(const ErgebnisInhalt &inhalt) override;
+    bool ModalZeigen() override;
+    int GewaehlterWiederholenMode() override;
+
     Uebung &uebung;
+    BestListBefehle &befehle;
+    DokumentZustand &dok;
+    QWidget *eltern;
+    TUebFertigForm *uebFertigForm = nullptr;
+    TNameEingabeForm *nameEingabeForm = nullptr;
 };

@@ -84,7 +84,7 @@ void UebungsAnschluss::ErgebnisAnschliessen(ErgebnisSteuerung &e)
     e.Umgebung.protokollDarstellen = [s] { s->ProtokollDarstellen(); };
     e.Umgebung.protokollAutoSpeichern = [s] { s->ProtokollAutoSpeichern(); };
     e.Umgebung.optionenVorJederUebung = [s] { return s->OptionenVorJederUebung(); };
-    e.UebFertigForm->ProtokollZeigen = [s] { s->ProtokollderletztenUebung1Click(); };
+    e.ProtokollZeigen = [s] { s->ProtokollderletztenUebung1Click(); };
     TForm1 *f = &form;
     e.Umgebung.ergebBestListEintragenAktiv = [f] {
         QAction *a = f->Aktion("ErgebBestListEintragen1");

@@ -1,5 +1,8 @@
+#include "BestListBefehle.h"
+#include "ErgebnisSteuerung.h"
 #include "TNameEingabeForm.h"
 #include "TUebFertigForm.h"
+#include "UebTestUmgebung.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -84,4 +87,35 @@ TEST(TNameEingabeForm, DreissigZeichenUndNameBleibtZwischenLaeufen)
     });
     EXPECT_FALSE(f.NamenErfragen(zweiter));
     EXPECT_EQ(zweiter, "alt");
+}
+
+// Neither the results window nor the name dialog exists before the end of a
+// run needs it; once made, the same dialog serves every later run.
+TEST(ErgebnisSteuerung, FensterErstBeimErstenGebrauch)
+{
+    UebTest t;
+    QWidget eltern;
+    BestListBefehle befehle(t.umg.dienste, &eltern);
+    ErgebnisSteuerung e(t.ueb, befehle, t.dok, *t.umg.dienste.meldungen, &eltern);
+    EXPECT_FALSE(e.FensterErzeugt());
+    EXPECT_TRUE(eltern.findChildren<QDialog *>().isEmpty());
+
+    const auto antworten = [&](const QString &text) {
+        QTimer::singleShot(0, &eltern, [&eltern, text] {
+            auto *d = eltern.findChild<TNameEingabeForm *>();
+            ASSERT_NE(d, nullptr);
+            d->TNameEdit->setText(text);
+            d->StartBtn->click();
+        });
+    };
+    QString name;
+    antworten("Ina");
+    EXPECT_TRUE(e.NamenErfragen(name));
+    EXPECT_EQ(name, "Ina");
+    EXPECT_TRUE(e.FensterErzeugt());
+    antworten("Ole");
+    EXPECT_TRUE(e.NamenErfragen(name));
+    EXPECT_EQ(name, "Ole");
+    EXPECT_EQ(eltern.findChildren<TNameEingabeForm *>().size(), 1);
+    EXPECT_TRUE(eltern.findChildren<TUebFertigForm *>().isEmpty());
 }
