@@ -182,7 +182,7 @@ static void BM_ThemenMenue(benchmark::State &state)
     for (auto _ : state) {
         Neubauen(h.form, listen[k]);
         k = 1 - k;
-        benchmark::DoNotOptimize(h.form.Menue("Auswahl1")->sizeHint());
+        benchmark::DoNotOptimize(h.form.Menue.Auswahl1->sizeHint());
     }
     state.SetComplexityN(state.range(0));
 }
@@ -199,7 +199,7 @@ static void BM_ThemenMenueErstesMal(benchmark::State &state)
         auto h = std::make_unique<Hauptfenster>();
         state.ResumeTiming();
         Neubauen(h->form, liste);
-        benchmark::DoNotOptimize(h->form.Menue("Auswahl1")->sizeHint());
+        benchmark::DoNotOptimize(h->form.Menue.Auswahl1->sizeHint());
         state.PauseTiming();
         h.reset();
         state.ResumeTiming();
@@ -221,7 +221,7 @@ static void BM_ThemenMenueAnordnen(benchmark::State &state)
         Neubauen(h.form, listen[k]);
         k = 1 - k;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(h.form.Menue("Auswahl1")->sizeHint());
+        benchmark::DoNotOptimize(h.form.Menue.Auswahl1->sizeHint());
     }
     state.SetComplexityN(state.range(0));
 }

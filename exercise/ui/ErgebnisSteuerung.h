@@ -1,5 +1,6 @@
 #pragma once
 #include "ErgebnisAblauf.h"
+#include "ErgebnisAnzeige.h"
 #include "ErgebnisUebung.h"
 
 #include <functional>
@@ -17,7 +18,7 @@ struct DokumentZustand;
 // The main window forwards IUebOberflaeche::ErgebnisAnzeigen and
 // NamenErfragen here and fills the hooks of Umgebung it can serve. Both
 // windows are made when first needed, not at the program's start.
-class ErgebnisSteuerung : private IErgebnisFenster
+class ErgebnisSteuerung : public IErgebnisAnzeige, private IErgebnisFenster
 {
 public:
     ErgebnisSteuerung(Uebung &uebung, BestListBefehle &befehle, DokumentZustand &dok, IMeldungen &meldungen,
@@ -31,8 +32,9 @@ public:
     UebErgebnisUmgebung Umgebung;
     ErgebnisAblauf Ablauf;
 
-    void ErgebnisAnzeigen();
-    bool NamenErfragen(QString &name);
+    // IErgebnisAnzeige
+    void ErgebnisAnzeigen() override;
+    bool NamenErfragen(QString &name) override;
 
 private:
     // IErgebnisFenster, passed on to the results window.

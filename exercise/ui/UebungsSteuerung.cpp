@@ -8,7 +8,6 @@
 #include "AntwortRaster.h"
 #include "ProtokollRtf.h"
 
-#include "Ordner.h"
 #include "Szene.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
@@ -25,8 +24,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
-UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fenster f, QWidget *eltern)
-    : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(std::move(f))
+UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, IQuizFenster &f, Flaechen fl,
+                                   QWidget *eltern)
+    : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(f), flaechen(std::move(fl))
 {
     UebOptForm = new TUebOptForm(eltern);
     UebOptFragenForm = new TUebOptFragenForm(UebOptForm, eltern);
@@ -36,7 +36,7 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, Fe
     ZeitTimer->setInterval(100);
     connect(ZeitTimer, &QTimer::timeout, this, [this] { Engine.ZeitTimerTimer(); });
 
-    QWidget *pan = fenster.UebungPan;
+    QWidget *pan = flaechen.UebungPan;
     pan->setFont(QFont(QStringLiteral("Arial")));
     hintergrund = new QLabel(pan);
     hintergrund->setObjectName("UebungPanHintergrund");
@@ -75,9 +75,9 @@ UebungsSteuerung::~UebungsSteuerung() = default;
 
 bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
 {
-    Engine.Einst.Tonausgabe = fenster.Tonausgabe ? fenster.Tonausgabe() : true;
-    Engine.Einst.NameEingabe = fenster.NameEingabe ? fenster.NameEingabe() : false;
-    Engine.Einst.AutoProtSpeichern = fenster.AutoProtSpeichern ? fenster.AutoProtSpeichern() : false;
+    Engine.Einst.Tonausgabe = fenster.TonausgabeAn();
+    Engine.Einst.NameEingabe = fenster.NameEingabeAn();
+    Engine.Einst.AutoProtSpeichern = fenster.AutoProtSpeichernAn();
     imAufbau = true;
     const bool ok = Engine.UebungStarten(optionenZeigen, umfang, rolle);
     imAufbau = false;
@@ -85,7 +85,7 @@ bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
         Engine.AntwortfelderAnordnen();
         Hintergrund(true);
         // The panel takes the keys: Tab moves on to the answer panels.
-        fenster.UebungPan->setFocus();
+        flaechen.UebungPan->setFocus();
     }
     return ok;
 }
@@ -100,6 +100,22 @@ bool UebungsSteuerung::OptionenVorJederUebung() const
     return UebOptForm->UebOptZeigenCheck->isChecked();
 }
 
+bool UebungsSteuerung::QuizBeendet() const
+{
+    return Engine.Lauf.Endestatus != 0;
+}
+
+bool UebungsSteuerung::IstNetzwerkQuiz() const
+{
+    return Engine.Lauf.NetzRolle > 0;
+}
+
+void UebungsSteuerung::UebungPanAnordnen()
+{
+    Engine.AntwortfelderAnordnen();
+    Engine.AnweisungZeichnen(true);
+}
+
 void UebungsSteuerung::ProtokollderletztenUebung1Click()
 {
     UebProtokollForm->exec();
@@ -112,8 +128,7 @@ void UebungsSteuerung::ProtokollDarstellen()
 
 bool UebungsSteuerung::ProtokollAutoSpeichern()
 {
-    const QString ordner = fenster.ProtOrdner ? fenster.ProtOrdner() : Ordner().ProtOrdner;
-    return ::ProtokollAutoSpeichern(UebProtokollForm->Rtf(), ordner, Engine.Einst.Rechnername, dienste.uhr->Jetzt(),
+    return ::ProtokollAutoSpeichern(UebProtokollForm->Rtf(), fenster.ProtOrdner(), Engine.Einst.Rechnername, dienste.uhr->Jetzt(),
                                     *dienste.meldungen);
 }
 
@@ -147,22 +162,21 @@ void UebungsSteuerung::UebOpt1Click()
 
 bool UebungsSteuerung::NamenErfragen(QString &name)
 {
-    if (NamenDialog)
-        return NamenDialog(name);
+    if (ergebnis)
+        return ergebnis->NamenErfragen(name);
     name.clear();
     return true;
 }
 
 int UebungsSteuerung::AnsichtModus()
 {
-    return fenster.AnsichtModus ? fenster.AnsichtModus() : 2;
+    return fenster.Modus();
 }
 
 void UebungsSteuerung::QuizModusSetzen()
 {
     szene.AnsichtModus = 3;
-    if (fenster.QuizModusSetzen)
-        fenster.QuizModusSetzen();
+    fenster.QuizModusSetzen();
 }
 
 void UebungsSteuerung::StartseiteZeigen()
@@ -176,32 +190,28 @@ void UebungsSteuerung::StartseiteZeigen()
     szene.AnsichtModus = 2;
     szene.AbfrageModus = 0;
     szene.AktFolgeIndex = -1;
-    if (fenster.StartseiteZeigen)
-        fenster.StartseiteZeigen();
+    fenster.StartseiteZeigen();
 }
 
 void UebungsSteuerung::KnoepfeAktualisieren()
 {
-    if (fenster.KnoepfeAktualisieren)
-        fenster.KnoepfeAktualisieren();
+    fenster.AktualisiereKnoepfe();
 }
 
 void UebungsSteuerung::UebungenBtnLoesen()
 {
-    if (fenster.UebungenBtnLoesen)
-        fenster.UebungenBtnLoesen();
+    fenster.UebungenBtnLoesen();
 }
 
 QSize UebungsSteuerung::UebungPanPlatzieren()
 {
-    if (fenster.UebungPanPlatzieren)
-        fenster.UebungPanPlatzieren();
+    fenster.UebungPanPlatzieren();
     return UebungPanGroesse();
 }
 
 QSize UebungsSteuerung::UebungPanGroesse()
 {
-    return fenster.UebungPan->size();
+    return flaechen.UebungPan->size();
 }
 
 void UebungsSteuerung::BildBreiteSetzen(int breite)
@@ -209,8 +219,7 @@ void UebungsSteuerung::BildBreiteSetzen(int breite)
     breite = std::max(breite, 50);
     const QSize neu(breite, std::max(UebungPanGroesse().height(), 50));
     bildBreite = breite;
-    if (fenster.BildGroesseSetzen)
-        fenster.BildGroesseSetzen(neu);
+    fenster.BildGroesseSetzen(neu);
     if (szene.SteuerGroesse != neu) {
         szene.SteuerGroesse = neu;
         // The scene follows the picture's new size at once: the drop-target
@@ -222,8 +231,8 @@ void UebungsSteuerung::BildBreiteSetzen(int breite)
 
 void UebungsSteuerung::UebungPanZeigen()
 {
-    fenster.UebungPan->show();
-    fenster.UebungPan->raise();
+    flaechen.UebungPan->show();
+    flaechen.UebungPan->raise();
 }
 
 void UebungsSteuerung::AnweisungZeichnen(const QString &text, int breite, bool neuZeichnen)
@@ -235,7 +244,7 @@ void UebungsSteuerung::AnweisungZeichnen(const QString &text, int breite, bool n
 
 void UebungsSteuerung::Hintergrund(bool neuZeichnen)
 {
-    QWidget *pan = fenster.UebungPan;
+    QWidget *pan = flaechen.UebungPan;
     const QSize g = pan->size();
     if (g.isEmpty())
         return;
@@ -276,7 +285,7 @@ void UebungsSteuerung::NachrichtenVerarbeiten()
 void UebungsSteuerung::StatusSetzen(const UebStatus &s)
 {
     auto setzen = [this](const char *name, const QString &text, const QColor *farbe = nullptr) {
-        TShadowLabel *l = fenster.StatistikLabels.value(QString::fromLatin1(name));
+        TShadowLabel *l = flaechen.StatistikLabels.value(QString::fromLatin1(name));
         if (!l)
             return;
         l->setCaption(text);
@@ -313,7 +322,7 @@ void UebungsSteuerung::FrageZaehlerSetzen(const QString &caption, QPoint pos, bo
 void UebungsSteuerung::FeldAnlegen(const Antwortfeld &f, bool hand)
 {
     FeldEntfernen(f.Index);
-    auto *p = new AntwortPanel(f.Index, hand, fenster.UebungPan);
+    auto *p = new AntwortPanel(f.Index, hand, flaechen.UebungPan);
     panels[f.Index] = p;
     connect(p, &AntwortPanel::gedrueckt, this, [this](int i, QPoint pos) {
         if (!Engine.Einzelfragen())
@@ -378,8 +387,8 @@ void UebungsSteuerung::UebMoveAnkerSetzen(const QRect &r, bool sichtbar)
 
 void UebungsSteuerung::ErgebnisAnzeigen()
 {
-    if (Ergebnis) {
-        Ergebnis();
+    if (ergebnis) {
+        ergebnis->ErgebnisAnzeigen();
         return;
     }
     // Without the results window: the figures in a plain message.
@@ -411,10 +420,7 @@ void UebungsSteuerung::ObjektNeuZeichnen(int index)
 
 void UebungsSteuerung::NummerierungErneuern()
 {
-    if (fenster.NummerierungErneuern)
-        fenster.NummerierungErneuern();
-    else
-        szene.NummerierungSetzen(szene.NummerierModus, false);
+    fenster.NummerierungErneuern();
 }
 
 void UebungsSteuerung::ZoomZuruecksetzen()
@@ -425,10 +431,8 @@ void UebungsSteuerung::ZoomZuruecksetzen()
 
 void UebungsSteuerung::ZeigerWerkzeugWaehlen()
 {
-    if (fenster.ZeigerWerkzeugWaehlen)
-        fenster.ZeigerWerkzeugWaehlen();
-    else
-        szene.WerkzeugWaehlen(Werkzeug::Zeiger);
+    // The pointer tool, as every quiz start wants it.
+    szene.WerkzeugWaehlen(Werkzeug::Zeiger);
 }
 
 void UebungsSteuerung::QuizZustandSetzen(int abfrageModus, const FragenListe &folge, int position)
@@ -542,13 +546,13 @@ void UebungsSteuerung::Taste(int index, int key)
 
 bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
 {
-    if (obj == fenster.UebungPan && e->type() == QEvent::Resize && AnsichtModus() == 3) {
-        hintergrund->setGeometry(fenster.UebungPan->rect());
+    if (obj == flaechen.UebungPan && e->type() == QEvent::Resize && AnsichtModus() == 3) {
+        hintergrund->setGeometry(flaechen.UebungPan->rect());
         if (!imAufbau) {
             Engine.AntwortfelderAnordnen();
             Hintergrund(true);
         }
-    } else if (obj == fenster.UebungPan && e->type() == QEvent::KeyPress && AnsichtModus() == 3) {
+    } else if (obj == flaechen.UebungPan && e->type() == QEvent::KeyPress && AnsichtModus() == 3) {
         // Keys that reach the panel itself (no answer panel has the focus):
         // the number keys of single questions, Escape.
         auto *k = static_cast<QKeyEvent *>(e);
@@ -556,7 +560,7 @@ bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
             Taste(-1, k->key());
             return true;
         }
-    } else if ((obj == hintergrund || obj == fenster.UebungPan) && e->type() == QEvent::MouseButtonPress
+    } else if ((obj == hintergrund || obj == flaechen.UebungPan) && e->type() == QEvent::MouseButtonPress
                && AnsichtModus() == 3) {
         // A click on an open target drops the picked-up text there.
         auto *m = static_cast<QMouseEvent *>(e);

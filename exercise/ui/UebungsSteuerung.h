@@ -1,4 +1,7 @@
 #pragma once
+#include "ErgebnisAnzeige.h"
+#include "QuizBefehle.h"
+#include "QuizFenster.h"
 #include "UebSchnittstellen.h"
 #include "Uebung.h"
 
@@ -6,7 +9,6 @@
 #include <QImage>
 #include <QObject>
 
-#include <functional>
 #include <map>
 
 class AntwortPanel;
@@ -22,32 +24,21 @@ class TUebProtokollForm;
 // The quiz as the main window shows it: the engine, its option dialogs, the
 // answer panels on UebungPan, the status panel, the clock timer, and the
 // scene of the learning view as the engine's picture. The main window hands
-// in its widgets and the few operations only it can do.
-class UebungsSteuerung : public QObject, public IUebOberflaeche, public IUebAnsicht
+// in its widgets and the few operations only it can do (IQuizFenster) and
+// reaches the quiz through IQuizBefehle.
+class UebungsSteuerung : public QObject, public IUebOberflaeche, public IUebAnsicht, public IQuizBefehle
 {
     Q_OBJECT
 public:
-    // What the main window provides.
-    struct Fenster
+    // The main window's widgets the quiz works on.
+    struct Flaechen
     {
         QWidget *UebungPan = nullptr;
         QHash<QString, TShadowLabel *> StatistikLabels; // NameLab, RichtigLab, ... StatusLab
-        std::function<int()> AnsichtModus;
-        std::function<void()> QuizModusSetzen;   // AnsichtModus 3 and the command states
-        std::function<void()> StartseiteZeigen;  // learning view or start page
-        std::function<void()> KnoepfeAktualisieren;
-        std::function<void()> UebungenBtnLoesen;
-        std::function<void()> UebungPanPlatzieren; // hide the picture, place UebungPan
-        std::function<void(QSize)> BildGroesseSetzen; // size of LernKartPicImg during the run
-        std::function<QString()> ProtOrdner;          // folder of the automatic protocols
-        std::function<bool()> AutoProtSpeichern;
-        std::function<void()> NummerierungErneuern;
-        std::function<void()> ZeigerWerkzeugWaehlen;
-        std::function<bool()> Tonausgabe;
-        std::function<bool()> NameEingabe;
     };
 
-    UebungsSteuerung(DokumentZustand &dok, Dienste &dienste, Szene &szene, Fenster fenster, QWidget *eltern);
+    UebungsSteuerung(DokumentZustand &dok, Dienste &dienste, Szene &szene, IQuizFenster &fenster,
+                     Flaechen flaechen, QWidget *eltern);
     ~UebungsSteuerung() override;
 
     Uebung Engine;
@@ -58,21 +49,27 @@ public:
     QWidget *UebMoveAnker = nullptr;
     THoverPanel *UebFrageZaehlerPan = nullptr;
 
-    // Completion and name dialog (the results side); without them the end
-    // shows the figures in a plain message and returns to the start page.
-    std::function<void()> Ergebnis;
-    std::function<bool(QString &)> NamenDialog;
+    // Completion and name dialog (the results side); until it is connected
+    // the end shows the figures in a plain message and returns to the start
+    // page.
+    void ErgebnisAnschliessen(IErgebnisAnzeige &ergebnis) { this->ergebnis = &ergebnis; }
+    IQuizFenster &Fenster() { return fenster; }
 
-    // Commands.
-    bool UebungStarten(bool optionenZeigen, int umfang, int rolle);
-    void UebungVerlassen();
+    // IQuizBefehle: the main window's commands.
+    bool UebungStarten(bool optionenZeigen, int umfang, int rolle) override;
+    void UebungVerlassen() override;
+    bool OptionenVorJederUebung() const override;
+    bool QuizBeendet() const override;
+    bool IstNetzwerkQuiz() const override;
+    void UebungPanAnordnen() override;
+    UebOptWerte OptWerteHolen() const override;
+    void OptWerteSetzen(const UebOptWerte &w) override;
+
+    // Menu commands.
     void UebOpt1Click(); // "Übungs&optionen..."
-    bool OptionenVorJederUebung() const;
     void ProtokollderletztenUebung1Click(); // "&Protokoll..."
     void ProtokollDarstellen();              // the run's protocol into the window
     bool ProtokollAutoSpeichern();
-    UebOptWerte OptWerteHolen() const;
-    void OptWerteSetzen(const UebOptWerte &w);
 
     // IUebOberflaeche
     UebOptWerte OptionWerte() override { return OptWerteHolen(); }
@@ -122,7 +119,9 @@ private:
     DokumentZustand &dok;
     Dienste &dienste;
     Szene &szene;
-    Fenster fenster;
+    IQuizFenster &fenster;
+    Flaechen flaechen;
+    IErgebnisAnzeige *ergebnis = nullptr;
     std::map<int, AntwortPanel *> panels;
     QLabel *hintergrund = nullptr;
     QString anweisung;

@@ -66,10 +66,10 @@ AnsichtAusgabeAnschluss::AnsichtAusgabeAnschluss(TForm1 &f, Szene &s)
         QAction *aktion;
         void (AnsichtAusgabeAnschluss::*befehl)();
     } eintraege[] = {
-        {form.Exportieren1, &AnsichtAusgabeAnschluss::AnsichtExportieren},
-        {form.IndieZwischenablageBMP, &AnsichtAusgabeAnschluss::AnsichtKopieren},
-        {form.Drucken1, &AnsichtAusgabeAnschluss::AnsichtDrucken},
-        {form.Druckereinrichtung1, &AnsichtAusgabeAnschluss::Druckereinrichtung1Click},
+        {form.Menue.Exportieren1, &AnsichtAusgabeAnschluss::AnsichtExportieren},
+        {form.Menue.IndieZwischenablageBMP, &AnsichtAusgabeAnschluss::AnsichtKopieren},
+        {form.Menue.Drucken1, &AnsichtAusgabeAnschluss::AnsichtDrucken},
+        {form.Menue.Druckereinrichtung1, &AnsichtAusgabeAnschluss::Druckereinrichtung1Click},
     };
     for (const auto &e : eintraege)
         if (e.aktion) {

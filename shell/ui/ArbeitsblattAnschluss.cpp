@@ -16,10 +16,10 @@ ArbeitsblattAnschluss::ArbeitsblattAnschluss(TForm1 &f, Szene &s)
 {
     ArbblattDruckForm = new TArbblattDruckForm(*form.dienste.meldungen, *dialoge, &form);
     ArbeitsblattForm = new TArbeitsblattForm(*form.dienste.meldungen, *dialoge, *ArbblattDruckForm, &form);
-    if (form.Arbeitsblatterstellen1) {
-        connect(form.Arbeitsblatterstellen1, &QAction::triggered, this, &ArbeitsblattAnschluss::ArbeitsblattZeigen);
+    if (form.Menue.Arbeitsblatterstellen1) {
+        connect(form.Menue.Arbeitsblatterstellen1, &QAction::triggered, this, &ArbeitsblattAnschluss::ArbeitsblattZeigen);
         // Shown in the file menu with the extended functions.
-        form.ErweitertAnzeigen(form.Arbeitsblatterstellen1);
+        form.ErweitertAnzeigen(form.Menue.Arbeitsblatterstellen1);
     }
     // The learning view's tool bar (shown with the extended functions).
     if (form.Werkzeugleiste) {

@@ -26,10 +26,10 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
     InfoboxForm = new TInfoboxForm(*form.dienste.meldungen, &form);
     MailVersand = new XdgEmailVersand(this);
 
-    connect(form.Info1, &QAction::triggered, this, &DialogeAnschluss::Info1Click);
+    connect(form.Menue.Info1, &QAction::triggered, this, &DialogeAnschluss::Info1Click);
     connect(form.KennzInfoPan, &THoverPanel::clicked, this, &DialogeAnschluss::KennzInfoPanClick);
-    connect(form.PerEMailversenden1, &QAction::triggered, this, &DialogeAnschluss::PerEMailversenden1Click);
-    form.ErweitertAnzeigen(form.PerEMailversenden1);
+    connect(form.Menue.PerEMailversenden1, &QAction::triggered, this, &DialogeAnschluss::PerEMailversenden1Click);
+    form.ErweitertAnzeigen(form.Menue.PerEMailversenden1);
     if (form.Werkzeugleiste) {
         EMailBtn = form.Werkzeugleiste->KnopfHinzufuegen("EMailBtn", "Per E-Mail versenden",
                                                          "Dokument per E-Mail versenden");

@@ -42,14 +42,28 @@ LernAnsichtAnschluss::LernAnsichtAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
             [this](QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons) { LernKartPicImgMouseDown(pos, knopf); });
     connect(&bild, &LernKartBild::MausBewegt, this, &LernAnsichtAnschluss::LernKartPicImgMouseMove);
 
+    form.LernBildAnschliessen(*this);
+}
+
+void LernAnsichtAnschluss::BildNeuAufbauen()
+{
+    szene.SzeneAufbauen();
+    bild.update();
+}
+
+// Loading or closing a document asks for the drag markers to be cleared;
+// the drawing tools clear their stroke start themselves when the numbering
+// is applied, so nothing is left to do here.
+void LernAnsichtAnschluss::ZiehMarkenLoeschen() {}
+
+void LernAnsichtAnschluss::NummerierungAnwenden()
+{
     // Loading a document, the first activation and the end of a quiz apply
     // the stored numbering mode at zoom 100 %, without drawing.
-    form.NummerierungAnwenden = [this] {
-        szene.ZoomSetzen(0);
-        // No stroke may start at a point of the previous document.
-        szene.LetzterX = szene.LetzterY = -1;
-        NummerierungSetzen(form.NummerierModus, false);
-    };
+    szene.ZoomSetzen(0);
+    // No stroke may start at a point of the previous document.
+    szene.LetzterX = szene.LetzterY = -1;
+    NummerierungSetzen(form.NummerierModus, false);
 }
 
 void LernAnsichtAnschluss::BaueLeiste()
@@ -100,58 +114,42 @@ void LernAnsichtAnschluss::BaueLeiste()
 
 void LernAnsichtAnschluss::BaueMenue()
 {
-    const QString lern = "Lernansicht1";
+    QMenu *lern = form.Menue.Lernansicht1;
     // A layer item only toggles its check box, whose handler does the rest.
-    const struct
-    {
-        const char *name, *text;
-        QCheckBox *box;
-    } ebenen[] = {
-        {"EbeneIllustration1", "&Illustration", Ebene0Check},
-        {"EbeneBeschriftung1", "&Beschriftung", Ebene1Check},
-        {"EbeneInfopunkte1", "Info&punkte", Ebene2Check},
+    auto ebene = [this, lern](const QString &name, const QString &text, QCheckBox *box) {
+        QAction *a = form.EintragHinzufuegen(lern, name, text);
+        a->setCheckable(true);
+        a->setChecked(true);
+        connect(a, &QAction::triggered, box, [box] { box->click(); });
+        return a;
     };
-    for (const auto &e : ebenen) {
-        if (QAction *a = form.EintragHinzufuegen(lern, QString::fromLatin1(e.name), QString::fromUtf8(e.text))) {
-            a->setCheckable(true);
-            a->setChecked(true);
-            QCheckBox *box = e.box;
-            connect(a, &QAction::triggered, box, [box] { box->click(); });
-            form.ErweitertAnzeigen(a);
-        }
-    }
-    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenabdecken1", "Alle &abdecken")) {
-        connect(a, &QAction::triggered, AlleAbdeckenBtn, &THoverPanel::clicked);
+    EbeneIllustration1 = ebene("EbeneIllustration1", "&Illustration", Ebene0Check);
+    EbeneBeschriftung1 = ebene("EbeneBeschriftung1", "&Beschriftung", Ebene1Check);
+    EbeneInfopunkte1 = ebene("EbeneInfopunkte1", "Info&punkte", Ebene2Check);
+    AlleBeschriftungenabdecken1 = form.EintragHinzufuegen(lern, "AlleBeschriftungenabdecken1", "Alle &abdecken");
+    connect(AlleBeschriftungenabdecken1, &QAction::triggered, AlleAbdeckenBtn, &THoverPanel::clicked);
+    AlleBeschriftungenaufdecken1 = form.EintragHinzufuegen(lern, "AlleBeschriftungenaufdecken1", "Alle auf&decken");
+    connect(AlleBeschriftungenaufdecken1, &QAction::triggered, AlleAufdeckenBtn, &THoverPanel::clicked);
+    for (QAction *a : {EbeneIllustration1, EbeneBeschriftung1, EbeneInfopunkte1, AlleBeschriftungenabdecken1,
+                       AlleBeschriftungenaufdecken1})
         form.ErweitertAnzeigen(a);
-    }
-    if (QAction *a = form.EintragHinzufuegen(lern, "AlleBeschriftungenaufdecken1", "Alle auf&decken")) {
-        connect(a, &QAction::triggered, AlleAufdeckenBtn, &THoverPanel::clicked);
-        form.ErweitertAnzeigen(a);
-    }
 
-    form.UntermenueHinzufuegen(lern, "NummerierungAbdeckflaechen1", "&Nummerierung Abdeckflächen");
+    NummerierungAbdeckflaechen1 =
+        form.UntermenueHinzufuegen(lern, "NummerierungAbdeckflaechen1", "&Nummerierung Abdeckflächen");
     nummerGruppe = new QActionGroup(this);
     nummerGruppe->setExclusive(true);
-    const struct
-    {
-        const char *name, *text;
-        THoverPanel *knopf;
-    } modi[] = {
-        {"NummerierungFragezeichen1", "&Fragezeichen", NummerModeFragez},
-        {"NummerierungGeordnet1", "&Geordnet", NummerModeSort},
-        {"NummerierungZufaellig1", "&Zufällig", NummerModeZufall},
-    };
-    for (const auto &m : modi) {
-        QAction *a = form.EintragHinzufuegen("NummerierungAbdeckflaechen1", QString::fromLatin1(m.name),
-                                             QString::fromUtf8(m.text));
-        if (!a)
-            continue;
+    // The item calls the button's handler.
+    auto modus = [this](const QString &name, const QString &text, THoverPanel *knopf) {
+        QAction *a = form.EintragHinzufuegen(NummerierungAbdeckflaechen1, name, text);
         a->setCheckable(true);
         a->setActionGroup(nummerGruppe);
-        // The item calls the button's handler.
-        connect(a, &QAction::triggered, m.knopf, &THoverPanel::clicked);
+        connect(a, &QAction::triggered, knopf, &THoverPanel::clicked);
         form.ErweitertAnzeigen(a);
-    }
+        return a;
+    };
+    NummerierungFragezeichen1 = modus("NummerierungFragezeichen1", "&Fragezeichen", NummerModeFragez);
+    NummerierungGeordnet1 = modus("NummerierungGeordnet1", "&Geordnet", NummerModeSort);
+    NummerierungZufaellig1 = modus("NummerierungZufaellig1", "&Zufällig", NummerModeZufall);
     NummerierungSetzen(form.NummerierModus, false);
 }
 
@@ -212,16 +210,9 @@ void LernAnsichtAnschluss::EbenenCheckClick()
     for (QCheckBox *c : {Ebene0Check, Ebene1Check, Ebene2Check})
         if (c->hasFocus())
             c->clearFocus();
-    const struct
-    {
-        const char *name;
-        QCheckBox *box;
-    } paare[] = {{"EbeneIllustration1", Ebene0Check},
-                 {"EbeneBeschriftung1", Ebene1Check},
-                 {"EbeneInfopunkte1", Ebene2Check}};
-    for (const auto &p : paare)
-        if (QAction *a = form.Aktion(QString::fromLatin1(p.name)))
-            a->setChecked(p.box->isChecked());
+    EbeneIllustration1->setChecked(Ebene0Check->isChecked());
+    EbeneBeschriftung1->setChecked(Ebene1Check->isChecked());
+    EbeneInfopunkte1->setChecked(Ebene2Check->isChecked());
     szene.EbenenSetzen(Ebene0Check->isChecked(), Ebene1Check->isChecked(), Ebene2Check->isChecked());
     bild.update();
 }
@@ -232,14 +223,13 @@ void LernAnsichtAnschluss::NummerierungSetzen(int modus, bool zeichnen)
     const struct
     {
         THoverPanel *knopf;
-        const char *aktion;
-    } haken[] = {{NummerModeFragez, "NummerierungFragezeichen1"},
-                 {NummerModeSort, "NummerierungGeordnet1"},
-                 {NummerModeZufall, "NummerierungZufaellig1"}};
+        QAction *aktion;
+    } haken[] = {{NummerModeFragez, NummerierungFragezeichen1},
+                 {NummerModeSort, NummerierungGeordnet1},
+                 {NummerModeZufall, NummerierungZufaellig1}};
     for (int i = 0; i < 3; ++i) {
         haken[i].knopf->setChecked(i == modus);
-        if (QAction *a = form.Aktion(QString::fromLatin1(haken[i].aktion)))
-            a->setChecked(i == modus);
+        haken[i].aktion->setChecked(i == modus);
     }
     szene.NummerierungSetzen(modus, zeichnen);
     if (zeichnen)

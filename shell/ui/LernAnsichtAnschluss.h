@@ -1,4 +1,6 @@
 #pragma once
+#include "LernBildBefehle.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -9,6 +11,7 @@ class LernKartBild;
 class QAction;
 class QActionGroup;
 class QCheckBox;
+class QMenu;
 class Szene;
 class TForm1;
 class THoverPanel;
@@ -18,7 +21,7 @@ class THoverPanel;
 // items, cover all / uncover all, and the three numbering buttons with
 // their radio menu items. The controls live on the (hidden) learning-view
 // toolbar and in the (hidden) "&Lernansicht" menu.
-class LernAnsichtAnschluss : public QObject
+class LernAnsichtAnschluss : public QObject, public ILernBildBefehle
 {
 public:
     LernAnsichtAnschluss(TForm1 &form, Szene &szene, LernKartBild &bild);
@@ -32,6 +35,22 @@ public:
     THoverPanel *NummerModeFragez = nullptr;
     THoverPanel *NummerModeSort = nullptr;
     THoverPanel *NummerModeZufall = nullptr;
+
+    // Its items in the "&Lernansicht" menu.
+    QAction *EbeneIllustration1 = nullptr;
+    QAction *EbeneBeschriftung1 = nullptr;
+    QAction *EbeneInfopunkte1 = nullptr;
+    QAction *AlleBeschriftungenabdecken1 = nullptr;
+    QAction *AlleBeschriftungenaufdecken1 = nullptr;
+    QMenu *NummerierungAbdeckflaechen1 = nullptr;
+    QAction *NummerierungFragezeichen1 = nullptr;
+    QAction *NummerierungGeordnet1 = nullptr;
+    QAction *NummerierungZufaellig1 = nullptr;
+
+    // ILernBildBefehle
+    void BildNeuAufbauen() override;
+    void NummerierungAnwenden() override;
+    void ZiehMarkenLoeschen() override;
 
     // Shows the info text of an info point. Until the info text window
     // exists, the default shows the text without its markup in an

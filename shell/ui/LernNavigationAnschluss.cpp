@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QMenu>
 
 LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
     : QObject(&f), form(f), szene(s), bild(b)
@@ -28,23 +29,16 @@ LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBi
             &LernNavigationAnschluss::ErweiterteFunktionenGeaendert);
     szene.LernansichtSichtbar = form.ErweiterteFunktionen();
 
-    form.BildScrollen = [this](int dx, int dy) { Scrollen(dx, dy); };
-    form.BildZoomen = [this](int richtung) {
-        if (richtung > 0)
-            szene.Hineinzoomen();
-        else
-            szene.Herauszoomen();
-        Auffrischen();
-    };
+    form.LernNavigationAnschliessen(*this);
 
     form.KlappPan->setCaption("x");
     form.KlappPan->setToolTip("Werkzeugleiste zuklappen");
     form.KnopfStilGeben(form.KlappPan);
     connect(form.KlappPan, &THoverPanel::clicked, this, &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
-    if (form.Werkzeugleisteklappen1) {
-        connect(form.Werkzeugleisteklappen1, &QAction::triggered, this,
+    if (form.Menue.Werkzeugleisteklappen1) {
+        connect(form.Menue.Werkzeugleisteklappen1, &QAction::triggered, this,
                 &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
-        form.ErweitertAnzeigen(form.Werkzeugleisteklappen1);
+        form.ErweitertAnzeigen(form.Menue.Werkzeugleisteklappen1);
     }
 }
 
@@ -73,7 +67,7 @@ void LernNavigationAnschluss::BaueLeiste()
 
 void LernNavigationAnschluss::BaueMenue()
 {
-    form.UntermenueHinzufuegen("Lernansicht1", "Zoomstufe1", "&Zoomstufe");
+    QMenu *zoom = form.UntermenueHinzufuegen(form.Menue.Lernansicht1, "Zoomstufe1", "&Zoomstufe");
     zoomGruppe = new QActionGroup(this);
     zoomGruppe->setExclusive(true);
     const struct
@@ -87,7 +81,7 @@ void LernNavigationAnschluss::BaueMenue()
         {"Zoomstufe200", "&200 % ", ZoomStufe::Prozent200, &Zoomstufe200},
     };
     for (const auto &z : stufen) {
-        QAction *a = form.EintragHinzufuegen("Zoomstufe1", z.name, z.text);
+        QAction *a = form.EintragHinzufuegen(zoom, z.name, z.text);
         *z.aktion = a;
         if (!a)
             continue;
@@ -98,7 +92,7 @@ void LernNavigationAnschluss::BaueMenue()
         connect(a, &QAction::triggered, this, [this, index] { ZoomWechseln(index); });
     }
 
-    form.UntermenueHinzufuegen("Lernansicht1", "Ausschnittscrollen1", "&Ausschnitt scrollen");
+    QMenu *scroll = form.UntermenueHinzufuegen(form.Menue.Lernansicht1, "Ausschnittscrollen1", "&Ausschnitt scrollen");
     const struct
     {
         const char *name, *text;
@@ -110,7 +104,7 @@ void LernNavigationAnschluss::BaueMenue()
         {"Nachuntenscrollen1", "nach &unten", 0, 1},
     };
     for (const auto &r : richtungen)
-        if (QAction *a = form.EintragHinzufuegen("Ausschnittscrollen1", r.name, r.text)) {
+        if (QAction *a = form.EintragHinzufuegen(scroll, r.name, r.text)) {
             const int rx = r.rx, ry = r.ry;
             connect(a, &QAction::triggered, this, [this, rx, ry] { Scrollen(rx, ry); });
             form.ErweitertAnzeigen(a);
@@ -121,6 +115,20 @@ void LernNavigationAnschluss::ZoomWechseln(int index)
 {
     if (szene.ZoomWechseln(index))
         Auffrischen();
+}
+
+void LernNavigationAnschluss::BildScrollen(int dx, int dy)
+{
+    Scrollen(dx, dy);
+}
+
+void LernNavigationAnschluss::BildZoomen(int richtung)
+{
+    if (richtung > 0)
+        szene.Hineinzoomen();
+    else
+        szene.Herauszoomen();
+    Auffrischen();
 }
 
 void LernNavigationAnschluss::Scrollen(int rx, int ry)

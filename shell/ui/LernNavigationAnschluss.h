@@ -1,6 +1,8 @@
 // Zoom, scroll, pan and the tool bar's fold state of the learning view,
 // from their buttons, menu items and keys.
 #pragma once
+#include "LernBildBefehle.h"
+
 #include <QObject>
 #include <QPoint>
 
@@ -11,7 +13,7 @@ class Szene;
 class TForm1;
 class THoverPanel;
 
-class LernNavigationAnschluss : public QObject
+class LernNavigationAnschluss : public QObject, public ILernNavigation
 {
 public:
     LernNavigationAnschluss(TForm1 &form, Szene &szene, LernKartBild &bild);
@@ -26,6 +28,10 @@ public:
     // The switch "Erweiterte Funktionen anzeigen": the picture is seen in
     // mode 2 and the tool bar opens; off, the start panel covers it again.
     void ErweiterteFunktionenGeaendert(bool an);
+
+    // ILernNavigation: Ctrl+arrow keys and Ctrl+Num +/-.
+    void BildScrollen(int dx, int dy) override;
+    void BildZoomen(int richtung) override;
 
     void ZoomWechseln(int index);
     void Scrollen(int rx, int ry);

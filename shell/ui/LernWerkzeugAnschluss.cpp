@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 
 namespace {
@@ -71,12 +72,12 @@ void LernWerkzeugAnschluss::BaueLeiste()
 
 void LernWerkzeugAnschluss::BaueMenue()
 {
-    form.UntermenueHinzufuegen("Lernansicht1", "Werkzeug1", "&Werkzeug");
+    QMenu *werkzeug = form.UntermenueHinzufuegen(form.Menue.Lernansicht1, "Werkzeug1", "&Werkzeug");
     gruppe = new QActionGroup(this);
     gruppe->setExclusive(true);
     for (int i = 0; i < 9; ++i) {
         const WerkzeugEintrag &e = WerkzeugTabelle[i];
-        QAction *a = form.EintragHinzufuegen("Werkzeug1", e.aktion, QString::fromUtf8(e.text));
+        QAction *a = form.EintragHinzufuegen(werkzeug, e.aktion, QString::fromUtf8(e.text));
         Aktionen << a;
         if (!a)
             continue;
@@ -86,7 +87,7 @@ void LernWerkzeugAnschluss::BaueMenue()
         // The item calls its button's handler.
         connect(a, &QAction::triggered, Knoepfe[i], &THoverPanel::clicked);
     }
-    AlleZeichnungenentfernen1 = form.EintragHinzufuegen("Lernansicht1", "AlleZeichnungenentfernen1",
+    AlleZeichnungenentfernen1 = form.EintragHinzufuegen(form.Menue.Lernansicht1, "AlleZeichnungenentfernen1",
                                                         "Alle &Zeichnungen entfernen");
     if (AlleZeichnungenentfernen1) {
         connect(AlleZeichnungenentfernen1, &QAction::triggered, MarkEntfBtn, &THoverPanel::clicked);

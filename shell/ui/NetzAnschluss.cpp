@@ -28,32 +28,29 @@ NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
     NetzUebung *n = Netz;
     const struct
     {
-        const char *name;
+        QAction *aktion;
         void (NetzUebung::*befehl)();
     } befehle[] = {
-        {"Netzwerkuebunginitiieren1", &NetzUebung::Netzwerkuebunginitiieren1Click},
-        {"LehrerNetzwerkUebungbeenden1", &NetzUebung::LehrerNetzwerkUebungbeenden1Click},
-        {"NetzwerkbungKontrollanzeige1", &NetzUebung::NetzwerkbungKontrollanzeige1Click},
-        {"Netzwerkuebung1", &NetzUebung::Netzwerkuebung1Click},
+        {f.Menue.Netzwerkuebunginitiieren1, &NetzUebung::Netzwerkuebunginitiieren1Click},
+        {f.Menue.LehrerNetzwerkUebungbeenden1, &NetzUebung::LehrerNetzwerkUebungbeenden1Click},
+        {f.Menue.NetzwerkbungKontrollanzeige1, &NetzUebung::NetzwerkbungKontrollanzeige1Click},
+        {f.Menue.Netzwerkuebung1, &NetzUebung::Netzwerkuebung1Click},
     };
-    for (const auto &b : befehle)
-        if (QAction *a = f.Aktion(QString::fromLatin1(b.name))) {
-            connect(a, &QAction::triggered, n, b.befehl);
-            f.ErweitertAnzeigen(a);
-        }
-    if (QAction *a = f.Aktion("Kommunikationsverzeichnis1")) {
-        connect(a, &QAction::triggered, this, &NetzAnschluss::Kommunikationsverzeichnis1Click);
-        f.ErweitertAnzeigen(a);
+    for (const auto &b : befehle) {
+        connect(b.aktion, &QAction::triggered, n, b.befehl);
+        f.ErweitertAnzeigen(b.aktion);
     }
+    connect(f.Menue.Kommunikationsverzeichnis1, &QAction::triggered, this, &NetzAnschluss::Kommunikationsverzeichnis1Click);
+    f.ErweitertAnzeigen(f.Menue.Kommunikationsverzeichnis1);
     // The class list has its effect now, so the switch shows it too.
-    f.ErweitertAnzeigen(f.Aktion("BestenlistezurNetzwerkuebung1"));
+    f.ErweitertAnzeigen(f.Menue.BestenlistezurNetzwerkuebung1);
     connect(KontrollForm, &TKontrollForm::KlassenlisteGewuenscht, this,
             [this] { bestListen.BestenlistezurNetzwerkuebung1Click(&form.Zustand.Dok); });
 
     // Closing: a participant run ends as aborted and is reported; after the
     // save prompt both channel components go off and the files go.
-    f.NetzTeilnahmeAbbrechen = [n] { n->TeilnahmeAbbrechen(); };
-    f.BeimSchliessenFreigeben = [n] { n->ProgrammEnde(); };
+    connect(&f, &TForm1::NetzTeilnahmeAbbrechen, n, &NetzUebung::TeilnahmeAbbrechen);
+    connect(&f, &TForm1::BeimSchliessenFreigeben, n, &NetzUebung::ProgrammEnde);
 }
 
 bool NetzAnschluss::TeilnehmerLaufStarten()

@@ -50,11 +50,6 @@ TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *paren
     Startbasisbild.setDotsPerMeterY(3780);
     BasisBild = Startbasisbild;
 
-    UebOptHolen = [this] { return uebOpt; };
-    UebOptSetzen = [this](const UebOptWerte &w) { uebOpt = w; };
-    QuizBeendet = [] { return true; };
-    IstNetzwerkQuiz = [] { return false; };
-
     BaueRegionen();
     BaueMenue();
 
@@ -107,8 +102,7 @@ void TForm1::ErsteAktivierung()
     LeseEinstellungen();
     AktualisiereKnoepfe();
     ZoomFaktor = 1.0;
-    if (NummerierungAnwenden)
-        NummerierungAnwenden();
+    lernBild->NummerierungAnwenden();
     ZeigeStartseite();
 
     o.StartDokument.clear();
@@ -144,16 +138,14 @@ void TForm1::StartseitenBildAufbauen()
         return;
     }
     bildAufgeschoben = false;
-    if (BildNeuAufbauen)
-        BildNeuAufbauen();
+    lernBild->BildNeuAufbauen();
 }
 
 void TForm1::AufgeschobenesBildAufbauen()
 {
     if (!std::exchange(bildAufgeschoben, false))
         return;
-    if (BildNeuAufbauen)
-        BildNeuAufbauen();
+    lernBild->BildNeuAufbauen();
 }
 
 void TForm1::showEvent(QShowEvent *e)
@@ -178,32 +170,32 @@ Einstellungen TForm1::EinstellungenHolen() const
 {
     const ProgrammOrdner &o = Ordner();
     Einstellungen e;
-    e.OptSound = Aktion("Sound1")->isChecked();
-    e.OptUebNameEingabe = Aktion("OptNameEingabe1")->isChecked();
-    e.OptAutoProtSpeichern = Aktion("AutoProtSpeichern1")->isChecked();
-    e.OptErgebBestListEintragen = Aktion("ErgebBestListEintragen1")->isChecked();
+    e.OptSound = Menue.Sound1->isChecked();
+    e.OptUebNameEingabe = Menue.OptNameEingabe1->isChecked();
+    e.OptAutoProtSpeichern = Menue.AutoProtSpeichern1->isChecked();
+    e.OptErgebBestListEintragen = Menue.ErgebBestListEintragen1->isChecked();
     e.OptErweiterteFunktionen = erweitert;
     e.NetzKomOrdner = o.NetzKomOrdner;
     e.NetzKomKanal = o.NetzKomKanal;
     e.ProtOrdner = o.ProtOrdner;
     e.BestListOrdner = o.BestListOrdner;
-    e.UebOpt = UebOptHolen();
+    e.UebOpt = quiz->OptWerteHolen();
     return e;
 }
 
 void TForm1::EinstellungenSetzen(const Einstellungen &e)
 {
     ProgrammOrdner &o = Ordner();
-    Aktion("Sound1")->setChecked(e.OptSound);
-    Aktion("OptNameEingabe1")->setChecked(e.OptUebNameEingabe);
-    Aktion("AutoProtSpeichern1")->setChecked(e.OptAutoProtSpeichern);
-    Aktion("ErgebBestListEintragen1")->setChecked(e.OptErgebBestListEintragen);
+    Menue.Sound1->setChecked(e.OptSound);
+    Menue.OptNameEingabe1->setChecked(e.OptUebNameEingabe);
+    Menue.AutoProtSpeichern1->setChecked(e.OptAutoProtSpeichern);
+    Menue.ErgebBestListEintragen1->setChecked(e.OptErgebBestListEintragen);
     ErweiterteFunktionenSetzen(e.OptErweiterteFunktionen);
     o.NetzKomOrdner = e.NetzKomOrdner;
     o.NetzKomKanal = e.NetzKomKanal;
     o.ProtOrdner = e.ProtOrdner;
     o.BestListOrdner = e.BestListOrdner;
-    UebOptSetzen(e.UebOpt);
+    quiz->OptWerteSetzen(e.UebOpt);
 }
 
 void TForm1::LeseEinstellungen()
@@ -229,11 +221,11 @@ void TForm1::AktualisiereKnoepfe()
     KlappPan->setVisible(LernInfoPanSichtbar());
     LernKartBtn->setChecked(AnsichtModus == 2);
     LernKartBtn->setCaption(AnsichtModus == 3 ? "Quiz\nabbrechen" : "Startseite");
-    UebungenBtn->setChecked(AnsichtModus == 3 && !(IstNetzwerkQuiz && IstNetzwerkQuiz()));
+    UebungenBtn->setChecked(AnsichtModus == 3 && !quiz->IstNetzwerkQuiz());
 
     // While the topic menu is disabled its shortcuts must do nothing, the
     // topic items' included.
-    QMenu *auswahl = Menue("Auswahl1");
+    QMenu *auswahl = Menue.Auswahl1;
     const bool an = AnsichtModus == 2;
     auswahl->setEnabled(an);
     auswahl->menuAction()->setEnabled(an);
@@ -264,8 +256,8 @@ void TForm1::ZeigeStartseite()
     AnsichtModus = 2;
     AktualisiereKnoepfe();
     UebungPan->hide();
-    if (Werkzeugleisteklappen1)
-        Werkzeugleisteklappen1->setText(LeisteOffen ? "Werkzeugleiste zu&klappen" : "Werkzeugleiste auf&klappen");
+    if (Menue.Werkzeugleisteklappen1)
+        Menue.Werkzeugleisteklappen1->setText(LeisteOffen ? "Werkzeugleiste zu&klappen" : "Werkzeugleiste auf&klappen");
 
     const int leiste = LernInfoPan->isHidden() ? 0 : LernInfoPan->width();
     LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width() - leiste, LernPan->height() - InfoPan->height());
@@ -293,7 +285,7 @@ bool TForm1::DokumentGeladen() const
 
 bool TForm1::QuizWirklichAbbrechen()
 {
-    if (AnsichtModus != 3 || (QuizBeendet && QuizBeendet()))
+    if (AnsichtModus != 3 || quiz->QuizBeendet())
         return true;
     return dienste.meldungen->JaNein("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?")
            != Antwort::Nein;
@@ -318,11 +310,9 @@ void TForm1::FormResize()
                                  LernPan->height() - InfoPan->height());
         MainBackImg2->setGeometry(0, 0, LernKartPan->width(), LernKartPan->height());
         MaleRahmen(MainBackImg2, BackTeileImg3());
-        if (BildNeuAufbauen)
-            BildNeuAufbauen();
+        lernBild->BildNeuAufbauen();
         UebungPan->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
-        if (UebungPanAnordnen)
-            UebungPanAnordnen();
+        quiz->UebungPanAnordnen();
         TitelHintergrundMalen();
     }
 }
@@ -333,7 +323,8 @@ void TForm1::TitelHintergrundMalen()
     MaleRahmen(TitelBackImg, BackTeileImg3Tit());
 }
 
-void TForm1::AnzeigeModusWechseln(const std::function<void()> &wechsel)
+template <typename Wechsel>
+void TForm1::AnzeigeModusWechseln(Wechsel &&wechsel)
 {
     groesseAnpassen = false;
     wechsel();
@@ -382,28 +373,22 @@ bool TForm1::FormKeyDown(int key, int modifiers)
         resize(1024, 768);
         return false;
     case FensterTaste::ScrollLinks:
-        if (BildScrollen)
-            BildScrollen(-1, 0);
+        lernNavigation->BildScrollen(-1, 0);
         return true;
     case FensterTaste::ScrollRechts:
-        if (BildScrollen)
-            BildScrollen(1, 0);
+        lernNavigation->BildScrollen(1, 0);
         return true;
     case FensterTaste::ScrollHoch:
-        if (BildScrollen)
-            BildScrollen(0, -1);
+        lernNavigation->BildScrollen(0, -1);
         return true;
     case FensterTaste::ScrollRunter:
-        if (BildScrollen)
-            BildScrollen(0, 1);
+        lernNavigation->BildScrollen(0, 1);
         return true;
     case FensterTaste::ZoomRein:
-        if (BildZoomen)
-            BildZoomen(1);
+        lernNavigation->BildZoomen(1);
         return true;
     case FensterTaste::ZoomRaus:
-        if (BildZoomen)
-            BildZoomen(-1);
+        lernNavigation->BildZoomen(-1);
         return true;
     case FensterTaste::Keine:
         break;
@@ -446,14 +431,12 @@ bool TForm1::FormCloseQuery()
         return true;
     if (!QuizWirklichAbbrechen())
         return false;
-    if (NetzTeilnahmeAbbrechen)
-        NetzTeilnahmeAbbrechen();
+    emit NetzTeilnahmeAbbrechen();
     if (!navigation->SpeicherAbfrage())
         return false;
     schliesst = true;
     BasisBild = QImage();
-    if (BeimSchliessenFreigeben)
-        BeimSchliessenFreigeben();
+    emit BeimSchliessenFreigeben();
     NetzDateienLoeschen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal);
     SchreibeEinstellungen();
     return true;
@@ -471,16 +454,12 @@ void TForm1::closeEvent(QCloseEvent *e)
 
 void TForm1::UebungStart1Click()
 {
-    if (UebungStarten)
-        UebungStarten(OptionenVorJederUebung ? OptionenVorJederUebung() : false, 0, 0);
+    quiz->UebungStarten(quiz->OptionenVorJederUebung(), 0, 0);
 }
 
 void TForm1::Lernkarte1Click()
 {
-    if (UebungVerlassen)
-        UebungVerlassen();
-    else
-        ZeigeStartseite();
+    quiz->UebungVerlassen();
 }
 
 void TForm1::Inhalt1Click()
@@ -514,15 +493,14 @@ void TForm1::WarteCursor(bool an)
 
 void TForm1::DokTypMenuSetzen(int eintrag)
 {
-    if (QAction *a = Aktion("DokTyp" + QString::number(eintrag)))
-        a->setChecked(true);
+    if (eintrag >= 0 && eintrag < 3)
+        Menue.DokTyp[eintrag]->setChecked(true);
 }
 
 void TForm1::ZoomUndNummerierungZuruecksetzen()
 {
     ZoomFaktor = 1.0;
-    if (NummerierungAnwenden)
-        NummerierungAnwenden();
+    lernBild->NummerierungAnwenden();
 }
 
 void TForm1::StartseitenLayout()
@@ -532,8 +510,7 @@ void TForm1::StartseitenLayout()
 
 void TForm1::ZiehMarkenZuruecksetzen()
 {
-    if (ZiehMarkenLoeschen)
-        ZiehMarkenLoeschen();
+    lernBild->ZiehMarkenLoeschen();
 }
 
 void TForm1::DokumentSchliessen()
@@ -551,7 +528,7 @@ void TForm1::Speichern()
 
 void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
 {
-    QMenu *auswahl = Menue("Auswahl1");
+    QMenu *auswahl = Menue.Auswahl1;
     // The items are reused in place, and only a surplus is taken out (from
     // the end): taking an item out of a menu, like adding one, searches the
     // menu's whole list, so building every item anew would cost time
@@ -609,8 +586,7 @@ void TForm1::TitelSetzen(const QString &fensterTitel, const QString &titelLabel)
 void TForm1::StartseiteNachSchliessen()
 {
     BasisBild = Startbasisbild;
-    if (BildNeuAufbauen)
-        BildNeuAufbauen();
+    lernBild->BildNeuAufbauen();
     StartInfoPanAnordnen();
     StartInfoPan->show();
     StartInfoPan->raise();
@@ -652,4 +628,85 @@ void TForm1::LernbildSetzen(QWidget *bild)
     LernKartPicImg->lower();
     MainBackImg2->lower();
     StartInfoPan->raise();
+}
+
+// ---------------------------------------------------------------- connections
+
+void TForm1::QuizAnschliessen(IQuizBefehle &q)
+{
+    // The quiz's dialogs hold the option values from now on; what the window
+    // held so far (settings read before) moves over.
+    q.OptWerteSetzen(quiz->OptWerteHolen());
+    quiz = &q;
+}
+
+void TForm1::LernBildAnschliessen(ILernBildBefehle &b)
+{
+    lernBild = &b;
+}
+
+void TForm1::LernNavigationAnschliessen(ILernNavigation &n)
+{
+    lernNavigation = &n;
+}
+
+// ---------------------------------------------------------------- quiz window
+
+void TForm1::QuizModusSetzen()
+{
+    AnsichtModus = 3;
+    AktualisiereKnoepfe();
+}
+
+void TForm1::StartseiteZeigen()
+{
+    LernKartPicImg->show();
+    ZeigeStartseite();
+}
+
+void TForm1::UebungenBtnLoesen()
+{
+    UebungenBtn->setChecked(false);
+    UebungenBtn->update();
+}
+
+void TForm1::UebungPanPlatzieren()
+{
+    LernKartPicImg->hide();
+    UebungPan->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
+}
+
+void TForm1::BildGroesseSetzen(QSize groesse)
+{
+    LernKartPicImg->resize(groesse);
+}
+
+void TForm1::NummerierungErneuern()
+{
+    lernBild->NummerierungAnwenden();
+}
+
+bool TForm1::TonausgabeAn() const
+{
+    return Menue.Sound1->isChecked();
+}
+
+bool TForm1::NameEingabeAn() const
+{
+    return Menue.OptNameEingabe1->isChecked();
+}
+
+bool TForm1::AutoProtSpeichernAn() const
+{
+    return Menue.AutoProtSpeichern1->isChecked();
+}
+
+bool TForm1::ErgebBestListEintragenAn() const
+{
+    return Menue.ErgebBestListEintragen1->isChecked();
+}
+
+QString TForm1::ProtOrdner() const
+{
+    return Ordner().ProtOrdner;
 }

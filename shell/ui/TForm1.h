@@ -3,7 +3,12 @@
 #include "Dokument.h"
 #include "DokumentUmgebung.h"
 #include "Einstellungen.h"
+#include "HauptMenue.h"
+#include "LernBildBefehle.h"
 #include "NavigationsFenster.h"
+#include "OhneQuiz.h"
+#include "QuizBefehle.h"
+#include "QuizFenster.h"
 #include "ThemenNavigation.h"
 #include "UebOptWerte.h"
 
@@ -11,7 +16,6 @@
 #include <QImage>
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -28,7 +32,7 @@ class TShadowLabel;
 // and wires the subsystems together; the logic lives in plain classes
 // (ThemenNavigation, the settings, the document operations). Read it as the
 // table of contents of the program.
-class TForm1 : public QMainWindow, public IDokumentUmgebung, public INavigationsFenster
+class TForm1 : public QMainWindow, public IDokumentUmgebung, public INavigationsFenster, public IQuizFenster
 {
     Q_OBJECT
 public:
@@ -37,38 +41,19 @@ public:
     TForm1(Dienste dienste, QSettings *speicher, const QStringList &argumente, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // ---- Connection points of the quiz engine (the exercise side sets them) ----
-    // "Quiz &starten", the toolbar button and choosing a topic call this
-    // with (the options dialog's "show before every exercise" box, 0, 0).
-    std::function<bool(bool zeigeOptionen, int umfang, int rolle)> UebungStarten;
-    // State of the box " Dieses Dialogfenster vor jeder Übung anzeigen ".
-    std::function<bool()> OptionenVorJederUebung;
-    // "Quiz &abbrechen" and LernKartBtn; default: back to the start page.
-    std::function<void()> UebungVerlassen;
-    // Whether the running quiz has already ended (asked in mode 3 only).
-    std::function<bool()> QuizBeendet;
-    // Whether the running quiz is a network-exercise quiz.
-    std::function<bool()> IstNetzwerkQuiz;
-    // Mode 3 resizing: the quiz panel lays out its content (Part of the quiz
-    // panel) after it was placed.
-    std::function<void()> UebungPanAnordnen;
-    // Closing: a network quiz run as participant is ended as aborted and
-    // reported (step 2); the picture bitmaps and the channel components
-    // are released (step 4).
-    std::function<void()> NetzTeilnahmeAbbrechen;
-    std::function<void()> BeimSchliessenFreigeben;
-    // Live holders of the option dialogs' values; default: a member here.
-    std::function<UebOptWerte()> UebOptHolen;
-    std::function<void(const UebOptWerte &)> UebOptSetzen;
-
-    // ---- Connection points of the learning view (the view side sets them) ----
+    // ---- Connections (made once at start; see QuizAnschliessen) ----
+    // The quiz and the learning view's picture. Until they are connected
+    // (a window on its own, as in tests) the window stands alone: no run
+    // ever starts and the window keeps the option values itself.
+    void QuizAnschliessen(IQuizBefehle &quiz);
+    void LernBildAnschliessen(ILernBildBefehle &bild);
+    void LernNavigationAnschliessen(ILernNavigation &navigation);
+    bool Angeschlossen() const
+    {
+        return quiz != &ohneQuiz && lernBild != &ohneLernBild && lernNavigation != &ohneLernBild;
+    }
     // Replaces the placeholder of the learning picture LernKartPicImg.
     void LernbildSetzen(QWidget *bild);
-    std::function<void()> BildNeuAufbauen;             // compose the picture anew
-    std::function<void(int dx, int dy)> BildScrollen;  // Ctrl+arrow keys
-    std::function<void(int richtung)> BildZoomen;      // Ctrl+Num +/-: +1 in, -1 out
-    std::function<void()> NummerierungAnwenden;         // zoom 100 %, numbering mode applied
-    std::function<void()> ZiehMarkenLoeschen;           // both drag markers back to -1
 
     // ---- State ----
     int AnsichtModus = 2;
@@ -82,14 +67,13 @@ public:
     bool ErsteAktivierungOffen() const { return ersteAktivierung; }
 
     ThemenNavigation &Navigation() { return *navigation; }
-    QAction *Aktion(const QString &name) const { return aktionen.value(name); }
-    QMenu *Menue(const QString &name) const { return menues.value(name); }
+    HauptMenue Menue;
     // Parts that bring their own items (the learning view) add them to a
-    // menu by name, with the same rules for hidden items; and give their
-    // toolbar buttons the common button style.
-    QAction *EintragHinzufuegen(const QString &menue, const QString &name, const QString &caption,
+    // menu, with the same rules for hidden items; and give their toolbar
+    // buttons the common button style.
+    QAction *EintragHinzufuegen(QMenu *menue, const QString &name, const QString &caption,
                                 const QKeySequence &taste = {});
-    QMenu *UntermenueHinzufuegen(const QString &ueber, const QString &name, const QString &caption);
+    QMenu *UntermenueHinzufuegen(QMenu *ueber, const QString &name, const QString &caption);
     void KnopfStilGeben(THoverPanel *p) { KnopfStil(p); }
 
     // ---- "Erweiterte Funktionen anzeigen" ----
@@ -111,7 +95,7 @@ public:
 
     // ---- Operations ----
     void ErsteAktivierung();
-    void AktualisiereKnoepfe();
+    void AktualisiereKnoepfe() override;
     void ZeigeStartseite();
     bool QuizWirklichAbbrechen() override;
     // The resize pass of the current mode (also after switching modes).
@@ -155,6 +139,28 @@ public:
     bool OrdnerWaehlen(const QString &ordner, QString &gewaehlt) override;
     int Modus() const override { return AnsichtModus; }
 
+    // IQuizFenster (Modus above serves both)
+    void QuizModusSetzen() override;
+    void StartseiteZeigen() override;
+    void UebungenBtnLoesen() override;
+    void UebungPanPlatzieren() override;
+    void BildGroesseSetzen(QSize groesse) override;
+    void NummerierungErneuern() override;
+    bool TonausgabeAn() const override;
+    bool NameEingabeAn() const override;
+    bool AutoProtSpeichernAn() const override;
+    bool ErgebBestListEintragenAn() const override;
+    QString ProtOrdner() const override;
+
+signals:
+    // The closing sequence: a network quiz run as participant is ended as
+    // aborted and reported (step 2); the picture bitmaps and the channel
+    // components are released (step 4).
+    void NetzTeilnahmeAbbrechen();
+    void BeimSchliessenFreigeben();
+
+public:
+
     // Widgets (names as the program's parts refer to them).
     QWidget *LernPan = nullptr;
     QWidget *InfoPan = nullptr;
@@ -182,12 +188,6 @@ public:
     QLineEdit *TexteingabeEdit = nullptr;
     THoverPanel *KlappPan = nullptr;
     QWidget *LernInfoPan = nullptr;
-    QAction *Werkzeugleisteklappen1 = nullptr; // "Werkzeugleiste zu&klappen", Alt+W
-    QAction *Drucken1 = nullptr;               // the view's output commands of the file menu
-    QAction *Druckereinrichtung1 = nullptr;
-    QAction *Exportieren1 = nullptr;
-    QAction *IndieZwischenablageBMP = nullptr;
-    QAction *Arbeitsblatterstellen1 = nullptr; // "&Arbeitsblatt erstellen...", Ctrl+A
     // Adds controls to LernInfoPan in rows (parts with tool-bar buttons).
     LernLeiste *Werkzeugleiste = nullptr;
     THoverPanel *EbenenPan = nullptr;
@@ -195,9 +195,6 @@ public:
     QLabel *StatBackImg3 = nullptr;
     THoverPanel *KennzInfoPan = nullptr;
     QHash<QString, TShadowLabel *> StatistikLabels;
-    // Menu items that other parts connect to.
-    QAction *PerEMailversenden1 = nullptr;
-    QAction *Info1 = nullptr;
 
 signals:
     void ErweiterteFunktionenGeaendert(bool an);
@@ -228,12 +225,12 @@ private:
     void StartseitenBildAufbauen();
     void AufgeschobenesBildAufbauen();
     void QuizStartImgAnordnen();
-    void AnzeigeModusWechseln(const std::function<void()> &wechsel);
+    template <typename Wechsel>
+    void AnzeigeModusWechseln(Wechsel &&wechsel);
 
     std::unique_ptr<QSettings> speicher;
     QStringList argumente;
     std::unique_ptr<ThemenNavigation> navigation;
-    UebOptWerte uebOpt;
     bool ersteAktivierung = true;
     // The start page's picture waits for the first paint (see
     // StartseitenBildAufbauen).
@@ -241,8 +238,11 @@ private:
     bool angestrichen = false;
     bool schliesst = false;
     bool groesseAnpassen = true;
-    QHash<QString, QAction *> aktionen;
-    QHash<QString, QMenu *> menues;
+    OhneQuiz ohneQuiz{*this};
+    OhneLernBild ohneLernBild;
+    IQuizBefehle *quiz = &ohneQuiz;
+    ILernBildBefehle *lernBild = &ohneLernBild;
+    ILernNavigation *lernNavigation = &ohneLernBild;
     // Hidden items: their shortcut works while they and every menu above
     // them are enabled.
     struct Versteckt

@@ -50,7 +50,7 @@ void TForm1::ErweitertAnzeigen(QWidget *knopf)
 
 void TForm1::ErweiterteFunktionenSetzen(bool an)
 {
-    QAction *schalter = Aktion("ErweiterteFunktionen1");
+    QAction *schalter = Menue.ErweiterteFunktionen1;
     if (schalter && schalter->isChecked() != an)
         schalter->setChecked(an); // comes back here through toggled
     if (erweitert == an)

@@ -27,7 +27,6 @@ QMenu *TForm1::Untermenue(QMenu *ueber, const QString &name, const QString &capt
         ueber->addMenu(m);
     else
         menuBar()->addMenu(m);
-    menues.insert(name, m);
     return m;
 }
 
@@ -50,155 +49,158 @@ QAction *TForm1::Eintrag(QMenu *menue, const QString &name, const QString &capti
     } else {
         menue->addAction(a);
     }
-    aktionen.insert(name, a);
     return a;
 }
 
 void TForm1::BaueMenue()
 {
+    HauptMenue &m = Menue;
+
     // &Datei (hidden)
-    QMenu *datei = Untermenue(nullptr, "Datei1", "&Datei", false);
-    connect(Eintrag(datei, "Oeffnen1", "Ö&ffnen...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-            [this] { navigation->Oeffnen(); });
-    Eintrag(datei, "DateiDokumenteigenschaften", "Do&kumenteigenschaften...", QKeySequence("Alt+Return"));
-    connect(Eintrag(datei, "Speichern1", "&Speichern", QKeySequence("Ctrl+S")), &QAction::triggered, this,
-            &TForm1::Speichern);
-    Eintrag(datei, "Speichernunter1", "Speichern &unter...", QKeySequence("Ctrl+Shift+S"));
-    PerEMailversenden1 = Eintrag(datei, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence("Ctrl+M"));
-    Drucken1 = Eintrag(datei, "Drucken1", "&Drucken...", QKeySequence("Ctrl+P"));
-    Druckereinrichtung1 = Eintrag(datei, "Druckereinrichtung1", "D&ruckereinrichtung...");
-    Exportieren1 = Eintrag(datei, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
-    IndieZwischenablageBMP =
-        Eintrag(datei, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence("Ctrl+Z"));
-    Arbeitsblatterstellen1 =
-        Eintrag(datei, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence("Ctrl+A"));
-    connect(Eintrag(datei, "Schliessen1", "Sch&ließen", QKeySequence("Ctrl+F4")), &QAction::triggered, this,
-            [this] { navigation->Schliessen(); });
+    m.Datei1 = Untermenue(nullptr, "Datei1", "&Datei", false);
+    m.Oeffnen1 = Eintrag(m.Datei1, "Oeffnen1", "Ö&ffnen...", QKeySequence("Ctrl+O"));
+    m.DateiDokumenteigenschaften =
+        Eintrag(m.Datei1, "DateiDokumenteigenschaften", "Do&kumenteigenschaften...", QKeySequence("Alt+Return"));
+    m.Speichern1 = Eintrag(m.Datei1, "Speichern1", "&Speichern", QKeySequence("Ctrl+S"));
+    m.Speichernunter1 = Eintrag(m.Datei1, "Speichernunter1", "Speichern &unter...", QKeySequence("Ctrl+Shift+S"));
+    m.PerEMailversenden1 =
+        Eintrag(m.Datei1, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence("Ctrl+M"));
+    m.Drucken1 = Eintrag(m.Datei1, "Drucken1", "&Drucken...", QKeySequence("Ctrl+P"));
+    m.Druckereinrichtung1 = Eintrag(m.Datei1, "Druckereinrichtung1", "D&ruckereinrichtung...");
+    m.Exportieren1 = Eintrag(m.Datei1, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
+    m.IndieZwischenablageBMP =
+        Eintrag(m.Datei1, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence("Ctrl+Z"));
+    m.Arbeitsblatterstellen1 =
+        Eintrag(m.Datei1, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence("Ctrl+A"));
+    m.Schliessen1 = Eintrag(m.Datei1, "Schliessen1", "Sch&ließen", QKeySequence("Ctrl+F4"));
+    connect(m.Oeffnen1, &QAction::triggered, this, [this] { navigation->Oeffnen(); });
+    connect(m.Speichern1, &QAction::triggered, this, &TForm1::Speichern);
+    connect(m.Schliessen1, &QAction::triggered, this, [this] { navigation->Schliessen(); });
 
     // &Aktion
-    QMenu *aktion = Untermenue(nullptr, "Uebung1", "&Aktion");
-    connect(Eintrag(aktion, "UebungStart1", "Quiz &starten", QKeySequence("F7")), &QAction::triggered, this,
-            &TForm1::UebungStart1Click);
-    Eintrag(aktion, "UebOpt1", "Übungs&optionen...", QKeySequence("Alt+F7"), false);
-    Eintrag(aktion, "Bestenliste1", "&Bestenliste...", QKeySequence("Ctrl+F7"));
-    Eintrag(aktion, "ProtokollderletztenUebung1", "&Protokoll...");
-    Eintrag(aktion, "Netzwerkuebung1", "An Netzwerk-Übung &teilnehmen...", QKeySequence("F8"), false);
-    Eintrag(aktion, "BestenlistezurNetzwerkuebung1", "Besten&liste Netzwerk-Übung...", QKeySequence("Ctrl+F8"),
-            false);
-    aktion->addSeparator();
-    connect(Eintrag(aktion, "Lernkarte1", "Quiz &abbrechen"), &QAction::triggered, this, &TForm1::Lernkarte1Click);
-    aktion->addSeparator();
-    connect(Eintrag(aktion, "Beenden1", "Programm &beenden"), &QAction::triggered, this, &QWidget::close);
+    m.Uebung1 = Untermenue(nullptr, "Uebung1", "&Aktion");
+    m.UebungStart1 = Eintrag(m.Uebung1, "UebungStart1", "Quiz &starten", QKeySequence("F7"));
+    m.UebOpt1 = Eintrag(m.Uebung1, "UebOpt1", "Übungs&optionen...", QKeySequence("Alt+F7"), false);
+    m.Bestenliste1 = Eintrag(m.Uebung1, "Bestenliste1", "&Bestenliste...", QKeySequence("Ctrl+F7"));
+    m.ProtokollderletztenUebung1 = Eintrag(m.Uebung1, "ProtokollderletztenUebung1", "&Protokoll...");
+    m.Netzwerkuebung1 =
+        Eintrag(m.Uebung1, "Netzwerkuebung1", "An Netzwerk-Übung &teilnehmen...", QKeySequence("F8"), false);
+    m.BestenlistezurNetzwerkuebung1 = Eintrag(m.Uebung1, "BestenlistezurNetzwerkuebung1",
+                                              "Besten&liste Netzwerk-Übung...", QKeySequence("Ctrl+F8"), false);
+    m.Uebung1->addSeparator();
+    m.Lernkarte1 = Eintrag(m.Uebung1, "Lernkarte1", "Quiz &abbrechen");
+    m.Uebung1->addSeparator();
+    m.Beenden1 = Eintrag(m.Uebung1, "Beenden1", "Programm &beenden");
+    connect(m.UebungStart1, &QAction::triggered, this, &TForm1::UebungStart1Click);
+    connect(m.Lernkarte1, &QAction::triggered, this, &TForm1::Lernkarte1Click);
+    connect(m.Beenden1, &QAction::triggered, this, &QWidget::close);
 
     // &Quizauswahl: nine fixed items, then the topics.
-    QMenu *auswahl = Untermenue(nullptr, "Auswahl1", "&Quizauswahl");
-    connect(Eintrag(auswahl, "Startseite1", "&Startseite", QKeySequence("Alt+Home")), &QAction::triggered, this,
-            [this] { navigation->Startseite(); });
-    connect(Eintrag(auswahl, "ZuletztAngzeigtesDokument1", "&Zuvor angzeigtes Dokument",
-                    QKeySequence("Alt+Backspace"), false),
-            &QAction::triggered, this, [this] { navigation->ZuletztAngezeigtesDokument(); });
-    auswahl->addSeparator();
-    connect(Eintrag(auswahl, "PrevDok1", "&Vorheriges Quiz der Liste", QKeySequence("PgUp"), false),
-            &QAction::triggered, this, [this] { navigation->VorigesThema(); });
-    connect(Eintrag(auswahl, "NextDok1", "&Nächstes Quiz der Liste", QKeySequence("PgDown"), false),
-            &QAction::triggered, this, [this] { navigation->NaechstesThema(); });
-    auswahl->addSeparator();
-    connect(Eintrag(auswahl, "Ordnerneueinlesen1", "&Aktuellen Ordner neu einlesen", {}, false),
-            &QAction::triggered, this, [this] { navigation->OrdnerNeuEinlesen(); });
-    connect(Eintrag(auswahl, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence("Ctrl+W"), false),
-            &QAction::triggered, this, [this] { navigation->OrdnerWaehlen(); });
-    auswahl->addSeparator()->setVisible(false);
+    m.Auswahl1 = Untermenue(nullptr, "Auswahl1", "&Quizauswahl");
+    m.Startseite1 = Eintrag(m.Auswahl1, "Startseite1", "&Startseite", QKeySequence("Alt+Home"));
+    m.ZuletztAngzeigtesDokument1 = Eintrag(m.Auswahl1, "ZuletztAngzeigtesDokument1", "&Zuvor angzeigtes Dokument",
+                                           QKeySequence("Alt+Backspace"), false);
+    m.Auswahl1->addSeparator();
+    m.PrevDok1 = Eintrag(m.Auswahl1, "PrevDok1", "&Vorheriges Quiz der Liste", QKeySequence("PgUp"), false);
+    m.NextDok1 = Eintrag(m.Auswahl1, "NextDok1", "&Nächstes Quiz der Liste", QKeySequence("PgDown"), false);
+    m.Auswahl1->addSeparator();
+    m.Ordnerneueinlesen1 = Eintrag(m.Auswahl1, "Ordnerneueinlesen1", "&Aktuellen Ordner neu einlesen", {}, false);
+    m.Ordnerwaehlen1 = Eintrag(m.Auswahl1, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence("Ctrl+W"), false);
+    m.Auswahl1->addSeparator()->setVisible(false);
+    connect(m.Startseite1, &QAction::triggered, this, [this] { navigation->Startseite(); });
+    connect(m.ZuletztAngzeigtesDokument1, &QAction::triggered, this,
+            [this] { navigation->ZuletztAngezeigtesDokument(); });
+    connect(m.PrevDok1, &QAction::triggered, this, [this] { navigation->VorigesThema(); });
+    connect(m.NextDok1, &QAction::triggered, this, [this] { navigation->NaechstesThema(); });
+    connect(m.Ordnerneueinlesen1, &QAction::triggered, this, [this] { navigation->OrdnerNeuEinlesen(); });
+    connect(m.Ordnerwaehlen1, &QAction::triggered, this, [this] { navigation->OrdnerWaehlen(); });
 
     // &Lernansicht (hidden); the learning view adds its own items.
-    QMenu *lern = Untermenue(nullptr, "Lernansicht1", "&Lernansicht", false);
-    Werkzeugleisteklappen1 = Eintrag(lern, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence("Alt+W"));
+    m.Lernansicht1 = Untermenue(nullptr, "Lernansicht1", "&Lernansicht", false);
+    m.Werkzeugleisteklappen1 =
+        Eintrag(m.Lernansicht1, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence("Alt+W"));
 
     // Lehrer&steuerung (hidden)
-    QMenu *lehrer = Untermenue(nullptr, "Lehrer1", "Lehrer&steuerung", false);
-    Eintrag(lehrer, "Netzwerkuebunginitiieren1", "&Netzwerk-Übung initiieren...", QKeySequence("F9"));
-    Eintrag(lehrer, "LehrerNetzwerkUebungbeenden1", "Netzwerk-Übung &beenden");
-    Eintrag(lehrer, "NetzwerkbungKontrollanzeige1", "&Kontrollanzeige...", QKeySequence("Alt+F9"));
+    m.Lehrer1 = Untermenue(nullptr, "Lehrer1", "Lehrer&steuerung", false);
+    m.Netzwerkuebunginitiieren1 =
+        Eintrag(m.Lehrer1, "Netzwerkuebunginitiieren1", "&Netzwerk-Übung initiieren...", QKeySequence("F9"));
+    m.LehrerNetzwerkUebungbeenden1 = Eintrag(m.Lehrer1, "LehrerNetzwerkUebungbeenden1", "Netzwerk-Übung &beenden");
+    m.NetzwerkbungKontrollanzeige1 =
+        Eintrag(m.Lehrer1, "NetzwerkbungKontrollanzeige1", "&Kontrollanzeige...", QKeySequence("Alt+F9"));
 
     // &Autorenfunktion (hidden, no effect in this edition)
-    QMenu *editor = Untermenue(nullptr, "Editor1", "&Autorenfunktion", false);
-    Eintrag(editor, "NeuesDokument1", "&Neues Dokument anlegen");
-    Eintrag(editor, "Assistent1", "&Assistent einblenden");
-    Eintrag(editor, "EditorDokumenteigenschaften1", "Do&kumenteigenschaften...");
-    Eintrag(editor, "Inhaltebearbeiten1", "&Inhalte bearbeiten...", QKeySequence("F2"));
-    QMenu *dokTyp = Untermenue(editor, "Dokumententyp1", "&Dokumententyp");
-    dokTyp->setEnabled(false);
+    m.Editor1 = Untermenue(nullptr, "Editor1", "&Autorenfunktion", false);
+    m.NeuesDokument1 = Eintrag(m.Editor1, "NeuesDokument1", "&Neues Dokument anlegen");
+    m.Assistent1 = Eintrag(m.Editor1, "Assistent1", "&Assistent einblenden");
+    m.EditorDokumenteigenschaften1 = Eintrag(m.Editor1, "EditorDokumenteigenschaften1", "Do&kumenteigenschaften...");
+    m.Inhaltebearbeiten1 = Eintrag(m.Editor1, "Inhaltebearbeiten1", "&Inhalte bearbeiten...", QKeySequence("F2"));
+    m.Dokumententyp1 = Untermenue(m.Editor1, "Dokumententyp1", "&Dokumententyp");
+    m.Dokumententyp1->setEnabled(false);
     dokTypGruppe = new QActionGroup(this);
     const char *typen[] = {"&Bildbeschriftung", "&Lückentext", "&Einzelfragen"};
     for (int i = 0; i < 3; ++i) {
-        QAction *a = Eintrag(dokTyp, "DokTyp" + QString::number(i), typen[i]);
+        QAction *a = Eintrag(m.Dokumententyp1, "DokTyp" + QString::number(i), typen[i]);
         a->setCheckable(true);
         a->setActionGroup(dokTypGruppe);
+        m.DokTyp[i] = a;
     }
-    Aktion("DokTyp0")->setChecked(true);
+    m.DokTyp[0]->setChecked(true);
 
-    // &Optionen
-    QMenu *optionen = Untermenue(nullptr, "Optionen1", "&Optionen");
-    const struct
-    {
-        const char *name, *text;
-        bool an;
-    } schalter[] = {
-        {"Sound1", "&Tonausgabe", true},
-        {"OptNameEingabe1", "&Namenseingabe bei Quiz-Start", true},
-        {"AutoProtSpeichern1", "&Protokolle automatisch speichern", false},
-        {"ErgebBestListEintragen1", "&Ergebnisse automatisch in Bestenliste eintragen", true},
-    };
-    for (const auto &s : schalter) {
-        // A checkable item inverts its own checkmark on every click.
-        QAction *a = Eintrag(optionen, s.name, s.text);
+    // &Optionen. A checkable item inverts its own checkmark on every click.
+    m.Optionen1 = Untermenue(nullptr, "Optionen1", "&Optionen");
+    auto schalter = [this, &m](const QString &name, const QString &text, bool an) {
+        QAction *a = Eintrag(m.Optionen1, name, text);
         a->setCheckable(true);
-        a->setChecked(s.an);
-    }
-    QAction *erweitertSchalter = Eintrag(optionen, "ErweiterteFunktionen1", "Erweiterte &Funktionen anzeigen");
-    erweitertSchalter->setCheckable(true);
-    connect(erweitertSchalter, &QAction::toggled, this, &TForm1::ErweiterteFunktionenSetzen);
-    optionen->addSeparator();
-    QMenu *anzeige = Untermenue(optionen, "Anzeige1", "An&zeige");
-    connect(Eintrag(anzeige, "Vollbild1", "&Vollbild", QKeySequence("Ctrl+L")), &QAction::triggered, this,
-            &TForm1::Vollbild1Click);
-    connect(Eintrag(anzeige, "Fenster1", "&Fenster", QKeySequence("Ctrl+F")), &QAction::triggered, this,
-            &TForm1::Fenster1Click);
-    connect(Eintrag(anzeige, "Minimieren1", "&Minimieren", QKeySequence("Ctrl+N")), &QAction::triggered, this,
-            &TForm1::Minimieren1Click);
-    optionen->addSeparator();
-    Eintrag(optionen, "Kommunikationsverzeichnis1", "Netzwerk-&Kommunikation...", {}, false);
-    Eintrag(optionen, "OrdnerBestenlisten1", "&Ordner für Protokolle und Bestenlisten...");
+        a->setChecked(an);
+        return a;
+    };
+    m.Sound1 = schalter("Sound1", "&Tonausgabe", true);
+    m.OptNameEingabe1 = schalter("OptNameEingabe1", "&Namenseingabe bei Quiz-Start", true);
+    m.AutoProtSpeichern1 = schalter("AutoProtSpeichern1", "&Protokolle automatisch speichern", false);
+    m.ErgebBestListEintragen1 =
+        schalter("ErgebBestListEintragen1", "&Ergebnisse automatisch in Bestenliste eintragen", true);
+    m.ErweiterteFunktionen1 = schalter("ErweiterteFunktionen1", "Erweiterte &Funktionen anzeigen", false);
+    connect(m.ErweiterteFunktionen1, &QAction::toggled, this, &TForm1::ErweiterteFunktionenSetzen);
+    m.Optionen1->addSeparator();
+    m.Anzeige1 = Untermenue(m.Optionen1, "Anzeige1", "An&zeige");
+    m.Vollbild1 = Eintrag(m.Anzeige1, "Vollbild1", "&Vollbild", QKeySequence("Ctrl+L"));
+    m.Fenster1 = Eintrag(m.Anzeige1, "Fenster1", "&Fenster", QKeySequence("Ctrl+F"));
+    m.Minimieren1 = Eintrag(m.Anzeige1, "Minimieren1", "&Minimieren", QKeySequence("Ctrl+N"));
+    connect(m.Vollbild1, &QAction::triggered, this, &TForm1::Vollbild1Click);
+    connect(m.Fenster1, &QAction::triggered, this, &TForm1::Fenster1Click);
+    connect(m.Minimieren1, &QAction::triggered, this, &TForm1::Minimieren1Click);
+    m.Optionen1->addSeparator();
+    m.Kommunikationsverzeichnis1 =
+        Eintrag(m.Optionen1, "Kommunikationsverzeichnis1", "Netzwerk-&Kommunikation...", {}, false);
+    m.OrdnerBestenlisten1 = Eintrag(m.Optionen1, "OrdnerBestenlisten1", "&Ordner für Protokolle und Bestenlisten...");
 
     // &Hilfe
-    QMenu *hilfe = Untermenue(nullptr, "Hilfe1", "&Hilfe");
-    connect(Eintrag(hilfe, "Inhalt1", "&Inhalt", QKeySequence("F1"), false), &QAction::triggered, this,
-            &TForm1::Inhalt1Click);
-    Eintrag(hilfe, "TippsHinweise1", "&Tipps && Hinweise", {}, false);
-    connect(Eintrag(hilfe, "Homepage1", "Pennoria &online"), &QAction::triggered, this, &TForm1::Homepage1Click);
-    hilfe->addSeparator();
-    Info1 = Eintrag(hilfe, "Info1", "Inf&o...");
+    m.Hilfe1 = Untermenue(nullptr, "Hilfe1", "&Hilfe");
+    m.Inhalt1 = Eintrag(m.Hilfe1, "Inhalt1", "&Inhalt", QKeySequence("F1"), false);
+    m.TippsHinweise1 = Eintrag(m.Hilfe1, "TippsHinweise1", "&Tipps && Hinweise", {}, false);
+    m.Homepage1 = Eintrag(m.Hilfe1, "Homepage1", "Pennoria &online");
+    m.Hilfe1->addSeparator();
+    m.Info1 = Eintrag(m.Hilfe1, "Info1", "Inf&o...");
+    connect(m.Inhalt1, &QAction::triggered, this, &TForm1::Inhalt1Click);
+    connect(m.Homepage1, &QAction::triggered, this, &TForm1::Homepage1Click);
 
     // Hidden items that already have an effect; later parts register theirs.
-    for (const char *name : {"Oeffnen1", "Speichern1", "Schliessen1", "UebOpt1", "ZuletztAngzeigtesDokument1",
-                             "PrevDok1", "NextDok1", "Ordnerneueinlesen1", "Ordnerwaehlen1", "Inhalt1"})
-        ErweitertAnzeigen(Aktion(name));
+    for (QAction *a : {m.Oeffnen1, m.Speichern1, m.Schliessen1, m.UebOpt1, m.ZuletztAngzeigtesDokument1, m.PrevDok1,
+                       m.NextDok1, m.Ordnerneueinlesen1, m.Ordnerwaehlen1, m.Inhalt1})
+        ErweitertAnzeigen(a);
 
     VersteckteKuerzelAktualisieren();
 }
 
-QAction *TForm1::EintragHinzufuegen(const QString &menue, const QString &name, const QString &caption,
+QAction *TForm1::EintragHinzufuegen(QMenu *menue, const QString &name, const QString &caption,
                                     const QKeySequence &taste)
 {
-    QMenu *m = Menue(menue);
-    if (!m)
-        return nullptr;
-    QAction *a = Eintrag(m, name, caption, taste);
+    QAction *a = Eintrag(menue, name, caption, taste);
     VersteckteKuerzelAktualisieren();
     return a;
 }
 
-QMenu *TForm1::UntermenueHinzufuegen(const QString &ueber, const QString &name, const QString &caption)
+QMenu *TForm1::UntermenueHinzufuegen(QMenu *ueber, const QString &name, const QString &caption)
 {
-    QMenu *m = Menue(ueber);
-    return m ? Untermenue(m, name, caption) : nullptr;
+    return Untermenue(ueber, name, caption);
 }

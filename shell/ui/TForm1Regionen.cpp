@@ -133,10 +133,8 @@ void TForm1::BaueInfoPan()
 
     connect(UebungenBtn, &THoverPanel::clicked, this, &TForm1::UebungStart1Click);
     connect(LernKartBtn, &THoverPanel::clicked, this, &TForm1::Lernkarte1Click);
-    connect(BestenlisteBtn, &THoverPanel::clicked, this, [this] {
-        if (QAction *a = Aktion("Bestenliste1"))
-            a->trigger();
-    });
+    // The menu is built after the regions, so the item is looked at on the click.
+    connect(BestenlisteBtn, &THoverPanel::clicked, this, [this] { Menue.Bestenliste1->trigger(); });
     connect(PrevDokPan, &THoverPanel::clicked, this, [this] { navigation->VorigesThema(); });
     connect(HoverPanel1, &THoverPanel::clicked, this, [this] { navigation->NaechstesThema(); });
 }
@@ -250,7 +248,7 @@ void TForm1::RegionenAnordnen()
     TitelBackImg->setGeometry(TitelPan->rect());
     DokTitelLab->setGeometry(TitelPan->rect().adjusted(12, 4, -12, -4));
 
-    const bool quiz = AnsichtModus == 3;
+    const bool imQuiz = AnsichtModus == 3;
     UebInfoPan->setGeometry(W - UebInfoPanBreite, InfoPanHoehe, UebInfoPanBreite, H - InfoPanHoehe);
     // The statistics panel shows the top bar's picture, stretched.
     StatBackImg3->setGeometry(UebInfoPan->rect());
@@ -258,7 +256,7 @@ void TForm1::RegionenAnordnen()
     StatBackImg3->setPixmap(StatBackImg2->pixmap());
     LernInfoPan->setGeometry(W - LernLeiste::PanBreite, InfoPanHoehe, LernLeiste::PanBreite, H - InfoPanHoehe);
     const int leiste = LernInfoPan->isHidden() ? 0 : LernInfoPan->width();
-    LernKartPan->setGeometry(0, InfoPanHoehe, W - (quiz ? UebInfoPanBreite : leiste), H - InfoPanHoehe);
+    LernKartPan->setGeometry(0, InfoPanHoehe, W - (imQuiz ? UebInfoPanBreite : leiste), H - InfoPanHoehe);
     MainBackImg2->setGeometry(LernKartPan->rect());
     LernKartPicImg->setGeometry(9, 8, LernKartPan->width() - 17, LernKartPan->height() - 16);
     StartInfoPanAnordnen();

@@ -26,14 +26,47 @@ struct AppZuerst
     AppZuerst() { App(); }
 };
 
+// The main window as the quiz sees it: just the mode, sound off.
+struct TestFenster : IQuizFenster
+{
+    int modus = 2;
+    int Modus() const override { return modus; }
+    void QuizModusSetzen() override { modus = 3; }
+    void StartseiteZeigen() override { modus = 2; }
+    void AktualisiereKnoepfe() override {}
+    void UebungenBtnLoesen() override {}
+    void UebungPanPlatzieren() override {}
+    void BildGroesseSetzen(QSize) override {}
+    void NummerierungErneuern() override {}
+    bool TonausgabeAn() const override { return false; }
+    bool NameEingabeAn() const override { return false; }
+    bool AutoProtSpeichernAn() const override { return false; }
+    bool ErgebBestListEintragenAn() const override { return true; }
+    QString ProtOrdner() const override { return {}; }
+};
+
+// Counts the ends of runs; the name dialog is never asked for.
+struct TestErgebnis : IErgebnisAnzeige
+{
+    int anzahl = 0;
+    void ErgebnisAnzeigen() override { ++anzahl; }
+    bool NamenErfragen(QString &name) override
+    {
+        name.clear();
+        return true;
+    }
+};
+
 struct Oberflaeche : AppZuerst
 {
     TestUmgebung umg;
     DokumentZustand dok;
     QWidget pan;
     Szene szene{dok, umg.dienste};
-    int modus = 2;
-    int ergebnisse = 0;
+    TestFenster fenster;
+    int &modus = fenster.modus;
+    TestErgebnis ergebnis;
+    int &ergebnisse = ergebnis.anzahl;
     std::unique_ptr<UebungsSteuerung> st;
 
     explicit Oberflaeche(const Dokument &d)
@@ -43,14 +76,9 @@ struct Oberflaeche : AppZuerst
         dok.Dok.BasisBild = QImage(600, 400, QImage::Format_RGB32);
         dok.Dok.BasisBild.fill(Qt::white);
         pan.resize(900, 560);
-        UebungsSteuerung::Fenster f;
-        f.UebungPan = &pan;
-        f.AnsichtModus = [this] { return modus; };
-        f.QuizModusSetzen = [this] { modus = 3; };
-        f.StartseiteZeigen = [this] { modus = 2; };
-        f.Tonausgabe = [] { return false; };
-        st = std::make_unique<UebungsSteuerung>(dok, umg.dienste, szene, f, nullptr);
-        st->Ergebnis = [this] { ++ergebnisse; };
+        st = std::make_unique<UebungsSteuerung>(dok, umg.dienste, szene, fenster, UebungsSteuerung::Flaechen{&pan, {}},
+                                                nullptr);
+        st->ErgebnisAnschliessen(ergebnis);
     }
     AntwortPanel *Panel(int i) const { return pan.findChild<AntwortPanel *>(QString("UebElemPan%1").arg(i)); }
     AntwortPanel *PanelMit(const QString &caption) const

@@ -86,8 +86,8 @@ protected:
 
 TEST_F(ArbeitsblattAnschlussTest, StrgAOeffnetDasArbeitsblattAuchBeiVerstecktemEintrag)
 {
-    ASSERT_NE(form->Arbeitsblatterstellen1, nullptr);
-    EXPECT_FALSE(form->Menue("Datei1")->menuAction()->isVisible());
+    ASSERT_NE(form->Menue.Arbeitsblatterstellen1, nullptr);
+    EXPECT_FALSE(form->Menue.Datei1->menuAction()->isVisible());
     const QStringList texte = Oeffnen([&] { QTest::keyClick(form.get(), Qt::Key_A, Qt::ControlModifier); });
     EXPECT_TRUE(texte.contains("Testblatt"));
     EXPECT_TRUE(texte.contains("Name:"));
@@ -99,7 +99,7 @@ TEST_F(ArbeitsblattAnschlussTest, MitErweitertenFunktionenStehtDerEintragImDatei
 {
     form->ErweiterteFunktionenSetzen(true);
     QAction *zwilling = nullptr;
-    for (QAction *a : form->Menue("Datei1")->actions())
+    for (QAction *a : form->Menue.Datei1->actions())
         if (a->isVisible() && a->text().startsWith("&Arbeitsblatt erstellen..."))
             zwilling = a;
     ASSERT_NE(zwilling, nullptr);

@@ -29,13 +29,13 @@ TEST(DialogeAnschluss, InfoUndFragezeichenZeigenIhreFensterModal)
     TForm1 form(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat), {});
     u.meldungen.Leeren(); // the missing start picture is not our matter
     auto *anschluss = new DialogeAnschluss(form, nullptr);
-    ASSERT_NE(form.Info1, nullptr);
-    EXPECT_TRUE(form.Info1->isVisible());
+    ASSERT_NE(form.Menue.Info1, nullptr);
+    EXPECT_TRUE(form.Menue.Info1->isVisible());
     EXPECT_EQ(form.KennzInfoPan->toolTip(), "Information zu den Kennzahlen");
 
     QString gesehen;
     NaechstesModalesFenster([&](QWidget *w) { gesehen = w->metaObject()->className(); });
-    form.Info1->trigger();
+    form.Menue.Info1->trigger();
     EXPECT_EQ(gesehen, "TInfoBox");
     EXPECT_FALSE(anschluss->InfoBox->isVisible());
 
@@ -57,14 +57,14 @@ TEST(DialogeAnschluss, EMailKuerzelVerstecktUndAbbrechenDerSpeicherfrageTutNicht
     auto *anschluss = new DialogeAnschluss(form, nullptr);
 
     // Hidden item: no menu shows it, the window carries its shortcut.
-    QAction *mail = form.PerEMailversenden1;
+    QAction *mail = form.Menue.PerEMailversenden1;
     ASSERT_NE(mail, nullptr);
     EXPECT_EQ(mail->shortcut(), QKeySequence("Ctrl+M"));
     EXPECT_TRUE(form.actions().contains(mail));
     EXPECT_TRUE(mail->isEnabled());
     // With the extended functions on, the file menu shows it.
     auto imDateiMenue = [&] {
-        for (QAction *a : form.Menue("Datei1")->actions())
+        for (QAction *a : form.Menue.Datei1->actions())
             if (a->isVisible() && a->text().startsWith("Per E-&Mail versenden..."))
                 return true;
         return false;

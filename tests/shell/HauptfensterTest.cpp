@@ -5,6 +5,7 @@
 #include "TShadowLabel.h"
 #include "TestDienste.h"
 #include "TestDokumente.h"
+#include "TestQuiz.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,6 +18,17 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The picture as the window sees it: records scroll and zoom keys.
+struct TestLernBild : OhneLernBild
+{
+    QList<QPoint> scroll;
+    QList<int> zoom;
+    int aufbauten = 0;
+    void BildNeuAufbauen() override { ++aufbauten; }
+    void BildScrollen(int dx, int dy) override { scroll << QPoint(dx, dy); }
+    void BildZoomen(int r) override { zoom << r; }
+};
+
 class Hauptfenster : public ::testing::Test
 {
 protected:
@@ -25,7 +37,7 @@ protected:
     QString conf = tmp.path() + "/Pennoria.conf";
     TestUmgebung u;
     std::unique_ptr<TForm1> form;
-    int starts = 0;
+    std::unique_ptr<TestQuiz> quiz;
 
     void SetUp() override
     {
@@ -42,14 +54,13 @@ protected:
     void Erzeugen(const QStringList &args = {})
     {
         form = std::make_unique<TForm1>(u.dienste, new QSettings(conf, QSettings::IniFormat), args);
-        form->UebungStarten = [this](bool, int, int) {
-            ++starts;
-            return true;
-        };
+        quiz = std::make_unique<TestQuiz>(*form);
+        form->QuizAnschliessen(*quiz);
     }
 
     QSettings Gespeichert() { return QSettings(conf, QSettings::IniFormat); }
-    bool Haken(const char *name) { return form->Aktion(name)->isChecked(); }
+    bool Haken(const char *name) { return Aktion(name)->isChecked(); }
+    QAction *Aktion(const char *name) const { return form->findChild<QAction *>(name); }
 };
 }
 
@@ -71,8 +82,8 @@ TEST_F(Hauptfenster, StartValuesAndFirstRunDefaults)
     EXPECT_EQ(Ordner().StartOrdner, prog);
     EXPECT_EQ(Ordner().AktOrdner, prog);
     EXPECT_EQ(form->Navigation().Liste().size(), 2);
-    EXPECT_EQ(form->Aktion("Auswahl1") , nullptr);
-    EXPECT_EQ(form->Menue("Auswahl1")->actions().last()->text(), "&2:  Europa");
+    EXPECT_EQ(Aktion("Auswahl1") , nullptr);
+    EXPECT_EQ(form->Menue.Auswahl1->actions().last()->text(), "&2:  Europa");
     EXPECT_FALSE(form->StartInfoPan->isHidden());
     EXPECT_EQ(form->DokTitelLab->Caption(), "Wählen Sie im Menü \"Quizauswahl\" das gewünschte Thema aus.");
 }
@@ -115,10 +126,10 @@ TEST_F(Hauptfenster, TogglingTwiceWritesTheValueReadAtStart)
     }
     Erzeugen();
     form->ErsteAktivierung();
-    form->Aktion("Sound1")->trigger();
+    Aktion("Sound1")->trigger();
     EXPECT_TRUE(Haken("Sound1"));
-    form->Aktion("Sound1")->trigger();
-    form->Aktion("AutoProtSpeichern1")->trigger();
+    Aktion("Sound1")->trigger();
+    Aktion("AutoProtSpeichern1")->trigger();
     EXPECT_EQ(Ordner().NetzKomOrdner, prog + "kom"); // no "/" added
     ASSERT_TRUE(form->FormCloseQuery());
     QSettings s = Gespeichert();
@@ -138,7 +149,7 @@ TEST_F(Hauptfenster, CommandLineDocumentIsLoadedAndRemembered)
     EXPECT_EQ(Ordner().StartOrdner, prog);
     EXPECT_EQ(Ordner().AktOrdner, prog);
     EXPECT_EQ(form->Zustand.ThemenIndex, 1);
-    EXPECT_TRUE(form->Menue("Auswahl1")->actions().last()->isChecked());
+    EXPECT_TRUE(form->Menue.Auswahl1->actions().last()->isChecked());
 }
 
 TEST_F(Hauptfenster, UnloadableCommandLineDocumentStillSetsStartValues)
@@ -159,13 +170,13 @@ TEST_F(Hauptfenster, QuizModeDisablesTopicMenuAndGuardsClosing)
     EXPECT_TRUE(form->LernKartBtn->Checked());
     EXPECT_EQ(form->LernKartBtn->Caption(), "Startseite");
     form->AnsichtModus = 3;
-    form->QuizBeendet = [] { return false; };
+    quiz->beendet = false;
     form->AktualisiereKnoepfe();
-    EXPECT_FALSE(form->Menue("Auswahl1")->isEnabled());
-    EXPECT_FALSE(form->Aktion("Startseite1")->isEnabled());
-    EXPECT_FALSE(form->Aktion("NextDok1")->isEnabled()); // hidden item under a disabled menu
-    EXPECT_TRUE(form->Aktion("UebungStart1")->isEnabled());
-    EXPECT_TRUE(form->Aktion("Oeffnen1")->isEnabled()); // hidden, but its menus are enabled
+    EXPECT_FALSE(form->Menue.Auswahl1->isEnabled());
+    EXPECT_FALSE(Aktion("Startseite1")->isEnabled());
+    EXPECT_FALSE(Aktion("NextDok1")->isEnabled()); // hidden item under a disabled menu
+    EXPECT_TRUE(Aktion("UebungStart1")->isEnabled());
+    EXPECT_TRUE(Aktion("Oeffnen1")->isEnabled()); // hidden, but its menus are enabled
     EXPECT_FALSE(form->UebInfoPan->isHidden());
     EXPECT_EQ(form->LernKartBtn->Caption(), "Quiz\nabbrechen");
     EXPECT_TRUE(form->UebungenBtn->Checked());
@@ -177,7 +188,7 @@ TEST_F(Hauptfenster, QuizModeDisablesTopicMenuAndGuardsClosing)
     EXPECT_FALSE(QFile::exists(conf)); // nothing written
     EXPECT_EQ(form->AnsichtModus, 3);
 
-    form->IstNetzwerkQuiz = [] { return true; };
+    quiz->netz = true;
     form->AktualisiereKnoepfe();
     EXPECT_FALSE(form->UebungenBtn->Checked());
 }
@@ -218,30 +229,30 @@ TEST_F(Hauptfenster, ShortcutsOfHiddenItemsFollowTheirMenus)
 
     QTest::keyClick(form.get(), Qt::Key_PageDown); // hidden "&Nächstes Quiz der Liste"
     EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "a.tvl");
-    EXPECT_EQ(starts, 0); // previous/next do not start the quiz
+    EXPECT_EQ(quiz->starts, 0); // previous/next do not start the quiz
     QTest::keyClick(form.get(), Qt::Key_PageDown);
     EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
 
     form->AnsichtModus = 3;
-    form->QuizBeendet = [] { return false; };
+    quiz->beendet = false;
     form->AktualisiereKnoepfe();
     QTest::keyClick(form.get(), Qt::Key_PageUp);
     QTest::keyClick(form.get(), Qt::Key_Home, Qt::AltModifier);
     EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
     EXPECT_TRUE(u.meldungen.protokoll.empty());
     QTest::keyClick(form.get(), Qt::Key_F7); // reaches the quiz start, which decides
-    EXPECT_EQ(starts, 1);
-    form->QuizBeendet = [] { return true; };
+    EXPECT_EQ(quiz->starts, 1);
+    quiz->beendet = true;
 }
 
 TEST_F(Hauptfenster, ChoosingATopicLoadsAndStartsTheQuiz)
 {
     Erzeugen();
     form->ErsteAktivierung();
-    form->Menue("Auswahl1")->actions().last()->trigger();
+    form->Menue.Auswahl1->actions().last()->trigger();
     EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
     EXPECT_EQ(form->Zustand.ThemenIndex, 1);
-    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(quiz->starts, 1);
     EXPECT_EQ(form->DokTitelLab->Caption(), "Europa (3 Fragen)");
 }
 
@@ -249,10 +260,10 @@ TEST_F(Hauptfenster, MainWindowKeysWithExactModifiers)
 {
     Erzeugen();
     form->ErsteAktivierung();
-    QList<QPoint> scroll;
-    QList<int> zoom;
-    form->BildScrollen = [&](int dx, int dy) { scroll << QPoint(dx, dy); };
-    form->BildZoomen = [&](int r) { zoom << r; };
+    TestLernBild bild;
+    form->LernNavigationAnschliessen(bild);
+    const QList<QPoint> &scroll = bild.scroll;
+    const QList<int> &zoom = bild.zoom;
     EXPECT_TRUE(form->FormKeyDown(Qt::Key_Left, Qt::ControlModifier));
     EXPECT_FALSE(form->FormKeyDown(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier));
     EXPECT_TRUE(form->FormKeyDown(Qt::Key_Down, Qt::ControlModifier));
@@ -270,7 +281,7 @@ TEST_F(Hauptfenster, HelpOpensTheLocalIndexPage)
     QFile f(prog + "hilfe/index.html");
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    form->Aktion("Inhalt1")->trigger();
+    Aktion("Inhalt1")->trigger();
     ASSERT_EQ(u.oeffner.geoeffnet.size(), 1);
     EXPECT_EQ(u.oeffner.geoeffnet[0], "file://" + prog + "hilfe/index.html");
 }
@@ -281,7 +292,7 @@ TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
         ASSERT_TRUE(SchreibeTestDokument(prog + QString("n%1.tvl").arg(i, 2, 10, QChar('0')), "N"));
     Erzeugen();
     form->ErsteAktivierung();
-    QMenu *auswahl = form->Menue("Auswahl1");
+    QMenu *auswahl = form->Menue.Auswahl1;
     QList<QAction *> themen;
     for (QAction *a : auswahl->actions())
         if (a->objectName().startsWith("MenueThemaItem"))
@@ -321,7 +332,7 @@ TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
         EXPECT_FALSE(a->property("neueSpalte").toBool());
         EXPECT_EQ(spalten->SpaltenFeld(a), auswahl->actionGeometry(a));
     }
-    EXPECT_EQ(starts, 1); // the quiz start still follows and decides itself
+    EXPECT_EQ(quiz->starts, 1); // the quiz start still follows and decides itself
     EXPECT_FALSE(form->StartInfoPan->isHidden());
 }
 
@@ -331,19 +342,19 @@ TEST_F(Hauptfenster, DisplayModes)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(form->maximumSize(), QSize(900, 650)); // a fixed border at start
-    form->Aktion("Vollbild1")->trigger();
+    Aktion("Vollbild1")->trigger();
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
-    form->Aktion("Fenster1")->trigger();
+    Aktion("Fenster1")->trigger();
     EXPECT_FALSE(form->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(form->size(), QSize(900, 650));
     EXPECT_EQ(form->minimumSize(), QSize(900, 650));
     EXPECT_GT(form->maximumWidth(), 900); // now sizeable
-    EXPECT_EQ(form->Aktion("Vollbild1")->shortcut(), QKeySequence("Ctrl+L"));
-    EXPECT_EQ(form->Aktion("Fenster1")->shortcut(), QKeySequence("Ctrl+F"));
-    EXPECT_EQ(form->Aktion("Minimieren1")->shortcut(), QKeySequence("Ctrl+N"));
-    form->Aktion("Minimieren1")->trigger();
+    EXPECT_EQ(Aktion("Vollbild1")->shortcut(), QKeySequence("Ctrl+L"));
+    EXPECT_EQ(Aktion("Fenster1")->shortcut(), QKeySequence("Ctrl+F"));
+    EXPECT_EQ(Aktion("Minimieren1")->shortcut(), QKeySequence("Ctrl+N"));
+    Aktion("Minimieren1")->trigger();
     EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
 }
 
@@ -351,8 +362,8 @@ TEST_F(Hauptfenster, FullProgramSwitchShowsHiddenItemsInPlaceAndIsStored)
 {
     Erzeugen();
     form->ErsteAktivierung();
-    QMenu *auswahl = form->Menue("Auswahl1");
-    QMenu *datei = form->Menue("Datei1");
+    QMenu *auswahl = form->Menue.Auswahl1;
+    QMenu *datei = form->Menue.Datei1;
     const auto sichtbareTexte = [](QMenu *m) {
         QStringList t;
         for (QAction *a : m->actions())
@@ -362,9 +373,9 @@ TEST_F(Hauptfenster, FullProgramSwitchShowsHiddenItemsInPlaceAndIsStored)
     };
     const QStringList vorher = sichtbareTexte(auswahl);
     EXPECT_FALSE(datei->menuAction()->isVisible());
-    EXPECT_FALSE(form->Menue("Editor1")->menuAction()->isVisible());
+    EXPECT_FALSE(form->Menue.Editor1->menuAction()->isVisible());
 
-    QAction *schalter = form->Aktion("ErweiterteFunktionen1");
+    QAction *schalter = Aktion("ErweiterteFunktionen1");
     ASSERT_NE(schalter, nullptr);
     EXPECT_FALSE(schalter->isChecked()); // off by default
     int gemeldet = 0;
@@ -381,7 +392,7 @@ TEST_F(Hauptfenster, FullProgramSwitchShowsHiddenItemsInPlaceAndIsStored)
     EXPECT_TRUE(sichtbareTexte(datei).contains("Ö&ffnen...\tCtrl+O"));
     // Items without an effect stay hidden, and so does a menu of only such.
     EXPECT_FALSE(sichtbareTexte(datei).join(' ').contains("Speichern &unter"));
-    EXPECT_FALSE(form->Menue("Editor1")->menuAction()->isVisible());
+    EXPECT_FALSE(form->Menue.Editor1->menuAction()->isVisible());
 
     // A stand-in triggers the real item.
     QAction *weiter = nullptr;
@@ -405,7 +416,7 @@ TEST_F(Hauptfenster, FullProgramSwitchShowsHiddenItemsInPlaceAndIsStored)
     Erzeugen();
     form->ErsteAktivierung();
     EXPECT_TRUE(form->ErweiterteFunktionen());
-    EXPECT_TRUE(form->Aktion("ErweiterteFunktionen1")->isChecked());
+    EXPECT_TRUE(Aktion("ErweiterteFunktionen1")->isChecked());
 }
 
 // One checkmark at most, at the topic shown, while topics are clicked, clicked
@@ -414,7 +425,7 @@ TEST_F(Hauptfenster, TopicCheckmarkStaysSingleAcrossClicksAndRebuilds)
 {
     Erzeugen();
     form->ErsteAktivierung();
-    QMenu *auswahl = form->Menue("Auswahl1");
+    QMenu *auswahl = form->Menue.Auswahl1;
     const auto themen = [&] {
         QList<QAction *> t;
         for (QAction *a : auswahl->actions())
@@ -443,7 +454,7 @@ TEST_F(Hauptfenster, TopicCheckmarkStaysSingleAcrossClicksAndRebuilds)
     EXPECT_EQ(gehakt(), QList<int>{1});
 
     ASSERT_TRUE(SchreibeTestDokument(prog + "c.tvl", "Asien"));
-    form->Aktion("Ordnerneueinlesen1")->trigger();
+    form->findChild<QAction *>("Ordnerneueinlesen1")->trigger();
     ASSERT_EQ(themen().size(), 3);
     EXPECT_EQ(themen()[2]->text(), "&3:  Asien");
     EXPECT_EQ(themen()[2]->objectName(), "MenueThemaItem2");
@@ -451,7 +462,7 @@ TEST_F(Hauptfenster, TopicCheckmarkStaysSingleAcrossClicksAndRebuilds)
 
     ASSERT_TRUE(QFile::remove(prog + "c.tvl"));
     ASSERT_TRUE(QFile::remove(prog + "a.tvl"));
-    form->Aktion("Ordnerneueinlesen1")->trigger();
+    form->findChild<QAction *>("Ordnerneueinlesen1")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(themen().size(), 1);
     EXPECT_EQ(themen()[0]->text(), "&1:  Europa");
@@ -466,8 +477,9 @@ TEST_F(Hauptfenster, TopicCheckmarkStaysSingleAcrossClicksAndRebuilds)
 TEST_F(Hauptfenster, StartPictureIsComposedAfterTheFirstPaintOrWhenThePanelGoes)
 {
     Erzeugen();
-    int aufbauten = 0;
-    form->BildNeuAufbauen = [&] { ++aufbauten; };
+    TestLernBild bild;
+    int &aufbauten = bild.aufbauten;
+    form->LernBildAnschliessen(bild);
     form->show();
     form->ErsteAktivierung();
     EXPECT_EQ(aufbauten, 0);
@@ -484,7 +496,7 @@ TEST_F(Hauptfenster, StartPictureIsComposedAfterTheFirstPaintOrWhenThePanelGoes)
 
     Erzeugen();
     aufbauten = 0;
-    form->BildNeuAufbauen = [&] { ++aufbauten; };
+    form->LernBildAnschliessen(bild);
     form->show();
     form->ErsteAktivierung();
     EXPECT_EQ(aufbauten, 0);

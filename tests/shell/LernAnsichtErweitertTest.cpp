@@ -9,6 +9,7 @@
 #include "THoverPanel.h"
 #include "TestDienste.h"
 #include "TestDokumente.h"
+#include "TestQuiz.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,7 +31,7 @@ protected:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<Szene> szene;
     LernKartBild *bild = nullptr;
-    int quizStarts = 0;
+    std::unique_ptr<TestQuiz> quiz;
 
     void SetUp() override
     {
@@ -44,15 +45,12 @@ protected:
         szene = std::make_unique<Szene>(form->Zustand, form->dienste);
         bild = new LernKartBild(*szene);
         form->LernbildSetzen(bild);
-        form->BildNeuAufbauen = [this] { szene->SzeneAufbauen(); };
         new LernAnsichtAnschluss(*form, *szene, *bild);
         new LernNavigationAnschluss(*form, *szene, *bild);
         new LernWerkzeugAnschluss(*form, *szene, *bild);
         new AnsichtAusgabeAnschluss(*form, *szene);
-        form->UebungStarten = [this](bool, int, int) {
-            ++quizStarts;
-            return true;
-        };
+        quiz = std::make_unique<TestQuiz>(*form);
+        form->QuizAnschliessen(*quiz);
         form->show();
         form->ErsteAktivierung();
     }
@@ -65,7 +63,7 @@ protected:
     QStringList SichtbareTexte(const char *menue)
     {
         QStringList t;
-        for (QAction *a : form->Menue(menue)->actions())
+        for (QAction *a : form->findChild<QMenu *>(menue)->actions())
             if (a->isVisible() && !a->isSeparator())
                 t << a->text();
         return t;
@@ -77,17 +75,17 @@ TEST_F(Erweitert, AusBleibtAllesWieInDieserAusgabe)
 {
     EXPECT_TRUE(form->LernInfoPan->isHidden());
     EXPECT_TRUE(form->KlappPan->isHidden());
-    EXPECT_FALSE(form->Menue("Lernansicht1")->menuAction()->isVisible());
+    EXPECT_FALSE(form->Menue.Lernansicht1->menuAction()->isVisible());
     form->MenueThemaClick(0);
-    EXPECT_EQ(quizStarts, 1); // choosing a topic starts the quiz at once
+    EXPECT_EQ(quiz->starts, 1); // choosing a topic starts the quiz at once
     EXPECT_TRUE(form->StartInfoPan->isVisible());
     EXPECT_EQ(form->LernKartPan->width(), form->LernPan->width());
     // The display under the start panel stays empty.
     EXPECT_EQ(QColor(szene->AnzeigeBild.pixel(5, 5)), Szene::SteuerFarbe);
     // Alt+W still folds and names the command, the tool bar stays hidden.
-    form->Werkzeugleisteklappen1->trigger();
+    form->Menue.Werkzeugleisteklappen1->trigger();
     EXPECT_EQ(form->LeisteOffen, 1);
-    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
     EXPECT_TRUE(form->LernInfoPan->isHidden());
 }
 
@@ -97,23 +95,23 @@ TEST_F(Erweitert, AnZeigtLeisteUndLernansichtOhneQuizstart)
     EXPECT_FALSE(form->LernInfoPan->isHidden());
     EXPECT_FALSE(form->KlappPan->isHidden());
     EXPECT_EQ(form->LernKartPan->width(), form->LernPan->width() - form->LernInfoPan->width());
-    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
     // No document yet: the start panel.
     EXPECT_TRUE(form->StartInfoPan->isVisible());
 
     form->MenueThemaClick(0);
-    EXPECT_EQ(quizStarts, 0);
+    EXPECT_EQ(quiz->starts, 0);
     EXPECT_EQ(form->Zustand.Dok.Titel, "Afrika");
     EXPECT_FALSE(form->StartInfoPan->isVisible());
     EXPECT_TRUE(szene->LernansichtSichtbar);
     EXPECT_NE(QColor(szene->AnzeigeBild.pixel(szene->AnzeigeBild.width() / 2, 5)), Szene::SteuerFarbe);
     // "Quiz starten" starts it.
     form->UebungStart1Click();
-    EXPECT_EQ(quizStarts, 1);
+    EXPECT_EQ(quiz->starts, 1);
 
     // The learning menu with its submenus and the view's file commands.
-    EXPECT_TRUE(form->Menue("Lernansicht1")->menuAction()->isVisible());
-    EXPECT_TRUE(form->Menue("Werkzeug1")->menuAction()->isVisible());
+    EXPECT_TRUE(form->Menue.Lernansicht1->menuAction()->isVisible());
+    EXPECT_TRUE(form->findChild<QMenu *>("Werkzeug1")->menuAction()->isVisible());
     EXPECT_TRUE(SichtbareTexte("Zoomstufe1").contains("1&50 %"));
     EXPECT_TRUE(SichtbareTexte("Werkzeug1").contains("Schlag&wörter einsetzen"));
     const QString datei = SichtbareTexte("Datei1").join('|');
@@ -124,8 +122,8 @@ TEST_F(Erweitert, AnZeigtLeisteUndLernansichtOhneQuizstart)
     form->KlappPan->clicked();
     EXPECT_TRUE(form->LernInfoPan->isHidden());
     EXPECT_EQ(form->LernKartPan->width(), form->LernPan->width());
-    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
-    form->Werkzeugleisteklappen1->trigger();
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
+    form->Menue.Werkzeugleisteklappen1->trigger();
     EXPECT_FALSE(form->LernInfoPan->isHidden());
 
     // In a quiz the tool bar gives way to the statistics.

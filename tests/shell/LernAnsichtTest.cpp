@@ -84,7 +84,8 @@ protected:
         return szene->AnzeigePixel((o.Rahmen.Left + o.Rahmen.Right) / 2, (o.Rahmen.Top + o.Rahmen.Bottom) / 2);
     }
     void Klicken(int i, Qt::MouseButton knopf = Qt::LeftButton) { QTest::mouseClick(bild, knopf, {}, Mitte(i)); }
-    bool Haken(const char *name) { return form->Aktion(name)->isChecked(); }
+    bool Haken(const char *name) { return Aktion(name)->isChecked(); }
+    QAction *Aktion(const char *name) const { return form->findChild<QAction *>(name); }
 };
 } // namespace
 
@@ -208,9 +209,9 @@ TEST_F(LernAnsicht, NumberingRadioItemsSetModeAndCheckmarks)
     // At start: ordered, shown on both the button and the item.
     EXPECT_TRUE(Haken("NummerierungGeordnet1"));
     EXPECT_TRUE(anschluss->NummerModeSort->Checked());
-    EXPECT_EQ(form->Aktion("NummerierungGeordnet1")->text(), "&Geordnet");
+    EXPECT_EQ(Aktion("NummerierungGeordnet1")->text(), "&Geordnet");
 
-    form->Aktion("NummerierungFragezeichen1")->trigger();
+    Aktion("NummerierungFragezeichen1")->trigger();
     EXPECT_EQ(form->NummerierModus, 0);
     EXPECT_EQ(szene->NummerierModus, 0);
     EXPECT_TRUE(Haken("NummerierungFragezeichen1"));
@@ -221,7 +222,7 @@ TEST_F(LernAnsicht, NumberingRadioItemsSetModeAndCheckmarks)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(Obj(i).Nummer, 0);
 
-    form->Aktion("NummerierungGeordnet1")->trigger();
+    Aktion("NummerierungGeordnet1")->trigger();
     EXPECT_EQ(form->NummerierModus, 1);
     EXPECT_TRUE(Haken("NummerierungGeordnet1"));
     EXPECT_FALSE(Haken("NummerierungFragezeichen1"));
@@ -240,10 +241,9 @@ TEST_F(LernAnsicht, NumberingRadioItemsSetModeAndCheckmarks)
     EXPECT_EQ(nummern, (QList<int>{1, 2, 3}));
 
     // A loaded document gets the stored mode through the window's hook.
-    form->Aktion("NummerierungFragezeichen1")->trigger();
+    Aktion("NummerierungFragezeichen1")->trigger();
     form->Zustand.Dok.Objekte[0].Nummer = 7;
-    ASSERT_TRUE(form->NummerierungAnwenden);
-    form->NummerierungAnwenden();
+    form->ZoomUndNummerierungZuruecksetzen();
     EXPECT_EQ(Obj(0).Nummer, 0);
 }
 
@@ -258,7 +258,7 @@ TEST_F(LernAnsicht, LayerSwitchesHideALayerAndMirrorTheirMenuItems)
     EXPECT_TRUE(Haken("EbeneInfopunkte1"));
 
     // The menu item toggles its box; the box's handler rebuilds the scene.
-    form->Aktion("EbeneBeschriftung1")->trigger();
+    Aktion("EbeneBeschriftung1")->trigger();
     EXPECT_FALSE(anschluss->Ebene1Check->isChecked());
     EXPECT_FALSE(Haken("EbeneBeschriftung1"));
     EXPECT_FALSE(szene->Ebene1Check);
@@ -273,7 +273,7 @@ TEST_F(LernAnsicht, LayerSwitchesHideALayerAndMirrorTheirMenuItems)
     EXPECT_FALSE(szene->Ebene0Check);
     EXPECT_EQ(QColor(szene->SzenenBild.pixel(5, 5)), QColor(Qt::white));
 
-    form->Aktion("EbeneBeschriftung1")->trigger();
+    Aktion("EbeneBeschriftung1")->trigger();
     EXPECT_TRUE(anschluss->Ebene1Check->isChecked());
     EXPECT_TRUE(szene->Ebene1Check);
     EXPECT_EQ(szene->ObjektAn(label.x(), label.y()), 0);
@@ -284,7 +284,7 @@ TEST_F(LernAnsicht, CoverAllAndUncoverAll)
     form->Zustand.Dok.Objekte << Objekt(ObjektTyp::Beschriftung, 0.3, 0.3, "Nil")
                               << Objekt(ObjektTyp::Beschriftung, 0.6, 0.6, "Kongo");
     Aufbauen();
-    form->Aktion("AlleBeschriftungenaufdecken1")->trigger();
+    Aktion("AlleBeschriftungenaufdecken1")->trigger();
     EXPECT_EQ(Obj(0).Abdeckung, 0);
     EXPECT_EQ(Obj(1).Abdeckung, 0);
     Klicken(1);
@@ -293,14 +293,13 @@ TEST_F(LernAnsicht, CoverAllAndUncoverAll)
     EXPECT_EQ(Obj(0).Abdeckung, -1);
     EXPECT_EQ(Obj(1).Abdeckung, -1);
     EXPECT_EQ(anschluss->AlleAbdeckenBtn->toolTip(), "Alle Beschriftungen abdecken");
-    EXPECT_EQ(form->Aktion("AlleBeschriftungenaufdecken1")->text(), "Alle auf&decken");
+    EXPECT_EQ(Aktion("AlleBeschriftungenaufdecken1")->text(), "Alle auf&decken");
 }
 
 TEST_F(LernAnsicht, ShippedDocumentShowsTheTextBehindAClickedCover)
 {
     const QString datei = prog + "aufbau-einer-flagge.tvl";
     ASSERT_TRUE(QFile::copy(PENNORIA_PROGRAMM "/aufbau-einer-flagge.tvl", datei));
-    form->BildNeuAufbauen = [this] { szene->SzeneAufbauen(); };
     ASSERT_TRUE(LadeDokument(form->Zustand, *form, u.meldungen, datei, true));
     ASSERT_TRUE(u.meldungen.protokoll.empty()) << u.meldungen.Texte().join('|').toStdString();
     szene->SzeneAufbauen();

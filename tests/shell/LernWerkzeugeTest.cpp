@@ -240,7 +240,7 @@ TEST_F(LernWerkzeuge, ExportSpeichertDieAnzeigeMitZeichnungen)
     Ziehen(QPoint(100, 300), QPoint(300, 300));
 
     wahl->pfad = tmp.filePath("ansicht.jpeg");
-    form->Exportieren1->trigger();
+    form->Menue.Exportieren1->trigger();
     EXPECT_EQ(u.meldungen.Texte(), QStringList{"Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."});
     EXPECT_FALSE(QFile::exists(wahl->pfad));
 
@@ -270,7 +270,7 @@ TEST_F(LernWerkzeuge, ZwischenablageUndDruckseite)
 {
     werkzeuge->Knoepfe[2]->clicked();
     Ziehen(QPoint(100, 300), QPoint(300, 300));
-    form->IndieZwischenablageBMP->trigger();
+    form->Menue.IndieZwischenablageBMP->trigger();
     const QImage kopie = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(kopie.isNull());
     EXPECT_EQ(kopie.size(), szene->AnzeigeBild.size());
@@ -287,12 +287,12 @@ TEST_F(LernWerkzeuge, ZwischenablageUndDruckseite)
 TEST_F(LernWerkzeuge, WerkzeugleisteKlappen)
 {
     form->ZeigeStartseite();
-    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
-    EXPECT_EQ(form->Werkzeugleisteklappen1->shortcut(), QKeySequence("Alt+W"));
-    form->Werkzeugleisteklappen1->trigger();
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->shortcut(), QKeySequence("Alt+W"));
+    form->Menue.Werkzeugleisteklappen1->trigger();
     EXPECT_EQ(form->LeisteOffen, 1);
-    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste zu&klappen");
     form->KlappPan->clicked();
     EXPECT_EQ(form->LeisteOffen, 0);
-    EXPECT_EQ(form->Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
+    EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
 }

@@ -81,7 +81,7 @@ TEST_F(NetzImFenster, VersteckteBefehleMitKuerzelnUndSchalter)
         ASSERT_NE(Zwilling(n), nullptr) << n;
         EXPECT_FALSE(Zwilling(n)->isVisible()) << n;
     }
-    EXPECT_FALSE(form->Menue("Lehrer1")->menuAction()->isVisible());
+    EXPECT_FALSE(form->Menue.Lehrer1->menuAction()->isVisible());
 
     // F8 without an exercise says so.
     QTest::keyClick(form.get(), Qt::Key_F8);
@@ -89,7 +89,7 @@ TEST_F(NetzImFenster, VersteckteBefehleMitKuerzelnUndSchalter)
     EXPECT_TRUE(u.meldungen.protokoll[0].text.startsWith("Zurzeit ist keine Netzwerk-Übung freigegeben."));
     // Ending when nothing was initiated.
     u.meldungen.Leeren();
-    form->Aktion("LehrerNetzwerkUebungbeenden1")->trigger();
+    form->findChild<QAction *>("LehrerNetzwerkUebungbeenden1")->trigger();
     EXPECT_EQ(u.meldungen.Texte(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
     // Alt+F9 shows the live view, not modal.
     QTest::keyClick(form.get(), Qt::Key_F9, Qt::AltModifier);
@@ -99,7 +99,7 @@ TEST_F(NetzImFenster, VersteckteBefehleMitKuerzelnUndSchalter)
 
     // With the switch on, the teacher's menu and the items appear.
     form->ErweiterteFunktionenSetzen(true);
-    EXPECT_TRUE(form->Menue("Lehrer1")->menuAction()->isVisible());
+    EXPECT_TRUE(form->Menue.Lehrer1->menuAction()->isVisible());
     EXPECT_TRUE(Zwilling("Netzwerkuebunginitiieren1")->isVisible());
     EXPECT_EQ(Zwilling("Netzwerkuebung1")->text(), "An Netzwerk-Übung &teilnehmen...\tF8");
     EXPECT_TRUE(Zwilling("Kommunikationsverzeichnis1")->isVisible());
@@ -107,7 +107,7 @@ TEST_F(NetzImFenster, VersteckteBefehleMitKuerzelnUndSchalter)
     Zwilling("Netzwerkuebung1")->trigger(); // the stand-in reaches the command
     EXPECT_EQ(u.meldungen.protokoll.size(), 1u);
     form->ErweiterteFunktionenSetzen(false);
-    EXPECT_FALSE(form->Menue("Lehrer1")->menuAction()->isVisible());
+    EXPECT_FALSE(form->Menue.Lehrer1->menuAction()->isVisible());
 }
 
 TEST_F(NetzImFenster, InitiierenUndSchliessenRaeumtAuf)

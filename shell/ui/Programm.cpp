@@ -1,0 +1,78 @@
+// Creates the program's windows and parts and joins them.
+#include "Programm.h"
+
+#include "AnsichtAusgabeAnschluss.h"
+#include "ArbeitsblattAnschluss.h"
+#include "BestListBefehle.h"
+#include "DialogeAnschluss.h"
+#include "ErgebnisSteuerung.h"
+#include "LernAnsichtAnschluss.h"
+#include "LernKartBild.h"
+#include "LernNavigationAnschluss.h"
+#include "LernWerkzeugAnschluss.h"
+#include "NetzAnschluss.h"
+#include "NetzUebung.h"
+#include "QtMeldungen.h"
+#include "Szene.h"
+#include "TForm1.h"
+#include "UebungsAnschluss.h"
+#include "UebungsSteuerung.h"
+
+#include <QAction>
+
+Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argumente, QtMeldungen *fensterMeldungen)
+{
+    form = std::make_unique<TForm1>(dienste, speicher, argumente);
+    TForm1 &f = *form;
+    if (fensterMeldungen)
+        fensterMeldungen->setEltern(&f);
+
+    // The learning view: one scene over the window's document and the
+    // picture widget over the scene; its connection rebuilds the picture and
+    // handles clicks on it, layers, covers and numbering.
+    szene = std::make_unique<Szene>(f.Zustand, f.dienste);
+    auto *lernbild = new LernKartBild(*szene);
+    f.LernbildSetzen(lernbild);
+    auto *lernAnsicht = new LernAnsichtAnschluss(f, *szene, *lernbild);
+    // Zoom, scroll, pan and the tool bar's fold; the drawing tools.
+    new LernNavigationAnschluss(f, *szene, *lernbild);
+    new LernWerkzeugAnschluss(f, *szene, *lernbild);
+    // Saving, copying and printing the view.
+    new AnsichtAusgabeAnschluss(f, *szene);
+    // Worksheets: the worksheet window and its print dialog.
+    new ArbeitsblattAnschluss(f, *szene);
+
+    // The quiz (owned by the window), and the end of a run with results,
+    // grade and high scores.
+    uebung = new UebungsAnschluss(f, *szene);
+    bestListBefehle = std::make_unique<BestListBefehle>(f.dienste, &f);
+    ergebnis = std::make_unique<ErgebnisSteuerung>(uebung->Steuerung->Engine, *bestListBefehle, f.Zustand,
+                                                   *f.dienste.meldungen, &f);
+    uebung->ErgebnisAnschliessen(*ergebnis);
+
+    // The information windows and the e-mail command.
+    new DialogeAnschluss(f, lernAnsicht);
+
+    // The high-score commands of the menu (the button "Bestenliste" triggers
+    // "&Bestenliste..."); a participant of a network exercise is refused the
+    // individual list.
+    BestListBefehle *b = bestListBefehle.get();
+    UebungsSteuerung *s = uebung->Steuerung;
+    TForm1 *fp = &f;
+    QObject::connect(f.Menue.Bestenliste1, &QAction::triggered, fp,
+                     [b, s, fp] { b->Bestenliste1Click(s->Engine.Lauf.NetzRolle, &fp->Zustand.Dok); });
+    QObject::connect(f.Menue.BestenlistezurNetzwerkuebung1, &QAction::triggered, fp,
+                     [b, fp] { b->BestenlistezurNetzwerkuebung1Click(&fp->Zustand.Dok); });
+    QObject::connect(f.Menue.OrdnerBestenlisten1, &QAction::triggered, fp, [b] { b->OrdnerBestenlisten1Click(); });
+
+    // The classroom exercise: its commands, the live view, the channel; a
+    // participant's repeat joins again through it.
+    auto *netz = new NetzAnschluss(f, *uebung->Steuerung, *bestListBefehle);
+    NetzUebung *n = netz->Netz;
+    ergebnis->Umgebung.netzUebungBeitreten = [n] { return n->NetzUebungBeitreten(); };
+}
+
+Programm::~Programm()
+{
+    form.reset();
+}
