@@ -28,10 +28,29 @@ enum : quint16 {
     META_STRETCHDIB = 0x0F43,
 };
 
-// Object slots: a new object takes the lowest free index, so creating the
-// brush first, then pen and font and replacing pen or font right after
-// deleting it keeps these indices.
-constexpr quint16 PinselSlot = 0, StiftSlot = 1, SchriftSlot = 2;
+// The reader keeps an object table: a new object takes its lowest free
+// index, a deleted one frees it. The writer plays the same table, so every
+// selection names the object it means, whatever was created before.
+class ObjektTabelle
+{
+public:
+    quint16 Anlegen()
+    {
+        qsizetype i = belegt.indexOf(false);
+        if (i < 0) {
+            i = belegt.size();
+            belegt.append(true);
+        } else {
+            belegt[i] = true;
+        }
+        return quint16(i);
+    }
+    void Freigeben(quint16 i) { belegt[i] = false; }
+    quint16 Groesse() const { return quint16(belegt.size()); }
+
+private:
+    QList<bool> belegt;
+};
 
 class Wmf
 {
@@ -45,7 +64,7 @@ public:
         Satz(META_SETTEXTALIGN, {0});                 // TA_LEFT | TA_TOP
         Satz(META_SETSTRETCHBLTMODE, {3});            // COLORONCOLOR
         Satz(META_CREATEBRUSHINDIRECT, {1, 0, 0, 0}); // BS_NULL
-        Satz(META_SELECTOBJECT, {PinselSlot});
+        Satz(META_SELECTOBJECT, {objekte.Anlegen()});
         for (const BlattElement &e : blatt.Elemente) {
             switch (e.art) {
             case BlattElement::Art::Text:
@@ -72,7 +91,8 @@ public:
 private:
     LeBuffer b; // the records
     quint32 groessterSatz = 0;
-    bool stiftDa = false, schriftDa = false;
+    ObjektTabelle objekte;
+    int stift = -1, schriftIndex = -1; // table indices, -1 none yet
     QColor stiftFarbe;
     QColor textFarbe = Qt::black;
     QFont schrift;
@@ -113,7 +133,7 @@ private:
         d.u16(9);
         d.u16(0x0300);
         d.u32(quint32((18 + b.size()) / 2));
-        d.u16(3); // objects: brush, pen, font
+        d.u16(objekte.Groesse()); // brush, pen, font
         d.u32(groessterSatz);
         d.u16(0);
         d.bytes(b.daten);
@@ -122,23 +142,27 @@ private:
 
     void Stift(const QColor &farbe)
     {
-        if (stiftDa && farbe == stiftFarbe)
+        if (stift >= 0 && farbe == stiftFarbe)
             return;
-        if (stiftDa)
-            Satz(META_DELETEOBJECT, {StiftSlot});
+        if (stift >= 0) {
+            Satz(META_DELETEOBJECT, {quint16(stift)});
+            objekte.Freigeben(quint16(stift));
+        }
         const quint32 c = FarbWert(farbe);
         Satz(META_CREATEPENINDIRECT, {0, 1, 0, quint16(c & 0xFFFF), quint16(c >> 16)}); // PS_SOLID, 1 unit
-        Satz(META_SELECTOBJECT, {StiftSlot});
-        stiftDa = true;
+        stift = objekte.Anlegen();
+        Satz(META_SELECTOBJECT, {quint16(stift)});
         stiftFarbe = farbe;
     }
 
     void Schrift(const QFont &f)
     {
-        if (schriftDa && f == schrift)
+        if (schriftIndex >= 0 && f == schrift)
             return;
-        if (schriftDa)
-            Satz(META_DELETEOBJECT, {SchriftSlot});
+        if (schriftIndex >= 0) {
+            Satz(META_DELETEOBJECT, {quint16(schriftIndex)});
+            objekte.Freigeben(quint16(schriftIndex));
+        }
         Anfang(META_CREATEFONTINDIRECT, 3 + 25);
         b.i16(qint16(-f.pixelSize()));
         b.i16(0);
@@ -156,8 +180,8 @@ private:
         QByteArray name("Arial");
         name.resize(32, '\0');
         b.bytes(name);
-        Satz(META_SELECTOBJECT, {SchriftSlot});
-        schriftDa = true;
+        schriftIndex = objekte.Anlegen();
+        Satz(META_SELECTOBJECT, {quint16(schriftIndex)});
         schrift = f;
     }
 

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QHash>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ Blatt FlaggenBlatt(BlattTest &t, BlattArt art = BlattArt::Loesungsblatt)
 struct EmfInhalt
 {
     QStringList texte;
+    QList<int> hoehen; // em height of the font selected for each text
     int bilder = 0;
     bool eofZuletzt = false;
 };
@@ -49,6 +51,8 @@ EmfInhalt EmfLesen(const QByteArray &d)
     EXPECT_EQ(U32(d, 40), 0x464D4520u);
     EXPECT_EQ(U32(d, 48), quint32(d.size()));
     quint32 saetze = 0;
+    QHash<quint32, int> fonts;
+    int schrift = 0;
     qsizetype p = 0;
     while (p + 8 <= d.size()) {
         const quint32 typ = U32(d, p), groesse = U32(d, p + 4);
@@ -58,7 +62,14 @@ EmfInhalt EmfLesen(const QByteArray &d)
             break;
         }
         ++saetze;
+        if (typ == 82) // EXTCREATEFONTINDIRECTW: handle, then LOGFONTW
+            fonts[U32(d, p + 8)] = -qint32(U32(d, p + 12));
+        else if (typ == 40) // DELETEOBJECT
+            fonts.remove(U32(d, p + 8));
+        else if (typ == 37 && fonts.contains(U32(d, p + 8))) // SELECTOBJECT
+            schrift = fonts.value(U32(d, p + 8));
         if (typ == 84) { // EXTTEXTOUTW
+            inhalt.hoehen << schrift;
             const quint32 n = U32(d, p + 44), off = U32(d, p + 48), offDx = U32(d, p + 72);
             EXPECT_LE(off + 2 * n, groesse);
             EXPECT_LE(offDx + 4 * n, groesse);
@@ -92,6 +103,8 @@ EmfInhalt WmfLesen(const QByteArray &d)
     EXPECT_EQ(U16(d, 22 + 2), 9u);
     EXPECT_EQ(U32(d, 22 + 6) * 2, quint32(d.size() - 22));
     const quint32 groessterSatz = U32(d, 22 + 12);
+    QList<int> tabelle; // per index: -1 free, the negative em height for a font, 0 another object
+    int schrift = 0;
     qsizetype p = 22 + 18;
     while (p + 6 <= d.size()) {
         const quint32 worte = U32(d, p);
@@ -101,7 +114,28 @@ EmfInhalt WmfLesen(const QByteArray &d)
             break;
         }
         EXPECT_LE(worte, groessterSatz);
+        if (funktion == 0x02FA || funktion == 0x02FB || funktion == 0x02FC) {
+            // A new object takes the lowest free index of the table.
+            qsizetype i = tabelle.indexOf(-1);
+            const int art = funktion == 0x02FB ? qint16(U16(d, p + 6)) : 0;
+            if (i < 0)
+                tabelle.append(art);
+            else
+                tabelle[i] = art;
+        } else if (funktion == 0x01F0) {
+            const quint16 i = U16(d, p + 6);
+            EXPECT_LT(i, tabelle.size());
+            if (i < tabelle.size())
+                tabelle[i] = -1;
+        } else if (funktion == 0x012D) {
+            const quint16 i = U16(d, p + 6);
+            EXPECT_LT(i, tabelle.size());
+            EXPECT_NE(tabelle.value(i, -1), -1) << "Auswahl eines gelöschten Objekts";
+            if (tabelle.value(i, 0) < 0)
+                schrift = -tabelle[i];
+        }
         if (funktion == 0x0A32) {
+            inhalt.hoehen << schrift;
             const quint16 n = U16(d, p + 10);
             inhalt.texte << VonCp1252(d.mid(p + 14, n));
         } else if (funktion == 0x0F43) {
@@ -113,6 +147,15 @@ EmfInhalt WmfLesen(const QByteArray &d)
     }
     EXPECT_EQ(p, d.size());
     return inhalt;
+}
+
+QList<int> Hoehen(const Blatt &b)
+{
+    QList<int> h;
+    for (const BlattElement &e : b.Elemente)
+        if (e.art == BlattElement::Art::Text)
+            h << e.emHoehe;
+    return h;
 }
 
 // Runs a reader program; empty when it is not installed.
@@ -139,6 +182,7 @@ TEST(BlattDateien, EmfTraegtJedenTextUndJedesBildDesBlatts)
     const Blatt b = FlaggenBlatt(t);
     const EmfInhalt e = EmfLesen(BlattDaten(b, BlattFormat::Emf));
     EXPECT_EQ(e.texte, b.Texte());
+    EXPECT_EQ(e.hoehen, Hoehen(b));
     EXPECT_EQ(e.bilder, b.Alle(BlattElement::Art::Bild).size());
     EXPECT_GT(e.bilder, 0);
     EXPECT_TRUE(e.eofZuletzt);
@@ -150,8 +194,28 @@ TEST(BlattDateien, WmfTraegtJedenTextUndJedesBildDesBlatts)
     const Blatt b = FlaggenBlatt(t);
     const EmfInhalt w = WmfLesen(BlattDaten(b, BlattFormat::Wmf));
     EXPECT_EQ(w.texte, b.Texte());
+    EXPECT_EQ(w.hoehen, Hoehen(b));
     EXPECT_EQ(w.bilder, b.Alle(BlattElement::Art::Bild).size());
     EXPECT_TRUE(w.eofZuletzt);
+}
+
+TEST(BlattDateien, JederTextStehtInSeinerSchriftAuchOhneKopfUndLinien)
+{
+    // The overlay of a cloze text has neither header nor lines: its first
+    // object after the brush is a font, which the object table must place.
+    for (const char *dok : {"farben-und-zeichen.tvl", "aufbau-einer-flagge.tvl", "flaggen-europa.tvl"})
+        for (BlattArt art : {BlattArt::Arbeitsblatt, BlattArt::Loesungsblatt, BlattArt::Auflegefolie}) {
+            BlattTest t;
+            ASSERT_TRUE(t.Laden(dok));
+            ArbeitsblattOptionen o;
+            o.Titel = t.Dok().Titel;
+            o.Art = art;
+            const Blatt b = t.Bauen(o);
+            const EmfInhalt w = WmfLesen(BlattDaten(b, BlattFormat::Wmf));
+            EXPECT_EQ(w.hoehen, Hoehen(b)) << dok << int(art);
+            const EmfInhalt e = EmfLesen(BlattDaten(b, BlattFormat::Emf));
+            EXPECT_EQ(e.hoehen, Hoehen(b)) << dok << int(art);
+        }
 }
 
 TEST(BlattDateien, WmfSchreibtZeichenAusserhalbDerCodepageAlsFragezeichen)
