@@ -2,10 +2,8 @@
 
 #include "BildDatei.h"
 #include "Cp1252.h"
+#include "LeDaten.h"
 
-#include <QtEndian>
-
-#include <cstring>
 
 const char *const DokSchluesselListe =
     "|HD-vers|HD-titel|HD-autor|HD-bemerkung|HD-lueckentext|HD-fragentext|HD-AnzFrageNummern|HD-DokTyp|"
@@ -57,7 +55,7 @@ public:
         char b[4];
         if (!Bytes(b, 4))
             return 0;
-        return qFromLittleEndian<qint32>(b);
+        return LeInt(b);
     }
 
     double Real()
@@ -65,10 +63,7 @@ public:
         char b[8];
         if (!Bytes(b, 8))
             return 0;
-        const quint64 bits = qFromLittleEndian<quint64>(b);
-        double d;
-        std::memcpy(&d, &bits, sizeof d);
-        return d;
+        return LeReal(b);
     }
 
     QByteArray StrRoh()
@@ -107,34 +102,10 @@ private:
     bool gut = true;
 };
 
-// Collects the written bytes; the device gets them in one write.
-class Schreiber
+// The document's writer adds its two composite fields to the shared one.
+class Schreiber : public LeSchreiber
 {
 public:
-    QByteArray daten;
-
-    void Int(qint32 v)
-    {
-        char b[4];
-        qToLittleEndian<qint32>(v, b);
-        daten.append(b, 4);
-    }
-
-    void Real(double v)
-    {
-        quint64 bits;
-        std::memcpy(&bits, &v, sizeof bits);
-        char b[8];
-        qToLittleEndian<quint64>(bits, b);
-        daten.append(b, 8);
-    }
-
-    void StrRoh(const QByteArray &s)
-    {
-        Int(qint32(s.size()));
-        daten.append(s);
-    }
-
     void Str(const QString &s) { StrRoh(NachCp1252(s)); }
 
     void Rect(const Rechteck &r)

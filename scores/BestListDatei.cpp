@@ -1,10 +1,10 @@
 #include "BestListDatei.h"
 #include "Cp1252.h"
 #include "DateiSperre.h"
+#include "LeDaten.h"
 #include "Sanduhr.h"
 
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <chrono>
 #include <cstring>
@@ -12,28 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-void SchreibeInt(QByteArray &b, qint32 v)
-{
-    char buf[4];
-    qToLittleEndian<qint32>(v, buf);
-    b.append(buf, 4);
-}
-
-void SchreibeReal(QByteArray &b, double v)
-{
-    quint64 bits;
-    std::memcpy(&bits, &v, 8);
-    char buf[8];
-    qToLittleEndian<quint64>(bits, buf);
-    b.append(buf, 8);
-}
-
-void SchreibeText(QByteArray &b, const QByteArray &text)
-{
-    SchreibeInt(b, qint32(text.size()));
-    b.append(text);
-}
 
 // Reads from a byte buffer the way a stream reads from a file: a read past
 // the end delivers what is there and leaves the rest zero.
@@ -48,16 +26,13 @@ public:
     {
         char buf[4] = {};
         Lies(buf, 4);
-        return qFromLittleEndian<qint32>(buf);
+        return LeInt(buf);
     }
     double Real()
     {
         char buf[8] = {};
         Lies(buf, 8);
-        const quint64 bits = qFromLittleEndian<quint64>(buf);
-        double v;
-        std::memcpy(&v, &bits, 8);
-        return v;
+        return LeReal(buf);
     }
     QByteArray Text()
     {
@@ -104,21 +79,21 @@ bool OeffnenMitGeduld(GesperrteDatei &datei, const QString &pfad, GesperrteDatei
 
 QByteArray Hsc::KopfBytes()
 {
-    QByteArray b;
-    SchreibeText(b, QByteArray(Magic));
-    SchreibeText(b, QByteArray(FeldListe));
-    return b;
+    LeSchreiber b;
+    b.StrRoh(QByteArray(Magic));
+    b.StrRoh(QByteArray(FeldListe));
+    return b.daten;
 }
 
 QByteArray Hsc::DatensatzBytes(const BestListDatensatz &d)
 {
-    QByteArray b;
-    SchreibeText(b, NachCp1252(d.Name));
-    SchreibeText(b, NachCp1252(d.Rechner));
-    SchreibeReal(b, d.Beginn);
-    SchreibeInt(b, d.Dauer);
-    SchreibeReal(b, d.Leistung);
-    return b;
+    LeSchreiber b;
+    b.StrRoh(NachCp1252(d.Name));
+    b.StrRoh(NachCp1252(d.Rechner));
+    b.Real(d.Beginn);
+    b.Int(d.Dauer);
+    b.Real(d.Leistung);
+    return b.daten;
 }
 
 bool BestListSchreiben(const QString &pfad, const BestListDatensatz &d)

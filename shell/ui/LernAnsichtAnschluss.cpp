@@ -63,7 +63,7 @@ void LernAnsichtAnschluss::NummerierungAnwenden()
     szene.ZoomSetzen(0);
     // No stroke may start at a point of the previous document.
     szene.LetzterX = szene.LetzterY = -1;
-    NummerierungSetzen(form.NummerierModus, false);
+    NummerierungSetzen(szene.NummerierModus, false);
 }
 
 void LernAnsichtAnschluss::BaueLeiste()
@@ -150,7 +150,7 @@ void LernAnsichtAnschluss::BaueMenue()
     NummerierungFragezeichen1 = modus("NummerierungFragezeichen1", "&Fragezeichen", NummerModeFragez);
     NummerierungGeordnet1 = modus("NummerierungGeordnet1", "&Geordnet", NummerModeSort);
     NummerierungZufaellig1 = modus("NummerierungZufaellig1", "&Zufällig", NummerModeZufall);
-    NummerierungSetzen(form.NummerierModus, false);
+    NummerierungSetzen(szene.NummerierModus, false);
 }
 
 bool LernAnsichtAnschluss::KlickErlaubt() const
@@ -219,7 +219,6 @@ void LernAnsichtAnschluss::EbenenCheckClick()
 
 void LernAnsichtAnschluss::NummerierungSetzen(int modus, bool zeichnen)
 {
-    form.NummerierModus = modus;
     const struct
     {
         THoverPanel *knopf;

@@ -37,13 +37,10 @@ TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *paren
     QApplication::setApplicationDisplayName(QString());
     setWindowTitle("Brinvale Pennoria");
 
-    // Start values: mode 2, no topic, zoom 100 %, ordered numbering, the
-    // window at its minimum size, an empty document.
+    // Start values: mode 2, no topic, the window at its minimum size, an
+    // empty document. Zoom and numbering mode belong to the scene.
     AnsichtModus = 2;
     Zustand.ThemenIndex = -1;
-    ZoomFaktor = 1.0;
-    NummerierModus = 1;
-    Waehrung = "EUR";
     Startbasisbild = QImage(870, 600, QImage::Format_RGB32);
     Startbasisbild.fill(Qt::white);
     Startbasisbild.setDotsPerMeterX(3780);
@@ -101,7 +98,6 @@ void TForm1::ErsteAktivierung()
     ProgrammOrdner &o = Ordner();
     LeseEinstellungen();
     AktualisiereKnoepfe();
-    ZoomFaktor = 1.0;
     lernBild->NummerierungAnwenden();
     ZeigeStartseite();
 
@@ -499,7 +495,6 @@ void TForm1::DokTypMenuSetzen(int eintrag)
 
 void TForm1::ZoomUndNummerierungZuruecksetzen()
 {
-    ZoomFaktor = 1.0;
     lernBild->NummerierungAnwenden();
 }
 

@@ -59,9 +59,6 @@ public:
     int AnsichtModus = 2;
     DokumentZustand Zustand;
     Dienste dienste;
-    double ZoomFaktor = 1.0;
-    int NummerierModus = 1;
-    QString Waehrung = "EUR";
     QImage Startbasisbild;
     QImage BasisBild;
     bool ErsteAktivierungOffen() const { return ersteAktivierung; }

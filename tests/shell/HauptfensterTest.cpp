@@ -73,7 +73,6 @@ TEST_F(Hauptfenster, StartValuesAndFirstRunDefaults)
     EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria");
     EXPECT_EQ(form->AnsichtModus, 2);
     EXPECT_EQ(form->Zustand.ThemenIndex, -1);
-    EXPECT_EQ(form->Waehrung, "EUR");
     form->ErsteAktivierung();
     EXPECT_TRUE(Haken("Sound1"));
     EXPECT_TRUE(Haken("OptNameEingabe1"));
