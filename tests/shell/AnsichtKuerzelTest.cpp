@@ -1,0 +1,122 @@
+#include "AnsichtAusgabeAnschluss.h"
+#include "LernAnsichtAnschluss.h"
+#include "LernKartBild.h"
+#include "LernNavigationAnschluss.h"
+#include "LernWerkzeugAnschluss.h"
+#include "Ordner.h"
+#include "Szene.h"
+#include "TForm1.h"
+#include "TestDienste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Wahl : IBildDateiWahl
+{
+    QString pfad;
+    bool Waehlen(QString &p) override
+    {
+        p = pfad;
+        return true;
+    }
+};
+
+// The hidden items' shortcuts, pressed on the active window.
+class AnsichtKuerzel : public ::testing::Test
+{
+protected:
+    QTemporaryDir tmp;
+    TestUmgebung u;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Szene> szene;
+    AnsichtAusgabeAnschluss *ausgabe = nullptr;
+    Wahl *wahl = nullptr;
+
+    void SetUp() override
+    {
+        Ordner().Ableiten(tmp.path() + "/prog/");
+        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
+                                        QStringList());
+        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
+        auto *bild = new LernKartBild(*szene);
+        form->LernbildSetzen(bild);
+        new LernAnsichtAnschluss(*form, *szene, *bild);
+        new LernNavigationAnschluss(*form, *szene, *bild);
+        new LernWerkzeugAnschluss(*form, *szene, *bild);
+        ausgabe = new AnsichtAusgabeAnschluss(*form, *szene);
+        auto w = std::make_unique<Wahl>();
+        wahl = w.get();
+        ausgabe->DateiWahl = std::move(w);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QImage basis(870, 650, QImage::Format_RGB32);
+        basis.fill(QColor(0, 128, 0));
+        form->Zustand.Dok.BasisBild = basis;
+        szene->SzeneAufbauen();
+        u.meldungen.Leeren();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        szene.reset();
+    }
+    void Taste(Qt::Key k, Qt::KeyboardModifiers m) { QTest::keyClick(form.get(), k, m); }
+};
+
+// Closes the first modal dialog that opens and says whether one did.
+struct DialogSchliesser
+{
+    bool gesehen = false;
+    QTimer timer;
+    DialogSchliesser()
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                gesehen = true;
+                d->reject();
+            }
+        });
+        timer.start();
+    }
+};
+} // namespace
+
+TEST_F(AnsichtKuerzel, StrgEUndStrgZWirkenAuchVersteckt)
+{
+    wahl->pfad = tmp.filePath("kuerzel.bmp");
+    Taste(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(QFile::exists(wahl->pfad));
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+
+    QGuiApplication::clipboard()->clear();
+    Taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), szene->AnzeigeBild.size());
+
+    Taste(Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(form->LeisteOffen, 1);
+}
+
+TEST_F(AnsichtKuerzel, StrgPDrucktNurMitErweitertenFunktionen)
+{
+    DialogSchliesser schliesser;
+    Taste(Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(60);
+    EXPECT_FALSE(schliesser.gesehen); // this edition's command does nothing
+
+    form->ErweiterteFunktionenSetzen(true);
+    Taste(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(schliesser.gesehen); // the print dialog, cancelled
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+}
