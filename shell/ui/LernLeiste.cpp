@@ -47,10 +47,22 @@ void LernLeiste::ReiheHinzufuegen(const QList<QWidget *> &teile, int hoehe)
     y += hoehe + luecke;
 }
 
-QImage KnopfbildVonCursor(int cursor, int seite)
+QImage KnopfbildVonCursor(int cursor, int seite, QColor faerben)
 {
     const QPixmap bild = ProgrammCursor(cursor).pixmap();
     if (bild.isNull())
         return {};
-    return bild.toImage().scaled(seite, seite, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage b = bild.toImage().convertToFormat(QImage::Format_ARGB32);
+    // The highlighters share one cursor; the green one's button shows green.
+    if (faerben.isValid())
+        for (int y = 0; y < b.height(); ++y) {
+            auto *zeile = reinterpret_cast<QRgb *>(b.scanLine(y));
+            for (int x = 0; x < b.width(); ++x) {
+                const QRgb p = zeile[x];
+                if (qRed(p) > 160 && qGreen(p) > 160 && qBlue(p) < 120)
+                    zeile[x] = qRgba(faerben.red() * qRed(p) / 255, faerben.green() * qGreen(p) / 255,
+                                     faerben.blue(), qAlpha(p));
+            }
+        }
+    return b.scaled(seite, seite, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }

@@ -1,6 +1,7 @@
 // The learning-view tool bar LernInfoPan: its controls are stacked in rows
 // from the top, in the order the parts of the program add them.
 #pragma once
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -41,5 +42,6 @@ private:
     int y = Rand;
 };
 
-// A small picture for a tool-bar button from one of the program cursors.
-QImage KnopfbildVonCursor(int cursor, int seite = 22);
+// A small picture for a tool-bar button from one of the program cursors;
+// with a valid faerben, its yellow parts take that colour.
+QImage KnopfbildVonCursor(int cursor, int seite = 22, QColor faerben = QColor());

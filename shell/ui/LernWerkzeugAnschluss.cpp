@@ -53,7 +53,10 @@ void LernWerkzeugAnschluss::BaueLeiste()
     QList<QWidget *> reihe;
     for (const WerkzeugEintrag &e : WerkzeugTabelle) {
         THoverPanel *k = leiste.Knopf(e.knopf, QString(), QString::fromUtf8(e.hinweis));
-        k->setBitmap(e.werkzeug == Werkzeug::Zeiger ? Zeigerbild() : KnopfbildVonCursor(e.cursor));
+        k->setBitmap(e.werkzeug == Werkzeug::Zeiger ? Zeigerbild()
+                     : e.werkzeug == Werkzeug::GruenMarker
+                         ? KnopfbildVonCursor(e.cursor, 22, StiftVon(e.werkzeug).farbe)
+                         : KnopfbildVonCursor(e.cursor));
         const Werkzeug w = e.werkzeug;
         connect(k, &THoverPanel::clicked, this, [this, w] { WerkzeugKlick(w); });
         Knoepfe << k;
