@@ -55,6 +55,17 @@ def uhr(s):
     return "%02d:%02d" % (s // 60, s % 60)
 
 
+def listen_eintraege(o):
+    """Records of the class list, 0 while it does not exist."""
+    if not os.path.exists(o.hsc):
+        return 0
+    try:
+        r = subprocess.run([o.tvl, "hsc", "--json", o.hsc], capture_output=True, check=True)
+        return len(json.loads(r.stdout))
+    except Exception as e:
+        return "nicht lesbar (%s)" % e
+
+
 def main():
     a = argparse.ArgumentParser()
     a.add_argument("--basis", type=int, default=int(os.environ.get("PENNORIA_MAILSLOT_PORTBASIS", "47000")))
@@ -69,9 +80,13 @@ def main():
     a.add_argument("--tvl", default=os.path.join(os.path.dirname(__file__), "..", "build", "bin", "tvl"))
     o = a.parse_args()
 
+    # Only what happens from now on counts: the file and the list may hold
+    # an earlier run.
+    messung_ab = os.path.getsize(o.messung) if os.path.exists(o.messung) else 0
+    eintraege_vorher = listen_eintraege(o)
     ziel = ("127.0.0.1", port(o.kanal, o.basis))
     s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-    rnd = random.Random(7)
+    rnd = random.Random(time.time_ns())  # new identifiers on every run
     start = time.strftime("%H:%M:%S")
     beginn_zahl = time.time() / 86400.0 + 25569  # days since 1899-12-30 (UTC is near enough)
 
@@ -146,6 +161,7 @@ def main():
     anzahl_n = 0
     puls = []
     with open(o.messung) as f:
+        f.seek(messung_ab)
         for zeile in f:
             t = zeile.split()
             if t and t[0] == "N" and len(t) == 5:
@@ -160,11 +176,9 @@ def main():
     fertig = sum(1 for k in kennungen if zustand.get(k) == 1)
     imFlut = [p for p in puls if m0 <= p <= m1 + 200_000_000]
     luecke = max((b - a) / 1e6 for a, b in zip(imFlut, imFlut[1:])) if len(imFlut) > 1 else float("nan")
-    try:
-        liste = json.loads(subprocess.run([o.tvl, "hsc", "--json", o.hsc], capture_output=True, check=True).stdout)
-        eintraege = len(liste if isinstance(liste, list) else liste.get("Eintraege", []))
-    except Exception as e:  # the list file may be missing
-        eintraege = "nicht lesbar (%s)" % e
+    eintraege = listen_eintraege(o)
+    if isinstance(eintraege, int):
+        eintraege -= eintraege_vorher
 
     def pz(q):
         return lat[min(len(lat) - 1, int(q * len(lat)))] if lat else float("nan")
@@ -173,7 +187,7 @@ def main():
     print("von der Anzeige genommen:    %d (verloren: %d, Antworten ohne Zeile: %d)"
           % (anzahl_n, len(plan) - anzahl_n, len(fehlend)))
     print("Zeilen 'fertig':             %d von %d" % (fertig, o.teilnehmer))
-    print("Einträge der Klassenliste:   %s" % eintraege)
+    print("neue Einträge der Klassenliste: %s" % eintraege)
     print("Aktualisierung [ms]:         Median %.1f, 95 %% %.1f, Maximum %.1f (%d Antworten)"
           % (pz(0.5), pz(0.95), lat[-1] if lat else float("nan"), len(lat)))
     print("Müll: %d Datagramme in %.1f s; längste Pulslücke des Fensters: %.1f ms (Soll 50 ms)"

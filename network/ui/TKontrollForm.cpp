@@ -17,7 +17,7 @@ TKontrollForm::TKontrollForm(KontrollModell &m, QWidget *eltern) : QDialog(elter
     setWindowTitle(QStringLiteral("Kontrollanzeige der Netzwerk-Übung"));
     setModal(false);
     FensterFarbeSetzen(this);
-    resize(1120, 440);
+    resize(1200, 460);
 
     KopfLab = new QLabel(this);
     KopfLab->setObjectName("KopfLab");
