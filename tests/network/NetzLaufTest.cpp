@@ -190,6 +190,30 @@ TEST_F(NetzLaufTest, AbbruchMeldetStatusZweiOhneBestenliste)
     EXPECT_TRUE(Klassenliste().isEmpty());
 }
 
+TEST_F(NetzLaufTest, ProgrammEndeImLaufMeldetAbbruch)
+{
+    auto s = Schueler("pc-07", "Eva");
+    s->netz.Netzwerkuebung1Click();
+    ASSERT_EQ(s->ueb.Lauf.NetzRolle, 1);
+    s->umg.uhr.Vorstellen(2000);
+    s->ueb.UhrAktualisieren();
+    s->netz.TeilnahmeAbbrechen(); // the window closes during the run
+    EXPECT_EQ(s->ueb.Lauf.Endestatus, EndeArt::Abgebrochen);
+    s->netz.ProgrammEnde();
+    EXPECT_FALSE(s->netz.TNMailSlot.Active());
+    ASSERT_TRUE(WarteAuf(2));
+    QThread::msleep(100);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(empfangen.size(), 2);
+    EXPECT_EQ(empfangen[1].zeilen, QStringList({"TN-FERTIG", s->netz.TeilnehmerKennung, "2", "00:02"}));
+    EXPECT_EQ(lehrer->netz.Kontrolle.Zeilen()[0].Status, KontrollModell::Zustand::Abgebrochen);
+    // Without a run nothing is reported.
+    s->netz.TeilnahmeAbbrechen();
+    QThread::msleep(50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(empfangen.size(), 2);
+}
+
 TEST_F(NetzLaufTest, ZeitlimitMeldetZweimalUndTraegtEinmalEin)
 {
     lehrer->fenster.optionen.ZeitLimitIndex = 1;

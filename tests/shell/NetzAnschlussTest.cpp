@@ -127,6 +127,12 @@ TEST_F(NetzImFenster, InitiierenUndSchliessenRaeumtAuf)
     EXPECT_EQ(netz->Netz->Kontrolle.rowCount(), 0);
     EXPECT_TRUE(netz->KontrollForm->isVisible());
     EXPECT_FALSE(form->UebungenBtn->Checked());
+    // Folder and channel stay while the exercise runs: its files would be left behind.
+    u.meldungen.Leeren();
+    form->Aktion("Kommunikationsverzeichnis1")->trigger();
+    EXPECT_EQ(u.meldungen.Texte(), QStringList({"Während einer Netzwerk-Übung können Kommunikationsordner und "
+                                                "Kanal nicht geändert werden. Beenden Sie zuerst die "
+                                                "Netzwerk-Übung."}));
     // Closing the window removes the exercise.
     EXPECT_TRUE(form->FormCloseQuery());
     EXPECT_FALSE(QFile::exists(basis + ".okx"));
