@@ -129,7 +129,7 @@ TEST_F(NetzImFenster, InitiierenUndSchliessenRaeumtAuf)
     EXPECT_FALSE(form->UebungenBtn->Checked());
     // Folder and channel stay while the exercise runs: its files would be left behind.
     u.meldungen.Leeren();
-    form->Aktion("Kommunikationsverzeichnis1")->trigger();
+    form->Menue.Kommunikationsverzeichnis1->trigger();
     EXPECT_EQ(u.meldungen.Texte(), QStringList({"Während einer Netzwerk-Übung können Kommunikationsordner und "
                                                 "Kanal nicht geändert werden. Beenden Sie zuerst die "
                                                 "Netzwerk-Übung."}));
