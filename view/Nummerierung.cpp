@@ -1,11 +1,15 @@
 #include "Nummerierung.h"
 
+#include "AuswahlOrdnung.h"
 #include "Zufall.h"
 
 #include <QCollator>
 #include <QLocale>
 
-#include <functional>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 bool IstAbdeckbar(const Dokument &dok, int index)
 {
@@ -27,19 +31,27 @@ int AbdeckbareAnzahl(const Dokument &dok)
 }
 
 namespace {
-// Selection by smallest key: for every place the smallest key among that
-// place and the later ones (a later entry wins only when strictly smaller)
-// is swapped into it.
-void Auswahlsortieren(FragenListe &folge, const std::function<bool(int, int)> &kleiner)
+// Orders the list as a selection sort by smallest key does (a later entry
+// wins only when strictly smaller, then it is swapped into the place), in
+// O(n log n): a document can hold any number of covers. kleiner compares
+// object indexes; entries with nie set never compare and keep their place.
+template <typename Kleiner, typename Nie>
+void Auswahlsortieren(FragenListe &folge, Kleiner kleiner, Nie nie)
 {
-    for (int i = 0; i < folge.size(); ++i) {
-        int best = i;
-        for (int j = i + 1; j < folge.size(); ++j)
-            if (kleiner(folge[j].ZielObjekt, folge[best].ZielObjekt))
-                best = j;
-        if (best != i)
-            folge.swapItemsAt(i, best);
-    }
+    const qsizetype n = folge.size();
+    std::vector<qsizetype> sortiert;
+    sortiert.reserve(size_t(n));
+    for (qsizetype i = 0; i < n; ++i)
+        if (!nie(folge[i].ZielObjekt))
+            sortiert.push_back(i);
+    auto platzKleiner = [&](qsizetype a, qsizetype b) { return kleiner(folge[a].ZielObjekt, folge[b].ZielObjekt); };
+    std::sort(sortiert.begin(), sortiert.end(), platzKleiner);
+    const std::vector<qsizetype> ordnung = AuswahlFolge(RaengeAusSortierung(sortiert, n, platzKleiner));
+    FragenListe neu;
+    neu.reserve(n);
+    for (qsizetype i : ordnung)
+        neu.append(folge[i]);
+    folge = std::move(neu);
 }
 } // namespace
 
@@ -55,13 +67,25 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall)
         if (dok.GeordnetArt != 0) {
             QCollator coll{QLocale()};
             coll.setCaseSensitivity(Qt::CaseInsensitive);
-            Auswahlsortieren(folge, [&](int a, int b) { return coll.compare(obj[a].Cap, obj[b].Cap) < 0; });
+            // The collator's own comparison: its sort keys do not ignore
+            // case in every locale (not in "C"), so they could order ties
+            // differently.
+            Auswahlsortieren(
+                folge, [&](int a, int b) { return coll.compare(obj[a].Cap, obj[b].Cap) < 0; },
+                [](int) { return false; });
         } else {
-            Auswahlsortieren(folge, [&](int a, int b) {
-                if (obj[a].Ky != obj[b].Ky)
-                    return obj[a].Ky < obj[b].Ky;
-                return obj[a].Kx < obj[b].Kx;
-            });
+            // Top to bottom, then left to right. A NaN Ky compares with
+            // nothing, so such a cover keeps its place; a NaN Kx counts as
+            // right of every other cover of its row (damaged files only).
+            auto kx = [&](int i) { return std::isnan(obj[i].Kx) ? std::numeric_limits<double>::infinity() : obj[i].Kx; };
+            Auswahlsortieren(
+                folge,
+                [&](int a, int b) {
+                    if (obj[a].Ky != obj[b].Ky)
+                        return obj[a].Ky < obj[b].Ky;
+                    return kx(a) < kx(b);
+                },
+                [&](int i) { return std::isnan(obj[i].Ky); });
         }
     } else if (modus == 2 && zufall) {
         // Every place swaps with any place of the whole list.
