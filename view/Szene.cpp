@@ -79,12 +79,10 @@ QPointF Szene::SteuerNachBruch(QPoint steuerPixel) const
     return QPointF(qBound(0.0, fx, 1.0), qBound(0.0, fy, 1.0));
 }
 
-QImage Szene::erweitertesBild()
+Szene::Erweiterung Szene::erweiterung() const
 {
     const Dokument &dok = Zustand.Dok;
     const QImage &basis = dok.BasisBild;
-    if (!erweitert.isNull() && erweitertSchluessel == basis.cacheKey() && erweitertRand == dok.RandErw)
-        return erweitert;
     // The border comes from the file: unusable values mean no border, and
     // the extended picture stays within a sane size.
     Rechteck r = dok.RandErw;
@@ -94,19 +92,16 @@ QImage Szene::erweitertesBild()
     if (!basis.isNull()
         && double(1 + r.Left + r.Right) * basis.width() * double(1 + r.Top + r.Bottom) * basis.height() > 64e6)
         r = Rechteck{};
+    Erweiterung e;
     if (basis.isNull()) {
         // No picture: a white page of the design size.
-        erweitert = NeueFlaeche(870, 650, Qt::white);
-    } else {
-        const int w = qBound(1, rnd((1 + r.Left + r.Right) * basis.width()), 20000);
-        const int h = qBound(1, rnd((1 + r.Top + r.Bottom) * basis.height()), 20000);
-        erweitert = NeueFlaeche(w, h, Qt::white);
-        QPainter p(&erweitert);
-        p.drawImage(QPoint(rnd(basis.width() * r.Left), rnd(basis.height() * r.Top)), basis);
+        e.groesse = QSize(870, 650);
+        return e;
     }
-    erweitertSchluessel = basis.cacheKey();
-    erweitertRand = dok.RandErw;
-    return erweitert;
+    e.groesse = QSize(qBound(1, rnd((1 + r.Left + r.Right) * basis.width()), 20000),
+                      qBound(1, rnd((1 + r.Top + r.Bottom) * basis.height()), 20000));
+    e.versatz = QPoint(rnd(basis.width() * r.Left), rnd(basis.height() * r.Top));
+    return e;
 }
 
 QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Faktor, bool nurGroesse)
@@ -115,8 +110,8 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
     Hoehe = qMax(1, Hoehe);
     if (Faktor <= 0)
         Faktor = 1;
-    const QImage ext = erweitertesBild();
-    const double ew = ext.width(), eh = ext.height();
+    const Erweiterung ext = erweiterung();
+    const double ew = ext.groesse.width(), eh = ext.groesse.height();
     int fw, fh;
     if (eh / Hoehe > ew / Breite) {
         fh = Hoehe;
@@ -133,18 +128,32 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
         if (Ziel.width() != w || Ziel.height() != h)
             Ziel = NeueFlaeche(w, h, Qt::white);
     } else {
+        const QImage &basis = Zustand.Dok.BasisBild;
         const QRect quelle(0, 0, qMax(1, rnd(sw)), qMax(1, rnd(sh)));
-        if (eingepasst.isNull() || eingepasstSchluessel != ext.cacheKey() || eingepasstQuelle != quelle
-            || eingepasst.size() != QSize(w, h)) {
-            // Bilinear resampling; the extended picture is opaque, so plain
-            // source-over drawing (the painter's fastest path) replaces
-            // every pixel.
+        if (eingepasst.isNull() || eingepasstSchluessel != basis.cacheKey() || eingepasstErweiterung != ext
+            || eingepasstQuelle != quelle || eingepasst.size() != QSize(w, h)) {
+            // The extended picture is never built: the base picture is drawn
+            // at its place on white, so a picture of 64 megapixels is held
+            // once, not twice. Bilinear resampling.
             if (eingepasst.size() != QSize(w, h) || !eingepasst.isDetached())
                 eingepasst = NeueFlaeche(w, h, Qt::white);
-            QPainter p(&eingepasst);
-            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            p.drawImage(QRectF(0, 0, w, h), ext, QRectF(quelle));
-            eingepasstSchluessel = ext.cacheKey();
+            else
+                eingepasst.fill(Qt::white);
+            if (!basis.isNull()) {
+                QPainter p(&eingepasst);
+                p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                if (ext.versatz.isNull() && ext.groesse == basis.size()) {
+                    p.drawImage(QRectF(0, 0, w, h), basis, QRectF(quelle));
+                } else {
+                    const double fx = double(w) / quelle.width(), fy = double(h) / quelle.height();
+                    p.setClipRect(QRect(0, 0, w, h));
+                    p.drawImage(QRectF(ext.versatz.x() * fx, ext.versatz.y() * fy, basis.width() * fx,
+                                       basis.height() * fy),
+                                basis);
+                }
+            }
+            eingepasstSchluessel = basis.cacheKey();
+            eingepasstErweiterung = ext;
             eingepasstQuelle = quelle;
         }
         BildUebernehmen(Ziel, eingepasst);

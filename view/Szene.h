@@ -225,13 +225,19 @@ public:
 
 private:
     bool sauberVeraltet = false;
-    QImage erweitertesBild(); // base picture with its border extension, cached
-    QImage erweitert;
-    qint64 erweitertSchluessel = 0;
-    Rechteck erweitertRand{-1, -1, -1, -1};
+    // The base picture with its border extension: the size of the whole and
+    // where the picture sits in it. Only measured, never built.
+    struct Erweiterung
+    {
+        QSize groesse;
+        QPoint versatz;
+        bool operator==(const Erweiterung &) const = default;
+    };
+    Erweiterung erweiterung() const;
     // The last fitted picture, reused while picture, part and size stay.
     QImage eingepasst;
     qint64 eingepasstSchluessel = 0;
+    Erweiterung eingepasstErweiterung;
     QRect eingepasstQuelle;
     QString flaggenPfad(const QString &name) const;
 };

@@ -5,6 +5,7 @@
 #include "Fragentext.h"
 #include "ObjektMass.h"
 #include "Runden.h"
+#include "Zeichenhilfen.h"
 
 #include <QFontMetrics>
 
@@ -77,7 +78,7 @@ ObjektMass Szene::ObjektMessen(int Index, QSize ziel, double s, bool aufSzene) c
             if (!m.bildName.isEmpty())
                 m.text += QString("\r\n").repeated(10);
         }
-        m.font = ArialPixel(rnd((frage ? 21 : 2 * o.Fsize + 22) * s));
+        m.font = ArialPixel(rnd((frage ? 21 : SchriftEinheiten(o.Fsize)) * s));
         m.kasten = TextKasten::Messen(m.font, m.text, frage, W - 2 * lx);
         m.tw = m.kasten.breite;
         m.bw0 = qMax(m.tw, rnd(30 * s));

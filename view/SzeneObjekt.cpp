@@ -122,7 +122,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
 
     // Solution text.
     if ((Variante & 2) && abdeckbar) {
-        p.setFont(ArialPixel(rnd((2 * o.Fsize + 22) * s)));
+        p.setFont(ArialPixel(rnd(SchriftEinheiten(o.Fsize) * s)));
         p.setPen(QColor(255, 0, 0));
         TextKasten::Messen(p.font(), o.Cap, false, W).Zeichnen(p, textRect, tflags);
     }

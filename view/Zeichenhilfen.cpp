@@ -10,6 +10,11 @@
 #include <cmath>
 #include <cstring>
 
+int SchriftEinheiten(qint32 fsize)
+{
+    return 2 * qBound(-11, fsize, 5000) + 22;
+}
+
 QFont ArialPixel(int emPixel, bool fett)
 {
     QFont f(QStringLiteral("Arial"));

@@ -14,6 +14,10 @@ class QPainter;
 
 // The program's fonts: "Arial" at an em height in pixels.
 QFont ArialPixel(int emPixel, bool fett = false);
+// The em height of an object's text in scale units, 2 Fsize + 22. Fsize
+// comes from the file: it is bounded first (the font stops at 2000 pixels
+// anyway), so the arithmetic cannot overflow.
+int SchriftEinheiten(qint32 fsize);
 // Em height in pixels of a point size on a 96-dpi surface.
 int PunktZuPixel(int punkt);
 
