@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Builds the document-reader fuzz target with clang's libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer, and runs it for a bounded time.
-#   fuzz/run.sh [SECONDS]      (default 300)
+# Builds a reader fuzz target with clang's libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs it for a bounded time.
+#   fuzz/run.sh [SECONDS] [dokument|bestlist] [RUNS]   (default 300 s, dokument,
+#                                                       no run limit)
 # Kept out of the CMake build and CI on purpose.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 OUT=$ROOT/build-fuzz
 SECONDS_TO_RUN=${1:-300}
-mkdir -p "$OUT/corpus" "$OUT/artifacts"
+ZIEL=${2:-dokument}
+RUNS=${3:--1}
+mkdir -p "$OUT/corpus-$ZIEL" "$OUT/artifacts"
 
 if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -17,14 +20,27 @@ if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/
 fi
 
 FLAGS="-std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
-INCS="-I$ROOT/document -I$ROOT/base $(pkg-config --cflags Qt6Gui libpng)"
 LIBS="$(pkg-config --libs Qt6Gui libpng) -ljpeg -lz"
-SRCS="$ROOT/fuzz/dokument_fuzz.cpp $ROOT/document/DokumentDatei.cpp $ROOT/document/Dokument.cpp \
-      $ROOT/base/Cp1252.cpp $ROOT/base/BildDatei.cpp"
-clang++ $FLAGS $INCS $SRCS $LIBS -o "$OUT/dokument_fuzz"
+case "$ZIEL" in
+  dokument)
+    INCS="-I$ROOT/document -I$ROOT/base $(pkg-config --cflags Qt6Gui libpng)"
+    SRCS="$ROOT/fuzz/dokument_fuzz.cpp $ROOT/document/DokumentDatei.cpp $ROOT/document/Dokument.cpp \
+          $ROOT/base/Cp1252.cpp $ROOT/base/BildDatei.cpp $ROOT/base/SichereDatei.cpp"
+    SEEDS="$ROOT/fuzz/seeds/*.tvl"
+    MAXLEN=8192 ;;
+  bestlist)
+    INCS="-I$ROOT/scores -I$ROOT/base $(pkg-config --cflags Qt6Gui)"
+    SRCS="$ROOT/fuzz/bestlist_fuzz.cpp $ROOT/scores/BestListDatei.cpp $ROOT/scores/BestListSortierung.cpp \
+          $ROOT/scores/Sanduhr.cpp $ROOT/base/Cp1252.cpp $ROOT/base/DateiSperre.cpp $ROOT/base/SichereDatei.cpp \
+          $ROOT/base/AuswahlOrdnung.cpp"
+    SEEDS="$ROOT/fuzz/seeds/*.hsc"
+    MAXLEN=4096 ;;
+  *) echo "unknown target $ZIEL" >&2; exit 2 ;;
+esac
+clang++ $FLAGS $INCS $SRCS $LIBS -o "$OUT/${ZIEL}_fuzz"
 
-# Seeds: small documents written by the program's own writer.
-cp -n "$ROOT"/fuzz/seeds/*.tvl "$OUT/corpus/" 2>/dev/null || true
+# Seeds: small files written by the program's own writers.
+cp -n $SEEDS "$OUT/corpus-$ZIEL/" 2>/dev/null || true
 
-"$OUT/dokument_fuzz" "$OUT/corpus" -max_total_time="$SECONDS_TO_RUN" -max_len=8192 -timeout=10 \
-  -rss_limit_mb=2048 -artifact_prefix="$OUT/artifacts/" -print_final_stats=1
+"$OUT/${ZIEL}_fuzz" "$OUT/corpus-$ZIEL" -max_total_time="$SECONDS_TO_RUN" -runs="$RUNS" -max_len=$MAXLEN \
+  -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$OUT/artifacts/$ZIEL-" -print_final_stats=1
