@@ -1,4 +1,5 @@
 #include "AlsaKlang.h"
+#include "SichereDatei.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -64,10 +65,11 @@ bool WavAusBytes(const QByteArray &b, WavDaten &wav)
 
 bool WavLesen(const QString &datei, WavDaten &wav)
 {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxWavBytes)
+    // A FIFO in the sound folder must not stop the quiz.
+    QByteArray daten;
+    if (!RegulaereDateiLesen(datei, MaxWavBytes, daten))
         return false;
-    return WavAusBytes(f.readAll(), wav);
+    return WavAusBytes(daten, wav);
 }
 
 AlsaKlang::AlsaKlang()

@@ -1,10 +1,13 @@
 #include "BildDatei.h"
+#include "SichereDatei.h"
 
 #include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
 
 #include <csetjmp>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
@@ -139,9 +142,15 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
 
 bool PngLesenDatei(const QString &pfad, QImage &bild)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
+    // Flag and start images: a FIFO under their name must not hang us.
+    const int h = RegulaerOeffnen(pfad, O_RDONLY);
+    if (h < 0)
         return false;
+    QFile f;
+    if (!f.open(h, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(h);
+        return false;
+    }
     return PngLesen(f, bild, f.size());
 }
 
@@ -181,6 +190,8 @@ bool PngSchreiben(QIODevice &dev, const QImage &bild, int zlibLevel)
 
 bool PngSchreibenDatei(const QString &pfad, const QImage &bild, int zlibLevel)
 {
+    if (!SpeicherzielErlaubt(pfad))
+        return false;
     QSaveFile f(pfad);
     if (!f.open(QIODevice::WriteOnly))
         return false;
@@ -210,6 +221,8 @@ void JpegFehlerExit(j_common_ptr cinfo)
 bool JpegSchreibenDatei(const QString &pfad, const QImage &bild, int qualitaet)
 {
     if (bild.isNull())
+        return false;
+    if (!SpeicherzielErlaubt(pfad))
         return false;
     const QImage quelle = bild.convertToFormat(QImage::Format_RGB888);
     QSaveFile datei(pfad);

@@ -1,6 +1,5 @@
 #include "DateiSperre.h"
-
-#include <QFile>
+#include "SichereDatei.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,9 +14,11 @@ GesperrteDatei::~GesperrteDatei()
 bool GesperrteDatei::Oeffnen(const QString &pfad, Art art)
 {
     Schliessen();
-    const QByteArray name = QFile::encodeName(pfad);
-    const int flags = art == Art::Lesen ? O_RDONLY : (O_RDWR | O_CREAT);
-    int h = ::open(name.constData(), flags | O_CLOEXEC, 0666);
+    // Lists and documents lie in folders that pupils can write to: only a
+    // regular file is used, and a writer never follows a link out of the
+    // folder (nor creates the target of a dangling one).
+    const int flags = art == Art::Lesen ? O_RDONLY : (O_RDWR | O_CREAT | O_NOFOLLOW);
+    const int h = RegulaerOeffnen(pfad, flags);
     if (h < 0)
         return false;
     struct flock fl = {};

@@ -3,7 +3,8 @@
 
 // A file opened under an advisory lock that is taken without waiting:
 // exclusive for writers, shared for readers. A refused lock counts as a
-// failed open, so the callers' retries apply.
+// failed open, so the callers' retries apply. Only regular files are
+// opened (a FIFO never blocks the open), and a writer does not follow links.
 class GesperrteDatei
 {
 public:

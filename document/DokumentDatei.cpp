@@ -66,12 +66,14 @@ public:
         return LeReal(b);
     }
 
-    QByteArray StrRoh()
+    QByteArray StrRoh(qint32 hoechstens)
     {
         const qint32 n = Int();
         if (!gut)
             return {};
-        if (n < 0 || n > rest) {
+        // A sparse file can hold any length; the field's own bound holds
+        // whatever the file's size.
+        if (n < 0 || n > rest || n > hoechstens) {
             gut = false;
             return {};
         }
@@ -81,7 +83,7 @@ public:
         return b;
     }
 
-    QString Str() { return VonCp1252(StrRoh()); }
+    QString Str(qint32 hoechstens) { return VonCp1252(StrRoh(hoechstens)); }
 
     Rechteck Rect()
     {
@@ -106,7 +108,16 @@ private:
 class Schreiber : public LeSchreiber
 {
 public:
-    void Str(const QString &s) { StrRoh(NachCp1252(s)); }
+    bool zuLang = false; // a field the reader would refuse
+
+    void StrRoh(const QByteArray &s, qint32 hoechstens)
+    {
+        if (s.size() > hoechstens)
+            zuLang = true;
+        LeSchreiber::StrRoh(s);
+    }
+
+    void Str(const QString &s, qint32 hoechstens) { StrRoh(NachCp1252(s), hoechstens); }
 
     void Rect(const Rechteck &r)
     {
@@ -234,7 +245,7 @@ bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
     if (dev.isSequential())
         return false;
     Leser l(dev);
-    const QByteArray kennung = l.StrRoh();
+    const QByteArray kennung = l.StrRoh(DokMaxKurzText);
     if (!l.ok())
         return false;
     if (!KennungPasst(kennung)) {
@@ -243,14 +254,14 @@ bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
         return false;
     }
 
-    const QByteArray schluessel = l.StrRoh();
-    dok.Vers = l.Str();
-    dok.Titel = l.Str();
-    dok.Autor = l.Str();
-    dok.Bemerkung = l.Str();
+    const QByteArray schluessel = l.StrRoh(DokMaxKurzText);
+    dok.Vers = l.Str(DokMaxKurzText);
+    dok.Titel = l.Str(DokMaxKurzText);
+    dok.Autor = l.Str(DokMaxKurzText);
+    dok.Bemerkung = l.Str(DokMaxLangText);
     auto gelistet = [&](const char *name) { return SchluesselGelistet(schluessel, name); };
-    dok.Lueckentext = gelistet("HD-lueckentext") ? l.Str() : QString();
-    dok.Fragentext = gelistet("HD-fragentext") ? l.Str() : QString();
+    dok.Lueckentext = gelistet("HD-lueckentext") ? l.Str(DokMaxLangText) : QString();
+    dok.Fragentext = gelistet("HD-fragentext") ? l.Str(DokMaxLangText) : QString();
     dok.AnzFrageNummern = gelistet("HD-AnzFrageNummern") ? l.Int() : 0;
     dok.DokTyp = gelistet("HD-DokTyp") ? l.Int() : 0;
     dok.RandErw = gelistet("HD-RandErw") ? l.Rect() : Rechteck{};
@@ -271,7 +282,7 @@ bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
         o.Sy = l.Real();
         o.Kx = l.Real();
         o.Ky = l.Real();
-        o.Cap = ZeilenAusKommaText(l.Str());
+        o.Cap = ZeilenAusKommaText(l.Str(DokMaxKurzText));
         o.KAusr = l.Int();
         o.TAusr = l.Int();
         o.Ebene = l.Int();
@@ -301,7 +312,7 @@ bool KennungPruefen(QIODevice &dev)
     if (dev.isSequential())
         return false;
     Leser l(dev);
-    const QByteArray kennung = l.StrRoh();
+    const QByteArray kennung = l.StrRoh(DokMaxKurzText);
     return l.ok() && KennungPasst(kennung);
 }
 
@@ -310,12 +321,12 @@ bool TitelLesen(QIODevice &dev, QString &titel)
     if (dev.isSequential())
         return false;
     Leser l(dev);
-    const QByteArray kennung = l.StrRoh();
+    const QByteArray kennung = l.StrRoh(DokMaxKurzText);
     if (!l.ok() || !KennungPasst(kennung))
         return false;
-    l.StrRoh(); // key list
-    l.StrRoh(); // Vers
-    const QString t = l.Str();
+    l.StrRoh(DokMaxKurzText); // key list
+    l.StrRoh(DokMaxKurzText); // Vers
+    const QString t = l.Str(DokMaxKurzText);
     if (!l.ok())
         return false;
     titel = t;
@@ -333,7 +344,7 @@ KopfErgebnis TitelAusKopf(const char *daten, qint64 laenge, bool ganzeDatei, QSt
             return ganzeDatei ? KopfErgebnis::Fehler : KopfErgebnis::MehrNoetig;
         n = qFromLittleEndian<qint32>(daten + pos);
         pos += 4;
-        if (n < 0)
+        if (n < 0 || n > DokMaxKurzText)
             return KopfErgebnis::Fehler;
         if (laenge - pos < n)
             return ganzeDatei ? KopfErgebnis::Fehler : KopfErgebnis::MehrNoetig;
@@ -349,14 +360,14 @@ KopfErgebnis TitelAusKopf(const char *daten, qint64 laenge, bool ganzeDatei, QSt
 bool DokumentSchreiben(QIODevice &dev, const Dokument &dok)
 {
     Schreiber s;
-    s.StrRoh(DokKennung);
-    s.StrRoh(DokSchluesselListe);
-    s.Str(dok.Vers);
-    s.Str(dok.Titel);
-    s.Str(dok.Autor);
-    s.Str(dok.Bemerkung);
-    s.Str(dok.Lueckentext);
-    s.Str(dok.Fragentext);
+    s.StrRoh(DokKennung, DokMaxKurzText);
+    s.StrRoh(DokSchluesselListe, DokMaxKurzText);
+    s.Str(dok.Vers, DokMaxKurzText);
+    s.Str(dok.Titel, DokMaxKurzText);
+    s.Str(dok.Autor, DokMaxKurzText);
+    s.Str(dok.Bemerkung, DokMaxLangText);
+    s.Str(dok.Lueckentext, DokMaxLangText);
+    s.Str(dok.Fragentext, DokMaxLangText);
     s.Int(dok.AnzFrageNummern);
     s.Int(dok.DokTyp);
     s.Rect(dok.RandErw);
@@ -368,7 +379,7 @@ bool DokumentSchreiben(QIODevice &dev, const Dokument &dok)
         s.Real(o.Sy);
         s.Real(o.Kx);
         s.Real(o.Ky);
-        s.Str(KommaTextAusZeilen(o.Cap));
+        s.Str(KommaTextAusZeilen(o.Cap), DokMaxKurzText);
         s.Int(o.KAusr);
         s.Int(o.TAusr);
         s.Int(o.Ebene);
@@ -378,7 +389,8 @@ bool DokumentSchreiben(QIODevice &dev, const Dokument &dok)
         s.Int(o.KAusrAkt);
         s.Int(o.FrageNummer);
     }
-    if (dev.write(s.daten) != s.daten.size())
+    // A file that could not be read back would lose the document.
+    if (s.zuLang || dev.write(s.daten) != s.daten.size())
         return false;
     return PngSchreiben(dev, dok.BasisBild, 5);
 }

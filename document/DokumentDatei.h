@@ -13,6 +13,13 @@
 // count read from it is checked against the bytes it still holds before
 // anything is allocated.
 
+// Bounds on the declared length of a string field, checked before anything
+// is allocated: magic, key list, version, title, author and captions are
+// short texts; remark, cloze text and question text long ones. A longer
+// field makes the file unreadable, as a cut one does.
+inline constexpr qint32 DokMaxKurzText = 64 * 1024;
+inline constexpr qint32 DokMaxLangText = 4 * 1024 * 1024;
+
 // The key list every written file carries.
 extern const char *const DokSchluesselListe;
 
@@ -40,7 +47,8 @@ enum class KopfErgebnis { Ok, Fehler, MehrNoetig };
 KopfErgebnis TitelAusKopf(const char *daten, qint64 laenge, bool ganzeDatei, QString &titel);
 
 // Writes the whole document, base picture as PNG at zlib level 5. False if
-// the picture cannot be encoded or a write fell short.
+// the picture cannot be encoded, a field is longer than its bound (nothing
+// is written then) or a write fell short.
 bool DokumentSchreiben(QIODevice &dev, const Dokument &dok);
 
 // Whether an optional field is present: a case-sensitive substring search of

@@ -6,6 +6,7 @@
 #include "DokumentModell.h"
 #include "DokumentUmgebung.h"
 #include "Ordner.h"
+#include "SichereDatei.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 #include <unistd.h>
 
 namespace {
+
+// The most LeseTitel reads: a title of the longest allowed length behind a
+// magic, key list and version of a few kilobytes.
+constexpr qsizetype TitelKopfHoechstens = DokMaxKurzText + 8 * 1024;
 
 // Opens the file read-only with other writers locked out, as a QFile on the
 // locked descriptor. The lock goes with the GesperrteDatei.
@@ -85,26 +90,28 @@ bool LeseTitel(const QString &pfad, QString &titel)
     if (!sperre.Oeffnen(pfad, GesperrteDatei::Art::Lesen))
         return false;
     // The title sits in the first few hundred bytes: one read nearly always
-    // holds it, where reading field by field would cost a call each.
+    // holds it. A longer head is read once more, but never beyond what a
+    // title of the longest allowed length needs, whatever the file claims.
+    auto lesen = [&](char *ziel, qint64 n) {
+        ssize_t r;
+        do {
+            r = ::pread(sperre.fd(), ziel, size_t(n), 0);
+        } while (r < 0 && errno == EINTR);
+        return qint64(r);
+    };
     char kopf[2048];
-    ssize_t n;
-    do {
-        n = ::pread(sperre.fd(), kopf, sizeof kopf, 0);
-    } while (n < 0 && errno == EINTR);
+    qint64 n = lesen(kopf, sizeof kopf);
     if (n < 0)
         return false;
-    switch (TitelAusKopf(kopf, n, n < qint64(sizeof kopf), titel)) {
-    case KopfErgebnis::Ok:
-        return true;
-    case KopfErgebnis::Fehler:
-        return false;
-    case KopfErgebnis::MehrNoetig:
-        break;
+    KopfErgebnis e = TitelAusKopf(kopf, n, n < qint64(sizeof kopf), titel);
+    if (e == KopfErgebnis::MehrNoetig) {
+        QByteArray gross(TitelKopfHoechstens, Qt::Uninitialized);
+        n = lesen(gross.data(), gross.size());
+        if (n < 0)
+            return false;
+        e = TitelAusKopf(gross.constData(), n, n < gross.size(), titel);
     }
-    QFile datei;
-    if (!datei.open(sperre.fd(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return false;
-    return TitelLesen(datei, titel);
+    return e == KopfErgebnis::Ok;
 }
 
 bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen,
@@ -121,8 +128,9 @@ bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldung
             || !(ziel.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
     // QSaveFile writes a temporary file beside the target and renames it over
     // the target on commit; it refuses an existing file that is read-only.
+    // The rename would put a regular file in place of a FIFO or device.
     QSaveFile datei(pfad);
-    bool ok = !schreibgeschuetzt && datei.open(QIODevice::WriteOnly);
+    bool ok = !schreibgeschuetzt && SpeicherzielErlaubt(pfad) && datei.open(QIODevice::WriteOnly);
     if (ok)
         ok = DokumentSchreiben(datei, z.Dok);
     if (ok)

@@ -17,6 +17,10 @@ QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &les
     const QString basis = ordner.endsWith('/') ? ordner : ordner + '/';
     while (it.hasNext()) {
         it.next();
+        // FIFOs, devices and sockets are listed as "system" entries; opening
+        // one to read its title could wait for good.
+        if (!it.fileInfo().isFile())
+            continue;
         const QString name = it.fileName();
         const QString pfad = basis + name;
         QString titel;

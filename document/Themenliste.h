@@ -16,8 +16,8 @@ struct ThemenEintrag
 // document (such files are left out of the list without a message).
 using TitelLeser = std::function<bool(const QString &pfad, QString &titel)>;
 
-// Scans the folder for "*.tvl" files (hidden ones too, no subfolders) and
-// returns the readable ones sorted by file name.
+// Scans the folder for "*.tvl" files (hidden ones too, no subfolders, no
+// special files) and returns the readable ones sorted by file name.
 QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &leseTitel);
 
 // The order of a selection sort by key with a locale-aware comparison that

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -75,6 +76,19 @@ bool OeffnenMitGeduld(GesperrteDatei &datei, const QString &pfad, GesperrteDatei
     }
 }
 
+// Whether the open file starts with the list's magic, as a string.
+bool BeginntMitKennung(int fd)
+{
+    QByteArray kennung;
+    SchreibeText(kennung, QByteArray(Hsc::Magic));
+    QByteArray kopf(kennung.size(), Qt::Uninitialized);
+    ssize_t n;
+    do {
+        n = ::pread(fd, kopf.data(), size_t(kopf.size()), 0);
+    } while (n < 0 && errno == EINTR);
+    return n == kopf.size() && kopf == kennung;
+}
+
 } // namespace
 
 QByteArray Hsc::KopfBytes()
@@ -110,6 +124,8 @@ bool BestListSchreiben(const QString &pfad, const BestListDatensatz &d)
     QByteArray bytes;
     if (groesse == 0)
         bytes = Hsc::KopfBytes();
+    else if (!BeginntMitKennung(datei.fd()))
+        return false; // not a list of ours: nothing is appended to it
     bytes += Hsc::DatensatzBytes(d);
     // One write for head and record, so a reader never sees half of it.
     if (!datei.AllesSchreiben(bytes.constData(), bytes.size())) {

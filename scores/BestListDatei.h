@@ -27,7 +27,9 @@ QByteArray KopfBytes();
 // creating the file when missing; magic and field list are written only when
 // the locked file is empty. Never reads the records back and never
 // truncates what others wrote. Returns false when the file cannot be opened,
-// locked or written; a partly written record is taken back.
+// locked or written; a partly written record is taken back. A link, a
+// special file and a non-empty file without the magic are left untouched
+// and give false.
 bool BestListSchreiben(const QString &pfad, const BestListDatensatz &d);
 
 // Empties the list and fills it from the file under a shared lock. False

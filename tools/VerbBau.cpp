@@ -23,6 +23,7 @@
 #include "DokumentDatei.h"
 #include "Einzelfragen.h"
 #include "Nummerierung.h"
+#include "SichereDatei.h"
 #include "TvlBefehl.h"
 
 #include <QDir>
@@ -287,7 +288,7 @@ int Bau(const QStringList &args)
     }
     // Written beside the target and renamed over it only when complete.
     QSaveFile ziel(aus);
-    if (!ziel.open(QIODevice::WriteOnly) || !DokumentSchreiben(ziel, dok) || !ziel.commit()) {
+    if (!SpeicherzielErlaubt(aus) || !ziel.open(QIODevice::WriteOnly) || !DokumentSchreiben(ziel, dok) || !ziel.commit()) {
         TvlFehler(QString("Die Datei \"%1\" kann nicht geschrieben werden.").arg(aus));
         return 1;
     }

@@ -5,6 +5,7 @@
 
 #include "Dateifehler.h"
 #include "Ordner.h"
+#include "SichereDatei.h"
 #include "SpeicherDialoge.h"
 
 #include <QApplication>
@@ -132,7 +133,8 @@ bool TUebProtokollForm::Speichern(const QString &pfad)
 {
     const QByteArray rtf = Rtf();
     QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(rtf) != rtf.size() || !f.flush()) {
+    // A FIFO as target would make the open wait for a reader.
+    if (!SpeicherzielErlaubt(pfad) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(rtf) != rtf.size() || !f.flush()) {
         ZeigeSchreibFehler(meldungen, pfad);
         return false;
     }

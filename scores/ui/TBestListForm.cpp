@@ -4,6 +4,7 @@
 #include "Farben.h"
 #include "GridDrucken.h"
 #include "Rahmen.h"
+#include "SichereDatei.h"
 #include "SpeicherDialoge.h"
 
 #include <QClipboard>
@@ -178,7 +179,7 @@ bool TBestListForm::TextSpeichern(const QString &pfad)
 {
     QSaveFile datei(pfad);
     const QByteArray text = GridAlsText(zeilen).toUtf8();
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(text) != text.size() || !datei.commit()) {
+    if (!SpeicherzielErlaubt(pfad) || !datei.open(QIODevice::WriteOnly) || datei.write(text) != text.size() || !datei.commit()) {
         ZeigeSchreibFehler(meldungen, pfad);
         return false;
     }
