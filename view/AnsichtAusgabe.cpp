@@ -1,6 +1,7 @@
 #include "AnsichtAusgabe.h"
 
 #include "BildDatei.h"
+#include "SichereDatei.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ bool BmpSchreibenDatei(const QString &pfad, const QImage &bild)
     if (!schreiber.write(bild.convertToFormat(QImage::Format_RGB32)))
         return false;
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    if (!SpeicherzielErlaubt(pfad) || !datei.open(QIODevice::WriteOnly))
         return false;
     if (datei.write(daten) != daten.size() || !datei.flush()) {
         datei.cancelWriting();

@@ -4,6 +4,7 @@
 #include "BildDatei.h"
 #include "BlattMalen.h"
 #include "EmfSchreiber.h"
+#include "SichereDatei.h"
 #include "WmfSchreiber.h"
 
 #include <QBuffer>
@@ -109,8 +110,9 @@ bool BlattSpeichern(const Blatt &blatt, const QString &dateiName, BlattFormat fo
     const QByteArray daten = BlattDaten(blatt, format);
     if (daten.isEmpty())
         return false;
+    // The rename would put a regular file in place of a FIFO or device.
     QSaveFile datei(dateiName);
-    if (!datei.open(QIODevice::WriteOnly))
+    if (!SpeicherzielErlaubt(dateiName) || !datei.open(QIODevice::WriteOnly))
         return false;
     if (datei.write(daten) != daten.size()) {
         datei.cancelWriting();

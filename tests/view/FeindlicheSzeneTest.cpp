@@ -1,11 +1,14 @@
+#include "AnsichtAusgabe.h"
 #include "DokumentModell.h"
 #include "Nummerierung.h"
 #include "Runden.h"
+#include "Sonderdateien.h"
 #include "SzenenHilfe.h"
 
 #include <QCollator>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <limits>
@@ -124,4 +127,19 @@ TEST(FeindlicheSzene, GrossesBildWirdNichtKopiert)
         if (rand.Left > 0)
             EXPECT_EQ(t.Szenenfarbe(2, t.szene.SzenenBild.height() / 2), QColor(Qt::white));
     }
+}
+
+// Exporting the view goes through a temporary file and a rename, which
+// would put a regular file in place of a FIFO or device.
+TEST(FeindlicheSzene, ExportErsetztKeineSonderdatei)
+{
+    QTemporaryDir dir;
+    const QImage bild = Einfarbig(8, 8, Qt::red);
+    for (const char *name : {"a.png", "a.jpg", "a.bmp"}) {
+        const QString fifo = dir.filePath(name);
+        ASSERT_TRUE(FifoAnlegen(fifo));
+        EXPECT_FALSE(BildSpeichern(bild, fifo)) << name;
+        EXPECT_TRUE(IstFifo(fifo)) << name;
+    }
+    EXPECT_TRUE(BildSpeichern(bild, dir.filePath("gut.bmp")));
 }

@@ -4,6 +4,7 @@
 
 #include "BlattExport.h"
 #include "Cp1252.h"
+#include "Sonderdateien.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -255,6 +256,11 @@ TEST(BlattDateien, NurBekannteEndungenWerdenGeschrieben)
     QFile neu(dir.filePath("a.emf"));
     ASSERT_TRUE(neu.open(QIODevice::ReadOnly));
     EXPECT_EQ(neu.readAll(), BlattDaten(b, BlattFormat::Emf));
+    // A FIFO under the chosen name is refused, not replaced.
+    const QString fifo = dir.filePath("rohr.pdf");
+    ASSERT_TRUE(FifoAnlegen(fifo));
+    EXPECT_FALSE(BlattSpeichern(b, fifo, BlattFormat::Pdf));
+    EXPECT_TRUE(IstFifo(fifo));
 }
 
 TEST(BlattDateien, PdfEnthaeltDieTexteFuerPdftotext)
