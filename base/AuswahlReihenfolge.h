@@ -32,3 +32,25 @@ std::vector<qsizetype> AuswahlReihenfolge(qsizetype n, Kleiner kleiner)
     }
     return AuswahlReihenfolgeNachRang(rang);
 }
+
+// The same when some entries (fest) compare neither smaller nor greater
+// than any other, as a NaN key does: the selection sort never moves them,
+// and the others are ordered among the remaining places as if those were
+// the whole list.
+template <class Kleiner, class Fest>
+std::vector<qsizetype> AuswahlReihenfolge(qsizetype n, Kleiner kleiner, Fest fest)
+{
+    std::vector<qsizetype> plaetze;
+    plaetze.reserve(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        if (!fest(i))
+            plaetze.push_back(i);
+    const std::vector<qsizetype> teil = AuswahlReihenfolge(qsizetype(plaetze.size()), [&](qsizetype a, qsizetype b) {
+        return kleiner(plaetze[size_t(a)], plaetze[size_t(b)]);
+    });
+    std::vector<qsizetype> ordnung(static_cast<size_t>(n));
+    std::iota(ordnung.begin(), ordnung.end(), qsizetype(0));
+    for (size_t k = 0; k < plaetze.size(); ++k)
+        ordnung[size_t(plaetze[k])] = plaetze[size_t(teil[k])];
+    return ordnung;
+}

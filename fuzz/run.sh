@@ -32,7 +32,7 @@ case "$ZIEL" in
     INCS="-I$ROOT/scores -I$ROOT/base $(pkg-config --cflags Qt6Gui)"
     SRCS="$ROOT/fuzz/bestlist_fuzz.cpp $ROOT/scores/BestListDatei.cpp $ROOT/scores/BestListSortierung.cpp \
           $ROOT/scores/Sanduhr.cpp $ROOT/base/Cp1252.cpp $ROOT/base/DateiSperre.cpp $ROOT/base/SichereDatei.cpp \
-          $ROOT/base/AuswahlOrdnung.cpp"
+          $ROOT/base/AuswahlReihenfolge.cpp"
     SEEDS="$ROOT/fuzz/seeds/*.hsc"
     MAXLEN=4096 ;;
   *) echo "unknown target $ZIEL" >&2; exit 2 ;;

@@ -1,8 +1,7 @@
 #include "BestListSortierung.h"
 
-#include "AuswahlOrdnung.h"
+#include "AuswahlReihenfolge.h"
 
-#include <algorithm>
 #include <cmath>
 
 void BestListSortieren(TBestList &liste)
@@ -11,19 +10,16 @@ void BestListSortieren(TBestList &liste)
     if (n < 2)
         return;
     // "a ranks before b": higher Leistung, or equal Leistung and shorter
-    // Dauer. A NaN Leistung ranks neither before nor after anything.
-    auto vor = [&](qsizetype a, qsizetype b) {
-        const auto &x = liste[a];
-        const auto &y = liste[b];
-        return x.Leistung > y.Leistung || (x.Leistung == y.Leistung && x.Dauer < y.Dauer);
-    };
-    std::vector<qsizetype> sortiert;
-    sortiert.reserve(size_t(n));
-    for (qsizetype i = 0; i < n; ++i)
-        if (!std::isnan(liste[i].Leistung))
-            sortiert.push_back(i);
-    std::sort(sortiert.begin(), sortiert.end(), vor);
-    const std::vector<qsizetype> folge = AuswahlFolge(RaengeAusSortierung(sortiert, n, vor));
+    // Dauer. A NaN Leistung (a damaged file) ranks neither before nor after
+    // anything, so the selection sort leaves it in place.
+    const std::vector<qsizetype> folge = AuswahlReihenfolge(
+        n,
+        [&](qsizetype a, qsizetype b) {
+            const auto &x = liste[a];
+            const auto &y = liste[b];
+            return x.Leistung > y.Leistung || (x.Leistung == y.Leistung && x.Dauer < y.Dauer);
+        },
+        [&](qsizetype i) { return std::isnan(liste[i].Leistung); });
 
     TBestList neu;
     neu.reserve(n);

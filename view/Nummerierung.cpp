@@ -1,6 +1,6 @@
 #include "Nummerierung.h"
 
-#include "AuswahlOrdnung.h"
+#include "AuswahlReihenfolge.h"
 #include "Zufall.h"
 
 #include <QCollator>
@@ -34,21 +34,15 @@ namespace {
 // Orders the list as a selection sort by smallest key does (a later entry
 // wins only when strictly smaller, then it is swapped into the place), in
 // O(n log n): a document can hold any number of covers. kleiner compares
-// object indexes; entries with nie set never compare and keep their place.
-template <typename Kleiner, typename Nie>
-void Auswahlsortieren(FragenListe &folge, Kleiner kleiner, Nie nie)
+// object indexes; entries with fest set never compare and keep their place.
+template <typename Kleiner, typename Fest>
+void Auswahlsortieren(FragenListe &folge, Kleiner kleiner, Fest fest)
 {
-    const qsizetype n = folge.size();
-    std::vector<qsizetype> sortiert;
-    sortiert.reserve(size_t(n));
-    for (qsizetype i = 0; i < n; ++i)
-        if (!nie(folge[i].ZielObjekt))
-            sortiert.push_back(i);
-    auto platzKleiner = [&](qsizetype a, qsizetype b) { return kleiner(folge[a].ZielObjekt, folge[b].ZielObjekt); };
-    std::sort(sortiert.begin(), sortiert.end(), platzKleiner);
-    const std::vector<qsizetype> ordnung = AuswahlFolge(RaengeAusSortierung(sortiert, n, platzKleiner));
+    const std::vector<qsizetype> ordnung = AuswahlReihenfolge(
+        folge.size(), [&](qsizetype a, qsizetype b) { return kleiner(folge[a].ZielObjekt, folge[b].ZielObjekt); },
+        [&](qsizetype i) { return fest(folge[i].ZielObjekt); });
     FragenListe neu;
-    neu.reserve(n);
+    neu.reserve(folge.size());
     for (qsizetype i : ordnung)
         neu.append(folge[i]);
     folge = std::move(neu);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cmath>
+#include <limits>
 #include <random>
 
 namespace {
@@ -52,4 +54,36 @@ TEST(AuswahlReihenfolge, TiesComeOutInTheSwapOrderNotStably)
     EXPECT_EQ(AuswahlReihenfolge(3, [&](qsizetype x, qsizetype y) { return w[size_t(x)] < w[size_t(y)]; }),
               (std::vector<qsizetype>{2, 1, 0}));
     EXPECT_TRUE(AuswahlReihenfolge(0, [](qsizetype, qsizetype) { return false; }).empty());
+}
+
+TEST(AuswahlReihenfolge, EntriesThatNeverCompareStayInPlace)
+{
+    // NaN keys: neither smaller nor greater than anything. The plain
+    // selection sort with such a comparison is the reference.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::mt19937 gen(18);
+    for (int runde = 0; runde < 3000; ++runde) {
+        const int n = int(gen() % 40);
+        std::vector<double> w(static_cast<size_t>(n));
+        for (double &x : w)
+            x = gen() % 5 == 0 ? nan : double(gen() % (1 + runde % 6));
+        std::vector<qsizetype> erwartet(w.size());
+        std::iota(erwartet.begin(), erwartet.end(), qsizetype(0));
+        for (size_t i = 0; i < erwartet.size(); ++i) {
+            size_t klein = i;
+            for (size_t j = i + 1; j < erwartet.size(); ++j)
+                if (w[size_t(erwartet[j])] < w[size_t(erwartet[klein])])
+                    klein = j;
+            std::swap(erwartet[i], erwartet[klein]);
+        }
+        const auto ordnung = AuswahlReihenfolge(
+            n, [&](qsizetype a, qsizetype b) { return w[size_t(a)] < w[size_t(b)]; },
+            [&](qsizetype i) { return std::isnan(w[size_t(i)]); });
+        ASSERT_EQ(ordnung, erwartet) << "round " << runde;
+    }
+    const std::vector<double> v{2, nan, 0, 1};
+    EXPECT_EQ(AuswahlReihenfolge(
+                  4, [&](qsizetype a, qsizetype b) { return v[size_t(a)] < v[size_t(b)]; },
+                  [&](qsizetype i) { return std::isnan(v[size_t(i)]); }),
+              (std::vector<qsizetype>{2, 1, 3, 0}));
 }
