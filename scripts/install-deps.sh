@@ -7,7 +7,7 @@ PKGS=(
   libpng-dev libjpeg-dev zlib1g-dev libasound2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdg-utils ccache
+  xvfb xauth xdg-utils shared-mime-info ccache
   imagemagick xdotool unrtf time
   librsvg2-bin libwmf-bin poppler-utils
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl
