@@ -61,6 +61,10 @@ bool DateiErlaubt(const QString &pfad)
         return false;
     if (TypErlaubt(inhalt))
         return true;
+    // An empty file has no content to judge and cannot do harm; its name
+    // must still name an allowed type.
+    if (anfang.isEmpty())
+        return !nameNeutral;
     // Office files are archives inside: by content alone some are only a zip
     // or a compound file; their name then says which office document.
     const bool archiv = inhalt == "application/zip" || inhalt == "application/x-ole-storage";

@@ -53,6 +53,7 @@ TEST(OeffnerRegel, DateienNachInhaltNichtNachName)
         Datei(dir, "seite.html", "<!DOCTYPE html>\n<html><head><title>x</title></head><body>x</body></html>\n"),
         Datei(dir, "aufgabe.odt", OdtKopf()),
         Datei(dir, "aufgabe.docx", QByteArray("PK\x03\x04", 4) + QByteArray(300, 'x')),
+        Datei(dir, "leer.html", ""), // nothing to judge but the name
     };
     for (const QString &p : erlaubt) {
         ASSERT_FALSE(p.isEmpty());
@@ -70,7 +71,8 @@ TEST(OeffnerRegel, DateienNachInhaltNichtNachName)
         Datei(dir, "text.desktop", "nur Text\n"), // the opener goes by the name
         Datei(dir, "bild.sh", pngBytes), // a picture by content, a script by name
         Datei(dir, "prog", QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(100, '\0')),
-        Datei(dir, "leer.html", ""),
+        Datei(dir, "leer.sh", ""),
+        Datei(dir, "leer", ""),
         ausfuehrbar,
         dir.path(),
     };
