@@ -69,3 +69,9 @@ bool SpeicherzielErlaubt(const QString &pfad)
     // A link counts as what it points to; a dangling one would be created.
     return S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
+
+bool NameVergeben(const QString &pfad)
+{
+    struct stat st = {};
+    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0;
+}

@@ -21,3 +21,7 @@ bool RegulaereDateiLesen(const QString &pfad, qint64 maxBytes, QByteArray &daten
 // dangling link), or an existing regular file. A FIFO, device, socket or
 // folder, and a link to one of them, is never replaced.
 bool SpeicherzielErlaubt(const QString &pfad);
+
+// Whether anything at all carries the name: a file, folder, special file or
+// link (a dangling one too). For names the program picks itself.
+bool NameVergeben(const QString &pfad);

@@ -1,4 +1,5 @@
 #include "ProtokollRtf.h"
+#include "SichereDatei.h"
 
 #include "Dateifehler.h"
 #include "Rtf.h"
@@ -54,11 +55,13 @@ bool ProtokollAutoSpeichern(const QByteArray &rtf, const QString &ordner, const 
     // a fault of its own.
     for (int n = 0; n < 10000; ++n) {
         pfad = dir + ProtokollDateiName(jetzt, name, n);
-        if (QFileInfo::exists(pfad))
+        // Any entry under the name counts, a dangling link too: the file is
+        // created exclusively, so nothing there is followed or overwritten.
+        if (NameVergeben(pfad))
             continue;
         QFile f(pfad);
         if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (f.error() == QFileDevice::OpenError && QFileInfo::exists(pfad))
+            if (f.error() == QFileDevice::OpenError && NameVergeben(pfad))
                 continue; // taken meanwhile by another program: next number
             break;
         }

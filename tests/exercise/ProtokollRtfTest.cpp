@@ -1,9 +1,11 @@
 #include "ProtokollRtf.h"
 
+#include "Sonderdateien.h"
 #include "TestDienste.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -47,6 +49,34 @@ TEST(ProtokollRtf, SameSecondGetsTheNextCounterAndNothingIsOverwritten)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "{\\rtf1 eins}");
     EXPECT_TRUE(m.Texte().isEmpty());
+}
+
+// The protocol folder may be shared: links and FIFOs placed under the
+// names the program will pick are neither followed nor written into.
+TEST(ProtokollRtf, AutoSaveFollowsNoLinkAndSkipsSpecialFiles)
+{
+    QTemporaryDir dir;
+    TestMeldungen m;
+    const QDateTime t(QDate(2026, 12, 7), QTime(10, 0, 0));
+    const QString fremd = dir.filePath("aufsatz.txt");
+    {
+        QFile f(fremd);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("eigener Text");
+    }
+    ASSERT_TRUE(LinkAnlegen(fremd, dir.filePath(ProtokollDateiName(t, "pc1", 0))));
+    ASSERT_TRUE(LinkAnlegen(dir.filePath("neu.txt"), dir.filePath(ProtokollDateiName(t, "pc1", 1))));
+    ASSERT_TRUE(FifoAnlegen(dir.filePath(ProtokollDateiName(t, "pc1", 2))));
+    QString p;
+    bool ok = false;
+    EXPECT_TRUE(KehrtZurueck(dir.filePath(ProtokollDateiName(t, "pc1", 2)),
+                             [&] { ok = ProtokollAutoSpeichern("{\\rtf1 x}", dir.path(), "pc1", t, m, &p); }));
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(p, dir.filePath(ProtokollDateiName(t, "pc1", 3)));
+    QFile f(fremd);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "eigener Text");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("neu.txt")));
 }
 
 TEST(ProtokollRtf, MissingFolderShowsTheWriteErrorWithTheHint)
