@@ -32,6 +32,9 @@ bool TypErlaubt(const QString &typ)
 bool DateiErlaubt(const QString &pfad)
 {
     const QFileInfo fi(pfad);
+    // A folder opens in the file manager, which starts nothing.
+    if (fi.isDir())
+        return true;
     if (!fi.isFile() || fi.isExecutable())
         return false;
     // The type is taken from the content: a name proves nothing. The first

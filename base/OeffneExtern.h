@@ -6,7 +6,7 @@
 
 // Whether a target may be handed to the desktop's opener. Documents come
 // from e-mail and shared folders, so only http and https addresses, mailto
-// addresses with no parameter but subject and body, and regular,
+// addresses with no parameter but subject and body, folders, and regular,
 // non-executable files whose content is a picture, PDF, plain text, HTML or
 // an office document are opened; a document must never start a program.
 bool ZielErlaubt(const QString &ziel);

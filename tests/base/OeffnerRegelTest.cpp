@@ -54,6 +54,7 @@ TEST(OeffnerRegel, DateienNachInhaltNichtNachName)
         Datei(dir, "aufgabe.odt", OdtKopf()),
         Datei(dir, "aufgabe.docx", QByteArray("PK\x03\x04", 4) + QByteArray(300, 'x')),
         Datei(dir, "leer.html", ""), // nothing to judge but the name
+        dir.path(),                   // a folder opens in the file manager
     };
     for (const QString &p : erlaubt) {
         ASSERT_FALSE(p.isEmpty());
@@ -74,7 +75,6 @@ TEST(OeffnerRegel, DateienNachInhaltNichtNachName)
         Datei(dir, "leer.sh", ""),
         Datei(dir, "leer", ""),
         ausfuehrbar,
-        dir.path(),
     };
     for (const QString &p : abgelehnt) {
         ASSERT_FALSE(p.isEmpty());
