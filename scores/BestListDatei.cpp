@@ -79,8 +79,9 @@ bool OeffnenMitGeduld(GesperrteDatei &datei, const QString &pfad, GesperrteDatei
 // Whether the open file starts with the list's magic, as a string.
 bool BeginntMitKennung(int fd)
 {
-    QByteArray kennung;
-    SchreibeText(kennung, QByteArray(Hsc::Magic));
+    LeSchreiber k;
+    k.StrRoh(QByteArray(Hsc::Magic));
+    const QByteArray &kennung = k.daten;
     QByteArray kopf(kennung.size(), Qt::Uninitialized);
     ssize_t n;
     do {
