@@ -163,6 +163,8 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
     case SpBeantwortet:
         if (sortieren)
             return z.AnzRichtig + z.AnzFalsch;
+        if (z.AnzFragen == 0)
+            return QStringLiteral("-"); // joined, no answer reported yet
         return QString::number(z.AnzFragen - z.AnzOffen) + QStringLiteral(" von ") + QString::number(z.AnzFragen);
     case SpRichtig:
         return z.AnzRichtig;

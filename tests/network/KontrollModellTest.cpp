@@ -119,6 +119,7 @@ TEST(KontrollModell, WiederholungIstNeuerLaufDesRechners)
     EXPECT_EQ(m.Zeilen()[0].Lauf, 1);
     EXPECT_EQ(m.Zeilen()[1].Lauf, 1);
     EXPECT_EQ(m.Zeilen()[2].Lauf, 2);
+    EXPECT_EQ(m.index(2, KontrollModell::SpBeantwortet).data().toString(), "-");
     m.Verarbeiten("pc-1", "u", Fertig(Kennung('C'), 2, "00:05"));
     EXPECT_EQ(m.index(0, KontrollModell::SpStatus).data().toString(), "abgebrochen");
     EXPECT_EQ(m.index(2, KontrollModell::SpStatus).data().toString(), "läuft");
