@@ -32,13 +32,11 @@ void Szene::ZoomSetzen(int index)
 
 int Szene::AktuellerAbfrageModus() const
 {
-    return QuizAbfrageModus ? QuizAbfrageModus() : AbfrageModus;
+    return AbfrageModus;
 }
 
 int Szene::AktuellesZielObjekt() const
 {
-    if (QuizZielObjekt)
-        return QuizZielObjekt();
     if (AktFolgeIndex >= 0 && AktFolgeIndex < FragenFolge.size())
         return FragenFolge[AktFolgeIndex].ZielObjekt;
     return -1;

@@ -14,7 +14,6 @@
 #include <QRect>
 #include <QSize>
 
-#include <functional>
 
 struct ObjektMass;
 
@@ -97,11 +96,8 @@ public:
     FragenListe FragenFolge;
     int AbfrageModus = 0;  // the quiz's query mode (2 = single query of positions)
     int AktFolgeIndex = -1; // current entry of FragenFolge during a quiz, -1 none
-    // The quiz may keep its own question order: when set, these give the
-    // query mode and the ZielObjekt of the current entry instead of the two
-    // fields above.
-    std::function<int()> QuizAbfrageModus;
-    std::function<int()> QuizZielObjekt;
+    // The query mode and the ZielObjekt of the current entry (the quiz
+    // hands both in through QuizZustandSetzen).
     int AktuellerAbfrageModus() const;
     int AktuellesZielObjekt() const;
 

@@ -16,11 +16,12 @@ TUebFertigForm &ErgebnisSteuerung::UebFertigForm()
     if (!uebFertigForm) {
         uebFertigForm = new TUebFertigForm(eltern);
         uebFertigForm->Ablauf = &Ablauf;
-        uebFertigForm->BestListZeigen = [this](bool netz) { befehle.BestListZeigen(netz, &dok.Dok); };
-        uebFertigForm->ProtokollZeigen = [this] {
+        QObject::connect(uebFertigForm, &TUebFertigForm::BestListGewuenscht, uebFertigForm,
+                         [this](bool netz) { befehle.BestListZeigen(netz, &dok.Dok); });
+        QObject::connect(uebFertigForm, &TUebFertigForm::ProtokollGewuenscht, uebFertigForm, [this] {
             if (ProtokollZeigen)
                 ProtokollZeigen();
-        };
+        });
     }
     return *uebFertigForm;
 }

@@ -152,14 +152,8 @@ TUebFertigForm::TUebFertigForm(QWidget *parent) : QDialog(parent)
 
     connect(WiederholenBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(LernBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ProtokollBtn, &QPushButton::clicked, this, [this] {
-        if (ProtokollZeigen)
-            ProtokollZeigen();
-    });
-    connect(BestListBtn, &QPushButton::clicked, this, [this] {
-        if (BestListZeigen)
-            BestListZeigen(netzListe);
-    });
+    connect(ProtokollBtn, &QPushButton::clicked, this, &TUebFertigForm::ProtokollGewuenscht);
+    connect(BestListBtn, &QPushButton::clicked, this, [this] { emit BestListGewuenscht(netzListe); });
     connect(InBestenlisteBtn, &QPushButton::clicked, this, [this] {
         if (Ablauf)
             Ablauf->InBestenlisteEintragen();

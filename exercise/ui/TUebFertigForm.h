@@ -3,7 +3,6 @@
 
 #include <QDialog>
 
-#include <functional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -45,8 +44,6 @@ public:
 
     // Set by the main window.
     ErgebnisAblauf *Ablauf = nullptr;
-    std::function<void()> ProtokollZeigen;
-    std::function<void(bool netz)> BestListZeigen;
 
     // IErgebnisFenster
     void InhaltSetzen(const ErgebnisInhalt &inhalt) override;
@@ -54,6 +51,11 @@ public:
     int GewaehlterWiederholenMode() override;
 
     static constexpr QSize SkalaGroesse{217, 209};
+
+signals:
+    // The buttons "Protokoll" and "Bestenliste" (of the list the run counts for).
+    void ProtokollGewuenscht();
+    void BestListGewuenscht(bool netz);
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -37,7 +37,7 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
     }
     connect(MailVersand, &XdgEmailVersand::Beendet, this, &DialogeAnschluss::MailErgebnis);
     if (lern)
-        lern->InfoZeigen = [this](const QString &text) { InfotextZeigen(text); };
+        lern->InfoAnzeigeAnschliessen(*this);
 }
 
 void DialogeAnschluss::Info1Click()

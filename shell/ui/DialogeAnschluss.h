@@ -1,5 +1,7 @@
 // Joins the information windows and the e-mail command to the main window.
 #pragma once
+#include "InfoAnzeige.h"
+
 #include <QObject>
 
 class LernAnsichtAnschluss;
@@ -16,7 +18,7 @@ class XdgEmailVersand;
 // the "?" of the status panel, an info point of the learning view and
 // "Per E-&Mail versenden..." (Ctrl+M, and EMailBtn on the learning view's
 // tool bar).
-class DialogeAnschluss : public QObject
+class DialogeAnschluss : public QObject, public IInfoAnzeige
 {
 public:
     DialogeAnschluss(TForm1 &form, LernAnsichtAnschluss *lernAnsicht);
@@ -31,7 +33,7 @@ public:
 
     void Info1Click();
     void KennzInfoPanClick();
-    void InfotextZeigen(const QString &text);
+    void InfotextZeigen(const QString &text) override;
     void PerEMailversenden1Click();
 
     void MailErgebnis(int code);

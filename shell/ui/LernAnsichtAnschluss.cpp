@@ -34,7 +34,6 @@ QImage Balkenbild(const int (&hoehen)[4])
 LernAnsichtAnschluss::LernAnsichtAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
     : QObject(&f), form(f), szene(s), bild(b)
 {
-    InfoZeigen = [this](const QString &text) { form.dienste.meldungen->Information(InfotextOhneMarkup(text)); };
     BaueLeiste();
     BaueMenue();
 
@@ -180,8 +179,13 @@ void LernAnsichtAnschluss::LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton k
         bild.update();
         break;
     case KlickAktion::InfoZeigen:
-        if (InfoZeigen && e.index >= 0 && e.index < form.Zustand.Dok.Objekte.size())
-            InfoZeigen(form.Zustand.Dok.Objekte[e.index].Cap);
+        if (e.index >= 0 && e.index < form.Zustand.Dok.Objekte.size()) {
+            const QString &text = form.Zustand.Dok.Objekte[e.index].Cap;
+            if (infoAnzeige)
+                infoAnzeige->InfotextZeigen(text);
+            else
+                form.dienste.meldungen->Information(InfotextOhneMarkup(text));
+        }
         break;
     case KlickAktion::DokumentLaden:
         form.Navigation().DokumentLinkFolgen(e.ziel);

@@ -1,11 +1,11 @@
 #pragma once
+#include "InfoAnzeige.h"
 #include "LernBildBefehle.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QString>
 
-#include <functional>
 
 class LernKartBild;
 class QAction;
@@ -55,7 +55,7 @@ public:
     // Shows the info text of an info point. Until the info text window
     // exists, the default shows the text without its markup in an
     // information box.
-    std::function<void(const QString &text)> InfoZeigen;
+    void InfoAnzeigeAnschliessen(IInfoAnzeige &anzeige) { infoAnzeige = &anzeige; }
 
     // LernKartPicImgMouseDown: a press on the picture at a control pixel.
     void LernKartPicImgMouseDown(QPoint pos, Qt::MouseButton knopf);
@@ -80,4 +80,5 @@ private:
     Szene &szene;
     LernKartBild &bild;
     QActionGroup *nummerGruppe = nullptr;
+    IInfoAnzeige *infoAnzeige = nullptr;
 };

@@ -249,9 +249,9 @@ TEST(Bild, EinzelabfrageZeigtNurDasAktuelleZielMitNummer)
         t.zustand.Dok.Objekte << o;
     }
     t.szene.AnsichtModus = 3;
-    int ziel = 1;
-    t.szene.QuizAbfrageModus = [] { return 2; };
-    t.szene.QuizZielObjekt = [&] { return ziel; };
+    t.szene.AbfrageModus = 2;
+    t.szene.FragenFolge = {{0, 1}};
+    t.szene.AktFolgeIndex = 0;
     t.szene.SzeneAufbauen();
     auto rot = [&](int i) { return Zaehlen(t.szene.SzenenBild, SzenenBox(t, i), Rot); };
     auto grau = [&](int i) {
@@ -263,7 +263,7 @@ TEST(Bild, EinzelabfrageZeigtNurDasAktuelleZielMitNummer)
     EXPECT_EQ(grau(1), 0);
 
     // Other query modes number every target.
-    t.szene.QuizAbfrageModus = [] { return 1; };
+    t.szene.AbfrageModus = 1;
     t.szene.ObjekteNeuZeichnen();
     EXPECT_GT(rot(0), 10);
     EXPECT_GT(rot(2), 10);
