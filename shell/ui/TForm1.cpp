@@ -118,10 +118,27 @@ void TForm1::ErsteAktivierung()
     StartInfoPan->setVisible(!(ErweiterteFunktionen() && DokumentGeladen()));
     StartInfoPan->raise();
 
-    navigation->BaueThemenliste();
+    // The title shows no list position without a document, so a long
+    // folder does not hold up the first paint.
+    if (listeNachAnstrich && !angestrichen && !DokumentGeladen())
+        listeAufgeschoben = true;
+    else
+        navigation->BaueThemenliste();
     ersteAktivierung = false;
     if (StartInfoPan->isHidden())
         AufgeschobenesBildAufbauen();
+}
+
+void TForm1::NachErstemAnstrich()
+{
+    AufgeschobenesBildAufbauen();
+    AufgeschobeneListeBauen();
+}
+
+void TForm1::AufgeschobeneListeBauen()
+{
+    if (std::exchange(listeAufgeschoben, false))
+        navigation->BaueThemenliste();
 }
 
 // At start-up the start panel covers the learning picture completely, so
@@ -150,7 +167,13 @@ void TForm1::showEvent(QShowEvent *e)
     // Without a window manager the window may never be activated, so the
     // first showing counts as the first activation as well.
     if (ersteAktivierung)
-        QMetaObject::invokeMethod(this, &TForm1::ErsteAktivierung, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                listeNachAnstrich = true;
+                ErsteAktivierung();
+            },
+            Qt::QueuedConnection);
 }
 
 void TForm1::changeEvent(QEvent *e)
@@ -394,12 +417,17 @@ bool TForm1::FormKeyDown(int key, int modifiers)
 
 bool TForm1::eventFilter(QObject *obj, QEvent *e)
 {
+    // A key or click that comes before the waiting topic list finds it built.
+    if (listeAufgeschoben
+        && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress
+            || e->type() == QEvent::MouseButtonPress))
+        AufgeschobeneListeBauen();
     if (obj == this && e->type() == QEvent::Paint && !angestrichen) {
         angestrichen = true;
         // Twice queued: after this paint and whatever it queued itself has
         // reached the screen.
-        if (bildAufgeschoben)
-            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { AufgeschobenesBildAufbauen(); }); });
+        if (bildAufgeschoben || listeAufgeschoben)
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { NachErstemAnstrich(); }); });
     }
     // Only the panel's own hiding, not the window's closing.
     if (obj == StartInfoPan && e->type() == QEvent::Hide && StartInfoPan->isHidden())

@@ -221,6 +221,8 @@ private:
     void StartInfoPanAnordnen();
     void StartseitenBildAufbauen();
     void AufgeschobenesBildAufbauen();
+    void NachErstemAnstrich();
+    void AufgeschobeneListeBauen();
     void QuizStartImgAnordnen();
     template <typename Wechsel>
     void AnzeigeModusWechseln(Wechsel &&wechsel);
@@ -233,6 +235,10 @@ private:
     // StartseitenBildAufbauen).
     bool bildAufgeschoben = false;
     bool angestrichen = false;
+    // The first activation after showing the window: without a document the
+    // topic list (not seen before the menu opens) follows the first paint.
+    bool listeNachAnstrich = false;
+    bool listeAufgeschoben = false;
     bool schliesst = false;
     bool groesseAnpassen = true;
     OhneQuiz ohneQuiz{*this};

@@ -505,3 +505,37 @@ TEST_F(Hauptfenster, StartPictureIsComposedAfterTheFirstPaintOrWhenThePanelGoes)
     QTest::qWait(20);
     EXPECT_EQ(aufbauten, 1);
 }
+
+// Shown without a document, the window's first activation leaves the folder's
+// topics until the first paint is done; with a document on the command line
+// (the title shows its place in the list) or when called directly it reads
+// them at once.
+TEST_F(Hauptfenster, TopicListFollowsTheFirstPaintWhenNoDocumentIsShown)
+{
+    Erzeugen();
+    form->show();
+    QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall); // the queued first activation
+    ASSERT_FALSE(form->ErsteAktivierungOffen());
+    EXPECT_TRUE(form->Navigation().Liste().isEmpty());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (int i = 0; i < 50 && form->Navigation().Liste().isEmpty(); ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(form->Navigation().Liste().size(), 2);
+    EXPECT_EQ(form->Menue("Auswahl1")->actions().last()->text(), "&2:  Europa");
+
+    Erzeugen({prog + "b.tvl"});
+    form->show();
+    QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall);
+    ASSERT_FALSE(form->ErsteAktivierungOffen());
+    EXPECT_EQ(form->Navigation().Liste().size(), 2);
+    EXPECT_EQ(form->Zustand.ThemenIndex, 1);
+
+    // A key before the first paint finds the list built (its shortcut is
+    // matched after the key has been seen).
+    Erzeugen();
+    form->show();
+    QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall);
+    ASSERT_TRUE(form->Navigation().Liste().isEmpty());
+    QTest::keyClick(form.get(), Qt::Key_PageDown);
+    EXPECT_EQ(form->Navigation().Liste().size(), 2);
+}
