@@ -521,7 +521,7 @@ TEST_F(Hauptfenster, TopicListFollowsTheFirstPaintWhenNoDocumentIsShown)
     for (int i = 0; i < 50 && form->Navigation().Liste().isEmpty(); ++i)
         QTest::qWait(10);
     EXPECT_EQ(form->Navigation().Liste().size(), 2);
-    EXPECT_EQ(form->Menue("Auswahl1")->actions().last()->text(), "&2:  Europa");
+    EXPECT_EQ(form->Menue.Auswahl1->actions().last()->text(), "&2:  Europa");
 
     Erzeugen({prog + "b.tvl"});
     form->show();
