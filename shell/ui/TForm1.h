@@ -257,6 +257,7 @@ private:
     // A hidden item's stand-in at its place in its menu: invisible unless
     // the switch shows it; it mirrors the item and triggers it.
     QHash<QAction *, QAction *> zwillinge;
+    QHash<QActionGroup *, QActionGroup *> zwillingsGruppen;
     QList<QAction *> erweiterteEintraege;
     QList<QWidget *> erweiterteKnoepfe;
     QList<QMenu *> versteckteMenues;

@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 QAction *TForm1::ZwillingAnlegen(QMenu *menue, QAction *aktion)
@@ -65,8 +66,19 @@ void TForm1::ErweiterteFunktionenSetzen(bool an)
 void TForm1::ErweitertAnwenden()
 {
     for (QAction *a : std::as_const(erweiterteEintraege))
-        if (QAction *z = zwillinge.value(a))
+        if (QAction *z = zwillinge.value(a)) {
+            // Radio items get their group after they were made; a stand-in
+            // in a group of its own shows the radio mark, not a check box.
+            QActionGroup *g = a->actionGroup();
+            if (g && g->isExclusive() && !z->actionGroup()) {
+                QActionGroup *&zg = zwillingsGruppen[g];
+                if (!zg)
+                    zg = new QActionGroup(this);
+                z->setActionGroup(zg);
+                z->setChecked(a->isChecked());
+            }
             z->setVisible(erweitert);
+        }
     // A hidden menu appears with the first item it has to show; inner menus
     // first, so an outer menu sees whether an inner one came.
     for (auto it = versteckteMenues.crbegin(); it != versteckteMenues.crend(); ++it) {

@@ -11,6 +11,7 @@
 #include "TestDienste.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -295,4 +296,24 @@ TEST_F(LernWerkzeuge, WerkzeugleisteKlappen)
     form->KlappPan->clicked();
     EXPECT_EQ(form->LeisteOffen, 0);
     EXPECT_EQ(form->Menue.Werkzeugleisteklappen1->text(), "Werkzeugleiste auf&klappen");
+}
+
+TEST_F(LernWerkzeuge, RadioItemsShowAsRadioItemsUnderTheSwitch)
+{
+    form->ErweiterteFunktionenSetzen(true);
+    auto *z150 = form->findChild<QAction *>("Zoomstufe150Zwilling");
+    auto *z200 = form->findChild<QAction *>("Zoomstufe200Zwilling");
+    ASSERT_NE(z150, nullptr);
+    ASSERT_NE(z200, nullptr);
+    ASSERT_NE(z150->actionGroup(), nullptr);
+    EXPECT_TRUE(z150->actionGroup()->isExclusive());
+    EXPECT_EQ(z150->actionGroup(), z200->actionGroup());
+    EXPECT_TRUE(z150->isVisible());
+    // The menu's stand-in chooses the step and follows the buttons.
+    z200->trigger();
+    EXPECT_EQ(szene->ZoomIndex, 4);
+    EXPECT_TRUE(z200->isChecked());
+    navigation->ZoomPan2->clicked();
+    EXPECT_TRUE(z150->isChecked());
+    EXPECT_FALSE(z200->isChecked());
 }
