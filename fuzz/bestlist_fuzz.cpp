@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
 
     // The fast order is the selection sort's order, ties and NaNs included.
-    if (liste.size() <= 300) {
+    if (liste.size() <= 64) {
         TBestList a = liste, b = liste;
         BestListSortieren(a);
         Auswahlsortieren(b);
