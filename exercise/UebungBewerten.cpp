@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 void Uebung::DropZielSetzen(int ziel)
@@ -47,15 +48,26 @@ int Uebung::DropZielSuchen(const QRect &feld) const
         if (r.Left <= mitteLinks.x() && mitteLinks.x() < r.Right && r.Top <= mitteLinks.y() && mitteLinks.y() < r.Bottom)
             return i;
     }
-    // Pass 2: any overlap of the panel with the label.
+    // Pass 2: the label the panel covers most. A panel is about twice as
+    // high as a text line, so a panel centred on a gap also overlaps the
+    // line above; the first overlap in document order would judge the
+    // answer at the wrong gap. Ties keep document order.
+    int beste = -1;
+    double besteFlaeche = 0;
     for (int i = 0; i < obj.size(); ++i) {
         if (!kandidat(i))
             continue;
         const Rechteck &r = obj[i].Rahmen;
-        if (r.Left < ru.x() && lo.x() < r.Right && r.Top < ru.y() && lo.y() < r.Bottom)
-            return i;
+        const double b = std::min(r.Right, ru.x()) - std::max(r.Left, lo.x());
+        const double h = std::min(r.Bottom, ru.y()) - std::max(r.Top, lo.y());
+        if (b <= 0 || h <= 0)
+            continue;
+        if (b * h > besteFlaeche) {
+            besteFlaeche = b * h;
+            beste = i;
+        }
     }
-    return -1;
+    return beste;
 }
 
 void Uebung::FeldGedrueckt(int index, QPoint p)

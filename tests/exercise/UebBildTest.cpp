@@ -197,6 +197,32 @@ TEST(DropZiel, LeftEdgeMidpointFirstThenAnyOverlap)
     EXPECT_EQ(t.ueb.DropZielSuchen(QRect(400, 300, 150, 46)), -1);
 }
 
+TEST(DropZiel, SecondPassTakesTheTargetCoveredMost)
+{
+    // Lines 20 px apart, as in a cloze text; a 46 px panel dropped centred on
+    // the lower gap also reaches into the upper one. Same for labels.
+    for (int typ : {1, 0}) {
+        UebTest t;
+        t.dok.Dok = BildDok({"oben", "unten", "ganz unten"}, typ);
+        const int oben = t.ObjektMit("oben"), unten = t.ObjektMit("unten"), tief = t.ObjektMit("ganz unten");
+        t.dok.Dok.Objekte[oben].Ky = 0.30;  // box y 112..128
+        t.dok.Dok.Objekte[unten].Ky = 0.35; // box y 132..148
+        t.dok.Dok.Objekte[tief].Ky = 0.40;  // box y 152..168
+        ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+        // Left edge at x 50, left of every box: pass 1 finds nothing.
+        EXPECT_EQ(t.ueb.DropZielSuchen(QRect(50, 140 - 23, 150, 46)), unten) << typ;
+        // Centred on the lowest gap: it wins over the middle one.
+        EXPECT_EQ(t.ueb.DropZielSuchen(QRect(50, 160 - 23, 150, 46)), tief) << typ;
+        // Equal overlap with the upper two (y 120..140): document order.
+        EXPECT_EQ(t.ueb.DropZielSuchen(QRect(50, 120, 150, 20)), oben) << typ;
+        // Covering the middle and lowest gap alike; once the middle one is
+        // solved it is no candidate any more.
+        EXPECT_EQ(t.ueb.DropZielSuchen(QRect(50, 130, 150, 46)), unten) << typ;
+        t.Ziehen("unten", unten);
+        EXPECT_EQ(t.ueb.DropZielSuchen(QRect(50, 130, 150, 46)), tief) << typ;
+    }
+}
+
 TEST(Ziehen, PanelStaysInsideAndFrameMarksTheTarget)
 {
     UebTest t;
