@@ -192,6 +192,7 @@ bool Uebung::UebungStarten(bool /*optionenZeigen*/, int umfang, int rolle)
     Lauf.AnzOffen = ZaehleOffen();
     Lauf.StartTick = dienste.uhr->Ticks();
     Lauf.Laufzeit = 0;
+    laufzeitFest = false;
     if (rolle != 1)
         Lauf.StartZeit = JetztDelphi();
     Lauf.EndZeit = 0;
@@ -202,6 +203,9 @@ bool Uebung::UebungStarten(bool /*optionenZeigen*/, int umfang, int rolle)
     Lauf.AktZiel = -1;
     markiert = -1;
     status = UebStatus();
+    // Deferred feedback leaves "Offene Fragen:" at its last value; the
+    // first one is the count at the start.
+    status.OffenLab = QString::number(Lauf.AnzOffen);
 
     ++laufNummer;
     inBewertung = false;
@@ -355,10 +359,14 @@ void Uebung::NaechsteFrage()
 
 void Uebung::UhrAktualisieren()
 {
-    qint64 lz = dienste.uhr->Ticks() - Lauf.StartTick;
-    if (lz < 0)
-        lz = 0;
-    Lauf.Laufzeit = int(std::min<qint64>(lz, std::numeric_limits<int>::max()));
+    // Once the run has ended its duration is fixed: the time a message box
+    // stays open afterwards must not count (high-score ranks depend on it).
+    if (!laufzeitFest) {
+        qint64 lz = dienste.uhr->Ticks() - Lauf.StartTick;
+        if (lz < 0)
+            lz = 0;
+        Lauf.Laufzeit = int(std::min<qint64>(lz, std::numeric_limits<int>::max()));
+    }
     int s;
     if (Opt.ZeitLimitIndex == 1) {
         Lauf.Restzeit = std::max(int(std::trunc(Opt.ZeitLimitWert - Lauf.Laufzeit / 1000.0)), 0);
@@ -387,6 +395,7 @@ void Uebung::ZeitTimerTimer()
         DropZielSetzen(-1);
         MarkierungAufheben();
         Lauf.Endestatus = EndeArt::Zeitlimit;
+        laufzeitFest = true; // the run ends now, not when the box is closed
         if (Lauf.NetzRolle == 1 && Netz)
             Netz->EndeMelden(true);
         const QString text = QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet.");
@@ -406,6 +415,14 @@ void Uebung::StatLab(const QString &text, StatFarbe farbe)
     ui.StatusSetzen(status);
 }
 
+void Uebung::KennzahlenBerechnen()
+{
+    const int rf = Lauf.AnzRichtig + Lauf.AnzFalsch;
+    Lauf.Erfolgsquote = rf > 0 ? double(Lauf.AnzRichtig) / rf : 0.0;
+    const int alle = rf + Lauf.AnzOffen;
+    Lauf.Gesamtleistung = alle > 0 ? double(Lauf.AnzRichtig) / alle : 0.0;
+}
+
 void Uebung::StatusAnzeigen()
 {
     status.UebStatLab = Lauf.Endestatus <= 0 ? QStringLiteral("warte auf Antwort") : QStringLiteral("Quiz beendet");
@@ -423,10 +440,7 @@ void Uebung::StatusAnzeigen()
     } else {
         status.RichtigLab = QString::number(Lauf.AnzRichtig);
         status.FalschLab = QString::number(Lauf.AnzFalsch);
-        const int rf = Lauf.AnzRichtig + Lauf.AnzFalsch;
-        Lauf.Erfolgsquote = rf > 0 ? double(Lauf.AnzRichtig) / rf : 0.0;
-        const int alle = rf + Lauf.AnzOffen;
-        Lauf.Gesamtleistung = alle > 0 ? double(Lauf.AnzRichtig) / alle : 0.0;
+        KennzahlenBerechnen();
         status.QuoteLab = ProzentText(Lauf.Erfolgsquote);
         status.GesamtleistungLab = ProzentText(Lauf.Gesamtleistung);
         status.OffenLab = QString::number(Lauf.AnzOffen);
@@ -469,8 +483,11 @@ void Uebung::UebungBeenden()
 {
     ui.ZeitTimerSetzen(false);
     MarkierungAufheben();
-    if (Lauf.Endestatus == EndeArt::Laeuft)
+    if (Lauf.Endestatus == EndeArt::Laeuft) {
         Lauf.Endestatus = EndeArt::Fertig;
+        UhrAktualisieren();
+    }
+    laufzeitFest = true;
     Lauf.EndZeit = Lauf.StartZeit + (Lauf.Laufzeit / 1000) / 86400.0;
     StatusAnzeigen();
 
@@ -490,6 +507,9 @@ void Uebung::UebungBeenden()
         ansicht.ObjekteNeuZeichnen();
         AnweisungZeichnen(true);
     }
+    // Deferred feedback hides the figures while questions are open (time
+    // limit), but the grade is taken from the counts all the same.
+    KennzahlenBerechnen();
     Lauf.Schulnote = NoteBerechnen(Lauf.Gesamtleistung);
     if (Lauf.NetzRolle == 1 && Netz)
         Netz->EndeMelden(Lauf.Endestatus == EndeArt::Fertig || Lauf.Endestatus == EndeArt::Zeitlimit);

@@ -102,6 +102,7 @@ private:
     QString ObjektText(int index) const;
     QString FrageTextFuer(int frageNummer) const;
     double JetztDelphi() const;
+    void KennzahlenBerechnen(); // Erfolgsquote and Gesamtleistung from the counts
 
     DokumentZustand &dok;
     Dienste &dienste;
@@ -115,6 +116,7 @@ private:
     // let run: the clock tick and a second answer must not come in between.
     bool inBewertung = false;
     int laufNummer = 0; // counts the starts, to notice a new run begun meanwhile
+    bool laufzeitFest = false; // Laufzeit fixed at the end of the run
     UebStatus status;
     QString frageZaehlerText;
     QPoint frageZaehlerPos;

@@ -154,3 +154,30 @@ TEST(ErgebnisStrecke, AbgebrochenerNamensdialogBringtFensterZurueckUndTeilwieder
     offen.sort();
     EXPECT_EQ(offen, (QStringList{"Nord", "Ost"}));
 }
+
+TEST(ErgebnisStrecke, DauerEndetMitDemZeitlimitNichtMitDerMeldung)
+{
+    // A 15 s limit: the run ends at the first tick after 14 s. The pupil
+    // leaves the time-limit box open for 8 s; that must not count.
+    Strecke s;
+    s.t.dok.Dok = BildDok({"A", "B", "C"});
+    s.t.ui.werte.ZeitLimit = 1;
+    s.t.ui.werte.ZLimitMin = "0";
+    s.t.ui.werte.ZLimitSek = "15";
+    s.t.umg.meldungen.waehrendOffen = [&](const QString &) { s.t.umg.uhr.Vorstellen(8000); };
+    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    s.t.Ziehen("A", s.t.ObjektMit("A"));
+    for (int i = 0; i < 200 && s.t.ui.ergebnisse == 0; ++i) {
+        s.t.umg.uhr.Vorstellen(100);
+        if (s.t.ui.timer)
+            s.t.ueb.ZeitTimerTimer();
+    }
+    ASSERT_EQ(s.t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
+    const TBestList l = s.Liste();
+    ASSERT_EQ(l.size(), 1);
+    EXPECT_EQ(l[0].Dauer, 14100);
+    EXPECT_EQ(s.t.ueb.Lauf.Laufzeit, 14100);
+    // The end time stored and the protocol's end agree with it.
+    EXPECT_NEAR((s.t.ueb.Lauf.EndZeit - s.t.ueb.Lauf.StartZeit) * 86400.0, 14.0, 1e-6);
+    EXPECT_EQ(s.fenster.inhalte.last().UebZeitLab, "00:00");
+}

@@ -114,3 +114,48 @@ TEST(Zeitlimit, TickDuringTheFeedbackWaitsForTheAnswer)
     EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
     EXPECT_EQ(t.ui.ergebnisse, 1);
 }
+
+TEST(Zeitlimit, DeferredFeedbackGradeComesFromTheCountsAtTheEnd)
+{
+    // Deferred feedback hides the figures while questions are open; a run
+    // ended by the time limit with 9 of 10 answered right is still grade 1.
+    UebTest t;
+    QStringList texte;
+    for (int i = 0; i < 10; ++i)
+        texte << QString("T%1").arg(i);
+    t.dok.Dok = BildDok(texte);
+    t.ui.werte.ZeitLimit = 1;
+    t.ui.werte.ZLimitMin = "1";
+    t.ui.werte.ZLimitSek = "0";
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    t.ueb.Opt.RiFaRueckmeldung = 1; // as received with a network exercise
+    t.ueb.StatusAnzeigen();
+    EXPECT_EQ(t.ui.status.OffenLab, "10");
+    for (int i = 0; i < 9; ++i)
+        t.Ziehen(texte[i], t.ObjektMit(texte[i]));
+    EXPECT_EQ(t.ui.status.GesamtleistungLab, "?");
+    EXPECT_EQ(t.ui.status.OffenLab, "10"); // keeps its last value
+    Ticken(t, 60000);
+    ASSERT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
+    EXPECT_DOUBLE_EQ(t.ueb.Lauf.Gesamtleistung, 0.9);
+    EXPECT_EQ(t.ueb.Lauf.Schulnote, 1);
+    EXPECT_TRUE(t.ueb.ProtokollText().contains("Schulnote:\t1")) << t.ueb.ProtokollText().toStdString();
+    EXPECT_EQ(t.ueb.Ergebnis().Gesamtleistung, 0.9);
+    // The labels stay hidden as the status panel had them.
+    EXPECT_EQ(t.ui.status.GesamtleistungLab, "?");
+}
+
+TEST(Zeitlimit, DeferredFeedbackFromTheStartShowsTheOpenCount)
+{
+    // Options received with a network exercise before the start: the open
+    // count is shown from the start and then kept.
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
+    t.ueb.Opt.RiFaRueckmeldung = 1;
+    t.ueb.Lauf.NetzRolle = 1;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 1));
+    EXPECT_EQ(t.ui.status.RichtigLab, "?");
+    EXPECT_EQ(t.ui.status.OffenLab, "3");
+    t.Ziehen("Nord", t.ObjektMit("Nord"));
+    EXPECT_EQ(t.ui.status.OffenLab, "3");
+}

@@ -12,6 +12,8 @@ Antwort TestMeldungen::Naechste()
 void TestMeldungen::Information(const QString &text)
 {
     protokoll.push_back({"Information", text});
+    if (waehrendOffen)
+        waehrendOffen(text);
 }
 
 void TestMeldungen::Warnung(const QString &text)
@@ -22,11 +24,15 @@ void TestMeldungen::Warnung(const QString &text)
 void TestMeldungen::Fehler(const QString &text)
 {
     protokoll.push_back({"Fehler", text});
+    if (waehrendOffen)
+        waehrendOffen(text);
 }
 
 Antwort TestMeldungen::JaNein(const QString &text, FrageArt)
 {
     protokoll.push_back({"JaNein", text});
+    if (waehrendOffen)
+        waehrendOffen(text);
     return Naechste();
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Message boxes that record every text and give queued answers (default:
 // Ja for Yes/No questions).
@@ -17,6 +18,8 @@ public:
     };
     std::vector<Eintrag> protokoll;
     std::deque<Antwort> antworten;
+    // Called while a box is "open", e.g. to let the clock run meanwhile.
+    std::function<void(const QString &)> waehrendOffen;
 
     void Information(const QString &text) override;
     void Fehler(const QString &text) override;
