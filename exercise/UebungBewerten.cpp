@@ -218,7 +218,8 @@ void Uebung::AntwortBewerten(int index)
                     dienste.uhr->Warten(100);
                     feld.Sichtbar = false;
                 } else {
-                    feld.Farbe = Antwortfeld::Grundfarbe();
+                    // Still red on its way back: with sound off the slide is
+                    // the only time the red is seen.
                     ZurueckGleiten(index);
                 }
                 if (Opt.ZuordnungFalsch == 1) {

@@ -179,6 +179,38 @@ TEST(Bildbeschriftung, DeferredFeedbackHidesFiguresAndRevealsAtTheEnd)
     EXPECT_EQ(t.ui.status.FalschLab, "2");
 }
 
+TEST(Bildbeschriftung, WrongPanelStaysRedWhileItSlidesBack)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    t.ui.werte.AbfrageModus = 0;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    const int feld = t.FeldMit("Nord");
+    const QPoint ursprung = t.ueb.Felder().at(feld).Rahmen.topLeft();
+    t.ui.verlauf.clear();
+    t.Ziehen("Nord", t.ObjektMit("Süd"));
+    // The updates of this panel after it was dropped: red first, then the
+    // slide (every step still red), its own colour only at the origin.
+    std::vector<Antwortfeld> v;
+    bool rot = false;
+    for (const Antwortfeld &f : t.ui.verlauf)
+        if (f.Index == feld && (rot || f.Farbe == Antwortfeld::FalschFarbe())) {
+            rot = true;
+            v.push_back(f);
+        }
+    ASSERT_GE(v.size(), 5u);
+    int schritte = 0;
+    for (std::size_t i = 0; i + 1 < v.size(); ++i) {
+        EXPECT_EQ(v[i].Farbe, Antwortfeld::FalschFarbe()) << i;
+        if (i > 0 && v[i].Rahmen.topLeft() != v[i - 1].Rahmen.topLeft())
+            ++schritte;
+    }
+    EXPECT_GT(schritte, 3);
+    EXPECT_EQ(v.back().Farbe, Antwortfeld::Grundfarbe());
+    EXPECT_EQ(v.back().Rahmen.topLeft(), ursprung);
+    EXPECT_EQ(t.ui.felder.at(feld).Farbe, Antwortfeld::Grundfarbe());
+}
+
 TEST(DropZiel, LeftEdgeMidpointFirstThenAnyOverlap)
 {
     UebTest t;

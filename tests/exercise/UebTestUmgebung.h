@@ -59,6 +59,7 @@ public:
     UebStatus status;
     QStringList zeitTexte; // every clock text shown, in order
     std::map<int, Antwortfeld> felder; // what the widgets show
+    std::vector<Antwortfeld> verlauf;  // every panel update, in order
     QRect anker;
     bool ankerSichtbar = false;
     QString zaehler;
@@ -96,7 +97,11 @@ public:
     }
     void FrageZaehlerSetzen(const QString &caption, QPoint, bool) override { zaehler = caption; }
     void FeldAnlegen(const Antwortfeld &f, bool) override { felder[f.Index] = f; }
-    void FeldAktualisieren(const Antwortfeld &f, bool) override { felder[f.Index] = f; }
+    void FeldAktualisieren(const Antwortfeld &f, bool) override
+    {
+        felder[f.Index] = f;
+        verlauf.push_back(f);
+    }
     void FeldNachVorn(int) override {}
     void FeldEntfernen(int i) override { felder.erase(i); }
     void UebMoveAnkerSetzen(const QRect &r, bool s) override
