@@ -17,9 +17,15 @@ StartAuswahl BefehlszeileAuswerten(const QStringList &args, const QString &progO
         a.StartOrdner = MitSchraegstrich(voll);
         return a;
     }
+    // A trailing "/" on something that is not a folder leaves no file name:
+    // the whole argument is its folder part (cleanPath dropped the "/", so
+    // taking the parent here would go one level too high).
+    if (args.first().endsWith('/')) {
+        a.StartOrdner = MitSchraegstrich(voll);
+        return a;
+    }
     a.StartOrdner = MitSchraegstrich(QFileInfo(voll).absolutePath());
-    // A trailing "/" on something that is not a folder leaves no file name.
-    if (!args.first().endsWith('/') && !QFileInfo(voll).fileName().isEmpty())
+    if (!QFileInfo(voll).fileName().isEmpty())
         a.StartDokument = voll;
     return a;
 }

@@ -60,6 +60,14 @@ TEST(Befehlszeile, FolderDocumentOrNothing)
     a = BefehlszeileAuswerten({basis + "themen/fehlt.tvl"}, "/prog/");
     EXPECT_EQ(a.StartOrdner, basis + "themen/");
     EXPECT_EQ(a.StartDokument, basis + "themen/fehlt.tvl");
+
+    // A folder that does not exist, written with its "/": its own folder
+    // part, not the parent, and no document.
+    a = BefehlszeileAuswerten({basis + "themen/weg/"}, "/prog/");
+    EXPECT_EQ(a.StartOrdner, basis + "themen/weg/");
+    EXPECT_EQ(a.StartDokument, "");
+    a = BefehlszeileAuswerten({basis + "themen/weg//"}, "/prog/");
+    EXPECT_EQ(a.StartOrdner, basis + "themen/weg/");
 }
 
 TEST(Befehlszeile, RelativePathsAreExpanded)
