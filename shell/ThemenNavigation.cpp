@@ -48,15 +48,18 @@ void ThemenNavigation::SchreibeTitelzeile()
 
 void ThemenNavigation::WaehleThema(int i)
 {
-    if (i < 0 || i >= liste.size() || !VerlasseDokument())
-        return;
-    const QString pfad = liste[i].Pfad;
-    Laden(pfad);
-    if (z.Dok.DateiName == pfad) {
-        fenster.ThemaAnhaken(i);
-        z.ThemenIndex = i;
-        SchreibeTitelzeile();
+    // The menu checks a clicked item by itself; whatever happens here, the
+    // checkmark ends up at ThemenIndex (a topic that failed to load, or a
+    // guard that said no, keeps the old one).
+    if (i >= 0 && i < liste.size() && VerlasseDokument()) {
+        const QString pfad = liste[i].Pfad;
+        Laden(pfad);
+        if (z.Dok.DateiName == pfad) {
+            z.ThemenIndex = i;
+            SchreibeTitelzeile();
+        }
     }
+    fenster.ThemaAnhaken(z.ThemenIndex);
 }
 
 bool ThemenNavigation::VerlasseDokument()

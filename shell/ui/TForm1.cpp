@@ -593,9 +593,8 @@ void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmb
 void TForm1::ThemaAnhaken(int i)
 {
     // One checkmark at most, kept here rather than by an action group
-    // (whose look-ups grow with the list).
-    if (i < 0 || i >= themenAktionen.size())
-        return;
+    // (whose look-ups grow with the list); -1 (no topic of the list
+    // loaded) leaves every item unchecked.
     for (int k = 0; k < themenAktionen.size(); ++k)
         themenAktionen[k]->setChecked(k == i);
 }

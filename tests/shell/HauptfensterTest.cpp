@@ -335,6 +335,84 @@ TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)
     EXPECT_FALSE(form->StartInfoPan->isHidden());
 }
 
+TEST_F(Hauptfenster, TopicCheckmarkFollowsThemenIndexOnly)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    auto themen = [this] {
+        QList<QAction *> l;
+        for (QAction *a : form->Menue("Auswahl1")->actions())
+            if (a->objectName().startsWith("MenueThemaItem"))
+                l << a;
+        return l;
+    };
+    auto haken = [&] {
+        QList<int> l;
+        const QList<QAction *> t = themen();
+        for (int i = 0; i < t.size(); ++i)
+            if (t[i]->isChecked())
+                l << i;
+        return l;
+    };
+    ASSERT_EQ(themen().size(), 2);
+    // Choosing a topic whose file vanished after the scan, with nothing
+    // loaded yet: no item may carry the checkmark.
+    ASSERT_TRUE(QFile::remove(prog + "b.tvl"));
+    themen()[1]->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->Zustand.ThemenIndex, -1);
+    EXPECT_EQ(haken(), QList<int>{});
+
+    ASSERT_TRUE(SchreibeTestDokument(prog + "b.tvl", "Europa"));
+    themen()[0]->trigger();
+    ASSERT_EQ(form->Zustand.ThemenIndex, 0);
+    EXPECT_EQ(haken(), QList<int>{0});
+    // Now the second one vanishes: the old document stays, and so does the mark.
+    ASSERT_TRUE(QFile::remove(prog + "b.tvl"));
+    themen()[1]->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "a.tvl");
+    EXPECT_EQ(form->Zustand.ThemenIndex, 0);
+    EXPECT_EQ(haken(), QList<int>{0});
+    // Clicking the checked item again does not take its mark away.
+    themen()[0]->trigger();
+    EXPECT_EQ(haken(), QList<int>{0});
+}
+
+TEST_F(Hauptfenster, StatusPanelCarriesTheRepetitionNote)
+{
+    Erzeugen();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->AnsichtModus = 3; // the panel is laid out as in a quiz
+    form->AktualisiereKnoepfe();
+    TShadowLabel *hinweis = form->UebInfoPan->findChild<TShadowLabel *>("HinweisLab");
+    ASSERT_NE(hinweis, nullptr);
+    EXPECT_EQ(hinweis->Caption(), "Hinweis: Falsch beantwortete Fragen werden später wiederholt.");
+    EXPECT_TRUE(hinweis->WordWrap());
+    // Inside the panel, below the last figure and the "?" button.
+    EXPECT_TRUE(form->UebInfoPan->rect().contains(hinweis->geometry()));
+    EXPECT_GT(hinweis->geometry().top(), form->KennzInfoPan->geometry().bottom());
+}
+
+TEST_F(Hauptfenster, StartPanelColourAndLinkZoneInTheImageMiddle)
+{
+    QImage bild(560, 300, QImage::Format_RGB32);
+    bild.fill(Qt::blue);
+    ASSERT_TRUE(bild.save(prog + "data/pennor.png"));
+    Erzeugen();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->ErsteAktivierung();
+    EXPECT_EQ(form->StartInfoPan->NormColor(), QColor(174, 194, 212));
+    const QRect img = form->QuizStartImg->geometry();
+    const QRect zone = form->StartImgKlickZone->geometry();
+    ASSERT_EQ(img.size(), QSize(560, 300));
+    EXPECT_EQ(zone.size(), QSize(450, 160));
+    EXPECT_LE(std::abs(zone.center().x() - img.center().x()), 1);
+    EXPECT_LE(std::abs(zone.center().y() - img.center().y()), 1);
+}
+
 TEST_F(Hauptfenster, DisplayModes)
 {
     Erzeugen();
