@@ -65,9 +65,12 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
 
     // Anchor and connecting line.
     const int lx = rnd(o.Kx * W), ly = rnd(o.Ky * H);
-    if (o.Sline == 1 && Variante != 2 && MitLinie) {
+    const int ax = rnd(o.Sx * W), ay = rnd(o.Sy * H);
+    // An anchor on the reference point has no line to draw; a painter would
+    // leave a stray dot there.
+    if (o.Sline == 1 && Variante != 2 && MitLinie && (ax != lx || ay != ly)) {
         p.setPen(QPen(C, 0));
-        p.drawLine(rnd(o.Sx * W), rnd(o.Sy * H), lx, ly);
+        p.drawLine(ax, ay, lx, ly);
     }
 
     // The side, decided once.

@@ -54,7 +54,7 @@ TBestListVerzForm::TBestListVerzForm(IMeldungen &m, QWidget *parent) : QDialog(p
     ProtVerzAuswBtn->setObjectName("ProtVerzAuswBtn");
     Memo2 = Memo(GroupBox2, "Memo2",
                  {QString::fromUtf8("In diesem Ordner werden die Protokolle automatisch gespeichert. Dazu "),
-                  QString::fromUtf8("sind für diesen Order Schreibzugriffsrechte erforderlich.")});
+                  QString::fromUtf8("sind für diesen Ordner Schreibzugriffsrechte erforderlich.")});
     auto *g2 = new QGridLayout(GroupBox2);
     g2->addWidget(ProtVerzEdit1, 0, 0);
     g2->addWidget(ProtVerzAuswBtn, 0, 1);
@@ -67,7 +67,7 @@ TBestListVerzForm::TBestListVerzForm(IMeldungen &m, QWidget *parent) : QDialog(p
     BestListVerzAuswBtn = new QPushButton("Durchsuchen...", GroupBox1);
     BestListVerzAuswBtn->setObjectName("BestListVerzAuswBtn");
     Memo1 = Memo(GroupBox1, "Memo1",
-                 {QString::fromUtf8("In diesem Ordner werden die Bestenlisten gepeichert. Wenn hierfür ein "
+                 {QString::fromUtf8("In diesem Ordner werden die Bestenlisten gespeichert. Wenn hierfür ein "
                                     "Netzwerk-Ordner "),
                   QString::fromUtf8("angegeben wird, so wird eine gemeinsame Liste für alle Rechner geführt, die "
                                     "darauf zugreifen, "),

@@ -10,6 +10,7 @@
 #include "Produkt.h"
 #include "Rahmen.h"
 #include "StartBild.h"
+#include "Szene.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
 
@@ -112,7 +113,7 @@ void TForm1::ErsteAktivierung()
     o.AktOrdner = o.StartOrdner;
 
     StartInfoPan->setCaption(QString());
-    StartInfoPan->setNormColor(Qt::white);
+    StartInfoPan->setNormColor(Szene::SteuerFarbe); // the learning picture's background
     StartInfoPan->setNormFontColor(VclFarbe(6975343));
     StartInfoPanAnordnen();
     StartInfoPan->setVisible(!(ErweiterteFunktionen() && DokumentGeladen()));

@@ -222,6 +222,11 @@ void TForm1::BaueUebInfoPan()
     KennzInfoPan->setToolTip("Information zu den Kennzahlen");
     KnopfStil(KennzInfoPan);
     KennzInfoPan->setGeometry(UebInfoPanBreite - 36, y + 4, 22, 22);
+    auto *hinweis = Label(UebInfoPan, "HinweisLab",
+                          QString::fromUtf8("Hinweis: Falsch beantwortete Fragen werden später wiederholt."), 11,
+                          false, VclFarbe(5132625));
+    hinweis->setWordWrap(true);
+    hinweis->setGeometry(14, y + 40, UebInfoPanBreite - 28, 48);
     UebInfoPan->hide();
 }
 
@@ -293,6 +298,9 @@ void TForm1::QuizStartImgAnordnen()
     if (QuizStartImg->pixmap().size() != groesse)
         QuizStartImg->setPixmap(QPixmap::fromImage(
             startBild.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    StartImgKlickZone->setGeometry(platz);
+    // The link is the zone in the middle of the image, not all of it.
+    QRect zone(0, 0, 450, 160);
+    zone.moveCenter(platz.center());
+    StartImgKlickZone->setGeometry(zone);
     StartImgKlickZone->raise();
 }

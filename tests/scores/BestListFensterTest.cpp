@@ -135,6 +135,18 @@ TEST(TBestListVerzForm, UngueltigerOrdnerHaeltFensterOffenGueltigeWerdenMitSchra
     EXPECT_EQ(f.BestListVerzEdit1->text(), dir.path() + "/");
 }
 
+TEST(TBestListVerzForm, HinweistexteOhneTippfehler)
+{
+    TestMeldungen m;
+    TBestListVerzForm f(m);
+    const QString prot = f.Memo2->toPlainText().simplified();
+    const QString liste = f.Memo1->toPlainText().simplified();
+    EXPECT_TRUE(prot.contains(QString::fromUtf8("sind für diesen Ordner Schreibzugriffsrechte erforderlich.")))
+        << prot.toStdString();
+    EXPECT_TRUE(liste.contains("In diesem Ordner werden die Bestenlisten gespeichert.")) << liste.toStdString();
+    EXPECT_FALSE(prot.contains("Order ") || liste.contains("gepeichert"));
+}
+
 TEST(BestListBefehle, OrdnerfensterUebernimmtBeideOrdnerAbbrechenAendertNichts)
 {
     QTemporaryDir dir;

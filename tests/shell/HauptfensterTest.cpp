@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>

@@ -135,6 +135,38 @@ TEST(Bild, LoesungsueberlagerungZeigtNurFesteTexteUndRoteLoesungen)
     EXPECT_EQ(QColor(loesung.pixel(b.right() + 10, b.center().y())), QColor(Qt::white));
 }
 
+TEST(Bild, VerbindungslinieOhneLaengeZeichnetNichts)
+{
+    // Anchor and reference point on the same pixel: the line draws nothing
+    // (no dot), on whichever side the box lies.
+    for (int seite = 1; seite <= 4; ++seite) {
+        SzenenTest t;
+        DokObjekt l = Objekt(ObjektTyp::TextOhneAbdeckung, 0.4, 0.4, "Punkt");
+        l.Sx = l.Kx;
+        l.Sy = l.Ky;
+        l.Sline = 1;
+        l.KAusr = seite;
+        t.zustand.Dok.Objekte << l;
+        t.szene.SzeneAufbauen();
+        QImage mit = NeueFlaeche(870, 650, Qt::white), ohne = NeueFlaeche(870, 650, Qt::white);
+        t.szene.ObjektZeichnen(mit, 0, 0, false, false, true);
+        t.szene.ObjektZeichnen(ohne, 0, 0, false, false, false);
+        EXPECT_EQ(mit, ohne) << seite;
+    }
+    // A real line still is one.
+    SzenenTest t;
+    DokObjekt l = Objekt(ObjektTyp::TextOhneAbdeckung, 0.4, 0.4, "Linie");
+    l.Sx = 0.1;
+    l.Sy = 0.1;
+    l.Sline = 1;
+    t.zustand.Dok.Objekte << l;
+    t.szene.SzeneAufbauen();
+    QImage mit = NeueFlaeche(870, 650, Qt::white), ohne = NeueFlaeche(870, 650, Qt::white);
+    t.szene.ObjektZeichnen(mit, 0, 0, false, false, true);
+    t.szene.ObjektZeichnen(ohne, 0, 0, false, false, false);
+    EXPECT_NE(mit, ohne);
+}
+
 TEST(Bild, EinzelnesNeuzeichnenBeruehrtNurDieBox)
 {
     SzenenTest t;
