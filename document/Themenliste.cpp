@@ -1,6 +1,8 @@
 #include "Themenliste.h"
 #include "AuswahlReihenfolge.h"
 
+#include "Sortierung.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QDirIterator>
@@ -42,8 +44,7 @@ void ThemenSortieren(QList<ThemenEintrag> &liste)
         return;
     // Sort keys make every comparison a byte compare. Case is folded first
     // as well: not every collation backend can be told to ignore it.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator collator = TextSortierung();
     std::vector<QCollatorSortKey> keys;
     keys.reserve(size_t(n));
     for (const auto &e : liste)

@@ -5,6 +5,7 @@
 #include "UebTexte.h"
 
 #include "DelphiZeit.h"
+#include "Sortierung.h"
 
 #include <QLocale>
 
@@ -264,8 +265,9 @@ void Uebung::FragenFolgeBauen(int n)
             std::swap(folge[i].*feld, folge[m].*feld);
         }
     };
-    auto textKleiner = [](const QString &a, const QString &b) {
-        return QString::localeAwareCompare(a.toLower(), b.toLower()) < 0;
+    const QCollator sortierung = TextSortierung();
+    auto textKleiner = [&sortierung](const QString &a, const QString &b) {
+        return sortierung.compare(a.toLower(), b.toLower()) < 0;
     };
 
     if (d.DokTyp != 2 && Opt.Zuordnungstexte == 1)

@@ -165,6 +165,26 @@ TEST(FragenFolge, OrderedTargetsByPositionOrAlphabetAndTextsAlphabetical)
     EXPECT_EQ(ziele, (QStringList{"Alpha", "Bravo", "charlie", "delta"}));
 }
 
+TEST(FragenFolge, UmlautsSortWithTheirBaseLetterAlsoInACLocale)
+{
+    // The tests run in the C locale (as a session without LANG does); the
+    // answer texts must still be in German order, not umlauts after "Z".
+    UebTest t;
+    t.dok.Dok = BildDok({"Zypern", "Ägypten", "Österreich", "Albanien", "Polen"});
+    t.ui.werte.Zuordnungstexte = 0;
+    t.ui.werte.Zuordnungsziele = 0;
+    t.dok.Dok.GeordnetArt = 1;
+    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    QStringList texte, ziele;
+    for (const FragenPaar &p : t.ueb.Lauf.FragenFolge) {
+        texte << t.dok.Dok.Objekte[p.TextObjekt].Cap;
+        ziele << t.dok.Dok.Objekte[p.ZielObjekt].Cap;
+    }
+    const QStringList deutsch{"Ägypten", "Albanien", "Österreich", "Polen", "Zypern"};
+    EXPECT_EQ(texte, deutsch);
+    EXPECT_EQ(ziele, deutsch);
+}
+
 TEST(UebungVerlassen, AbortUncoversEverythingOrKeepsRunningOnNo)
 {
     UebTest t;

@@ -1,5 +1,6 @@
 #include "DokumentLaden.h"
 #include "TestDokumente.h"
+#include "Sortierung.h"
 #include "Themenliste.h"
 
 #include <QFile>
@@ -56,6 +57,19 @@ TEST(Themenliste, SelectionSortKeepsEqualKeysAndIgnoresCase)
     EXPECT_EQ(l[4].Titel, "4");
     // Equal keys keep the selection sort's swap order, not their own.
     EXPECT_EQ(titel, (QStringList{"2", "3", "5", "1", "4"}));
+}
+
+TEST(Themenliste, GermanOrderWhenTheProcessLocaleHasNoCollation)
+{
+    EXPECT_EQ(SortierSprache(QLocale::c()).language(), QLocale::German);
+    EXPECT_EQ(SortierSprache(QLocale(QLocale::French, QLocale::France)).language(), QLocale::French);
+    QList<ThemenEintrag> l = {{"1", "/z", "zypern.tvl"}, {"2", "/ae", "ägypten.tvl"}, {"3", "/oe", "Österreich.tvl"},
+                              {"4", "/a", "albanien.tvl"}, {"5", "/p", "polen.tvl"}};
+    ThemenSortieren(l);
+    QStringList schluessel;
+    for (const auto &e : l)
+        schluessel << e.Schluessel;
+    EXPECT_EQ(schluessel, (QStringList{"ägypten.tvl", "albanien.tvl", "Österreich.tvl", "polen.tvl", "zypern.tvl"}));
 }
 
 TEST(Themenliste, CaptionsAccessKeysAndBlankTitles)
