@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <memory>
+
 namespace {
 bool BueroTyp(const QString &typ)
 {
@@ -117,8 +119,18 @@ QString OeffnenFehlerText(const QString &ziel)
 
 bool OeffneExtern(IOeffner &oeffner, IMeldungen &meldungen, const QString &ziel)
 {
-    if (ZielErlaubt(ziel) && oeffner.Oeffnen(ziel))
-        return true;
-    meldungen.Fehler(OeffnenFehlerText(ziel));
-    return false;
+    if (!ZielErlaubt(ziel)) {
+        meldungen.Fehler(OeffnenFehlerText(ziel));
+        return false;
+    }
+    // The message boxes live as long as the program: the report may come
+    // long after this returned.
+    auto misslungen = std::make_shared<bool>(false);
+    oeffner.Oeffnen(ziel, [&meldungen, ziel, misslungen](bool ok) {
+        if (ok)
+            return;
+        *misslungen = true;
+        meldungen.Fehler(OeffnenFehlerText(ziel));
+    });
+    return !*misslungen;
 }

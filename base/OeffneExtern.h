@@ -13,6 +13,7 @@ bool ZielErlaubt(const QString &ziel);
 
 QString OeffnenFehlerText(const QString &ziel);
 
-// Opens the target with the desktop's default program; a refused or failed
-// open shows the error message. Returns whether it was opened.
+// Opens the target with the desktop's default program without waiting for
+// it; a refused open, and an opener that fails later (its exit status),
+// show the error message. Returns false when the failure is known at once.
 bool OeffneExtern(IOeffner &oeffner, IMeldungen &meldungen, const QString &ziel);

@@ -1,10 +1,15 @@
 #pragma once
 #include <QString>
 
-// The desktop's "open" action for files and web addresses.
+#include <functional>
+
+// The desktop's "open" action for files and web addresses. It runs without
+// blocking the window; its outcome arrives later: `fertig` is called exactly
+// once, with false when the opener failed (also when it could not be
+// started at all, which may be reported before Oeffnen returns).
 class IOeffner
 {
 public:
     virtual ~IOeffner() = default;
-    virtual bool Oeffnen(const QString &ziel) = 0;
+    virtual void Oeffnen(const QString &ziel, std::function<void(bool ok)> fertig) = 0;
 };

@@ -75,7 +75,11 @@ public:
 class KeinOeffner : public IOeffner
 {
 public:
-    bool Oeffnen(const QString &) override { return false; }
+    void Oeffnen(const QString &, std::function<void(bool)> fertig) override
+    {
+        if (fertig)
+            fertig(false);
+    }
 };
 }
 

@@ -1,9 +1,15 @@
 #pragma once
 #include "Oeffner.h"
 
-// The desktop's default program through the platform's URL handler.
+// The desktop's default program through xdg-open, started without waiting;
+// its exit status is the outcome (a URL handler that only says "launched"
+// would report success before xdg-open has even tried).
 class DesktopOeffner : public IOeffner
 {
 public:
-    bool Oeffnen(const QString &ziel) override;
+    explicit DesktopOeffner(QString programm = QStringLiteral("xdg-open"));
+    void Oeffnen(const QString &ziel, std::function<void(bool ok)> fertig) override;
+
+private:
+    QString programm;
 };

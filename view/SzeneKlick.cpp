@@ -4,7 +4,14 @@
 #include "DokumentModell.h"
 #include "OeffneExtern.h"
 
+#include <memory>
+
 namespace {
+QString LinkFehlerText(const QString &ziel)
+{
+    return QStringLiteral("Die Datei oder Internet-Adresse \"") + ziel + QStringLiteral("\" kann nicht geöffnet werden.");
+}
+
 bool Anklickbar(int typ)
 {
     return typ == ObjektTyp::Beschriftung || typ == ObjektTyp::Infopunkt || typ == ObjektTyp::Luecke
@@ -64,13 +71,23 @@ KlickErgebnis Szene::Klick(QPoint steuerPixel)
         e.ziel = o.Cap;
         // Documents arrive from anywhere: only web addresses and harmless
         // existing files are handed on, never a program.
-        if (Dienst.oeffner && ZielErlaubt(o.Cap) && Dienst.oeffner->Oeffnen(o.Cap)) {
-            e.aktion = KlickAktion::LinkGeoeffnet;
+        e.aktion = KlickAktion::LinkGeoeffnet;
+        if (Dienst.oeffner && ZielErlaubt(o.Cap)) {
+            // The opener reports later; its failure shows the same message.
+            auto misslungen = std::make_shared<bool>(false);
+            Dienst.oeffner->Oeffnen(o.Cap, [m = Dienst.meldungen, cap = o.Cap, misslungen](bool ok) {
+                if (ok)
+                    return;
+                *misslungen = true;
+                if (m)
+                    m->Fehler(LinkFehlerText(cap));
+            });
+            if (*misslungen)
+                e.aktion = KlickAktion::LinkFehler;
         } else {
             e.aktion = KlickAktion::LinkFehler;
             if (Dienst.meldungen)
-                Dienst.meldungen->Fehler(QStringLiteral("Die Datei oder Internet-Adresse \"") + o.Cap
-                                         + QStringLiteral("\" kann nicht geöffnet werden."));
+                Dienst.meldungen->Fehler(LinkFehlerText(o.Cap));
         }
         break;
     case ObjektTyp::DokumentLink:

@@ -284,6 +284,22 @@ TEST_F(Hauptfenster, HelpOpensTheLocalIndexPage)
     Aktion("Inhalt1")->trigger();
     ASSERT_EQ(u.oeffner.geoeffnet.size(), 1);
     EXPECT_EQ(u.oeffner.geoeffnet[0], "file://" + prog + "hilfe/index.html");
+    EXPECT_TRUE(u.meldungen.protokoll.empty());
+
+    // Without a working browser xdg-open fails after it was started: F1 and
+    // the product page say so instead of showing nothing.
+    u.oeffner.spaeter = true;
+    form->Aktion("Inhalt1")->trigger();
+    form->Aktion("Homepage1")->trigger();
+    ASSERT_EQ(u.oeffner.offen.size(), 2u);
+    for (auto &melden : u.oeffner.offen)
+        melden(false);
+    const QStringList texte = u.meldungen.Texte();
+    ASSERT_EQ(texte.size(), 2);
+    EXPECT_EQ(texte[0], "Die Datei \"file://" + prog
+                            + "hilfe/index.html\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser (z.B. "
+                              "Internet Explorer) um dieses Dokument anzusehen.");
+    EXPECT_TRUE(texte[1].contains("kann nicht geöffnet werden")) << texte[1].toStdString();
 }
 
 TEST_F(Hauptfenster, TopicMenuWithColumnMarkAndUnreadableTopic)

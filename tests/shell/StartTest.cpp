@@ -219,3 +219,22 @@ TEST(OeffneExtern, OnlyWebAddressesAndHarmlessFiles)
     EXPECT_FALSE(OeffneExtern(o, m, "https://pennoria.example.org/"));
     EXPECT_EQ(m.protokoll.size(), 1u);
 }
+
+TEST(OeffneExtern, FailureReportedAfterTheLaunchShowsTheMessage)
+{
+    // The opener's exit status comes after OeffneExtern has returned: no
+    // message before, the message when it reports failure, none on success.
+    TestMeldungen m;
+    TestOeffner o;
+    o.spaeter = true;
+    EXPECT_TRUE(OeffneExtern(o, m, "https://pennoria.example.org/"));
+    EXPECT_TRUE(OeffneExtern(o, m, "https://example.org/hilfe"));
+    ASSERT_EQ(o.offen.size(), 2u);
+    EXPECT_TRUE(m.protokoll.empty());
+    o.offen[0](false);
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_EQ(m.protokoll[0].art, "Fehler");
+    EXPECT_EQ(m.protokoll[0].text, OeffnenFehlerText("https://pennoria.example.org/"));
+    o.offen[1](true);
+    EXPECT_EQ(m.protokoll.size(), 1u);
+}

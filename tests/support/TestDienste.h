@@ -58,15 +58,23 @@ public:
     void Stoppen() override {}
 };
 
+// Records what it was asked to open. It reports `ergebnis` at once, or with
+// `spaeter` keeps the reports for the test to give (as xdg-open does when
+// it exits).
 class TestOeffner : public IOeffner
 {
 public:
     QStringList geoeffnet;
     bool ergebnis = true;
-    bool Oeffnen(const QString &ziel) override
+    bool spaeter = false;
+    std::vector<std::function<void(bool)>> offen;
+    void Oeffnen(const QString &ziel, std::function<void(bool ok)> fertig) override
     {
         geoeffnet << ziel;
-        return ergebnis;
+        if (spaeter)
+            offen.push_back(std::move(fertig));
+        else if (fertig)
+            fertig(ergebnis);
     }
 };
 

@@ -91,6 +91,20 @@ TEST(Klick, InfoLinkUndDokumentlink)
     EXPECT_EQ(t.umgebung.meldungen.protokoll[0].art, "Fehler");
     EXPECT_EQ(t.umgebung.meldungen.protokoll[0].text,
               "Die Datei oder Internet-Adresse \"https://example.org/\" kann nicht geöffnet werden.");
+    // The opener fails only after the click was handled (xdg-open's exit
+    // status): the same message then.
+    t.umgebung.meldungen.Leeren();
+    t.umgebung.oeffner.spaeter = true;
+    e = t.szene.Klick(t.BoxMitte(1));
+    EXPECT_EQ(e.aktion, KlickAktion::LinkGeoeffnet);
+    EXPECT_TRUE(t.umgebung.meldungen.protokoll.empty());
+    ASSERT_EQ(t.umgebung.oeffner.offen.size(), 1u);
+    t.umgebung.oeffner.offen[0](false);
+    ASSERT_EQ(t.umgebung.meldungen.protokoll.size(), 1u);
+    EXPECT_EQ(t.umgebung.meldungen.protokoll[0].text,
+              "Die Datei oder Internet-Adresse \"https://example.org/\" kann nicht geöffnet werden.");
+    t.umgebung.oeffner.spaeter = false;
+    t.umgebung.meldungen.Leeren();
 
     e = t.szene.Klick(t.BoxMitte(2));
     EXPECT_EQ(e.aktion, KlickAktion::DokumentLaden);
