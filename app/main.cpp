@@ -5,6 +5,7 @@
 #include "Ordner.h"
 #include "Programm.h"
 #include "QtMeldungen.h"
+#include "QtUebersetzung.h"
 #include "Rahmen.h"
 #include "StartBild.h"
 #include "StartMessung.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     app.setWindowIcon(ProgrammSymbol());
+    // File dialogs and standard buttons in German, as every other text.
+    DeutscheQtTexteLaden(app);
 
     // 1. The program folders, before any window.
     Ordner().Ableiten(QCoreApplication::applicationDirPath());
