@@ -60,6 +60,9 @@ public:
     // Option dialogs and menu options.
     virtual UebOptWerte OptionWerte() = 0;
     virtual bool NamenErfragen(QString &name) = 0; // name dialog; false = cancelled
+    // The options window of the document's kind, modal; true for "Übung
+    // starten", false for "Schließen".
+    virtual bool OptionenDialogZeigen() = 0;
 
     // Modes and layout.
     virtual int AnsichtModus() = 0;
@@ -71,6 +74,10 @@ public:
     virtual QSize UebungPanGroesse() = 0;
     virtual void BildBreiteSetzen(int breite) = 0; // width of LernKartPicImg in the run
     virtual void UebungPanZeigen() = 0;
+    // The new run is set up and waits for the first answer: the widgets take
+    // their final layout and the keys. Every successful start ends with it,
+    // whoever started the run (menu, results window, network).
+    virtual void UebungGestartet() = 0;
     virtual void AnweisungZeichnen(const QString &text, int bildBreite, bool neuZeichnen) = 0;
     virtual void ZeitTimerSetzen(bool an) = 0;
     virtual void NachrichtenVerarbeiten() = 0;

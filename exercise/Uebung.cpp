@@ -72,7 +72,7 @@ bool Uebung::DarfVerlassen()
         != Antwort::Nein;
 }
 
-bool Uebung::UebungStarten(bool /*optionenZeigen*/, int umfang, int rolle)
+bool Uebung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
 {
     Dokument &d = dok.Dok;
     auto &obj = d.Objekte;
@@ -98,6 +98,14 @@ bool Uebung::UebungStarten(bool /*optionenZeigen*/, int umfang, int rolle)
     // 3.
     if (!DarfVerlassen())
         return false;
+
+    // The box "Dieses Dialogfenster vor jeder Übung anzeigen" does what it
+    // says: an own run shows the options first, "Schließen" starts nothing.
+    // A document without questions goes on to the message of step 6.
+    if (optionenZeigen && rolle == 0 && ZaehleFragen(false) > 0 && !ui.OptionenDialogZeigen()) {
+        ui.UebungenBtnLoesen();
+        return false;
+    }
 
     // 4. A participant keeps the values of the network exercise.
     if (rolle != 1)
@@ -237,6 +245,7 @@ bool Uebung::UebungStarten(bool /*optionenZeigen*/, int umfang, int rolle)
     AnweisungZeichnen(true);
     StatusAnzeigen();
     ui.ZeitTimerSetzen(true);
+    ui.UebungGestartet();
     return true;
 }
 

@@ -78,16 +78,7 @@ bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
     Engine.Einst.Tonausgabe = fenster.TonausgabeAn();
     Engine.Einst.NameEingabe = fenster.NameEingabeAn();
     Engine.Einst.AutoProtSpeichern = fenster.AutoProtSpeichernAn();
-    imAufbau = true;
-    const bool ok = Engine.UebungStarten(optionenZeigen, umfang, rolle);
-    imAufbau = false;
-    if (ok) {
-        Engine.AntwortfelderAnordnen();
-        Hintergrund(true);
-        // The panel takes the keys: Tab moves on to the answer panels.
-        flaechen.UebungPan->setFocus();
-    }
-    return ok;
+    return Engine.UebungStarten(optionenZeigen, umfang, rolle);
 }
 
 void UebungsSteuerung::UebungVerlassen()
@@ -153,9 +144,14 @@ void UebungsSteuerung::UebOpt1Click()
             QStringLiteral("Die Übungsoptionen können nicht während der Übung geändert werden."));
         return;
     }
-    QDialog *d = dok.Dok.DokTyp == 2 ? static_cast<QDialog *>(UebOptFragenForm) : UebOptForm;
-    if (d->exec() == QDialog::Accepted)
+    if (OptionenDialogZeigen())
         UebungStarten(false, 0, 0);
+}
+
+bool UebungsSteuerung::OptionenDialogZeigen()
+{
+    QDialog *d = dok.Dok.DokTyp == 2 ? static_cast<QDialog *>(UebOptFragenForm) : UebOptForm;
+    return d->exec() == QDialog::Accepted;
 }
 
 // ------------------------------------------------------------ IUebOberflaeche
@@ -175,12 +171,14 @@ int UebungsSteuerung::AnsichtModus()
 
 void UebungsSteuerung::QuizModusSetzen()
 {
+    imAufbau = true; // until UebungGestartet
     szene.AnsichtModus = 3;
     fenster.QuizModusSetzen();
 }
 
 void UebungsSteuerung::StartseiteZeigen()
 {
+    imAufbau = false;
     ZeitTimer->stop();
     for (auto &[i, p] : panels)
         p->deleteLater();
@@ -233,6 +231,17 @@ void UebungsSteuerung::UebungPanZeigen()
 {
     flaechen.UebungPan->show();
     flaechen.UebungPan->raise();
+}
+
+void UebungsSteuerung::UebungGestartet()
+{
+    // The same final layout for every start: a repetition from the results
+    // window comes here as well, not only "Quiz starten".
+    imAufbau = false;
+    Engine.AntwortfelderAnordnen();
+    Hintergrund(true);
+    // The panel takes the keys: Tab moves on to the answer panels.
+    flaechen.UebungPan->setFocus();
 }
 
 void UebungsSteuerung::AnweisungZeichnen(const QString &text, int breite, bool neuZeichnen)

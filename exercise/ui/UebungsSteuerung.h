@@ -74,6 +74,7 @@ public:
     // IUebOberflaeche
     UebOptWerte OptionWerte() override { return OptWerteHolen(); }
     bool NamenErfragen(QString &name) override;
+    bool OptionenDialogZeigen() override;
     int AnsichtModus() override;
     void QuizModusSetzen() override;
     void StartseiteZeigen() override;
@@ -83,6 +84,7 @@ public:
     QSize UebungPanGroesse() override;
     void BildBreiteSetzen(int breite) override;
     void UebungPanZeigen() override;
+    void UebungGestartet() override;
     void AnweisungZeichnen(const QString &text, int bildBreite, bool neuZeichnen) override;
     void ZeitTimerSetzen(bool an) override;
     void NachrichtenVerarbeiten() override;
@@ -127,5 +129,5 @@ private:
     QString anweisung;
     int bildBreite = 0;
     int tastenZiel = -1; // target chosen with the arrow keys
-    bool imAufbau = false;
+    bool imAufbau = false; // a start is under way: resizes wait for its end
 };

@@ -88,7 +88,8 @@ TEST(ErgebnisStrecke, TeilwiederholungFragtGenauDieFehlerUndLandetNichtInDerBest
     ASSERT_EQ(s.t.ui.ergebnisse, 1);
 
     // The complete run was entered; the partial repetition started at once
-    // with exactly the two questions.
+    // with exactly the two questions, and was laid out as every start is.
+    EXPECT_EQ(s.t.ui.gestartet, 2);
     ASSERT_EQ(s.Liste().size(), 1);
     EXPECT_DOUBLE_EQ(s.Liste()[0].Leistung, 5.0 / 6.0);
     EXPECT_EQ(s.fenster.inhalte.last().BestenlisteLab, "Das Ergebnis wurde in die Bestenliste eingetragen.");

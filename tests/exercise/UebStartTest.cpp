@@ -118,6 +118,44 @@ TEST(UebungStarten, NameDialogCancelledStartsNothing)
     EXPECT_EQ(t.ui.namensDialoge, 2);
 }
 
+TEST(UebungStarten, OptionsWindowFirstWhenItsBoxIsTicked)
+{
+    UebTest t;
+    t.dok.Dok = BildDok({"Nord", "Süd"});
+    // "Schließen": nothing starts, the button is released.
+    t.ui.optionenOk = false;
+    EXPECT_FALSE(t.ueb.UebungStarten(true, 0, 0));
+    EXPECT_EQ(t.ui.optionenDialoge, 1);
+    EXPECT_EQ(t.ui.modus, 2);
+    EXPECT_EQ(t.ui.gestartet, 0);
+    EXPECT_EQ(t.ui.btnGeloest, 1);
+    EXPECT_TRUE(t.ui.felder.empty());
+
+    // "Übung starten": the run takes what was set in the window (a time
+    // limit here).
+    t.ui.optionenOk = true;
+    t.ui.optionenAendern = true;
+    t.ui.optionenNeu.ZeitLimit = 1;
+    t.ui.optionenNeu.ZLimitMin = "2";
+    EXPECT_TRUE(t.ueb.UebungStarten(true, 0, 0));
+    EXPECT_EQ(t.ui.optionenDialoge, 2);
+    EXPECT_EQ(t.ui.modus, 3);
+    EXPECT_EQ(t.ui.gestartet, 1);
+    EXPECT_EQ(t.ueb.Opt.ZeitLimitIndex, 1);
+    EXPECT_EQ(t.ueb.Opt.ZeitLimitWert, 120);
+    EXPECT_EQ(t.ui.status.UebZeitModeLab, "Verbleibende Zeit:");
+    t.ueb.UebungVerlassen();
+
+    // Box cleared: no window. A document without questions shows its
+    // message, not the window.
+    EXPECT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_EQ(t.ui.optionenDialoge, 2);
+    t.ueb.UebungVerlassen();
+    t.dok.Dok = BildDok({});
+    EXPECT_FALSE(t.ueb.UebungStarten(true, 0, 0));
+    EXPECT_EQ(t.ui.optionenDialoge, 2);
+}
+
 TEST(UebungStarten, RunningQuizAsksBeforeStartingAgain)
 {
     UebTest t;

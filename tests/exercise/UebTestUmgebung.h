@@ -53,6 +53,11 @@ public:
     bool nameOk = true;
     QString name = "Anna";
     int namensDialoge = 0;
+    int optionenDialoge = 0;
+    int gestartet = 0; // UebungGestartet calls
+    bool optionenOk = true;
+    UebOptWerte optionenNeu; // what the user sets in the options window
+    bool optionenAendern = false;
     int ergebnisse = 0;
     int btnGeloest = 0;
     QSize pan{900, 560};
@@ -73,6 +78,13 @@ public:
         n = name;
         return nameOk;
     }
+    bool OptionenDialogZeigen() override
+    {
+        ++optionenDialoge;
+        if (optionenAendern)
+            werte = optionenNeu;
+        return optionenOk;
+    }
     int AnsichtModus() override { return modus; }
     void QuizModusSetzen() override { modus = 3; }
     void StartseiteZeigen() override
@@ -86,6 +98,7 @@ public:
     QSize UebungPanGroesse() override { return pan; }
     void BildBreiteSetzen(int) override {}
     void UebungPanZeigen() override {}
+    void UebungGestartet() override { ++gestartet; }
     void AnweisungZeichnen(const QString &text, int, bool) override { anweisung = text; }
     void ZeitTimerSetzen(bool an) override { timer = an; }
     void NachrichtenVerarbeiten() override {}

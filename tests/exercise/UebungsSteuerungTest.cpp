@@ -1,10 +1,13 @@
 #include "AntwortPanel.h"
+#include "TUebOptForm.h"
+#include "TUebOptFragenForm.h"
 #include "UebTestUmgebung.h"
 #include "UebungsSteuerung.h"
 
 #include "Szene.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -173,4 +176,32 @@ TEST(UebungsSteuerung, OptionsRefusedDuringARun)
     o.st->UebOpt1Click();
     EXPECT_EQ(o.umg.meldungen.Texte(),
               QStringList{"Die Übungsoptionen können nicht während der Übung geändert werden."});
+}
+
+TEST(UebungsSteuerung, OptionsWindowOfTheDocumentsKindBeforeTheStart)
+{
+    // The box "Dieses Dialogfenster vor jeder Übung anzeigen" is ticked by
+    // default: the start shows the window that fits the document first.
+    for (const bool einzel : {false, true}) {
+        Oberflaeche o(einzel ? EinzelfragenDok({"1 // Aa", "2 // Bb"}) : BildDok({"Nord", "Süd"}));
+        ASSERT_TRUE(o.st->OptionenVorJederUebung());
+        QDialog *erwartet = einzel ? static_cast<QDialog *>(o.st->UebOptFragenForm)
+                                   : static_cast<QDialog *>(o.st->UebOptForm);
+        QList<QWidget *> gezeigt;
+        auto antworten = [&](bool starten) {
+            QTimer::singleShot(0, [&gezeigt, starten] {
+                QWidget *w = QApplication::activeModalWidget();
+                gezeigt << w;
+                if (auto *d = qobject_cast<QDialog *>(w))
+                    starten ? d->accept() : d->reject();
+            });
+        };
+        antworten(false); // "Schließen"
+        EXPECT_FALSE(o.st->UebungStarten(o.st->OptionenVorJederUebung(), 0, 0));
+        EXPECT_EQ(o.modus, 2);
+        antworten(true); // "Übung starten"
+        EXPECT_TRUE(o.st->UebungStarten(o.st->OptionenVorJederUebung(), 0, 0));
+        EXPECT_EQ(o.modus, 3);
+        EXPECT_EQ(gezeigt, (QList<QWidget *>{erwartet, erwartet})) << einzel;
+    }
 }
