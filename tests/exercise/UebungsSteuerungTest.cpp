@@ -188,9 +188,12 @@ TEST(UebungsSteuerung, OptionsWindowOfTheDocumentsKindBeforeTheStart)
         QDialog *erwartet = einzel ? static_cast<QDialog *>(o.st->UebOptFragenForm)
                                    : static_cast<QDialog *>(o.st->UebOptForm);
         QList<QWidget *> gezeigt;
-        auto antworten = [&](bool starten) {
-            QTimer::singleShot(0, [&gezeigt, starten] {
+        // Answers the modal window once it is shown.
+        std::function<void(bool)> antworten = [&](bool starten) {
+            QTimer::singleShot(10, [&, starten] {
                 QWidget *w = QApplication::activeModalWidget();
+                if (!w)
+                    return antworten(starten);
                 gezeigt << w;
                 if (auto *d = qobject_cast<QDialog *>(w))
                     starten ? d->accept() : d->reject();

@@ -162,12 +162,20 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
         ASSERT_EQ(erst.Steuer, erst.Bild);
 
         // The last right answer opens the results window; "Quiz wiederholen".
+        // (Pending events run after every answer, so the click waits until
+        // the window is really shown.)
         bool wiederholt = false;
-        QTimer::singleShot(0, form.get(), [&] {
+        QTimer klick;
+        QObject::connect(&klick, &QTimer::timeout, form.get(), [&] {
+            if (!ergebnis->UebFertigForm->isVisible())
+                return;
+            klick.stop();
             wiederholt = true;
             ergebnis->UebFertigForm->WiederholenBtn->click();
         });
+        klick.start(10);
         AllesRichtig();
+        klick.stop();
         ASSERT_TRUE(wiederholt) << typ;
         ASSERT_EQ(form->AnsichtModus, 3);
         ASSERT_EQ(st->Engine.Lauf.Endestatus, 0) << typ;
