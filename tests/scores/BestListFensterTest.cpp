@@ -16,6 +16,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTableWidget>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QPushButton>
