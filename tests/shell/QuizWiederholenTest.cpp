@@ -129,13 +129,14 @@ protected:
     }
 
     // Answers every open question right by picking the panel and clicking
-    // its target.
-    void AllesRichtig()
+    // its target, until the run ends (`fertig` is set when the results
+    // window was answered: the next run must stay untouched).
+    void AllesRichtig(const bool &fertig)
     {
-        for (int runde = 0; runde < 10 && form->AnsichtModus == 3 && st->Engine.Lauf.Endestatus == 0; ++runde) {
+        for (int runde = 0; runde < 10 && !fertig; ++runde) {
             const auto felder = st->Engine.Felder();
             for (const auto &[i, f] : felder) {
-                if (!st->Engine.Felder().count(i) || st->Engine.Lauf.Endestatus != 0)
+                if (fertig || !st->Engine.Felder().count(i))
                     break;
                 for (int z = 0; z < form->Zustand.Dok.Objekte.size(); ++z)
                     if (form->Zustand.Dok.Objekte[z].Cap == form->Zustand.Dok.Objekte[f.Tag].Cap
@@ -174,7 +175,7 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
             ergebnis->UebFertigForm->WiederholenBtn->click();
         });
         klick.start(10);
-        AllesRichtig();
+        AllesRichtig(wiederholt);
         klick.stop();
         ASSERT_TRUE(wiederholt) << typ;
         ASSERT_EQ(form->AnsichtModus, 3);
