@@ -9,6 +9,7 @@
 #include "Markup.h"
 #include "Produkt.h"
 #include "Runden.h"
+#include "Sortierung.h"
 #include "Szene.h"
 #include "UebTexte.h"
 #include "Zeichenhilfen.h"
@@ -135,8 +136,7 @@ private:
                 continue;
             texte << TextNormalisieren(ob.Cap);
         }
-        QCollator c;
-        c.setCaseSensitivity(Qt::CaseInsensitive);
+        const QCollator c = TextSortierung(); // German also in a C locale
         std::stable_sort(texte.begin(), texte.end(),
                          [&c](const QString &a, const QString &b) { return c.compare(a, b) < 0; });
         return texte;

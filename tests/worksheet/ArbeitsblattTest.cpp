@@ -119,6 +119,17 @@ TEST(Arbeitsblatt, AchtKurzeAntwortenStehenInEinerZeile)
     EXPECT_EQ(zeile[0].y, 0);
 }
 
+TEST(Arbeitsblatt, UmlauteStehenBeiIhremGrundbuchstabenAuchImCLocale)
+{
+    BlattTest t;
+    t.Dok().DokTyp = DokTypen::Lueckentext;
+    t.Dok().Lueckentext = "Text";
+    for (const QString &w : {"Zug", "Öl", "Ast", "Ähre", "Rad"})
+        t.Dok().Objekte << Objekt(ObjektTyp::Luecke, 0.5, 0.5, w);
+    const Blatt b = t.Bauen(OhneKopf());
+    EXPECT_EQ(TexteMit(b, "Ähre - Ast - Öl - Rad - Zug").size(), 1);
+}
+
 TEST(Arbeitsblatt, LangeAntwortlistenBrechenBei1000Um)
 {
     BlattTest t;
