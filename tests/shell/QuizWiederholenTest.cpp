@@ -168,11 +168,11 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
         bool wiederholt = false;
         QTimer klick;
         QObject::connect(&klick, &QTimer::timeout, form.get(), [&] {
-            if (!ergebnis->UebFertigForm->isVisible())
+            if (!ergebnis->UebFertigForm().isVisible())
                 return;
             klick.stop();
             wiederholt = true;
-            ergebnis->UebFertigForm->WiederholenBtn->click();
+            ergebnis->UebFertigForm().WiederholenBtn->click();
         });
         klick.start(10);
         AllesRichtig(wiederholt);
