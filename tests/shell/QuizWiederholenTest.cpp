@@ -1,11 +1,8 @@
 // "Quiz wiederholen" in the results window lays the quiz out exactly as a
 // first start does: the main window with the scene, the quiz and the results
 // wired as the program wires them.
-#include "BestListBefehle.h"
-#include "ErgebnisSteuerung.h"
-#include "LernAnsichtAnschluss.h"
-#include "LernKartBild.h"
 #include "Ordner.h"
+#include "Programm.h"
 #include "Szene.h"
 #include "TForm1.h"
 #include "TUebFertigForm.h"
@@ -41,10 +38,9 @@ protected:
     QTemporaryDir tmp;
     QString prog = tmp.path() + "/prog/";
     TestUmgebung u;
-    std::unique_ptr<Szene> szene;
-    std::unique_ptr<BestListBefehle> befehle;
-    std::unique_ptr<ErgebnisSteuerung> ergebnis;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Programm> programm;
+    TForm1 *form = nullptr;
+    Szene *szene = nullptr;
     UebungsSteuerung *st = nullptr;
 
     void SetUp() override
@@ -52,41 +48,26 @@ protected:
         QDir().mkpath(prog + "data");
         Ordner().Ableiten(prog);
         Ordner().StartOrdner = Ordner().AktOrdner = prog;
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        auto *bild = new LernKartBild(*szene);
-        form->LernbildSetzen(bild);
-        form->BildNeuAufbauen = [this, bild] {
-            szene->SzeneAufbauen();
-            bild->update();
-        };
-        new LernAnsichtAnschluss(*form, *szene, *bild);
-        auto *uebung = new UebungsAnschluss(*form, *szene);
-        st = uebung->Steuerung;
-        befehle = std::make_unique<BestListBefehle>(form->dienste, form.get());
-        ergebnis = std::make_unique<ErgebnisSteuerung>(st->Engine, *befehle, form->Zustand, u.meldungen, form.get());
-        uebung->ErgebnisAnschliessen(*ergebnis);
+        programm = std::make_unique<Programm>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
+                                              QStringList());
+        form = &programm->Form();
+        szene = &programm->LernSzene();
+        st = programm->Uebung().Steuerung;
         form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         form->ErsteAktivierung();
         // Quiet and without dialogs in between: no sound, no name, no list,
         // no options window; fixed orders so both runs look alike.
         for (const char *a : {"Sound1", "OptNameEingabe1", "ErgebBestListEintragen1", "AutoProtSpeichern1"})
-            form->Aktion(a)->setChecked(false);
+            if (QAction *aktion = form->findChild<QAction *>(a))
+                aktion->setChecked(false);
         st->UebOptForm->UebOptZeigenCheck->setChecked(false);
         UebOptWerte w = st->OptWerteHolen();
         w.Zuordnungstexte = 0;
         w.Zuordnungsziele = 0;
         st->OptWerteSetzen(w);
     }
-    void TearDown() override
-    {
-        form.reset();
-        ergebnis.reset();
-        befehle.reset();
-        szene.reset();
-    }
+    void TearDown() override { programm.reset(); }
 
     void DokumentSetzen(int typ)
     {
@@ -167,12 +148,13 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
         // the window is really shown.)
         bool wiederholt = false;
         QTimer klick;
-        QObject::connect(&klick, &QTimer::timeout, form.get(), [&] {
-            if (!ergebnis->UebFertigForm().isVisible())
+        QObject::connect(&klick, &QTimer::timeout, form, [&] {
+            auto *fertig = form->findChild<TUebFertigForm *>();
+            if (!fertig || !fertig->isVisible())
                 return;
             klick.stop();
             wiederholt = true;
-            ergebnis->UebFertigForm().WiederholenBtn->click();
+            fertig->WiederholenBtn->click();
         });
         klick.start(10);
         AllesRichtig(wiederholt);
