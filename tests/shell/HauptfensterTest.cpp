@@ -289,8 +289,8 @@ TEST_F(Hauptfenster, HelpOpensTheLocalIndexPage)
     // Without a working browser xdg-open fails after it was started: F1 and
     // the product page say so instead of showing nothing.
     u.oeffner.spaeter = true;
-    form->Aktion("Inhalt1")->trigger();
-    form->Aktion("Homepage1")->trigger();
+    Aktion("Inhalt1")->trigger();
+    Aktion("Homepage1")->trigger();
     ASSERT_EQ(u.oeffner.offen.size(), 2u);
     for (auto &melden : u.oeffner.offen)
         melden(false);
@@ -358,7 +358,7 @@ TEST_F(Hauptfenster, TopicCheckmarkFollowsThemenIndexOnly)
     form->ErsteAktivierung();
     auto themen = [this] {
         QList<QAction *> l;
-        for (QAction *a : form->Menue("Auswahl1")->actions())
+        for (QAction *a : form->Menue.Auswahl1->actions())
             if (a->objectName().startsWith("MenueThemaItem"))
                 l << a;
         return l;
