@@ -109,8 +109,9 @@ TEST(TUebOptForm, NetworkPanelCoversNoOption)
         f.NetzwerkModus(true);
         const QRect pan = f.NetzUebInitPan->geometry();
         for (QWidget *w : f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (w != f.NetzUebInitPan && !w->isHidden())
+            if (w != f.NetzUebInitPan && !w->isHidden()) {
                 EXPECT_FALSE(pan.intersects(w->geometry())) << w->objectName().toStdString() << erweitert;
+            }
         EXPECT_LE(pan.bottom(), f.height());
         f.reject();
         EXPECT_EQ(f.height(), hoehe);
@@ -119,8 +120,9 @@ TEST(TUebOptForm, NetworkPanelCoversNoOption)
     g.NetzwerkModus(true);
     const QRect pan = g.NetzUebInitPan->geometry();
     for (QWidget *w : g.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (w != g.NetzUebInitPan && !w->isHidden())
+        if (w != g.NetzUebInitPan && !w->isHidden()) {
             EXPECT_FALSE(pan.intersects(w->geometry())) << w->objectName().toStdString();
+        }
     g.reject();
     EXPECT_EQ(g.height(), hoehe);
 }

@@ -40,7 +40,7 @@ Ausgang Oeffnen(const QString &programm, const QString &ziel)
         a.ok = ok;
     });
     a.vorherZurueck = !a.ok.has_value();
-    QTest::qWaitFor([&] { return a.ok.has_value(); }, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.ok.has_value(); }, 5000)) << "the opener never reported";
     QTest::qWait(50); // a second report would come now
     return a;
 }

@@ -124,8 +124,9 @@ TEST(FeindlicheSzene, GrossesBildWirdNichtKopiert)
         // Still drawn: grey picture, white border.
         EXPECT_EQ(t.Szenenfarbe(t.szene.SzenenBild.width() / 2, t.szene.SzenenBild.height() / 2),
                   QColor(Qt::gray));
-        if (rand.Left > 0)
+        if (rand.Left > 0) {
             EXPECT_EQ(t.Szenenfarbe(2, t.szene.SzenenBild.height() / 2), QColor(Qt::white));
+        }
     }
 }
 

@@ -124,8 +124,8 @@ TEST(Arbeitsblatt, UmlauteStehenBeiIhremGrundbuchstabenAuchImCLocale)
     BlattTest t;
     t.Dok().DokTyp = DokTypen::Lueckentext;
     t.Dok().Lueckentext = "Text";
-    for (const QString &w : {"Zug", "Öl", "Ast", "Ähre", "Rad"})
-        t.Dok().Objekte << Objekt(ObjektTyp::Luecke, 0.5, 0.5, w);
+    for (const char *w : {"Zug", "Öl", "Ast", "Ähre", "Rad"})
+        t.Dok().Objekte << Objekt(ObjektTyp::Luecke, 0.5, 0.5, QString::fromUtf8(w));
     const Blatt b = t.Bauen(OhneKopf());
     EXPECT_EQ(TexteMit(b, "Ähre - Ast - Öl - Rad - Zug").size(), 1);
 }
