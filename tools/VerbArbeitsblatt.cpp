@@ -9,6 +9,7 @@
 #include "Szene.h"
 #include "TvlBefehl.h"
 #include "TvlMeldungen.h"
+#include "TvlProgrammOrdner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -91,16 +92,6 @@ QString Lesen(const QStringList &args, Optionen &o)
     return {};
 }
 
-QString ProgrammOrdnerFuer(const Optionen &o)
-{
-    if (!o.progOrdner.isEmpty())
-        return QDir(o.progOrdner).absolutePath() + '/';
-    const QDir neben(QCoreApplication::applicationDirPath() + "/../pennoria");
-    if (neben.exists())
-        return neben.absolutePath() + '/';
-    return QFileInfo(o.datei).absolutePath() + '/';
-}
-
 int Arbeitsblatt(const QStringList &args)
 {
     Optionen o;
@@ -123,7 +114,7 @@ int Arbeitsblatt(const QStringList &args)
     Dienste dienste;
     dienste.meldungen = &meldungen;
     Szene szene(z, dienste);
-    szene.ProgOrdner = ProgrammOrdnerFuer(o);
+    szene.ProgOrdner = TvlProgrammOrdner(o.progOrdner, o.datei);
     szene.SzeneAufbauen();
 
     const Blatt blatt = ArbeitsblattErstellen(o.blatt, szene);

@@ -9,6 +9,7 @@
 #include "Szene.h"
 #include "TvlBefehl.h"
 #include "TvlMeldungen.h"
+#include "TvlProgrammOrdner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,16 +104,6 @@ QString Lesen(const QStringList &args, Optionen &o)
     return {};
 }
 
-QString ProgrammOrdnerFuer(const Optionen &o)
-{
-    if (!o.progOrdner.isEmpty())
-        return QDir(o.progOrdner).absolutePath() + '/';
-    const QDir neben(QCoreApplication::applicationDirPath() + "/../pennoria");
-    if (neben.exists())
-        return neben.absolutePath() + '/';
-    return QFileInfo(o.datei).absolutePath() + '/';
-}
-
 int Render(const QStringList &args)
 {
     Optionen o;
@@ -134,7 +125,7 @@ int Render(const QStringList &args)
     dienste.meldungen = &meldungen;
     dienste.zufall = &zufall;
     Szene szene(z, dienste);
-    szene.ProgOrdner = ProgrammOrdnerFuer(o);
+    szene.ProgOrdner = TvlProgrammOrdner(o.progOrdner, o.datei);
     szene.SteuerGroesse = o.groesse;
     szene.ZoomSetzen(o.zoom);
     szene.AnsichtModus = o.modus;

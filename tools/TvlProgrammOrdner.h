@@ -1,0 +1,18 @@
+// Where the tool finds the program folder (flags, card picture) for a document.
+#pragma once
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+// The folder given with --progordner; else the built program folder next to
+// the tool; else the document's own folder. Always ends in "/".
+inline QString TvlProgrammOrdner(const QString &progOrdner, const QString &dokument)
+{
+    if (!progOrdner.isEmpty())
+        return QDir(progOrdner).absolutePath() + '/';
+    const QDir neben(QCoreApplication::applicationDirPath() + "/../pennoria");
+    if (neben.exists())
+        return neben.absolutePath() + '/';
+    return QFileInfo(dokument).absolutePath() + '/';
+}
