@@ -2,6 +2,7 @@
 #include "Uebung.h"
 
 #include "UebTexte.h"
+#include "ZielAuswahl.h"
 
 #include "Ordner.h"
 
@@ -309,16 +310,7 @@ bool Uebung::ZielAnklicken(int objekt)
     auto it = felder.find(markiert);
     if (it == felder.end())
         return false;
-    // The same candidates as for dragging.
-    const auto &obj = dok.Dok.Objekte;
-    if (objekt < 0 || objekt >= obj.size())
-        return false;
-    const DokObjekt &o = obj[objekt];
-    if ((o.Typ != ObjektTyp::Beschriftung && o.Typ != ObjektTyp::Luecke) || o.Nummer < 0
-        || o.Abdeckung != AbdeckungsArt::OffeneFrage)
-        return false;
-    if (Opt.AbfrageModus == 2
-        && (Lauf.Position >= Lauf.FragenFolge.size() || objekt != Lauf.FragenFolge[Lauf.Position].ZielObjekt))
+    if (!ZielAuswahl(dok.Dok.Objekte, Opt, Lauf).IstOffen(objekt))
         return false;
     const int index = markiert;
     Lauf.ZiehUrsprung = it->second.Rahmen.topLeft();

@@ -7,6 +7,7 @@
 
 #include "AntwortRaster.h"
 #include "ProtokollRtf.h"
+#include "ZielAuswahl.h"
 
 #include "Szene.h"
 #include "THoverPanel.h"
@@ -463,45 +464,24 @@ QPointF UebungsSteuerung::PanelNachBild(QPoint p)
 
 // ------------------------------------------------------------ input beyond dragging
 
-QList<int> UebungsSteuerung::OffeneZiele() const
+ZielAuswahl UebungsSteuerung::Ziele() const
 {
-    QList<int> l;
-    const auto &obj = dok.Dok.Objekte;
-    const Uebung &u = Engine;
-    for (int i = 0; i < obj.size(); ++i) {
-        const DokObjekt &o = obj[i];
-        if ((o.Typ != ObjektTyp::Beschriftung && o.Typ != ObjektTyp::Luecke) || o.Nummer < 0
-            || o.Abdeckung != AbdeckungsArt::OffeneFrage)
-            continue;
-        if (u.Opt.AbfrageModus == 2
-            && (u.Lauf.Position >= u.Lauf.FragenFolge.size() || i != u.Lauf.FragenFolge[u.Lauf.Position].ZielObjekt))
-            continue;
-        l << i;
-    }
-    // In the order of the numbers, as the user reads them.
-    std::sort(l.begin(), l.end(), [&](int a, int b) { return obj[a].Nummer < obj[b].Nummer; });
-    return l;
+    return ZielAuswahl(dok.Dok.Objekte, Engine.Opt, Engine.Lauf);
 }
 
 int UebungsSteuerung::ObjektBei(QPoint p) const
 {
-    const QPointF f = szene.SteuerNachBruch(p);
-    for (int i : OffeneZiele()) {
-        const Rechteck &r = dok.Dok.Objekte[i].Rahmen;
-        if (r.Left <= f.x() && f.x() < r.Right && r.Top <= f.y() && f.y() < r.Bottom)
-            return i;
-    }
-    return -1;
+    return Ziele().ZielBei(szene.SteuerNachBruch(p));
 }
 
 void UebungsSteuerung::ZielWaehlen(int richtung)
 {
-    const QList<int> ziele = OffeneZiele();
-    if (ziele.isEmpty() || Engine.MarkiertesFeld() < 0)
+    if (Engine.MarkiertesFeld() < 0)
         return;
-    int k = ziele.indexOf(tastenZiel);
-    k = k < 0 ? (richtung > 0 ? 0 : int(ziele.size()) - 1) : (k + richtung + int(ziele.size())) % int(ziele.size());
-    tastenZiel = ziele[k];
+    const int ziel = Ziele().NaechstesZiel(tastenZiel, richtung);
+    if (ziel < 0)
+        return;
+    tastenZiel = ziel;
     const Rechteck &r = dok.Dok.Objekte[tastenZiel].Rahmen;
     const QPoint lo = BildNachPanel(r.Left, r.Top), ru = BildNachPanel(r.Right, r.Bottom);
     UebMoveAnkerSetzen(QRect(lo, ru - QPoint(1, 1)).adjusted(-4, -4, 4, 4), true);
@@ -512,16 +492,13 @@ void UebungsSteuerung::Taste(int index, int key)
     if (Engine.Einzelfragen()) {
         if (key >= Qt::Key_1 && key <= Qt::Key_6) {
             // The panel in grid slot n: rows top to bottom, left to right.
-            QList<AntwortPanel *> sichtbare;
+            QList<std::pair<int, QPoint>> sichtbare;
             for (auto &[i, p] : panels)
                 if (p->isVisible())
-                    sichtbare << p;
-            std::sort(sichtbare.begin(), sichtbare.end(), [](AntwortPanel *a, AntwortPanel *b) {
-                return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
-            });
-            const int n = key - Qt::Key_1;
-            if (n < sichtbare.size())
-                Engine.FeldAnklicken(sichtbare[n]->Index());
+                    sichtbare.append({p->Index(), p->pos()});
+            const int feld = FeldAufPlatz(sichtbare, key - Qt::Key_1);
+            if (feld >= 0)
+                Engine.FeldAnklicken(feld);
         } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             Engine.FeldAnklicken(index);
         }

@@ -20,6 +20,7 @@ class TShadowLabel;
 class TUebOptForm;
 class TUebOptFragenForm;
 class TUebProtokollForm;
+class ZielAuswahl;
 
 // The quiz as the main window shows it: the engine, its option dialogs, the
 // answer panels on UebungPan, the status panel, the clock timer, and the
@@ -115,8 +116,8 @@ private:
     void Hintergrund(bool neuZeichnen);
     void Taste(int index, int key);
     void ZielWaehlen(int richtung);
-    QList<int> OffeneZiele() const;
-    int ObjektBei(QPoint panelPunkt) const;
+    ZielAuswahl Ziele() const;
+    int ObjektBei(QPoint panelPunkt) const; // the open target under a panel point, -1 none
 
     DokumentZustand &dok;
     Dienste &dienste;

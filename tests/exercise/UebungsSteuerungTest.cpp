@@ -169,6 +169,29 @@ TEST(UebungsSteuerung, LabelsByDraggingAndByKeyboard)
     EXPECT_EQ(o.ergebnisse, 1);
 }
 
+TEST(UebungsSteuerung, AClickOnAnOpenTargetDropsThePickedUpLabel)
+{
+    Oberflaeche o(BildDok({"Nord", "Süd"}));
+    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    const int sued = 2;
+    const Rechteck r = o.dok.Dok.Objekte[sued].Rahmen;
+    const QPoint mitte = (o.szene.AnzeigePixel(r.Left, r.Top) + o.szene.AnzeigePixel(r.Right, r.Bottom)) / 2;
+    // Without a picked-up label the click does nothing.
+    Oberflaeche::Maus(&o.pan, QEvent::MouseButtonPress, mitte, Qt::LeftButton);
+    EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig + o.st->Engine.Lauf.AnzFalsch, 0);
+
+    AntwortPanel *p = o.PanelMit("Süd");
+    ASSERT_NE(p, nullptr);
+    Oberflaeche::Taste(p, Qt::Key_Space);
+    ASSERT_EQ(o.st->Engine.MarkiertesFeld(), p->Index());
+    // A click beside every target keeps the label picked up.
+    Oberflaeche::Maus(&o.pan, QEvent::MouseButtonPress, {o.pan.width() - 5, o.pan.height() - 5}, Qt::LeftButton);
+    EXPECT_EQ(o.st->Engine.MarkiertesFeld(), p->Index());
+    Oberflaeche::Maus(&o.pan, QEvent::MouseButtonPress, mitte, Qt::LeftButton);
+    EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig, 1);
+    EXPECT_EQ(o.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::Aufgedeckt);
+}
+
 TEST(UebungsSteuerung, OptionsRefusedDuringARun)
 {
     Oberflaeche o(BildDok({"Nord"}));
