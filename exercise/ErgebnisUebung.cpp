@@ -4,8 +4,8 @@
 #include "Dokument.h"
 #include "Uebung.h"
 
-UebErgebnisUmgebung::UebErgebnisUmgebung(Uebung &u, BestListen &b, DokumentZustand &d)
-    : uebung(u), listen(b), dok(d)
+UebErgebnisUmgebung::UebErgebnisUmgebung(Uebung &u, BestListen &b, DokumentZustand &d, IErgebnisHauptfenster &f)
+    : uebung(u), listen(b), dok(d), fenster(f)
 {
 }
 
@@ -13,8 +13,7 @@ void UebErgebnisUmgebung::ProtokollAbschliessen()
 {
     // The engine writes the summary lines when the run ends; what is left
     // is showing the protocol in its window.
-    if (protokollDarstellen)
-        protokollDarstellen();
+    fenster.ProtokollDarstellen();
 }
 
 bool UebErgebnisUmgebung::AutoProtSpeichernAktiv()
@@ -24,13 +23,12 @@ bool UebErgebnisUmgebung::AutoProtSpeichernAktiv()
 
 void UebErgebnisUmgebung::ProtokollAutoSpeichern()
 {
-    if (protokollAutoSpeichern)
-        protokollAutoSpeichern();
+    fenster.ProtokollAutoSpeichern();
 }
 
 bool UebErgebnisUmgebung::ErgebBestListEintragenAktiv()
 {
-    return ergebBestListEintragenAktiv ? ergebBestListEintragenAktiv() : true;
+    return fenster.ErgebBestListEintragenAktiv();
 }
 
 bool UebErgebnisUmgebung::ErgebnisEintragen(bool netz)
@@ -46,18 +44,19 @@ bool UebErgebnisUmgebung::ErgebnisEintragen(bool netz)
 
 void UebErgebnisUmgebung::OrdnerFensterZeigen()
 {
-    if (ordnerFensterZeigen)
-        ordnerFensterZeigen();
+    fenster.OrdnerFensterZeigen();
 }
 
 bool UebErgebnisUmgebung::OptionenVorJederUebung()
 {
-    return optionenVorJederUebung ? optionenVorJederUebung() : true;
+    return fenster.OptionenVorJederUebung();
 }
 
 bool UebErgebnisUmgebung::NetzUebungBeitreten()
 {
-    return netzUebungBeitreten ? netzUebungBeitreten() : false;
+    // Only a participant repeats this way, and a participant's run always
+    // has the network side; without it there is nothing to join.
+    return uebung.Netz && uebung.Netz->NetzUebungBeitreten();
 }
 
 bool UebErgebnisUmgebung::UebungStarten(bool optionenZeigen, int umfang, int rolle)

@@ -1,7 +1,6 @@
 #pragma once
 #include "ErgebnisAblauf.h"
-
-#include <functional>
+#include "ErgebnisHauptfenster.h"
 
 class BestListen;
 class Uebung;
@@ -9,19 +8,12 @@ struct DokumentZustand;
 
 // The completion's environment on top of the engine and the high-score
 // lists. What only the main window can do (protocol window, menu options,
-// folder window, network) is handed in as functions; a missing one does
-// nothing.
+// folder window) goes through the window given at construction; a
+// participant's repetition goes through the engine's network side.
 class UebErgebnisUmgebung : public IErgebnisUmgebung
 {
 public:
-    UebErgebnisUmgebung(Uebung &uebung, BestListen &listen, DokumentZustand &dok);
-
-    std::function<void()> protokollDarstellen;   // render into the protocol window
-    std::function<void()> protokollAutoSpeichern;
-    std::function<bool()> ergebBestListEintragenAktiv; // default: ticked
-    std::function<void()> ordnerFensterZeigen;
-    std::function<bool()> optionenVorJederUebung;
-    std::function<bool()> netzUebungBeitreten;
+    UebErgebnisUmgebung(Uebung &uebung, BestListen &listen, DokumentZustand &dok, IErgebnisHauptfenster &fenster);
 
     void ProtokollAbschliessen() override;
     bool AutoProtSpeichernAktiv() override;
@@ -40,4 +32,5 @@ private:
     Uebung &uebung;
     BestListen &listen;
     DokumentZustand &dok;
+    IErgebnisHauptfenster &fenster;
 };

@@ -105,6 +105,8 @@ public:
     virtual void AktionMelden() = 0;                 // "TN-AKTION"
     virtual void EndeMelden(bool mitBestenliste) = 0; // "TN-FERTIG" (+ "TN-BESTLIST")
     virtual void NetzDokumentSchliessen() = 0;
+    // A participant's repetition joins the exercise again; true when the run started.
+    virtual bool NetzUebungBeitreten() = 0;
     virtual QString NetzTeilnehmername() = 0;
     virtual QString KomOrdner() = 0;
     virtual QString KomKanal() = 0;

@@ -44,7 +44,7 @@ public:
     bool NetzUebungVorhanden() const;
 
     // The participant's join (also the repeat's); true when the run started.
-    bool NetzUebungBeitreten();
+    bool NetzUebungBeitreten() override;
     // "TN-FERTIG" and, for status 1 or 3, 50 ms later "TN-BESTLIST".
     void NetzUebEndeMelden();
     // Ends an initiated exercise; false when the user said No.

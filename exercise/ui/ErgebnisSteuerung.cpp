@@ -5,10 +5,10 @@
 #include "Uebung.h"
 
 ErgebnisSteuerung::ErgebnisSteuerung(Uebung &u, BestListBefehle &b, DokumentZustand &d, IMeldungen &m,
-                                     QWidget *parent)
-    : Umgebung(u, b.Listen, d), Ablauf(Umgebung, *this, m), uebung(u), befehle(b), dok(d), eltern(parent)
+                                     IErgebnisHauptfenster &h, QWidget *parent)
+    : Umgebung(u, b.Listen, d, h), Ablauf(Umgebung, *this, m), uebung(u), befehle(b), dok(d), hauptfenster(h),
+      eltern(parent)
 {
-    Umgebung.ordnerFensterZeigen = [&b] { b.OrdnerBestenlisten1Click(); };
 }
 
 TUebFertigForm &ErgebnisSteuerung::UebFertigForm()
@@ -18,10 +18,8 @@ TUebFertigForm &ErgebnisSteuerung::UebFertigForm()
         uebFertigForm->Ablauf = &Ablauf;
         QObject::connect(uebFertigForm, &TUebFertigForm::BestListGewuenscht, uebFertigForm,
                          [this](bool netz) { befehle.BestListZeigen(netz, &dok.Dok); });
-        QObject::connect(uebFertigForm, &TUebFertigForm::ProtokollGewuenscht, uebFertigForm, [this] {
-            if (ProtokollZeigen)
-                ProtokollZeigen();
-        });
+        QObject::connect(uebFertigForm, &TUebFertigForm::ProtokollGewuenscht, uebFertigForm,
+                         [this] { hauptfenster.ProtokollZeigen(); });
     }
     return *uebFertigForm;
 }

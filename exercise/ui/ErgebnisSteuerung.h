@@ -3,8 +3,6 @@
 #include "ErgebnisAnzeige.h"
 #include "ErgebnisUebung.h"
 
-#include <functional>
-
 class BestListBefehle;
 class IMeldungen;
 class QWidget;
@@ -16,19 +14,18 @@ struct DokumentZustand;
 // The end of a run as the main window wires it: the results window, the
 // name dialog and the completion over the engine and the high-score lists.
 // The main window forwards IUebOberflaeche::ErgebnisAnzeigen and
-// NamenErfragen here and fills the hooks of Umgebung it can serve. Both
-// windows are made when first needed, not at the program's start.
+// NamenErfragen here and serves what only it can do through
+// IErgebnisHauptfenster. Both windows are made when first needed, not at the
+// program's start.
 class ErgebnisSteuerung : public IErgebnisAnzeige, private IErgebnisFenster
 {
 public:
     ErgebnisSteuerung(Uebung &uebung, BestListBefehle &befehle, DokumentZustand &dok, IMeldungen &meldungen,
-                      QWidget *parent);
+                      IErgebnisHauptfenster &hauptfenster, QWidget *parent);
 
     TUebFertigForm &UebFertigForm();
     TNameEingabeForm &NameEingabeForm();
     bool FensterErzeugt() const { return uebFertigForm || nameEingabeForm; }
-    // What the results window's "Protokoll" button shows.
-    std::function<void()> ProtokollZeigen;
     UebErgebnisUmgebung Umgebung;
     ErgebnisAblauf Ablauf;
 
@@ -45,6 +42,7 @@ private:
     Uebung &uebung;
     BestListBefehle &befehle;
     DokumentZustand &dok;
+    IErgebnisHauptfenster &hauptfenster;
     QWidget *eltern;
     TUebFertigForm *uebFertigForm = nullptr;
     TNameEingabeForm *nameEingabeForm = nullptr;

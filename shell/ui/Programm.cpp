@@ -11,7 +11,6 @@
 #include "LernNavigationAnschluss.h"
 #include "LernWerkzeugAnschluss.h"
 #include "NetzAnschluss.h"
-#include "NetzUebung.h"
 #include "QtMeldungen.h"
 #include "Szene.h"
 #include "TForm1.h"
@@ -44,10 +43,10 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
 
     // The quiz (owned by the window), and the end of a run with results,
     // grade and high scores.
-    uebung = new UebungsAnschluss(f, *szene);
     bestListBefehle = std::make_unique<BestListBefehle>(f.dienste, &f);
+    uebung = new UebungsAnschluss(f, *szene, *bestListBefehle);
     ergebnis = std::make_unique<ErgebnisSteuerung>(uebung->Steuerung->Engine, *bestListBefehle, f.Zustand,
-                                                   *f.dienste.meldungen, &f);
+                                                   *f.dienste.meldungen, *uebung, &f);
     uebung->ErgebnisAnschliessen(*ergebnis);
 
     // The information windows and the e-mail command.
@@ -67,9 +66,7 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
 
     // The classroom exercise: its commands, the live view, the channel; a
     // participant's repeat joins again through it.
-    auto *netz = new NetzAnschluss(f, *uebung->Steuerung, *bestListBefehle);
-    NetzUebung *n = netz->Netz;
-    ergebnis->Umgebung.netzUebungBeitreten = [n] { return n->NetzUebungBeitreten(); };
+    new NetzAnschluss(f, *uebung->Steuerung, *bestListBefehle);
 }
 
 Programm::~Programm()

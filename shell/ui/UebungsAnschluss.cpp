@@ -1,15 +1,15 @@
 #include "UebungsAnschluss.h"
 
+#include "BestListBefehle.h"
 #include "ErgebnisSteuerung.h"
 #include "TForm1.h"
-#include "TUebFertigForm.h"
 #include "UebungsSteuerung.h"
 
 #include "Szene.h"
 
 #include <QAction>
 
-UebungsAnschluss::UebungsAnschluss(TForm1 &f, Szene &szene) : QObject(&f), form(f)
+UebungsAnschluss::UebungsAnschluss(TForm1 &f, Szene &szene, BestListBefehle &b) : QObject(&f), form(f), bestListen(b)
 {
     Steuerung = new UebungsSteuerung(f.Zustand, f.dienste, szene, f, {f.UebungPan, f.StatistikLabels}, &f);
     f.QuizAnschliessen(*Steuerung);
@@ -20,12 +20,35 @@ UebungsAnschluss::UebungsAnschluss(TForm1 &f, Szene &szene) : QObject(&f), form(
 
 void UebungsAnschluss::ErgebnisAnschliessen(ErgebnisSteuerung &e)
 {
-    UebungsSteuerung *s = Steuerung;
-    s->ErgebnisAnschliessen(e);
-    e.Umgebung.protokollDarstellen = [s] { s->ProtokollDarstellen(); };
-    e.Umgebung.protokollAutoSpeichern = [s] { s->ProtokollAutoSpeichern(); };
-    e.Umgebung.optionenVorJederUebung = [s] { return s->OptionenVorJederUebung(); };
-    e.ProtokollZeigen = [s] { s->ProtokollderletztenUebung1Click(); };
-    TForm1 *f = &form;
-    e.Umgebung.ergebBestListEintragenAktiv = [f] { return f->ErgebBestListEintragenAn(); };
+    Steuerung->ErgebnisAnschliessen(e);
+}
+
+void UebungsAnschluss::ProtokollDarstellen()
+{
+    Steuerung->ProtokollDarstellen();
+}
+
+void UebungsAnschluss::ProtokollAutoSpeichern()
+{
+    Steuerung->ProtokollAutoSpeichern();
+}
+
+void UebungsAnschluss::ProtokollZeigen()
+{
+    Steuerung->ProtokollderletztenUebung1Click();
+}
+
+bool UebungsAnschluss::ErgebBestListEintragenAktiv()
+{
+    return form.ErgebBestListEintragenAn();
+}
+
+void UebungsAnschluss::OrdnerFensterZeigen()
+{
+    bestListen.OrdnerBestenlisten1Click();
+}
+
+bool UebungsAnschluss::OptionenVorJederUebung()
+{
+    return Steuerung->OptionenVorJederUebung();
 }

@@ -96,7 +96,8 @@ TEST(ErgebnisSteuerung, FensterErstBeimErstenGebrauch)
     UebTest t;
     QWidget eltern;
     BestListBefehle befehle(t.umg.dienste, &eltern);
-    ErgebnisSteuerung e(t.ueb, befehle, t.dok, *t.umg.dienste.meldungen, &eltern);
+    TestHauptfenster hauptfenster;
+    ErgebnisSteuerung e(t.ueb, befehle, t.dok, *t.umg.dienste.meldungen, hauptfenster, &eltern);
     EXPECT_FALSE(e.FensterErzeugt());
     EXPECT_TRUE(eltern.findChildren<QDialog *>().isEmpty());
 
@@ -118,4 +119,18 @@ TEST(ErgebnisSteuerung, FensterErstBeimErstenGebrauch)
     EXPECT_EQ(name, "Ole");
     EXPECT_EQ(eltern.findChildren<TNameEingabeForm *>().size(), 1);
     EXPECT_TRUE(eltern.findChildren<TUebFertigForm *>().isEmpty());
+}
+
+// The results window's "Protokoll" shows the protocol window of the main
+// window.
+TEST(ErgebnisSteuerung, ProtokollKnopfZeigtDasProtokollfenster)
+{
+    UebTest t;
+    QWidget eltern;
+    BestListBefehle befehle(t.umg.dienste, &eltern);
+    TestHauptfenster hauptfenster;
+    ErgebnisSteuerung e(t.ueb, befehle, t.dok, *t.umg.dienste.meldungen, hauptfenster, &eltern);
+    emit e.UebFertigForm().ProtokollGewuenscht();
+    EXPECT_EQ(hauptfenster.gezeigt, 1);
+    EXPECT_EQ(hauptfenster.dargestellt, 0);
 }

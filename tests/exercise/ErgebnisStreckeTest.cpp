@@ -37,7 +37,8 @@ struct Strecke
     QTemporaryDir dir;
     UebTest t;
     BestListen listen{t.umg.dienste};
-    UebErgebnisUmgebung umgebung{t.ueb, listen, t.dok};
+    TestHauptfenster hauptfenster;
+    UebErgebnisUmgebung umgebung{t.ueb, listen, t.dok, hauptfenster};
     StreckenFenster fenster;
     ErgebnisAblauf ablauf{umgebung, fenster, t.umg.meldungen};
 
@@ -45,7 +46,7 @@ struct Strecke
     {
         Ordner().BestListOrdner = dir.path() + "/";
         t.ui.beiErgebnis = [this] { ablauf.ErgebnisAnzeigen(t.ueb.Ergebnis()); };
-        umgebung.optionenVorJederUebung = [] { return false; };
+        hauptfenster.vorJederUebung = false;
     }
     TBestList Liste()
     {
@@ -139,10 +140,7 @@ TEST(ErgebnisStrecke, AbgebrochenerNamensdialogBringtFensterZurueckUndTeilwieder
     // first name dialog is cancelled, the second confirmed.
     s.fenster.antworten = {{true, 1}, {true, 1}};
     int starts = 0;
-    s.umgebung.optionenVorJederUebung = [&] {
-        s.t.ui.nameOk = ++starts > 1;
-        return false;
-    };
+    s.hauptfenster.beiOptionenFrage = [&] { s.t.ui.nameOk = ++starts > 1; };
     s.RichtigBis(1);
     EXPECT_EQ(starts, 2);
     EXPECT_EQ(s.t.ui.namensDialoge, 3);
@@ -181,4 +179,62 @@ TEST(ErgebnisStrecke, DauerEndetMitDemZeitlimitNichtMitDerMeldung)
     // The end time stored and the protocol's end agree with it.
     EXPECT_NEAR((s.t.ueb.Lauf.EndZeit - s.t.ueb.Lauf.StartZeit) * 86400.0, 14.0, 1e-6);
     EXPECT_EQ(s.fenster.inhalte.last().UebZeitLab, "00:00");
+}
+
+namespace {
+// The network side of a participant as the completion reaches it.
+struct BeitrittsNetz : IUebNetz
+{
+    bool zugelassen = true;
+    int beitritte = 0;
+    void AktionMelden() override {}
+    void EndeMelden(bool) override {}
+    void NetzDokumentSchliessen() override {}
+    bool NetzUebungBeitreten() override
+    {
+        ++beitritte;
+        return zugelassen;
+    }
+    QString NetzTeilnehmername() override { return "Ina"; }
+    QString KomOrdner() override { return {}; }
+    QString KomKanal() override { return {}; }
+};
+} // namespace
+
+// What only the main window can do at the end of a run reaches it: the
+// protocol is shown and saved, the menu option decides the entry, a failed
+// entry opens the folder window.
+TEST(ErgebnisStrecke, DasHauptfensterBedientProtokollMenueoptionUndOrdnerfenster)
+{
+    Strecke s;
+    s.t.dok.Dok = BildDok({"A", "B"});
+    s.t.ueb.Einst.AutoProtSpeichern = true;
+    s.hauptfenster.eintragen = false;
+    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    s.RichtigBis(1);
+    ASSERT_EQ(s.t.ui.ergebnisse, 1);
+    EXPECT_EQ(s.hauptfenster.dargestellt, 1);
+    EXPECT_EQ(s.hauptfenster.autoGespeichert, 1);
+    EXPECT_TRUE(s.Liste().isEmpty());
+    EXPECT_TRUE(s.fenster.inhalte.last().InBestenlisteBtnSichtbar);
+    EXPECT_EQ(s.hauptfenster.ordnerFenster, 0);
+
+    // "In Bestenliste eintragen" into a folder that cannot take the file.
+    Ordner().BestListOrdner = s.dir.path() + "/fehlt/";
+    s.ablauf.InBestenlisteEintragen();
+    EXPECT_FALSE(s.ablauf.InBestenliste);
+    EXPECT_EQ(s.hauptfenster.ordnerFenster, 1);
+}
+
+TEST(ErgebnisStrecke, WiederholungEinesTeilnehmersGehtUeberDieNetzseite)
+{
+    Strecke s;
+    EXPECT_FALSE(s.umgebung.NetzUebungBeitreten()); // no network side: nothing to join
+    BeitrittsNetz netz;
+    s.t.ueb.Netz = &netz;
+    EXPECT_TRUE(s.umgebung.NetzUebungBeitreten());
+    netz.zugelassen = false;
+    EXPECT_FALSE(s.umgebung.NetzUebungBeitreten());
+    EXPECT_EQ(netz.beitritte, 2);
+    s.t.ueb.Netz = nullptr;
 }

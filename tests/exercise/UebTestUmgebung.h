@@ -1,4 +1,5 @@
 #pragma once
+#include "ErgebnisHauptfenster.h"
 #include "TestDienste.h"
 #include "Uebung.h"
 
@@ -127,6 +128,30 @@ public:
         ++ergebnisse;
         if (beiErgebnis)
             beiErgebnis();
+    }
+};
+
+// The main window as the end of a run sees it: answers the two menu
+// options and counts the calls.
+class TestHauptfenster : public IErgebnisHauptfenster
+{
+public:
+    bool vorJederUebung = true;
+    bool eintragen = true;
+    int dargestellt = 0, autoGespeichert = 0, gezeigt = 0, ordnerFenster = 0, optionenFragen = 0;
+    std::function<void()> beiOptionenFrage;
+
+    void ProtokollDarstellen() override { ++dargestellt; }
+    void ProtokollAutoSpeichern() override { ++autoGespeichert; }
+    void ProtokollZeigen() override { ++gezeigt; }
+    bool ErgebBestListEintragenAktiv() override { return eintragen; }
+    void OrdnerFensterZeigen() override { ++ordnerFenster; }
+    bool OptionenVorJederUebung() override
+    {
+        ++optionenFragen;
+        if (beiOptionenFrage)
+            beiOptionenFrage();
+        return vorJederUebung;
     }
 };
 

@@ -51,8 +51,8 @@ protected:
         form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
                                         QStringList());
         szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        auto *uebung = new UebungsAnschluss(*form, *szene);
         listen = std::make_unique<BestListBefehle>(form->dienste, form.get());
+        auto *uebung = new UebungsAnschluss(*form, *szene, *listen);
         netz = new NetzAnschluss(*form, *uebung->Steuerung, *listen);
         netz->Netz->MasterMailslot.PortBasis = 30000 + int(QCoreApplication::applicationPid() % 30) * 1000;
         form->show();
