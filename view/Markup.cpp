@@ -1,5 +1,6 @@
 #include "Markup.h"
 
+#include "MarkupTags.h"
 #include "Runden.h"
 #include "Zeichenhilfen.h"
 
@@ -52,31 +53,6 @@ QStringList TextZeilen(const QString &text)
 }
 
 namespace {
-
-// Templates of the tags with digits; every digit (for the colour tag every
-// hexadecimal digit) counts as "0" on both sides of the comparison.
-QString Maske(const QString &s, bool hex)
-{
-    QString m = s.toUpper();
-    for (QChar &c : m) {
-        if (c.isDigit() || (hex && c >= 'A' && c <= 'F'))
-            c = '0';
-    }
-    return m;
-}
-
-bool PasstVorlage(const QString &text, int pos, const QString &vorlage, bool hex = false)
-{
-    if (pos + vorlage.size() > text.size())
-        return false;
-    return Maske(text.mid(pos, vorlage.size()), hex) == Maske(vorlage, hex);
-}
-
-bool IstTag(const QString &text, int pos, const char *tag)
-{
-    const QString t = QString::fromLatin1(tag);
-    return text.mid(pos, t.size()).compare(t, Qt::CaseInsensitive) == 0;
-}
 
 // One layout pass over one paragraph; the fields are the layout state.
 class Satz
@@ -192,65 +168,64 @@ void Satz::luecke(const QString &lueckenText)
 
 bool Satz::tag()
 {
-    static const char *const stile[] = {"<B>", "</B>", "<I>", "</I>", "<U>", "</U>"};
-    for (int k = 0; k < 6; ++k)
-        if (IstTag(T, pos, stile[k])) {
-            tagAnfang();
-            stil(k / 2, k % 2 == 0);
-            tagEnde(int(qstrlen(stile[k])));
-            return true;
-        }
-    if (Variante > 0) {
-        if (!inLuecke && IstTag(T, pos, "<<")) {
-            tagAnfang();
-            tagEnde(2);
-            inLuecke = true;
-            return true;
-        }
-        if (inLuecke && IstTag(T, pos, ">>")) {
-            const QString lueckenText = T.mid(start, pos - start);
-            luecke(lueckenText);
-            inLuecke = false;
-            tagEnde(2);
-            // Punctuation right after a gap stays glued to it.
-            if (pos + 1 < T.size() && QStringLiteral("!,.:;?").contains(T[pos + 1])) {
-                ++pos;
-                ausgeben(pos, pos + 1, false);
-                start = pos + 1;
-                umbruch = pos;
-            }
-            return true;
-        }
-    }
-    if (PasstVorlage(T, pos, QStringLiteral("<@COL=000000>"), true)) {
+    const LueckenMarke marke = Variante <= 0 ? LueckenMarke::Keine : inLuecke ? LueckenMarke::Zu : LueckenMarke::Auf;
+    const std::optional<MarkupTag> t = MarkupTagBei(T, pos, marke);
+    if (!t)
+        return false;
+    switch (t->Art) {
+    case MarkupTagArt::Fett:
+    case MarkupTagArt::FettAus:
+    case MarkupTagArt::Kursiv:
+    case MarkupTagArt::KursivAus:
+    case MarkupTagArt::Unterstrichen:
+    case MarkupTagArt::UnterstrichenAus: {
+        const int k = int(t->Art) - int(MarkupTagArt::Fett);
         tagAnfang();
-        tagEnde(13);
-        return true;
+        stil(k / 2, k % 2 == 0);
+        tagEnde(t->Laenge);
+        break;
     }
-    if (IstTag(T, pos, "</@COL>")) {
+    case MarkupTagArt::LueckeAuf:
         tagAnfang();
-        tagEnde(7);
-        return true;
+        tagEnde(t->Laenge);
+        inLuecke = true;
+        break;
+    case MarkupTagArt::LueckeZu: {
+        const QString lueckenText = T.mid(start, pos - start);
+        luecke(lueckenText);
+        inLuecke = false;
+        tagEnde(t->Laenge);
+        // Punctuation right after a gap stays glued to it.
+        if (pos + 1 < T.size() && QStringLiteral("!,.:;?").contains(T[pos + 1])) {
+            ++pos;
+            ausgeben(pos, pos + 1, false);
+            start = pos + 1;
+            umbruch = pos;
+        }
+        break;
     }
-    if (IstTag(T, pos, "<@LINIE>")) {
+    case MarkupTagArt::Farbe:
+    case MarkupTagArt::FarbeAus:
+        tagAnfang();
+        tagEnde(t->Laenge);
+        break;
+    case MarkupTagArt::Linie: {
         tagAnfang();
         const int ly = y + lh / 2 - 1;
         l.Linie(x, ly, Breite, ly, Farbe);
         x = Breite;
-        tagEnde(8);
-        return true;
+        tagEnde(t->Laenge);
+        break;
     }
-    if (PasstVorlage(T, pos, QStringLiteral("<@POSX=00%>"))) {
+    case MarkupTagArt::Tab:
         tagAnfang();
-        const int n = T.mid(pos + 7, 2).toInt();
-        x = rnd(n / 100.0 * Breite);
-        tagEnde(11);
-        return true;
-    }
-    if (PasstVorlage(T, pos, QStringLiteral("<@REB=00>"))) {
+        x = rnd(t->Zahl / 100.0 * Breite);
+        tagEnde(t->Laenge);
+        break;
+    case MarkupTagArt::Feld: {
         tagAnfang();
-        const int n = T.mid(pos + 6, 2).toInt();
-        tagEnde(9);
+        const int n = t->Zahl;
+        tagEnde(t->Laenge);
         const QString feld = T.mid(pos + 1, n);
         x += n * l.TextBreite(QStringLiteral("0")) - l.TextBreite(feld);
         ausgeben(pos + 1, pos + 1 + int(feld.size()), false);
@@ -258,9 +233,10 @@ bool Satz::tag()
         pos += int(feld.size());
         start = pos + 1;
         umbruch = pos;
-        return true;
+        break;
     }
-    return false;
+    }
+    return true;
 }
 
 void Satz::zeichen()

@@ -4,7 +4,7 @@
 
 #include "LernKartBild.h"
 #include "LernLeiste.h"
-#include "Markup.h"
+#include "MarkupTags.h"
 #include "Nummerierung.h"
 #include "Szene.h"
 #include "THoverPanel.h"
@@ -13,7 +13,6 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace {
 // The pictures of the two numbering buttons: bars rising in order, and the
@@ -237,18 +236,4 @@ void LernAnsichtAnschluss::NummerierungSetzen(int modus, bool zeichnen)
     szene.NummerierungSetzen(modus, zeichnen);
     if (zeichnen)
         bild.update();
-}
-
-QString LernAnsichtAnschluss::InfotextOhneMarkup(const QString &text)
-{
-    static const QRegularExpression tags(
-        R"(</?[BIU]>|<@COL=[0-9A-F]{6}>|</@COL>|<@POSX=\d\d%>|<@REB=\d\d>)",
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression linie(R"(<@LINIE>)", QRegularExpression::CaseInsensitiveOption);
-    QStringList zeilen = TextZeilen(text);
-    for (QString &z : zeilen) {
-        z.replace(linie, QString());
-        z.replace(tags, QString());
-    }
-    return zeilen.join('\n');
 }

@@ -68,9 +68,6 @@ public:
     // the mode, covers numbered; redrawn when zeichnen.
     void NummerierungSetzen(int modus, bool zeichnen);
 
-    // The info text without its markup tags, lines joined by line breaks.
-    static QString InfotextOhneMarkup(const QString &text);
-
 private:
     void BaueLeiste();
     void BaueMenue();

@@ -327,10 +327,3 @@ TEST_F(LernAnsicht, ShippedDocumentShowsTheTextBehindAClickedCover)
         nachher.save(ablage + "/lernansicht-nachher.png");
     }
 }
-
-TEST(LernAnsichtInfotext, MarkupTagsAreLeftOut)
-{
-    EXPECT_EQ(LernAnsichtAnschluss::InfotextOhneMarkup("<b>Fett</B> <@col=ff0000>rot</@COL><@LINIE>\n<@POSX=50%>x"
-                                                       "<@REB=03>1,5 <@POSX=5%>"),
-              "Fett rot\nx1,5 <@POSX=5%>");
-}
