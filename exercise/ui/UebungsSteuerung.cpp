@@ -27,11 +27,11 @@
 
 UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, IQuizFenster &f, Flaechen fl,
                                    QWidget *eltern)
-    : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(f), flaechen(std::move(fl))
+    : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(f), flaechen(std::move(fl)),
+      elternFenster(eltern)
 {
     UebOptForm = new TUebOptForm(eltern);
     UebOptFragenForm = new TUebOptFragenForm(UebOptForm, eltern);
-    UebProtokollForm = new TUebProtokollForm(*s.meldungen, eltern);
     ZeitTimer = new QTimer(this);
     ZeitTimer->setObjectName("ZeitTimer");
     ZeitTimer->setInterval(100);
@@ -108,19 +108,26 @@ void UebungsSteuerung::UebungPanAnordnen()
     Engine.AnweisungZeichnen(true);
 }
 
+TUebProtokollForm &UebungsSteuerung::UebProtokollForm()
+{
+    if (!uebProtokollForm)
+        uebProtokollForm = new TUebProtokollForm(*dienste.meldungen, elternFenster);
+    return *uebProtokollForm;
+}
+
 void UebungsSteuerung::ProtokollderletztenUebung1Click()
 {
-    UebProtokollForm->exec();
+    UebProtokollForm().exec();
 }
 
 void UebungsSteuerung::ProtokollDarstellen()
 {
-    UebProtokollForm->ProtokollDarstellen(Engine.ProtokollText(), true);
+    UebProtokollForm().ProtokollDarstellen(Engine.ProtokollText(), true);
 }
 
 bool UebungsSteuerung::ProtokollAutoSpeichern()
 {
-    return ::ProtokollAutoSpeichern(UebProtokollForm->Rtf(), fenster.ProtOrdner(), Engine.Einst.Rechnername, dienste.uhr->Jetzt(),
+    return ::ProtokollAutoSpeichern(UebProtokollForm().Rtf(), fenster.ProtOrdner(), Engine.Einst.Rechnername, dienste.uhr->Jetzt(),
                                     *dienste.meldungen);
 }
 

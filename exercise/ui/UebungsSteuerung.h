@@ -45,7 +45,9 @@ public:
     Uebung Engine;
     TUebOptForm *UebOptForm = nullptr;
     TUebOptFragenForm *UebOptFragenForm = nullptr;
-    TUebProtokollForm *UebProtokollForm = nullptr;
+    // The protocol window, made when first used.
+    TUebProtokollForm &UebProtokollForm();
+    bool ProtokollFormErzeugt() const { return uebProtokollForm; }
     QTimer *ZeitTimer = nullptr;
     QWidget *UebMoveAnker = nullptr;
     THoverPanel *UebFrageZaehlerPan = nullptr;
@@ -125,6 +127,8 @@ private:
     IQuizFenster &fenster;
     Flaechen flaechen;
     IErgebnisAnzeige *ergebnis = nullptr;
+    QWidget *elternFenster = nullptr; // of the dialogs made on first use
+    TUebProtokollForm *uebProtokollForm = nullptr;
     std::map<int, AntwortPanel *> panels;
     QLabel *hintergrund = nullptr;
     QString anweisung;

@@ -14,8 +14,6 @@
 ArbeitsblattAnschluss::ArbeitsblattAnschluss(TForm1 &f, Szene &s)
     : QObject(&f), form(f), szene(s), dialoge(std::make_unique<QtArbeitsblattDialoge>())
 {
-    ArbblattDruckForm = new TArbblattDruckForm(*form.dienste.meldungen, *dialoge, &form);
-    ArbeitsblattForm = new TArbeitsblattForm(*form.dienste.meldungen, *dialoge, *ArbblattDruckForm, &form);
     if (form.Menue.Arbeitsblatterstellen1) {
         connect(form.Menue.Arbeitsblatterstellen1, &QAction::triggered, this, &ArbeitsblattAnschluss::ArbeitsblattZeigen);
         // Shown in the file menu with the extended functions.
@@ -31,11 +29,25 @@ ArbeitsblattAnschluss::ArbeitsblattAnschluss(TForm1 &f, Szene &s)
 
 ArbeitsblattAnschluss::~ArbeitsblattAnschluss() = default;
 
+TArbblattDruckForm &ArbeitsblattAnschluss::ArbblattDruckForm()
+{
+    if (!arbblattDruckForm)
+        arbblattDruckForm = new TArbblattDruckForm(*form.dienste.meldungen, *dialoge, &form);
+    return *arbblattDruckForm;
+}
+
+TArbeitsblattForm &ArbeitsblattAnschluss::ArbeitsblattForm()
+{
+    if (!arbeitsblattForm)
+        arbeitsblattForm = new TArbeitsblattForm(*form.dienste.meldungen, *dialoge, ArbblattDruckForm(), &form);
+    return *arbeitsblattForm;
+}
+
 void ArbeitsblattAnschluss::ArbeitsblattZeigen()
 {
     // Picture labelling draws the view's objects onto its background; the
     // scene is composed for the current document first if it never was.
     if (szene.HintergrundBild.isNull() && !szene.Zustand.Dok.BasisBild.isNull())
         szene.SzeneAufbauen();
-    ArbeitsblattForm->Zeigen(szene);
+    ArbeitsblattForm().Zeigen(szene);
 }

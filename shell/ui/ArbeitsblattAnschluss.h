@@ -1,5 +1,5 @@
 // Connects the worksheet window to the main window: the windows are
-// created once at start; "&Arbeitsblatt erstellen..." (Ctrl+A, working
+// created on first use; "&Arbeitsblatt erstellen..." (Ctrl+A, working
 // while hidden) and the tool-bar button ABBtn show the worksheet window
 // modally for the current document.
 #pragma once
@@ -20,8 +20,9 @@ public:
     ArbeitsblattAnschluss(TForm1 &form, Szene &szene);
     ~ArbeitsblattAnschluss() override;
 
-    TArbeitsblattForm *ArbeitsblattForm = nullptr;
-    TArbblattDruckForm *ArbblattDruckForm = nullptr;
+    TArbeitsblattForm &ArbeitsblattForm();
+    TArbblattDruckForm &ArbblattDruckForm();
+    bool FensterErzeugt() const { return arbeitsblattForm || arbblattDruckForm; }
     THoverPanel *ABBtn = nullptr; // "Arbeitsblatt erstellen" on the learning view's tool bar
 
     // Arbeitsblatterstellen1Click / ABBtnClick.
@@ -31,4 +32,6 @@ private:
     TForm1 &form;
     Szene &szene;
     std::unique_ptr<IArbeitsblattDialoge> dialoge;
+    TArbeitsblattForm *arbeitsblattForm = nullptr;
+    TArbblattDruckForm *arbblattDruckForm = nullptr;
 };

@@ -19,11 +19,6 @@
 
 DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObject(&f), form(f)
 {
-    // Created once, in the program's order of windows.
-    MailForm = new TMailForm(&form);
-    InfoBox = new TInfoBox(&form);
-    KennzInfoBox = new TKennzInfoBox(&form);
-    InfoboxForm = new TInfoboxForm(*form.dienste.meldungen, &form);
     MailVersand = new XdgEmailVersand(this);
 
     connect(form.Menue.Info1, &QAction::triggered, this, &DialogeAnschluss::Info1Click);
@@ -40,27 +35,55 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
         lern->InfoAnzeigeAnschliessen(*this);
 }
 
+TInfoBox &DialogeAnschluss::InfoBox()
+{
+    if (!infoBox)
+        infoBox = new TInfoBox(&form);
+    return *infoBox;
+}
+
+TKennzInfoBox &DialogeAnschluss::KennzInfoBox()
+{
+    if (!kennzInfoBox)
+        kennzInfoBox = new TKennzInfoBox(&form);
+    return *kennzInfoBox;
+}
+
+TInfoboxForm &DialogeAnschluss::InfoboxForm()
+{
+    if (!infoboxForm)
+        infoboxForm = new TInfoboxForm(*form.dienste.meldungen, &form);
+    return *infoboxForm;
+}
+
+TMailForm &DialogeAnschluss::MailForm()
+{
+    if (!mailForm)
+        mailForm = new TMailForm(&form);
+    return *mailForm;
+}
+
 void DialogeAnschluss::Info1Click()
 {
-    InfoBox->exec();
+    InfoBox().exec();
 }
 
 void DialogeAnschluss::KennzInfoPanClick()
 {
-    KennzInfoBox->exec();
+    KennzInfoBox().exec();
 }
 
 void DialogeAnschluss::InfotextZeigen(const QString &text)
 {
-    InfoboxForm->RtfSpeichernOrdner = Ordner().ProtOrdner;
-    InfoboxForm->InfotextZeigen(text, &form);
+    InfoboxForm().RtfSpeichernOrdner = Ordner().ProtOrdner;
+    InfoboxForm().InfotextZeigen(text, &form);
 }
 
 void DialogeAnschluss::PerEMailversenden1Click()
 {
     if (!form.Navigation().SpeicherAbfrage())
         return;
-    EMailAblauf ablauf(*form.dienste.meldungen, *MailForm);
+    EMailAblauf ablauf(*form.dienste.meldungen, MailForm());
     const QString dokument = form.Zustand.Dok.DateiName;
     const std::optional<MailNachricht> n = ablauf.NachrichtErstellen(dokument, Ordner().SetupOrdner);
     if (!n)

@@ -20,10 +20,6 @@ NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
     : QObject(&f), form(f), steuerung(s), bestListen(b)
 {
     Netz = new NetzUebung(s.Engine, f.Zustand, f, f.dienste, b.Listen, *this, this);
-    KontrollForm = new TKontrollForm(Netz->Kontrolle, &f);
-    KomForm = new TNetzKomForm(&f);
-    NameForm = new TNameEingabeForm(&f);
-    NameForm->setWindowTitle(QStringLiteral("An Netzwerk-Übung teilnehmen"));
 
     NetzUebung *n = Netz;
     const struct
@@ -44,13 +40,39 @@ NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
     f.ErweitertAnzeigen(f.Menue.Kommunikationsverzeichnis1);
     // The class list has its effect now, so the switch shows it too.
     f.ErweitertAnzeigen(f.Menue.BestenlistezurNetzwerkuebung1);
-    connect(KontrollForm, &TKontrollForm::KlassenlisteGewuenscht, this,
-            [this] { bestListen.BestenlistezurNetzwerkuebung1Click(&form.Zustand.Dok); });
 
     // Closing: a participant run ends as aborted and is reported; after the
     // save prompt both channel components go off and the files go.
     connect(&f, &TForm1::NetzTeilnahmeAbbrechen, n, &NetzUebung::TeilnahmeAbbrechen);
     connect(&f, &TForm1::BeimSchliessenFreigeben, n, &NetzUebung::ProgrammEnde);
+}
+
+TKontrollForm &NetzAnschluss::KontrollForm()
+{
+    if (!kontrollForm) {
+        // The live view reads the rows and counts from the model, which
+        // exists from the start, so a late window shows the same.
+        kontrollForm = new TKontrollForm(Netz->Kontrolle, &form);
+        connect(kontrollForm, &TKontrollForm::KlassenlisteGewuenscht, this,
+                [this] { bestListen.BestenlistezurNetzwerkuebung1Click(&form.Zustand.Dok); });
+    }
+    return *kontrollForm;
+}
+
+TNetzKomForm &NetzAnschluss::KomForm()
+{
+    if (!komForm)
+        komForm = new TNetzKomForm(&form);
+    return *komForm;
+}
+
+TNameEingabeForm &NetzAnschluss::NameForm()
+{
+    if (!nameForm) {
+        nameForm = new TNameEingabeForm(&form);
+        nameForm->setWindowTitle(QStringLiteral("An Netzwerk-Übung teilnehmen"));
+    }
+    return *nameForm;
 }
 
 bool NetzAnschluss::TeilnehmerLaufStarten()
@@ -81,8 +103,8 @@ bool NetzAnschluss::NetzOptionenErfragen(UebOptionen &opt)
 
 bool NetzAnschluss::TeilnehmernameErfragen(QString &name)
 {
-    NameForm->TNameEdit->setText(name);
-    return NameForm->NamenErfragen(name);
+    NameForm().TNameEdit->setText(name);
+    return NameForm().NamenErfragen(name);
 }
 
 void NetzAnschluss::DokumentGeladen()
@@ -105,14 +127,18 @@ void NetzAnschluss::BefehlsstatusAktualisieren()
 
 void NetzAnschluss::KopfAktualisieren()
 {
-    KontrollForm->KopfSetzen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal,
+    // An unmade live view gets its header when it is first shown.
+    if (!kontrollForm)
+        return;
+    kontrollForm->KopfSetzen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal,
                              Netz->MasterMailslot.Active() && steuerung.Engine.Lauf.NetzRolle == 2);
 }
 
 void NetzAnschluss::KontrollanzeigeZeigen()
 {
+    KontrollForm();
     KopfAktualisieren();
-    KontrollForm->Zeigen();
+    kontrollForm->Zeigen();
 }
 
 bool NetzAnschluss::DokumentGeladenIst()
@@ -131,7 +157,7 @@ void NetzAnschluss::Kommunikationsverzeichnis1Click()
     }
     QString ordner = Ordner().NetzKomOrdner;
     QString kanal = Ordner().NetzKomKanal;
-    if (!KomForm->Erfragen(ordner, kanal))
+    if (!KomForm().Erfragen(ordner, kanal))
         return;
     Ordner().NetzKomOrdner = ordner;
     Ordner().NetzKomKanal = kanal;

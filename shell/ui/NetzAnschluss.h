@@ -1,6 +1,7 @@
 // Connects the classroom exercise to the main window: its menu commands,
 // the options window in network form, the name dialog, the live view, the
-// communication dialog and the clean-up when the window closes.
+// communication dialog and the clean-up when the window closes. Its windows
+// are made on first use, so they cost nothing at start.
 #pragma once
 #include "NetzFenster.h"
 
@@ -21,9 +22,11 @@ public:
     NetzAnschluss(TForm1 &form, UebungsSteuerung &steuerung, BestListBefehle &bestListen);
 
     NetzUebung *Netz = nullptr;
-    TKontrollForm *KontrollForm = nullptr;
-    TNetzKomForm *KomForm = nullptr;
-    TNameEingabeForm *NameForm = nullptr;
+    TKontrollForm &KontrollForm();
+    TNetzKomForm &KomForm();
+    TNameEingabeForm &NameForm();
+    // Whether any of the three windows has been made yet.
+    bool FensterErzeugt() const { return kontrollForm || komForm || nameForm; }
 
     // "Netzwerk-&Kommunikation...": folder and channel, refused while an
     // exercise of this computer runs (its files would stay behind).
@@ -46,4 +49,7 @@ private:
     TForm1 &form;
     UebungsSteuerung &steuerung;
     BestListBefehle &bestListen;
+    TKontrollForm *kontrollForm = nullptr;
+    TNetzKomForm *komForm = nullptr;
+    TNameEingabeForm *nameForm = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "AntwortPanel.h"
 #include "TUebOptForm.h"
 #include "TUebOptFragenForm.h"
+#include "TUebProtokollForm.h"
 #include "UebTestUmgebung.h"
 #include "UebungsSteuerung.h"
 
@@ -190,6 +191,21 @@ TEST(UebungsSteuerung, AClickOnAnOpenTargetDropsThePickedUpLabel)
     Oberflaeche::Maus(&o.pan, QEvent::MouseButtonPress, mitte, Qt::LeftButton);
     EXPECT_EQ(o.st->Engine.Lauf.AnzRichtig, 1);
     EXPECT_EQ(o.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::Aufgedeckt);
+}
+
+TEST(UebungsSteuerung, ProtocolWindowMadeOnFirstUseAndKept)
+{
+    Oberflaeche o(EinzelfragenDok({"1 // Aa", "2 // Bb"}));
+    EXPECT_FALSE(o.st->ProtokollFormErzeugt());
+    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    o.st->ProtokollDarstellen();
+    ASSERT_TRUE(o.st->ProtokollFormErzeugt());
+    TUebProtokollForm *fenster = &o.st->UebProtokollForm();
+    EXPECT_EQ(fenster->Inhalt(), o.st->Engine.ProtokollText());
+    EXPECT_TRUE(fenster->Inhalt().contains("Quiz wird gestartet")) << fenster->Inhalt().toStdString();
+    // The same window again, with what it was given.
+    EXPECT_EQ(&o.st->UebProtokollForm(), fenster);
+    EXPECT_FALSE(o.st->UebProtokollForm().Rtf().isEmpty());
 }
 
 TEST(UebungsSteuerung, OptionsRefusedDuringARun)

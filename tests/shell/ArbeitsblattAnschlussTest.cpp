@@ -88,7 +88,9 @@ TEST_F(ArbeitsblattAnschlussTest, StrgAOeffnetDasArbeitsblattAuchBeiVerstecktemE
 {
     ASSERT_NE(form->Menue.Arbeitsblatterstellen1, nullptr);
     EXPECT_FALSE(form->Menue.Datei1->menuAction()->isVisible());
+    EXPECT_FALSE(anschluss->FensterErzeugt());
     const QStringList texte = Oeffnen([&] { QTest::keyClick(form.get(), Qt::Key_A, Qt::ControlModifier); });
+    EXPECT_TRUE(anschluss->FensterErzeugt());
     EXPECT_TRUE(texte.contains("Testblatt"));
     EXPECT_TRUE(texte.contains("Name:"));
     // The labelling picture was composed for the sheet.

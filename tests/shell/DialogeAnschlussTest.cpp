@@ -33,11 +33,16 @@ TEST(DialogeAnschluss, InfoUndFragezeichenZeigenIhreFensterModal)
     EXPECT_TRUE(form.Menue.Info1->isVisible());
     EXPECT_EQ(form.KennzInfoPan->toolTip(), "Information zu den Kennzahlen");
 
+    // The windows are made when first asked for, once.
+    EXPECT_FALSE(anschluss->FensterErzeugt());
     QString gesehen;
     NaechstesModalesFenster([&](QWidget *w) { gesehen = w->metaObject()->className(); });
     form.Menue.Info1->trigger();
     EXPECT_EQ(gesehen, "TInfoBox");
-    EXPECT_FALSE(anschluss->InfoBox->isVisible());
+    EXPECT_TRUE(anschluss->FensterErzeugt());
+    EXPECT_FALSE(anschluss->InfoBox().isVisible());
+    EXPECT_EQ(form.findChildren<TInfoBox *>().size(), 1);
+    EXPECT_EQ(&anschluss->InfoBox(), form.findChild<TInfoBox *>());
 
     gesehen.clear();
     NaechstesModalesFenster([&](QWidget *w) { gesehen = w->metaObject()->className(); });

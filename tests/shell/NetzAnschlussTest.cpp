@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -91,11 +92,16 @@ TEST_F(NetzImFenster, VersteckteBefehleMitKuerzelnUndSchalter)
     u.meldungen.Leeren();
     form->findChild<QAction *>("LehrerNetzwerkUebungbeenden1")->trigger();
     EXPECT_EQ(u.meldungen.Texte(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
-    // Alt+F9 shows the live view, not modal.
+    // Alt+F9 shows the live view, not modal; it is made only now, with the
+    // folder and channel in its header.
+    EXPECT_FALSE(netz->FensterErzeugt());
     QTest::keyClick(form.get(), Qt::Key_F9, Qt::AltModifier);
-    EXPECT_TRUE(netz->KontrollForm->isVisible());
-    EXPECT_FALSE(netz->KontrollForm->isModal());
-    netz->KontrollForm->close();
+    EXPECT_TRUE(netz->FensterErzeugt());
+    EXPECT_TRUE(netz->KontrollForm().isVisible());
+    EXPECT_TRUE(netz->KontrollForm().KopfLab->text().startsWith("Kommunikationsordner: " + Ordner().NetzKomOrdner))
+        << netz->KontrollForm().KopfLab->text().toStdString();
+    EXPECT_FALSE(netz->KontrollForm().isModal());
+    netz->KontrollForm().close();
 
     // With the switch on, the teacher's menu and the items appear.
     form->ErweiterteFunktionenSetzen(true);
@@ -125,7 +131,7 @@ TEST_F(NetzImFenster, InitiierenUndSchliessenRaeumtAuf)
     EXPECT_TRUE(QFile::exists(basis + ".okx"));
     EXPECT_TRUE(QFile::exists(basis + ".dat"));
     EXPECT_EQ(netz->Netz->Kontrolle.rowCount(), 0);
-    EXPECT_TRUE(netz->KontrollForm->isVisible());
+    EXPECT_TRUE(netz->KontrollForm().isVisible());
     EXPECT_FALSE(form->UebungenBtn->Checked());
     // Folder and channel stay while the exercise runs: its files would be left behind.
     u.meldungen.Leeren();
