@@ -1,3 +1,4 @@
+// Start-up measurement: the time from launch to the window's first paint.
 #include "StartMessung.h"
 
 #include <QCoreApplication>

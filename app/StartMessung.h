@@ -1,3 +1,4 @@
+// Hook for measuring the start-up time up to the window's first paint.
 #pragma once
 class QWidget;
 

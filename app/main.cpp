@@ -1,3 +1,4 @@
+// Program entry: services, display check, the main window and the event loop.
 #include "AlsaKlang.h"
 #include "Anzeigepruefung.h"
 #include "DesktopOeffner.h"

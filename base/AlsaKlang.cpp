@@ -1,3 +1,4 @@
+// WAV reading and playback on ALSA's default sound device.
 #include "AlsaKlang.h"
 #include "SichereDatei.h"
 

@@ -1,3 +1,4 @@
+// The WAV player on ALSA and the WAV reader it uses.
 #pragma once
 #include "Klang.h"
 

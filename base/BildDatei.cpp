@@ -1,3 +1,4 @@
+// PNG reading and writing through libpng, JPEG writing through libjpeg.
 #include "BildDatei.h"
 #include "SichereDatei.h"
 

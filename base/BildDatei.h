@@ -1,3 +1,4 @@
+// Picture files: PNG read and written, JPEG written.
 #pragma once
 #include <QImage>
 #include <QString>

@@ -1,3 +1,4 @@
+// Conversion between Unicode text and single-byte Windows-1252.
 #include "Cp1252.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The Windows-1252 text of our files, converted both ways.
 #pragma once
 #include <QByteArray>
 #include <QString>

@@ -1,3 +1,4 @@
+// Files opened under a non-waiting advisory lock, written and read whole.
 #include "DateiSperre.h"
 #include "SichereDatei.h"
 

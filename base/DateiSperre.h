@@ -1,3 +1,4 @@
+// GesperrteDatei: a regular file held under a shared or exclusive lock.
 #pragma once
 #include <QString>
 

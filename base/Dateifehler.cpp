@@ -1,3 +1,4 @@
+// Texts and message boxes for files that cannot be read, written or found.
 #include "Dateifehler.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The shared wording of file read, write and missing-file errors.
 #pragma once
 #include "Meldungen.h"
 

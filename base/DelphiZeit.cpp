@@ -1,3 +1,4 @@
+// Conversion between QDateTime and the day count our files store.
 #include "DelphiZeit.h"
 
 #include <cmath>

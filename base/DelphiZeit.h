@@ -1,3 +1,4 @@
+// Points in time as our files store them: days since 1899-12-30.
 #pragma once
 #include <QDateTime>
 

@@ -1,3 +1,4 @@
+// Dienste: the side-effect services handed to a logic class, bundled.
 #pragma once
 #include "Klang.h"
 #include "Meldungen.h"

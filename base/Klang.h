@@ -1,3 +1,4 @@
+// IKlang: the sound output interface.
 #pragma once
 #include <QString>
 

@@ -1,3 +1,4 @@
+// IMeldungen: the message box interface, with its answers and question kinds.
 #pragma once
 #include <QString>
 

@@ -1,3 +1,4 @@
+// Checking targets and handing them to the desktop's default program.
 #include "OeffneExtern.h"
 
 #include "SichereDatei.h"

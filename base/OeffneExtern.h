@@ -1,3 +1,4 @@
+// Opening files and web addresses externally, only those safe to open.
 #pragma once
 #include "Meldungen.h"
 #include "Oeffner.h"

@@ -1,3 +1,4 @@
+// IOeffner: the desktop's non-blocking open action for files and addresses.
 #pragma once
 #include <QString>
 

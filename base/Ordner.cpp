@@ -1,3 +1,4 @@
+// The program's folders derived from its own folder, and their one instance.
 #include "Ordner.h"
 
 QString MitSchraegstrich(const QString &ordner)

@@ -1,3 +1,4 @@
+// ProgrammOrdner: the process-wide folders of the program.
 #pragma once
 #include <QString>
 

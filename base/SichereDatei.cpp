@@ -1,3 +1,4 @@
+// Opening and reading regular files only, and checking a target before saving.
 #include "SichereDatei.h"
 
 #include <QFile>

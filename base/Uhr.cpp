@@ -1,3 +1,4 @@
+// SystemUhr: the real tick count, local time and busy wait.
 #include "Uhr.h"
 
 #include <QCoreApplication>

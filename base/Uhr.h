@@ -1,3 +1,4 @@
+// IUhr: tick count, local time and short waits, and the real clock behind it.
 #pragma once
 #include <QDateTime>
 #include <QtGlobal>

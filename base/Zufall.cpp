@@ -1,3 +1,4 @@
+// StdZufall: the Mersenne twister behind IZufall, and the start seed.
 #include "Zufall.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// IZufall: the program's random generator, its standard kind and the start seed.
 #pragma once
 #include <QtGlobal>
 

@@ -1,3 +1,4 @@
+// Colour conversion and blending, and point/pixel font sizes at 96 dpi.
 #include "Farben.h"
 
 #include <cmath>

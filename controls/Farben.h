@@ -1,3 +1,4 @@
+// Colours from 0x00BBGGRR integers, colour blending and point/pixel sizes.
 #pragma once
 #include <QColor>
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// Nine-slice painting of a frame tile onto a target image.
 #include "RahmenBild.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// Painting a target image from a small frame tile, border kept, rest stretched.
 #pragma once
 #include <QImage>
 

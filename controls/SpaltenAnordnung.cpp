@@ -1,3 +1,4 @@
+// Layout of menu rows into columns, with marked breaks and a height limit.
 #include "SpaltenAnordnung.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Laying out the rows of a menu in columns: rows, plan and the layout call.
 #pragma once
 #include <QList>
 #include <QRect>

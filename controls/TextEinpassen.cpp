@@ -1,3 +1,4 @@
+// Fitting a caption into an area: shrinking, hyphen breaks and cut words.
 #include "TextEinpassen.h"
 
 #include "Farben.h"

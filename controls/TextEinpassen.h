@@ -1,3 +1,4 @@
+// Caption fitting shared by the hover panel and the shadow label, and font sizes.
 #pragma once
 #include <QFont>
 #include <QSize>

@@ -1,3 +1,4 @@
+// Resetting an object's run-time fields.
 #include "Dokument.h"
 
 void DokObjekt::LaufzeitZuruecksetzen()

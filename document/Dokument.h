@@ -1,3 +1,4 @@
+// The topic document in memory: its objects, their kinds and the document state.
 #pragma once
 #include <QImage>
 #include <QList>

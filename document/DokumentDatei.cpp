@@ -1,3 +1,4 @@
+// Reading and writing the topic-document file format on a device.
 #include "DokumentDatei.h"
 
 #include "BildDatei.h"

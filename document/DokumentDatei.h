@@ -1,3 +1,4 @@
+// The topic-document file format as pure functions on a device, with its bounds.
 #pragma once
 #include "Dokument.h"
 

@@ -1,3 +1,4 @@
+// Loading, title reading and safe saving of topic documents, with their messages.
 #include "DokumentLaden.h"
 
 #include "DateiSperre.h"

@@ -1,3 +1,4 @@
+// The user-visible document operations: load, read the title, save.
 #pragma once
 #include "Dokument.h"
 

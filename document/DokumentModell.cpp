@@ -1,3 +1,4 @@
+// Emptying a document, cover numbering texts and navigation targets.
 #include "DokumentModell.h"
 
 #include "DokumentUmgebung.h"

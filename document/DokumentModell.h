@@ -1,3 +1,4 @@
+// Document operations: emptying, cover numbers, document type menu, navigation.
 #pragma once
 #include "Dokument.h"
 

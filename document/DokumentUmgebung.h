@@ -1,3 +1,4 @@
+// IDokumentUmgebung: what loading and closing a document do to the main window.
 #pragma once
 #include <QString>
 

@@ -1,3 +1,4 @@
+// Building a single-question document from its question text.
 #include "Einzelfragen.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// The single-question structure: questions from text, their objects and navigation.
 #pragma once
 #include "Dokument.h"
 

@@ -1,3 +1,4 @@
+// The topic list: scanning a folder for documents, sorting, menu texts.
 #include "Themenliste.h"
 #include "AuswahlReihenfolge.h"
 

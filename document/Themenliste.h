@@ -1,3 +1,4 @@
+// The topic documents of a folder as the quiz selection menu lists them.
 #pragma once
 #include <QList>
 #include <QString>

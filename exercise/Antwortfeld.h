@@ -1,3 +1,4 @@
+// Antwortfeld: the engine's state of one answer panel, with its size and colours.
 #pragma once
 #include <QColor>
 #include <QRect>

@@ -1,3 +1,4 @@
+// The completion of a run: results content, results window and high-score entry.
 #include "ErgebnisAblauf.h"
 #include "Note.h"
 

@@ -1,3 +1,4 @@
+// The completion of a run and what it needs from the engine and the window.
 #pragma once
 #include "ErgebnisDaten.h"
 #include "Meldungen.h"

@@ -1,3 +1,4 @@
+// The figures of a finished run and the content of the results window.
 #pragma once
 #include <QDateTime>
 #include <QString>

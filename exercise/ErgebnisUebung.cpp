@@ -1,3 +1,4 @@
+// The completion's environment served by the engine and the high-score lists.
 #include "ErgebnisUebung.h"
 #include "BestListen.h"
 #include "DelphiZeit.h"

@@ -1,3 +1,4 @@
+// UebErgebnisUmgebung: the completion's environment over engine and high-score lists.
 #pragma once
 #include "ErgebnisAblauf.h"
 #include "ErgebnisHauptfenster.h"

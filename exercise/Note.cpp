@@ -1,3 +1,4 @@
+// Grades from the overall performance, their rating words and band colours.
 #include "Note.h"
 
 int NoteBerechnen(double g)

@@ -1,3 +1,4 @@
+// School grades: thresholds, rating words, band colours and the grade of a result.
 #pragma once
 #include <QColor>
 #include <QString>

@@ -1,3 +1,4 @@
+// Drawing the rating scale with grade bands, thresholds and the result mark.
 #include "NoteSkala.h"
 #include "Note.h"
 

@@ -1,3 +1,4 @@
+// The rating scale of the results window, drawn onto a painter or an image.
 #pragma once
 #include <QRect>
 

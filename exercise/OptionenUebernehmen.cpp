@@ -1,3 +1,4 @@
+// Copying the values of the fitting options dialog into a run's options.
 #include "OptionenUebernehmen.h"
 
 #include "UebTexte.h"

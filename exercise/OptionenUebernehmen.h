@@ -1,3 +1,4 @@
+// The run's options taken from the options dialog of the document type.
 #pragma once
 #include "UebLauf.h"
 #include "UebOptWerte.h"

@@ -1,3 +1,4 @@
+// The protocol as RTF, its file name and its automatic saving.
 #include "ProtokollRtf.h"
 #include "SichereDatei.h"
 

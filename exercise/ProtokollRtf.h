@@ -1,3 +1,4 @@
+// The protocol markup, its RTF form, its file name and its automatic saving.
 #pragma once
 #include "Meldungen.h"
 

@@ -1,3 +1,4 @@
+// The state of an exercise run: its options, end states and run data.
 #pragma once
 #include "FragenFolge.h"
 

@@ -1,3 +1,4 @@
+// UebOptWerte: the values of the two exercise-option dialogs, as stored.
 #pragma once
 #include <QString>
 

@@ -1,3 +1,4 @@
+// The interfaces the exercise engine talks through: view, surface and network.
 #pragma once
 #include "Antwortfeld.h"
 #include "UebOptWerte.h"

@@ -1,3 +1,4 @@
+// Text forms of the exercise: normalised texts, clock, percent, durations, edits.
 #include "UebTexte.h"
 
 #include <QLocale>

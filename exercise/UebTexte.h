@@ -1,3 +1,4 @@
+// Text forms the exercise shows and compares: texts, times, percents, instructions.
 #pragma once
 #include <QString>
 

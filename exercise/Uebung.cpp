@@ -1,3 +1,4 @@
+// The exercise engine: start, presentation of questions, judging, clock and end.
 #include "Uebung.h"
 
 #include "Note.h"

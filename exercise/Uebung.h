@@ -1,3 +1,4 @@
+// Uebung: the exercise engine, and the settings and machine facts it reads.
 #pragma once
 #include "Antwortfeld.h"
 #include "ErgebnisDaten.h"

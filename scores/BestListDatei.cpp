@@ -1,3 +1,4 @@
+// High-score list file: locked appending of records, reading and parsing.
 #include "BestListDatei.h"
 #include "Cp1252.h"
 #include "DateiSperre.h"

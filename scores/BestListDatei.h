@@ -1,3 +1,4 @@
+// The high-score file format, and appending to and reading a list file.
 #pragma once
 #include "BestListEintrag.h"
 

@@ -1,3 +1,4 @@
+// An entry of the in-memory high-score list, and the record of one run.
 #pragma once
 #include <QList>
 #include <QString>

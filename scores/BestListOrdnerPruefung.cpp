@@ -1,3 +1,4 @@
+// Checking the protocol and high-score folders typed into the folder window.
 #include "BestListOrdnerPruefung.h"
 
 #include <QFileInfo>

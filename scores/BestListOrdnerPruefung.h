@@ -1,3 +1,4 @@
+// The folder window's check of both folders before they are taken over.
 #pragma once
 #include "Meldungen.h"
 

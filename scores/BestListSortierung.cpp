@@ -1,3 +1,4 @@
+// Ordering a high-score list best first, ties as they always ranked.
 #include "BestListSortierung.h"
 
 #include "AuswahlReihenfolge.h"

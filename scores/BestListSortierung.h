@@ -1,3 +1,4 @@
+// The best-first order of a high-score list.
 #pragma once
 #include "BestListEintrag.h"
 

@@ -1,3 +1,4 @@
+// The high-score table as text rows: header, widths, values and plain text.
 #include "BestListTabelle.h"
 #include "DelphiZeit.h"
 #include "SystemDatum.h"

@@ -1,3 +1,4 @@
+// The high-score table as plain data shared by window, export and printing.
 #pragma once
 #include "BestListEintrag.h"
 

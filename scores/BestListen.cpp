@@ -1,3 +1,4 @@
+// The high-score list: file paths, entering results with retries, loading, commands.
 #include "BestListen.h"
 #include "BestListDatei.h"
 #include "BestListSortierung.h"

@@ -1,3 +1,4 @@
+// BestListen: the program-wide high-score list and the operations on its files.
 #pragma once
 #include "BestListEintrag.h"
 #include "Dienste.h"

@@ -1,3 +1,4 @@
+// Laying out a printed table in 0.1 mm units: font scale, rows and page breaks.
 #include "GridDruckLayout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The printed table's layout, computed without a printer.
 #pragma once
 #include <QList>
 #include <QLine>

@@ -1,3 +1,4 @@
+// Printing a table onto a printer or PDF writer, page by page.
 #include "GridDrucken.h"
 #include "GridDruckLayout.h"
 

@@ -1,3 +1,4 @@
+// Printing a grid of text rows onto a paged device.
 #pragma once
 #include <QList>
 #include <QStringList>

@@ -1,3 +1,4 @@
+// The busy cursor shown while a Sanduhr lives.
 #include "Sanduhr.h"
 
 #include <QCursor>

@@ -1,3 +1,4 @@
+// Sanduhr: the busy cursor for the lifetime of a scope.
 #pragma once
 
 // Shows the busy cursor while it lives (only when a GUI application runs,

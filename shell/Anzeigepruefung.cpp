@@ -1,3 +1,4 @@
+// The start-up display check: resolution and colour depth, warning and answer.
 #include "Anzeigepruefung.h"
 
 QString GrafikmodusWarnung(int breite, int hoehe, int tiefe)

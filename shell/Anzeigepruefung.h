@@ -1,3 +1,4 @@
+// The start-up check of display size and colour depth.
 #pragma once
 #include "Meldungen.h"
 

@@ -1,3 +1,4 @@
+// Reading the start folder and start document from the command line.
 #include "Befehlszeile.h"
 
 #include "Ordner.h"

@@ -1,3 +1,4 @@
+// StartAuswahl: what the first command-line argument means at start-up.
 #pragma once
 #include <QString>
 #include <QStringList>

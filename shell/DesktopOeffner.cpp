@@ -1,3 +1,4 @@
+// Opening targets with xdg-open, its exit status reported back.
 #include "DesktopOeffner.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// DesktopOeffner: the desktop's default program through xdg-open.
 #pragma once
 #include "Oeffner.h"
 

@@ -1,3 +1,4 @@
+// Reading and writing the user settings, each value checked on reading.
 #include "Einstellungen.h"
 
 #include "EinstellungsSpeicher.h"

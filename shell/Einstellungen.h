@@ -1,3 +1,4 @@
+// The user settings, their reading and writing, and the per-user store.
 #pragma once
 #include "UebOptWerte.h"
 

@@ -1,3 +1,4 @@
+// A settings store with case-insensitive names and typed, checked reads.
 #include "EinstellungsSpeicher.h"
 
 EinstellungsSpeicher::EinstellungsSpeicher(QSettings &einstellungen) : s(einstellungen) {}

@@ -1,3 +1,4 @@
+// EinstellungsSpeicher: QSettings with value names matched regardless of case.
 #pragma once
 #include <QSettings>
 #include <QString>

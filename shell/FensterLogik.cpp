@@ -1,3 +1,4 @@
+// The main window's own keys, its start rectangle and the network file clean-up.
 #include "FensterLogik.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// Main-window logic without widgets: own keys, geometry, network files.
 #pragma once
 #include <QRect>
 #include <QSize>

@@ -1,3 +1,4 @@
+// INavigationsFenster: what moving between topic documents asks of the window.
 #pragma once
 #include "Themenliste.h"
 

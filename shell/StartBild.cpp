@@ -1,3 +1,4 @@
+// The start page's picture: its path, loading and preloading on a worker thread.
 #include "StartBild.h"
 
 #include "BildDatei.h"

@@ -1,3 +1,4 @@
+// Loading and preloading the start page's picture.
 #pragma once
 #include "Meldungen.h"
 

@@ -1,3 +1,4 @@
+// Moving between topic documents: topics, folders, start page, save prompt.
 #include "ThemenNavigation.h"
 
 #include "DokumentLaden.h"

@@ -1,3 +1,4 @@
+// ThemenNavigation: the topic list and every way between documents.
 #pragma once
 #include "Dokument.h"
 #include "NavigationsFenster.h"

@@ -1,3 +1,4 @@
+// The verbs of the tvl tool, their registration and the tool's output.
 #pragma once
 #include <QStringList>
 

@@ -1,3 +1,4 @@
+// TvlMeldungen: the tool's message boxes, written to standard error.
 #pragma once
 #include "Meldungen.h"
 #include "TvlBefehl.h"

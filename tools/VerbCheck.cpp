@@ -1,3 +1,4 @@
+// tvl check: whether topic documents read and their question cards fit.
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "KartenPruefung.h"

@@ -1,3 +1,4 @@
+// tvl hsc: a high-score list printed sorted, as a table or JSON.
 #include "BestListDatei.h"
 #include "BestListSortierung.h"
 #include "BestListTabelle.h"

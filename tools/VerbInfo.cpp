@@ -1,3 +1,4 @@
+// tvl info: the header and objects of a topic document, as text or JSON.
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "TvlBefehl.h"

@@ -1,3 +1,4 @@
+// tvl resave: a topic document read and written anew.
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "TvlBefehl.h"

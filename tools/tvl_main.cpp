@@ -1,3 +1,4 @@
+// The tvl command-line tool: verb registry, output and dispatch.
 #include "TvlBefehl.h"
 
 #include <QGuiApplication>

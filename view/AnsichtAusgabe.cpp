@@ -1,3 +1,4 @@
+// Saving the learning view as an image: format from the name, BMP/PNG/JPEG writing.
 #include "AnsichtAusgabe.h"
 
 #include "BildDatei.h"

@@ -1,3 +1,4 @@
+// FragenPaar: one entry of the question order, and the order as a list.
 #pragma once
 #include <QList>
 

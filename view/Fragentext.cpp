@@ -1,3 +1,4 @@
+// Question texts: placeholder sentences, the image tag and the flag file.
 #include "Fragentext.h"
 
 QString FragePlatzhalterErsetzen(const QString &text)

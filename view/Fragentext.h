@@ -1,3 +1,4 @@
+// The question texts of single-question documents: placeholders and image tag.
 #pragma once
 #include <QString>
 

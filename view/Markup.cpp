@@ -1,3 +1,4 @@
+// The markup layout: tag recognition, word wrap and drawing of paragraphs.
 #include "Markup.h"
 
 #include "MarkupTags.h"

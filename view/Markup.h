@@ -1,3 +1,4 @@
+// The text markup layout, its canvas interface and the info text renderer.
 #pragma once
 #include "Dokument.h"
 

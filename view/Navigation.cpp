@@ -1,3 +1,4 @@
+// Moving the visible part of the learning picture, clamped to the picture.
 #include "Navigation.h"
 
 #include <QtGlobal>

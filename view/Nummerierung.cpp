@@ -1,3 +1,4 @@
+// Cover numbering: the coverable objects, their order and their numbers.
 #include "Nummerierung.h"
 
 #include "AuswahlReihenfolge.h"

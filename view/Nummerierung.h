@@ -1,3 +1,4 @@
+// Cover numbering modes and the order and numbers covers get.
 #pragma once
 #include "FragenFolge.h"
 

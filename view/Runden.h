@@ -1,3 +1,4 @@
+// rnd: the banker's rounding every scene position goes through.
 #pragma once
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// The learning view's scene: zoom, coordinates, building and drawing.
 #include "Szene.h"
 
 #include "DokumentModell.h"

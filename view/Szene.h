@@ -1,3 +1,4 @@
+// Szene: the learning view's picture, objects, zoom and clicks.
 #pragma once
 #include "FragenFolge.h"
 #include "SzenenAnzeige.h"

@@ -1,3 +1,4 @@
+// ISzenenAnzeige: what the scene tells the widget that shows it.
 #pragma once
 #include "Werkzeug.h"
 

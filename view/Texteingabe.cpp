@@ -1,3 +1,4 @@
+// Placing the keyword field over the picture.
 #include "Texteingabe.h"
 
 #include <QtGlobal>

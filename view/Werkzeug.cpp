@@ -1,3 +1,4 @@
+// The drawing tools' table of names, captions and cursors, and the pen of each.
 #include "Werkzeug.h"
 
 const WerkzeugEintrag WerkzeugTabelle[9] = {

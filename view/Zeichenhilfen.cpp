@@ -1,3 +1,4 @@
+// Raster helpers: fonts, block copies, frames, discs, symbols and text boxes.
 #include "Zeichenhilfen.h"
 
 #include "Runden.h"

@@ -1,3 +1,4 @@
+// Small raster helpers shared by the scene, the markup layout and the quiz.
 #pragma once
 #include <QColor>
 #include <QFont>

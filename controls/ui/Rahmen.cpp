@@ -1,3 +1,4 @@
+// The frame tiles of our artwork, the colours taken from them and the fillers.
 #include "Rahmen.h"
 
 #include "BildDatei.h"

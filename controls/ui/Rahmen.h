@@ -1,3 +1,4 @@
+// Frame tiles, shared window colours, background fillers and the program cursors.
 #pragma once
 #include <QColor>
 #include <QCursor>

@@ -1,3 +1,4 @@
+// A menu that lays out, paints and hit-tests its items in marked columns.
 #include "SpaltenMenue.h"
 
 #include <QActionEvent>

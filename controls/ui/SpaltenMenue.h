@@ -1,3 +1,4 @@
+// SpaltenMenue: a QMenu whose items can start a new column.
 #pragma once
 #include "SpaltenAnordnung.h"
 

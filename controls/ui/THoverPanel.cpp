@@ -1,3 +1,4 @@
+// THoverPanel: the flat button panel, its colours, caption fitting and painting.
 #include "THoverPanel.h"
 
 #include "Farben.h"

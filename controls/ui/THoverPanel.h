@@ -1,3 +1,4 @@
+// THoverPanel, the flat button panel most buttons are, and its caption steps.
 #pragma once
 #include "EinpassungsSpeicher.h"
 #include "TextEinpassen.h"

@@ -1,3 +1,4 @@
+// TShadowLabel: a fitted caption painted with a shadow.
 #include "TShadowLabel.h"
 
 #include "TextEinpassen.h"

@@ -1,3 +1,4 @@
+// TShadowLabel: a label whose caption is drawn with a shadow.
 #pragma once
 #include "THoverPanel.h"
 

@@ -1,3 +1,4 @@
+// An answer panel of a running quiz: marking, mouse and key reports.
 #include "AntwortPanel.h"
 
 #include "Antwortfeld.h"

@@ -1,3 +1,4 @@
+// AntwortPanel: an answer panel that reports mouse and keys to the engine.
 #pragma once
 #include "THoverPanel.h"
 

@@ -1,3 +1,4 @@
+// The results window and name dialog wired to the completion of a run.
 #include "ErgebnisSteuerung.h"
 #include "BestListBefehle.h"
 #include "TNameEingabeForm.h"

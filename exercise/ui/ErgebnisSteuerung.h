@@ -1,3 +1,4 @@
+// ErgebnisSteuerung: the end of a run as the main window wires it.
 #pragma once
 #include "ErgebnisAblauf.h"
 #include "ErgebnisAnzeige.h"

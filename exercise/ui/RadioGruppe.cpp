@@ -1,3 +1,4 @@
+// A framed group of radio buttons addressed by item index.
 #include "RadioGruppe.h"
 
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// RadioGruppe: the radio button group of the option dialogs.
 #pragma once
 #include <QGroupBox>
 #include <QList>

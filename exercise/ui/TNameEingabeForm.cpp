@@ -1,3 +1,4 @@
+// The dialog asking for the participant's name at the start of a run.
 #include "TNameEingabeForm.h"
 #include "Farben.h"
 #include "Rahmen.h"

@@ -1,3 +1,4 @@
+// TNameEingabeForm: the participant's name dialog.
 #pragma once
 #include <QDialog>
 

@@ -1,3 +1,4 @@
+// The dialog for a comment added to the protocol.
 #include "TProtKomForm.h"
 
 #include <QDialogButtonBox>

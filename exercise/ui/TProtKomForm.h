@@ -1,3 +1,4 @@
+// TProtKomForm: the protocol comment dialog.
 #pragma once
 #include <QDialog>
 

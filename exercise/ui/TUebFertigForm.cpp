@@ -1,3 +1,4 @@
+// The results window of a finished run: figures, grade, scale and repetition.
 #include "TUebFertigForm.h"
 #include "Farben.h"
 #include "NoteSkala.h"

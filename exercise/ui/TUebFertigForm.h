@@ -1,3 +1,4 @@
+// TUebFertigForm: the results window of a finished run.
 #pragma once
 #include "ErgebnisAblauf.h"
 

@@ -1,3 +1,4 @@
+// The options dialog for picture-labelling and cloze-text quizzes.
 #include "TUebOptForm.h"
 
 #include "RadioGruppe.h"

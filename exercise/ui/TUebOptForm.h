@@ -1,3 +1,4 @@
+// TUebOptForm: the options of picture-labelling and cloze-text quizzes.
 #pragma once
 #include "UebOptWerte.h"
 

@@ -1,3 +1,4 @@
+// The options dialog for single-question quizzes.
 #include "TUebOptFragenForm.h"
 
 #include "RadioGruppe.h"

@@ -1,3 +1,4 @@
+// TUebOptFragenForm: the options of single-question quizzes.
 #pragma once
 #include "UebOptWerte.h"
 

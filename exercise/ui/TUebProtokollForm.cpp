@@ -1,3 +1,4 @@
+// The protocol window: showing, copying, saving, printing and commenting.
 #include "TUebProtokollForm.h"
 
 #include "ProtokollRtf.h"

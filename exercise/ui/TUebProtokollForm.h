@@ -1,3 +1,4 @@
+// TUebProtokollForm: the protocol window of the last run.
 #pragma once
 #include <QDialog>
 

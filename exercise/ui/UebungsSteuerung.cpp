@@ -1,3 +1,4 @@
+// The quiz in the main window: engine, option dialogs, answer panels and clock.
 #include "UebungsSteuerung.h"
 
 #include "AntwortPanel.h"

@@ -1,3 +1,4 @@
+// UebungsSteuerung: the quiz as the main window shows it.
 #pragma once
 #include "ErgebnisAnzeige.h"
 #include "QuizBefehle.h"

@@ -1,3 +1,4 @@
+// The two-digit edit of the time limit, held to 0..59 when left.
 #include "ZahlEdit.h"
 
 #include "UebTexte.h"

@@ -1,3 +1,4 @@
+// ZahlEdit: the minute and second edits of the time limit.
 #pragma once
 #include <QLineEdit>
 

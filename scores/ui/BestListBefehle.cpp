@@ -1,3 +1,4 @@
+// The high-score menu commands and their two windows, made on first use.
 #include "BestListBefehle.h"
 #include "Ordner.h"
 #include "TBestListForm.h"

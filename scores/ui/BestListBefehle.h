@@ -1,3 +1,4 @@
+// BestListBefehle: the high-score commands of the main window.
 #pragma once
 #include "BestListen.h"
 

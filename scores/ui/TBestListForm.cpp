@@ -1,3 +1,4 @@
+// The high-score window: table filling, printing, text export and clipboard.
 #include "TBestListForm.h"
 #include "BestListTabelle.h"
 #include "Dateifehler.h"

@@ -1,3 +1,4 @@
+// TBestListForm: the high-score window.
 #pragma once
 #include "BestListen.h"
 

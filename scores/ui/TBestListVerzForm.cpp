@@ -1,3 +1,4 @@
+// The window choosing the folders for protocols and high-score lists.
 #include "TBestListVerzForm.h"
 #include "BestListOrdnerPruefung.h"
 #include "Farben.h"

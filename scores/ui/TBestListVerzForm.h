@@ -1,3 +1,4 @@
+// TBestListVerzForm: the folder window for protocols and high-score lists.
 #pragma once
 #include <QDialog>
 

@@ -1,3 +1,4 @@
+// The learning view's save, copy, printer set-up and print commands.
 #include "AnsichtAusgabeAnschluss.h"
 
 #include "AnsichtAusgabe.h"

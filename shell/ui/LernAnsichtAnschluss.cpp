@@ -1,3 +1,4 @@
+// The learning view in the main window: clicks, layers, covers and numbering.
 #include "LernAnsichtAnschluss.h"
 
 #include "TForm1.h"

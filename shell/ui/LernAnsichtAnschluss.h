@@ -1,3 +1,4 @@
+// LernAnsichtAnschluss: connects the learning view to the main window.
 #pragma once
 #include "InfoAnzeige.h"
 #include "LernBildBefehle.h"

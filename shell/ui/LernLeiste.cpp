@@ -1,3 +1,4 @@
+// The learning-view tool bar: buttons stacked in rows, cursor pictures.
 #include "LernLeiste.h"
 
 #include "Rahmen.h"

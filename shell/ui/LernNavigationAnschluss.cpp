@@ -1,3 +1,4 @@
+// The learning view's zoom, scrolling, panning and tool bar folding.
 #include "LernNavigationAnschluss.h"
 
 #include "LernKartBild.h"

@@ -1,3 +1,4 @@
+// The learning view's drawing tools, their cursors and the keyword field.
 #include "LernWerkzeugAnschluss.h"
 
 #include "LernKartBild.h"

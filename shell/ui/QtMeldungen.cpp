@@ -1,3 +1,4 @@
+// Message boxes as modal Qt dialogs with German buttons.
 #include "QtMeldungen.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// QtMeldungen: the message boxes of the running program.
 #pragma once
 #include "Meldungen.h"
 

@@ -1,3 +1,4 @@
+// The main window: start-up, settings, menus, documents and the subsystems' wiring.
 #include "TForm1.h"
 
 #include "Befehlszeile.h"

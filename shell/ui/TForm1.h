@@ -1,3 +1,4 @@
+// TForm1: the program's main window and the table of contents of the program.
 #pragma once
 #include "Dienste.h"
 #include "Dokument.h"

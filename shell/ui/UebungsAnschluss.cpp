@@ -1,3 +1,4 @@
+// Connecting the quiz and its results to the main window.
 #include "UebungsAnschluss.h"
 
 #include "BestListBefehle.h"

@@ -1,3 +1,4 @@
+// UebungsAnschluss: the quiz as connected to the main window.
 #pragma once
 #include "ErgebnisHauptfenster.h"
 

@@ -1,3 +1,4 @@
+// Tests of the fast selection-sort order against the quadratic sort it replaces.
 #include "AuswahlReihenfolge.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the Windows-1252 conversion: round trips, "?" and every byte.
 #include "Cp1252.h"
 
 #include <gtest/gtest.h>

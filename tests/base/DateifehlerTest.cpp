@@ -1,3 +1,4 @@
+// Tests of the file error texts with and without a prefix.
 #include "Dateifehler.h"
 #include "TestDienste.h"
 

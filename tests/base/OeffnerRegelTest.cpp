@@ -1,3 +1,4 @@
+// Tests of which files and addresses may be opened externally.
 #include "BildDatei.h"
 #include "OeffneExtern.h"
 #include "Sonderdateien.h"

@@ -1,3 +1,4 @@
+// Tests of the PNG reader: every colour type and depth, cut and huge pictures.
 #include "BildDatei.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// Tests that FIFOs and links are never read, followed or written into.
 #include "AlsaKlang.h"
 #include "BildDatei.h"
 #include "DateiSperre.h"

@@ -1,3 +1,4 @@
+// Tests of the shipped flags, sounds, start picture and help page.
 #include "AlsaKlang.h"
 #include "BildDatei.h"
 #include "InhaltHilfen.h"

@@ -1,3 +1,4 @@
+// Tests that the flag quizzes ask the right flags and pair the look-alikes.
 #include "Cp1252.h"
 #include "Fragentext.h"
 #include "InhaltHilfen.h"

@@ -1,3 +1,4 @@
+// Tests that the question card's flag, question and answers never collide.
 #include "InhaltHilfen.h"
 #include "KartenPruefung.h"
 #include "Nummerierung.h"

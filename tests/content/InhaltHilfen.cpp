@@ -1,3 +1,4 @@
+// Helpers of the content tests: source paths, the country table, documents.
 #include "InhaltHilfen.h"
 
 #include "DokumentDatei.h"

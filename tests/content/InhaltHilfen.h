@@ -1,3 +1,4 @@
+// Helpers shared by the content tests: paths, country table, shipped documents.
 #pragma once
 #include "Dokument.h"
 

@@ -1,3 +1,4 @@
+// Tests of the country table: every state once, unique names in Windows-1252.
 #include "Cp1252.h"
 #include "InhaltHilfen.h"
 

@@ -1,3 +1,4 @@
+// Tests that the build leaves the content and writable folders beside the program.
 #include "InhaltHilfen.h"
 
 #include <QDir>

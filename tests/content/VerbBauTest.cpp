@@ -1,3 +1,4 @@
+// Tests of "tvl bau": documents built from descriptions, bad ones refused.
 #include "DokumentDatei.h"
 #include "InhaltHilfen.h"
 #include "Nummerierung.h"

@@ -1,3 +1,4 @@
+// Tests that every shipped document loads, labels its parts and passes the check.
 #include "Cp1252.h"
 #include "InhaltHilfen.h"
 

@@ -1,3 +1,4 @@
+// Tests of the hover panel and the shadow label: colours, keys, painting, fitting.
 #include "TShadowLabel.h"
 #include "THoverPanel.h"
 

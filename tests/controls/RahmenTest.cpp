@@ -1,3 +1,4 @@
+// Tests of the nine-slice frame painting, shared colours and cursors.
 #include "Rahmen.h"
 #include "RahmenBild.h"
 

@@ -1,3 +1,4 @@
+// Tests of the column layout of menus and the column menu's mouse and keys.
 #include "SpaltenAnordnung.h"
 #include "SpaltenMenue.h"
 

@@ -1,3 +1,4 @@
+// Tests of caption fitting and the classic colour integers.
 #include "Farben.h"
 #include "TextEinpassen.h"
 

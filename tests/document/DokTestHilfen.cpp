@@ -1,3 +1,4 @@
+// Helpers of the document tests: sample documents, raw files, PNG bytes.
 #include "DokTestHilfen.h"
 
 #include "BildDatei.h"

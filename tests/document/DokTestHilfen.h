@@ -1,3 +1,4 @@
+// Helpers shared by the document tests, with a recording document environment.
 #pragma once
 #include "Dokument.h"
 #include "DokumentUmgebung.h"

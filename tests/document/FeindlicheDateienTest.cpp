@@ -1,3 +1,4 @@
+// Tests of hostile document files: bounded fields, huge files, FIFOs.
 #include "DokTestHilfen.h"
 #include "DokumentDatei.h"
 #include "DokumentLaden.h"

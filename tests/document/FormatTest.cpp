@@ -1,3 +1,4 @@
+// Tests of the document file format: round trips, layout and optional keys.
 #include "DokTestHilfen.h"
 #include "DokumentDatei.h"
 

@@ -1,3 +1,4 @@
+// Tests of captions stored as comma texts and read back as lines.
 #include "DokumentDatei.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of loading and saving documents with their messages and window effects.
 #include "DokTestHilfen.h"
 #include "Dateifehler.h"
 #include "DokumentDatei.h"

@@ -1,3 +1,4 @@
+// Tests of cover numbers, emptying, the single-question structure, navigation.
 #include "DokTestHilfen.h"
 #include "DokumentDatei.h"
 #include "DokumentModell.h"

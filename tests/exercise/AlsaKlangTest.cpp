@@ -1,3 +1,4 @@
+// Tests of the WAV reader and of the player without a file or device.
 #include "AlsaKlang.h"
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// Tests of the completion of a run: labels, order of steps, high-score entry.
 #include "ErgebnisAblauf.h"
 #include "TestDienste.h"
 

@@ -1,3 +1,4 @@
+// Tests of the results window, the name dialog and their creation on first use.
 #include "BestListBefehle.h"
 #include "ErgebnisSteuerung.h"
 #include "TNameEingabeForm.h"

@@ -1,3 +1,4 @@
+// Tests from the end of a run through the results to the list file and repetition.
 #include "BestListDatei.h"
 #include "BestListen.h"
 #include "ErgebnisUebung.h"

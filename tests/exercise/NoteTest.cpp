@@ -1,3 +1,4 @@
+// Tests of grades, their words and colours, and the rating scale drawing.
 #include "Note.h"
 #include "NoteSkala.h"
 

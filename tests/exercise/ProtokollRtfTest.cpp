@@ -1,3 +1,4 @@
+// Tests of the protocol's RTF, its file names and its automatic saving.
 #include "ProtokollRtf.h"
 
 #include "Sonderdateien.h"

@@ -1,3 +1,4 @@
+// Tests of picture-labelling and cloze-text runs in every mode.
 #include "UebTestUmgebung.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of single-question runs: repetition, feedback, distractors, protocol.
 #include "UebTestUmgebung.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the feedback sounds of a run.
 #include "UebTestUmgebung.h"
 
 #include "Ordner.h"

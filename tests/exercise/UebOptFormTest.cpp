@@ -1,3 +1,4 @@
+// Tests of the option dialogs and the protocol window.
 #include "RadioGruppe.h"
 #include "TProtKomForm.h"
 #include "TUebOptForm.h"

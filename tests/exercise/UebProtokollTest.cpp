@@ -1,3 +1,4 @@
+// Tests of the protocol a run writes, line by line.
 #include "UebTestUmgebung.h"
 
 #include "SystemDatum.h"

@@ -1,3 +1,4 @@
+// Tests of starting a run: random draws, repetitions, roles, dialogs.
 #include "UebTestUmgebung.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Sample single-question and picture documents for the exercise tests.
 #include "UebTestUmgebung.h"
 
 #include "Einzelfragen.h"

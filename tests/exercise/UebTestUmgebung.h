@@ -1,3 +1,4 @@
+// The exercise tests' scene, recording surface and engine set-up.
 #pragma once
 #include "ErgebnisHauptfenster.h"
 #include "TestDienste.h"

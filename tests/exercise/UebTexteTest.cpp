@@ -1,3 +1,4 @@
+// Tests of the exercise's texts, option edits and the options taken over.
 #include "OptionenUebernehmen.h"
 #include "UebTexte.h"
 

@@ -1,3 +1,4 @@
+// Tests of the run's clock, time limit and status figures.
 #include "UebTestUmgebung.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the quiz controller on a bare panel: clicks, keys, dragging, options.
 #include "AntwortPanel.h"
 #include "TUebOptForm.h"
 #include "TUebOptFragenForm.h"

@@ -1,3 +1,4 @@
+// Tests of the high-score file: header, records, cut files, locks between processes.
 #include "BestListDatei.h"
 #include "BestListen.h"
 #include "Dateifehler.h"

@@ -1,3 +1,4 @@
+// Tests of the high-score window, the folder window and their commands.
 #include "BestListBefehle.h"
 #include "BestListTabelle.h"
 #include "Dokument.h"

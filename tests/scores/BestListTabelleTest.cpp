@@ -1,3 +1,4 @@
+// Tests of high-score sorting, the table's texts and its printed layout.
 #include "BestListOrdnerPruefung.h"
 #include "BestListSortierung.h"
 #include "BestListTabelle.h"

@@ -1,3 +1,4 @@
+// Tests of hostile high-score files: links, foreign files, FIFOs, tie order.
 #include "BestListDatei.h"
 #include "BestListSortierung.h"
 #include "BestListen.h"

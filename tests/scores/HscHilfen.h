@@ -1,3 +1,4 @@
+// High-score file bytes built by hand for the tests.
 #pragma once
 #include <QByteArray>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SperrHalter: a file lock held by a forked child process for the tests.
 #pragma once
 #include <QFile>
 #include <QString>

@@ -1,3 +1,4 @@
+// Tests of "tvl hsc": sorted lists as a table and as JSON, bad files.
 #include "BestListDatei.h"
 #include "BestListTabelle.h"
 #include "DelphiZeit.h"

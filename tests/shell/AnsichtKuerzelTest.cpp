@@ -1,3 +1,4 @@
+// Tests of the shortcuts of the hidden learning-view items.
 #include "AnsichtAusgabeAnschluss.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"

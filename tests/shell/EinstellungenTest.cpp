@@ -1,3 +1,4 @@
+// Tests of the user settings: defaults, round trip, names, wrong values.
 #include "Einstellungen.h"
 #include "EinstellungsSpeicher.h"
 

@@ -1,3 +1,4 @@
+// Tests of the main window: start-up, settings, quiz mode, menus and topics.
 #include "Ordner.h"
 #include "TForm1.h"
 #include "SpaltenMenue.h"

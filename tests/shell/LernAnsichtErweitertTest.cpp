@@ -1,3 +1,4 @@
+// Tests of the extended-functions switch and the learning view it shows.
 #include "AnsichtAusgabeAnschluss.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"

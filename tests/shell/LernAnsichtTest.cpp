@@ -1,3 +1,4 @@
+// Tests of the learning view in the main window: covers, navigation, layers.
 #include "DokumentLaden.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"

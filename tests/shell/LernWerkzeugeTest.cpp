@@ -1,3 +1,4 @@
+// Tests of the learning view's zoom, scrolling, tools, export and printing.
 #include "AnsichtAusgabeAnschluss.h"
 #include "Dateifehler.h"
 #include "LernAnsichtAnschluss.h"

@@ -1,3 +1,4 @@
+// Tests of moving between topic documents and folders.
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "NavigationsFenster.h"

@@ -1,3 +1,4 @@
+// Tests of start-up: display check, command line, start picture, window logic.
 #include "Anzeigepruefung.h"
 #include "Befehlszeile.h"
 #include "FensterLogik.h"

@@ -1,3 +1,4 @@
+// Writing a small topic document for the shell tests.
 #include "TestDokumente.h"
 
 #include "Dokument.h"

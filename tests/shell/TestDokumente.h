@@ -1,3 +1,4 @@
+// A small topic document written for the shell tests.
 #pragma once
 #include <QString>
 

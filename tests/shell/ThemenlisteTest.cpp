@@ -1,3 +1,4 @@
+// Tests of the topic list: reading, sorting, menu captions and columns.
 #include "DokumentLaden.h"
 #include "TestDokumente.h"
 #include "Sortierung.h"

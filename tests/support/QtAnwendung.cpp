@@ -1,3 +1,4 @@
+// The one Qt application object a test program needs.
 #include <QApplication>
 
 #include <gtest/gtest.h>

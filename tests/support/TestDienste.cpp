@@ -1,3 +1,4 @@
+// Recording message boxes and the other test services.
 #include "TestDienste.h"
 
 Antwort TestMeldungen::Naechste()

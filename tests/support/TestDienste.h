@@ -1,3 +1,4 @@
+// Test services: recording messages, a fake clock, sound and opener, bundled.
 #pragma once
 #include "Dienste.h"
 

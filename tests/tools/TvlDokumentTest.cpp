@@ -1,3 +1,4 @@
+// Tests of "tvl info", "tvl check" and "tvl resave" on topic documents.
 #include "Dateifehler.h"
 #include "DokumentDatei.h"
 

@@ -1,3 +1,4 @@
+// Tests of saving the learning view as an image, full disks included.
 #include "AnsichtAusgabe.h"
 #include "BildDatei.h"
 

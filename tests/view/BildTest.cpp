@@ -1,3 +1,4 @@
+// Tests of the scene's drawing: covers, discs, solutions, quiz marks, flags.
 #include "BildDatei.h"
 #include "Runden.h"
 #include "SzenenHilfe.h"

@@ -1,3 +1,4 @@
+// Tests of the scene with hostile documents: numbering order, sizes, exports.
 #include "AnsichtAusgabe.h"
 #include "DokumentModell.h"
 #include "Nummerierung.h"

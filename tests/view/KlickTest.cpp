@@ -1,3 +1,4 @@
+// Tests of clicks in the learning view: covers, links and navigation.
 #include "SzenenHilfe.h"
 
 #include <gtest/gtest.h>

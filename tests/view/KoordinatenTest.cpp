@@ -1,3 +1,4 @@
+// Tests of rounding, fitting and zoom coordinates of the scene.
 #include "Runden.h"
 #include "SzenenHilfe.h"
 

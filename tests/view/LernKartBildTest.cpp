@@ -1,3 +1,4 @@
+// Tests of the picture widget: centred display, marker and mouse.
 #include "LernKartBild.h"
 #include "SzenenHilfe.h"
 

@@ -1,3 +1,4 @@
+// Tests of the markup layout: tags, tabs, wrapping and gaps.
 #include "Markup.h"
 
 #include <gtest/gtest.h>

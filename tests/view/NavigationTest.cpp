@@ -1,3 +1,4 @@
+// Tests of moving, scrolling and zooming the visible part of the picture.
 #include "Navigation.h"
 #include "SzenenHilfe.h"
 

@@ -1,3 +1,4 @@
+// Tests of cover numbering in each mode and the number texts.
 #include "DokumentModell.h"
 #include "Nummerierung.h"
 #include "SzenenHilfe.h"

@@ -1,3 +1,4 @@
+// Tests of object boxes: placement, sizes, layers, zoom and question texts.
 #include "Fragentext.h"
 #include "Runden.h"
 #include "SzenenHilfe.h"

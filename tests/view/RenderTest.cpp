@@ -1,3 +1,4 @@
+// Tests of "tvl render" end to end.
 #include "BildDatei.h"
 #include "DokumentDatei.h"
 #include "SzenenHilfe.h"

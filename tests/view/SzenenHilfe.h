@@ -1,3 +1,4 @@
+// Documents built in memory and a scene over them, for the view tests.
 #pragma once
 #include "Szene.h"
 #include "TestDienste.h"

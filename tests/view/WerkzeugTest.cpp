@@ -1,3 +1,4 @@
+// Tests of the drawing tools: pen, marker, tick, eraser and keyword field.
 #include "SzenenHilfe.h"
 #include "Texteingabe.h"
 

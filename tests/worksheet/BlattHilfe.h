@@ -1,3 +1,4 @@
+// A document and a scene over it as the worksheet window gets them.
 #pragma once
 #include "ArbeitsblattErstellen.h"
 #include "Blatt.h"

@@ -1,3 +1,4 @@
+// The JSON descriptions of the flag topic documents, per continent and world.
 #include "Beschreibungen.h"
 
 #include <QCollator>

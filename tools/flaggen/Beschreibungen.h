@@ -1,3 +1,4 @@
+// Writing the descriptions of the flag topic documents.
 #pragma once
 #include "Laender.h"
 

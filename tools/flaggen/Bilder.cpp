@@ -1,3 +1,4 @@
+// Our own pictures: question card, flag anatomy, cloze paper and the title.
 #include "Bilder.h"
 
 #include <QFont>

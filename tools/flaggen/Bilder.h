@@ -1,3 +1,4 @@
+// Drawing the base pictures of the documents and the start page's title.
 #pragma once
 #include <QString>
 

@@ -1,3 +1,4 @@
+// Rendering the flag SVGs into PNGs for the question card's frame.
 #include "Flaggen.h"
 
 #include <QFile>

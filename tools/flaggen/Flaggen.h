@@ -1,3 +1,4 @@
+// Flag PNGs rendered from the SVG collection, with their proportions.
 #pragma once
 #include "Laender.h"
 

@@ -1,3 +1,4 @@
+// Synthesising the two feedback sounds as WAV files.
 #include "Klaenge.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// Writing the correct and wrong feedback sounds.
 #pragma once
 #include <QString>
 

@@ -1,3 +1,4 @@
+// Reading the country table laender.csv.
 #include "Laender.h"
 
 #include <QFile>

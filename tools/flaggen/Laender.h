@@ -1,3 +1,4 @@
+// Land: one row of the country table, and reading the table.
 #pragma once
 #include <QList>
 #include <QString>

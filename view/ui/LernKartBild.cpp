@@ -1,3 +1,4 @@
+// The learning picture widget: painting, the marker frame and mouse forwarding.
 #include "LernKartBild.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// LernKartBild: the widget showing the scene's display bitmap.
 #pragma once
 #include "Szene.h"
 #include "SzenenAnzeige.h"
