@@ -31,8 +31,6 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, IQ
     : QObject(eltern), Engine(d, s, *this, *this), dok(d), dienste(s), szene(sz), fenster(f), flaechen(std::move(fl)),
       elternFenster(eltern)
 {
-    UebOptForm = new TUebOptForm(eltern);
-    UebOptFragenForm = new TUebOptFragenForm(UebOptForm, eltern);
     ZeitTimer = new QTimer(this);
     ZeitTimer->setObjectName("ZeitTimer");
     ZeitTimer->setInterval(100);
@@ -88,9 +86,29 @@ void UebungsSteuerung::UebungVerlassen()
     Engine.UebungVerlassen();
 }
 
+TUebOptForm &UebungsSteuerung::UebOptForm() const
+{
+    if (!uebOptForm) {
+        uebOptForm = new TUebOptForm(elternFenster);
+        uebOptFragenForm = new TUebOptFragenForm(uebOptForm, elternFenster);
+        if (wartendeWerte) {
+            uebOptForm->WerteSetzen(*wartendeWerte);
+            uebOptFragenForm->WerteSetzen(*wartendeWerte);
+            wartendeWerte.reset();
+        }
+    }
+    return *uebOptForm;
+}
+
+TUebOptFragenForm &UebungsSteuerung::UebOptFragenForm() const
+{
+    UebOptForm();
+    return *uebOptFragenForm;
+}
+
 bool UebungsSteuerung::OptionenVorJederUebung() const
 {
-    return UebOptForm->UebOptZeigenCheck->isChecked();
+    return UebOptForm().UebOptZeigenCheck->isChecked();
 }
 
 bool UebungsSteuerung::QuizBeendet() const
@@ -135,15 +153,19 @@ bool UebungsSteuerung::ProtokollAutoSpeichern()
 UebOptWerte UebungsSteuerung::OptWerteHolen() const
 {
     UebOptWerte w;
-    UebOptForm->WerteHolen(w);
-    UebOptFragenForm->WerteHolen(w);
+    UebOptForm().WerteHolen(w);
+    UebOptFragenForm().WerteHolen(w);
     return w;
 }
 
 void UebungsSteuerung::OptWerteSetzen(const UebOptWerte &w)
 {
-    UebOptForm->WerteSetzen(w);
-    UebOptFragenForm->WerteSetzen(w);
+    if (!uebOptForm) {
+        wartendeWerte = w;
+        return;
+    }
+    uebOptForm->WerteSetzen(w);
+    uebOptFragenForm->WerteSetzen(w);
 }
 
 void UebungsSteuerung::UebOpt1Click()
@@ -159,7 +181,7 @@ void UebungsSteuerung::UebOpt1Click()
 
 bool UebungsSteuerung::OptionenDialogZeigen()
 {
-    QDialog *d = dok.Dok.DokTyp == 2 ? static_cast<QDialog *>(UebOptFragenForm) : UebOptForm;
+    QDialog *d = dok.Dok.DokTyp == 2 ? static_cast<QDialog *>(&UebOptFragenForm()) : &UebOptForm();
     return d->exec() == QDialog::Accepted;
 }
 

@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <map>
+#include <optional>
 
 class AntwortPanel;
 class QLabel;
@@ -44,8 +45,11 @@ public:
     ~UebungsSteuerung() override;
 
     Uebung Engine;
-    TUebOptForm *UebOptForm = nullptr;
-    TUebOptFragenForm *UebOptFragenForm = nullptr;
+    // The two option dialogs, made together on first use; until then the
+    // option values wait here and go into them when they are made.
+    TUebOptForm &UebOptForm() const;
+    TUebOptFragenForm &UebOptFragenForm() const;
+    bool OptionsFensterErzeugt() const { return uebOptForm; }
     // The protocol window, made when first used.
     TUebProtokollForm &UebProtokollForm();
     bool ProtokollFormErzeugt() const { return uebProtokollForm; }
@@ -129,6 +133,9 @@ private:
     Flaechen flaechen;
     IErgebnisAnzeige *ergebnis = nullptr;
     QWidget *elternFenster = nullptr; // of the dialogs made on first use
+    mutable TUebOptForm *uebOptForm = nullptr;
+    mutable TUebOptFragenForm *uebOptFragenForm = nullptr;
+    mutable std::optional<UebOptWerte> wartendeWerte;
     TUebProtokollForm *uebProtokollForm = nullptr;
     std::map<int, AntwortPanel *> panels;
     QLabel *hintergrund = nullptr;

@@ -37,7 +37,6 @@ LernWerkzeugAnschluss::LernWerkzeugAnschluss(TForm1 &f, Szene &s, LernKartBild &
 {
     BaueLeiste();
     BaueMenue();
-    TexteingabeEinrichten();
 
     connect(&bild, &LernKartBild::WerkzeugGewaehlt, this, &LernWerkzeugAnschluss::WerkzeugAnzeigen);
     connect(&bild, &LernKartBild::MausGedrueckt, this,
@@ -99,9 +98,13 @@ void LernWerkzeugAnschluss::BaueMenue()
     }
 }
 
-void LernWerkzeugAnschluss::TexteingabeEinrichten()
+QLineEdit &LernWerkzeugAnschluss::TexteingabeEdit()
 {
-    QLineEdit *t = form.TexteingabeEdit;
+    if (texteingabe)
+        return *texteingabe;
+    auto *t = texteingabe = new QLineEdit(form.LernKartPan);
+    t->setObjectName("TexteingabeEdit");
+    t->hide();
     t->setFrame(false);
     t->setTextMargins(0, 0, 0, 0);
     t->setContentsMargins(0, 0, 0, 0);
@@ -114,19 +117,20 @@ void LernWerkzeugAnschluss::TexteingabeEinrichten()
     t->installEventFilter(this);
     // The field grows to the right as the user types.
     connect(t, &QLineEdit::textChanged, this, [this] {
-        if (form.TexteingabeEdit->isHidden())
+        if (texteingabe->isHidden())
             return; // emptied after writing or discarding
-        const QRect g = form.TexteingabeEdit->geometry();
+        const QRect g = texteingabe->geometry();
         TexteingabePlatzieren(QPoint(g.left(), g.top() + g.height()));
     });
+    return *t;
 }
 
 void LernWerkzeugAnschluss::WerkzeugKlick(Werkzeug w)
 {
     if (w == Werkzeug::Haekchen || w == Werkzeug::Kreuz)
         szene.StempelGesetzt = false;
-    if (w == Werkzeug::Text && !form.TexteingabeEdit->isVisible())
-        form.TexteingabeEdit->clear();
+    if (w == Werkzeug::Text && texteingabe && !texteingabe->isVisible())
+        texteingabe->clear();
     szene.WerkzeugWaehlen(w);
 }
 
@@ -138,8 +142,8 @@ void LernWerkzeugAnschluss::WerkzeugAnzeigen(Werkzeug w)
         if (Aktionen[i])
             Aktionen[i]->setChecked(an);
     }
-    if (w != Werkzeug::Text)
-        form.TexteingabeEdit->hide();
+    if (w != Werkzeug::Text && texteingabe)
+        texteingabe->hide();
     CursorSetzen();
 }
 
@@ -198,7 +202,7 @@ void LernWerkzeugAnschluss::MausLosgelassen(QPoint pos, Qt::MouseButtons knoepfe
 
 void LernWerkzeugAnschluss::TexteingabePlatzieren(QPoint untenLinks)
 {
-    QLineEdit *t = form.TexteingabeEdit;
+    QLineEdit *t = &TexteingabeEdit();
     const QFontMetrics fm(t->font());
     const QRect r = ::TexteingabePlatzieren(fm.horizontalAdvance(t->text()), fm.height(), bild.geometry(),
                                             szene.BildVersatz(), szene.AnzeigeBild.width(), untenLinks);
@@ -212,7 +216,9 @@ void LernWerkzeugAnschluss::TexteingabePlatzieren(QPoint untenLinks)
 
 void LernWerkzeugAnschluss::TexteingabeUebernehmen()
 {
-    QLineEdit *t = form.TexteingabeEdit;
+    if (!texteingabe)
+        return;
+    QLineEdit *t = texteingabe;
     t->hide();
     const QPoint anzeige = t->geometry().topLeft() - bild.pos() - szene.BildVersatz();
     szene.SchlagwortSchreiben(anzeige, t->text());
@@ -221,13 +227,15 @@ void LernWerkzeugAnschluss::TexteingabeUebernehmen()
 
 void LernWerkzeugAnschluss::TexteingabeVerwerfen()
 {
-    form.TexteingabeEdit->clear();
-    form.TexteingabeEdit->hide();
+    if (!texteingabe)
+        return;
+    texteingabe->clear();
+    texteingabe->hide();
 }
 
 bool LernWerkzeugAnschluss::eventFilter(QObject *obj, QEvent *e)
 {
-    if (obj == form.TexteingabeEdit && e->type() == QEvent::KeyPress) {
+    if (texteingabe && obj == texteingabe && e->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent *>(e)->key();
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
             TexteingabeUebernehmen();

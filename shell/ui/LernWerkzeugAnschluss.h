@@ -10,6 +10,7 @@
 class LernKartBild;
 class QAction;
 class QActionGroup;
+class QLineEdit;
 class Szene;
 class TForm1;
 class THoverPanel;
@@ -38,6 +39,9 @@ public:
     void MausBewegt(QPoint pos, Qt::MouseButtons knoepfe);
     void MausLosgelassen(QPoint pos, Qt::MouseButtons knoepfe);
 
+    // The keyword field on LernKartPan, made when first placed.
+    QLineEdit &TexteingabeEdit();
+    bool TexteingabeErzeugt() const { return texteingabe; }
     // The keyword field: placed with its bottom-left corner at a point of
     // LernKartPan; Enter writes the text, Escape discards it.
     void TexteingabePlatzieren(QPoint untenLinks);
@@ -50,7 +54,6 @@ protected:
 private:
     void BaueLeiste();
     void BaueMenue();
-    void TexteingabeEinrichten();
     void CursorSetzen();
     bool ZeichnenErlaubt() const;
 
@@ -58,4 +61,5 @@ private:
     Szene &szene;
     LernKartBild &bild;
     QActionGroup *gruppe = nullptr;
+    QLineEdit *texteingabe = nullptr;
 };

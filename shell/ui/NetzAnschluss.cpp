@@ -90,11 +90,11 @@ bool NetzAnschluss::NetzOptionenErfragen(UebOptionen &opt)
     const int typ = form.Zustand.Dok.DokTyp;
     bool ok;
     if (typ == 2) {
-        steuerung.UebOptFragenForm->NetzwerkModus(true);
-        ok = steuerung.UebOptFragenForm->exec() == QDialog::Accepted;
+        steuerung.UebOptFragenForm().NetzwerkModus(true);
+        ok = steuerung.UebOptFragenForm().exec() == QDialog::Accepted;
     } else {
-        steuerung.UebOptForm->NetzwerkModus(true);
-        ok = steuerung.UebOptForm->exec() == QDialog::Accepted;
+        steuerung.UebOptForm().NetzwerkModus(true);
+        ok = steuerung.UebOptForm().exec() == QDialog::Accepted;
     }
     if (ok)
         opt = OptionenUebernehmen(steuerung.OptWerteHolen(), typ);

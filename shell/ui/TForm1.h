@@ -183,7 +183,6 @@ public:
     TShadowLabel *InternetHinweisLab = nullptr;
     TShadowLabel *InternetUrlLab = nullptr;
     QWidget *UebungPan = nullptr;
-    QLineEdit *TexteingabeEdit = nullptr;
     THoverPanel *KlappPan = nullptr;
     QWidget *LernInfoPan = nullptr;
     // Adds controls to LernInfoPan in rows (parts with tool-bar buttons).

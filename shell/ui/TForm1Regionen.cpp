@@ -184,10 +184,6 @@ void TForm1::BaueLernKartPan()
     UebungPan = new QWidget(LernKartPan);
     UebungPan->setObjectName("UebungPan");
     UebungPan->hide();
-    TexteingabeEdit = new QLineEdit(LernKartPan);
-    TexteingabeEdit->setObjectName("TexteingabeEdit");
-    TexteingabeEdit->clear();
-    TexteingabeEdit->hide();
     KlappPan = new THoverPanel(LernKartPan);
     KlappPan->setObjectName("KlappPan");
     KlappPan->hide();

@@ -1,5 +1,6 @@
 // Tests of the quiz controller on a bare panel: clicks, keys, dragging, options.
 #include "AntwortPanel.h"
+#include "RadioGruppe.h"
 #include "TUebOptForm.h"
 #include "TUebOptFragenForm.h"
 #include "TUebProtokollForm.h"
@@ -209,6 +210,36 @@ TEST(UebungsSteuerung, ProtocolWindowMadeOnFirstUseAndKept)
     EXPECT_FALSE(o.st->UebProtokollForm().Rtf().isEmpty());
 }
 
+TEST(UebungsSteuerung, OptionValuesWaitForTheWindowsMadeOnFirstUse)
+{
+    Oberflaeche o(BildDok({"Nord"}));
+    EXPECT_FALSE(o.st->OptionsFensterErzeugt());
+    UebOptWerte w;
+    w.AbfrageModus = 2;
+    w.ZLimitMin = "123";
+    w.Zuordnungsziele = 7; // out of range: the window's default
+    w.FragenZeitlimit = 1;
+    o.st->OptWerteSetzen(w);
+    EXPECT_FALSE(o.st->OptionsFensterErzeugt());
+    // Reading makes the windows, which hold the waiting values as they
+    // would have taken them at once.
+    const UebOptWerte r = o.st->OptWerteHolen();
+    EXPECT_TRUE(o.st->OptionsFensterErzeugt());
+    EXPECT_EQ(r.AbfrageModus, 2);
+    EXPECT_EQ(r.ZLimitMin, "12");
+    EXPECT_EQ(r.Zuordnungsziele, 1);
+    EXPECT_EQ(r.FragenZeitlimit, 1);
+    EXPECT_EQ(o.st->UebOptForm().AbfrageModus->ItemIndex(), 2);
+    // Once made, the windows take new values directly.
+    w.AbfrageModus = 1;
+    o.st->OptWerteSetzen(w);
+    EXPECT_EQ(o.st->UebOptForm().AbfrageModus->ItemIndex(), 1);
+    EXPECT_EQ(o.st->OptWerteHolen().AbfrageModus, 1);
+    const TUebOptForm *fenster = &o.st->UebOptForm();
+    o.st->OptWerteHolen();
+    EXPECT_EQ(&o.st->UebOptForm(), fenster);
+}
+
 TEST(UebungsSteuerung, OptionsRefusedDuringARun)
 {
     Oberflaeche o(BildDok({"Nord"}));
@@ -225,8 +256,8 @@ TEST(UebungsSteuerung, OptionsWindowOfTheDocumentsKindBeforeTheStart)
     for (const bool einzel : {false, true}) {
         Oberflaeche o(einzel ? EinzelfragenDok({"1 // Aa", "2 // Bb"}) : BildDok({"Nord", "Süd"}));
         ASSERT_TRUE(o.st->OptionenVorJederUebung());
-        QDialog *erwartet = einzel ? static_cast<QDialog *>(o.st->UebOptFragenForm)
-                                   : static_cast<QDialog *>(o.st->UebOptForm);
+        QDialog *erwartet = einzel ? static_cast<QDialog *>(&o.st->UebOptFragenForm())
+                                   : static_cast<QDialog *>(&o.st->UebOptForm());
         QList<QWidget *> gezeigt;
         // Answers the modal window once it is shown.
         std::function<void(bool)> antworten = [&](bool starten) {

@@ -199,9 +199,16 @@ TEST_F(LernWerkzeuge, StiftUndMarkerMitDerMaus)
 
 TEST_F(LernWerkzeuge, SchlagwortMitEnterUndEscape)
 {
-    QLineEdit *feld = form->TexteingabeEdit;
+    // The field is made when the keyword tool first places it, on the
+    // learning view's panel.
+    EXPECT_FALSE(werkzeuge->TexteingabeErzeugt());
     werkzeuge->Knoepfe[8]->clicked();
+    EXPECT_FALSE(werkzeuge->TexteingabeErzeugt());
     Ziehen(QPoint(300, 400), QPoint(300, 400));
+    ASSERT_TRUE(werkzeuge->TexteingabeErzeugt());
+    QLineEdit *feld = &werkzeuge->TexteingabeEdit();
+    EXPECT_EQ(feld->parentWidget(), form->LernKartPan);
+    EXPECT_EQ(form->findChildren<QLineEdit *>("TexteingabeEdit").size(), 1);
     ASSERT_TRUE(feld->isVisible());
     EXPECT_EQ(feld->toolTip(), "Text übernehmen mit Enter, abbrechen mit ESC");
     const int leer = feld->width();

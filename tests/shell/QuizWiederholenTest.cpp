@@ -61,7 +61,7 @@ protected:
         for (const char *a : {"Sound1", "OptNameEingabe1", "ErgebBestListEintragen1", "AutoProtSpeichern1"})
             if (QAction *aktion = form->findChild<QAction *>(a))
                 aktion->setChecked(false);
-        st->UebOptForm->UebOptZeigenCheck->setChecked(false);
+        st->UebOptForm().UebOptZeigenCheck->setChecked(false);
         UebOptWerte w = st->OptWerteHolen();
         w.Zuordnungstexte = 0;
         w.Zuordnungsziele = 0;
