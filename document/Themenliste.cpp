@@ -15,7 +15,6 @@ QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &les
     QList<ThemenEintrag> liste;
     if (ordner.isEmpty())
         return liste;
-    liste.reserve(100);
     QDirIterator it(ordner, {"*.tvl"}, QDir::Files | QDir::Hidden | QDir::System);
     const QString basis = ordner.endsWith('/') ? ordner : ordner + '/';
     while (it.hasNext()) {
@@ -29,11 +28,10 @@ QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &les
         QString titel;
         if (!leseTitel(pfad, titel))
             continue;
-        if (liste.size() == liste.capacity())
-            liste.reserve(liste.size() + 100);
+        // Plain appends grow the list geometrically; a reserve() in steps
+        // would copy every entry on each step.
         liste.append({titel, pfad, name.toLower()});
     }
-    liste.squeeze();
     ThemenSortieren(liste);
     return liste;
 }
