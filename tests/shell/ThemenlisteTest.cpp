@@ -5,6 +5,7 @@
 #include "Themenliste.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -97,4 +98,35 @@ TEST(Themenliste, IndexOfCurrentDocumentIsCaseSensitive)
     EXPECT_EQ(ThemenIndexVon(l, "/x/B.tvl"), 1);
     EXPECT_EQ(ThemenIndexVon(l, "/x/b.tvl"), -1);
     EXPECT_EQ(ThemenIndexVon(l, ""), -1);
+}
+
+TEST(Themenliste, LargeFolderEveryReadableEntryOnceInOrder)
+{
+    // More entries than any first guess of the list's size; every seventh
+    // file cannot be read.
+    QTemporaryDir tmp;
+    const QString o = tmp.path() + "/";
+    const int n = 250;
+    for (int i = 0; i < n; ++i) {
+        QFile f(o + QString("d%1.tvl").arg((i * 37) % n, 3, 10, QChar('0')));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    int gelesen = 0;
+    const auto l = ThemenEinlesen(o, [&](const QString &pfad, QString &t) {
+        ++gelesen;
+        const int nr = QFileInfo(pfad).baseName().mid(1).toInt();
+        t = QString("Titel %1").arg(nr);
+        return nr % 7 != 0;
+    });
+    EXPECT_EQ(gelesen, n);
+    ASSERT_EQ(l.size(), n - (n + 6) / 7);
+    int vorher = -1;
+    for (const ThemenEintrag &e : l) {
+        const int nr = e.Schluessel.mid(1, 3).toInt();
+        EXPECT_GT(nr, vorher);
+        EXPECT_NE(nr % 7, 0);
+        EXPECT_EQ(e.Titel, QString("Titel %1").arg(nr));
+        EXPECT_EQ(e.Pfad, o + e.Schluessel);
+        vorher = nr;
+    }
 }
