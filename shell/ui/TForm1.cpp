@@ -554,6 +554,12 @@ void TForm1::Speichern()
 void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
 {
     QMenu *auswahl = Menue.Auswahl1;
+    // Only the item that starts the second column carries the mark (read by
+    // SpaltenMenue); a mark on every item would give each one a property
+    // store of its own.
+    if (themenUmbruch >= 0 && themenUmbruch != spaltenUmbruch && themenUmbruch < themenAktionen.size())
+        themenAktionen[themenUmbruch]->setProperty("neueSpalte", false);
+    themenUmbruch = -1;
     // The items are reused in place, and only a surplus is taken out (from
     // the end): taking an item out of a menu, like adding one, searches the
     // menu's whole list, so building every item anew would cost time
@@ -587,9 +593,20 @@ void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmb
         a->setText(ThemenMenueText(i, liste[i]));
         a->setChecked(i == haken);
         a->setEnabled(an);
-        a->setProperty("neueSpalte", i == spaltenUmbruch); // read by SpaltenMenue
+        if (i == spaltenUmbruch) {
+            a->setProperty("neueSpalte", true);
+            themenUmbruch = i;
+        }
     }
-    auswahl->addActions(neu);
+    // Qt looks for the place to insert by searching the menu's list from
+    // its start for the item to insert before. Inserting the new items back
+    // to front, each before its successor, lets that search stop after the
+    // fixed items instead of running over every topic added so far.
+    QAction *vor = nullptr;
+    for (qsizetype k = neu.size() - 1; k >= 0; --k) {
+        auswahl->insertAction(vor, neu[k]);
+        vor = neu[k];
+    }
 }
 
 void TForm1::ThemaAnhaken(int i)

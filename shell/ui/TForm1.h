@@ -264,5 +264,6 @@ private:
     bool erweitert = false;
     QActionGroup *dokTypGruppe = nullptr;
     QList<QAction *> themenAktionen;
+    int themenUmbruch = -1; // the topic item that carries the column mark
     QImage startBild;
 };
