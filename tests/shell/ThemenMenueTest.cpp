@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
@@ -24,7 +24,7 @@ QList<ThemenEintrag> Liste(int n, const QString &zusatz)
         l.append({QString("Titel %1%2").arg(i).arg(zusatz), QString("/o/t%1.tvl").arg(i), QString("t%1.tvl").arg(i)});
     return l;
 }
-}
+} // namespace
 
 TEST(ThemenMenue, ItemsInOrderWithOneMarkAndOneCheckmarkAfterEveryRebuild)
 {
