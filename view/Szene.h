@@ -17,6 +17,8 @@
 
 
 struct ObjektMass;
+struct ObjektZeichnung;
+class QPainter;
 
 // What a click in the learning view asks the main window to do after the
 // scene has done its own part (toggling a cover, navigating, opening a link).
@@ -237,4 +239,12 @@ private:
     Erweiterung eingepasstErweiterung;
     QRect eingepasstQuelle;
     QString flaggenPfad(const QString &name) const;
+
+    // The steps of ObjektZeichnen that work on the scene's own surfaces
+    // (SzeneObjekt.cpp, SzeneZeichnenText.cpp).
+    bool ObjektZuZeichnen(int Index, int Variante) const;
+    void AltenKastenLoeschen(const ObjektZeichnung &z);
+    void KastenPlatzierenUndMerken(ObjektZeichnung &z);
+    bool FragebildZeichnen(QPainter &p, const ObjektZeichnung &z) const; // false: the image is missing
+    void NeuenKastenKopieren(const ObjektZeichnung &z);
 };
