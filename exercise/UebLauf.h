@@ -1,5 +1,6 @@
 // The state of an exercise run: its options, end states and run data.
 #pragma once
+#include "EndeArt.h"
 #include "FragenFolge.h"
 
 #include <QPoint>
@@ -19,11 +20,6 @@ struct UebOptionen
     int ZeitLimitWert = 180; // seconds
 };
 
-// Run end states (Endestatus).
-namespace EndeArt {
-enum : int { Laeuft = 0, Fertig = 1, Abgebrochen = 2, Zeitlimit = 3 };
-}
-
 // The exercise run state. Lives as long as the program, re-initialised by
 // every start.
 struct UebLauf
@@ -40,7 +36,7 @@ struct UebLauf
     double Erfolgsquote = 0;
     double Gesamtleistung = 0;
     int Schulnote = 0;
-    int Endestatus = EndeArt::Laeuft;
+    EndeArt Endestatus = EndeArt::Laeuft;
     qint64 StartTick = 0;
     int Laufzeit = 0; // ms
     double StartZeit = 0; // Delphi date-time

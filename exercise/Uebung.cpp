@@ -437,7 +437,7 @@ void Uebung::KennzahlenBerechnen()
 
 void Uebung::StatusAnzeigen()
 {
-    status.UebStatLab = Lauf.Endestatus <= 0 ? QStringLiteral("warte auf Antwort") : QStringLiteral("Quiz beendet");
+    status.UebStatLab = Lauf.Endestatus == EndeArt::Laeuft ? QStringLiteral("warte auf Antwort") : QStringLiteral("Quiz beendet");
     status.UebStatFarbe = StatFarbe::Zeit;
     status.GesAnzLab = QStringLiteral("von  ") + QString::number(Lauf.AnzFragen);
     QString name;

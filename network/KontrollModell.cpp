@@ -92,9 +92,9 @@ bool KontrollModell::Verarbeiten(const QString &rechner, const QString &benutzer
     case TnArt::Fertig:
         z.Endgueltig = true;
         z.Zeit = n.UhrText;
-        z.Status = n.Endestatus == 1 ? Zustand::Fertig
-                   : n.Endestatus == 3 ? Zustand::Zeitlimit
-                                       : Zustand::Abgebrochen;
+        z.Status = n.Endestatus == EndeArt::Fertig      ? Zustand::Fertig
+                   : n.Endestatus == EndeArt::Zeitlimit ? Zustand::Zeitlimit
+                                                        : Zustand::Abgebrochen;
         break;
     case TnArt::Bestlist:
         if (z.Name.isEmpty())

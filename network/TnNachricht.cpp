@@ -21,6 +21,16 @@ bool Ganzzahl(const QString &s, int min, int max, int &aus)
     return true;
 }
 
+// An end status from its wire number: `kleinste` up to the time limit.
+bool EndeLesen(const QString &s, EndeArt kleinste, EndeArt &aus)
+{
+    int wert = 0;
+    if (!Ganzzahl(s, int(kleinste), int(EndeArt::Zeitlimit), wert))
+        return false;
+    aus = EndeArt(wert);
+    return true;
+}
+
 bool Prozent(const QString &s, double &aus)
 {
     static const QRegularExpression muster(QStringLiteral("^[0-9]{1,3}\\.[0-9]$"));
@@ -121,7 +131,7 @@ QStringList TnAktionZeilen(const TnNachricht &n)
             QString::number(n.AktZiel),
             QString::number(n.Abdeckung),
             QString::number(n.FehlerAlsZiel),
-            QString::number(n.Endestatus),
+            QString::number(int(n.Endestatus)),
             n.StartZeitText,
             QString::number(n.AnzFragen),
             QString::number(n.AnzRichtig),
@@ -135,7 +145,7 @@ QStringList TnAktionZeilen(const TnNachricht &n)
 
 QStringList TnFertigZeilen(const TnNachricht &n)
 {
-    return {QStringLiteral("TN-FERTIG"), n.Kennung, QString::number(n.Endestatus), n.UhrText};
+    return {QStringLiteral("TN-FERTIG"), n.Kennung, QString::number(int(n.Endestatus)), n.UhrText};
 }
 
 QStringList TnBestlistZeilen(const TnNachricht &n)
@@ -179,8 +189,8 @@ bool TnLesen(const QStringList &z, TnNachricht &aus)
             return false;
         n.Art = TnArt::Aktion;
         if (!Ganzzahl(z[2], -1, grenze, n.AktZiel) || !Ganzzahl(z[3], -6, 0, n.Abdeckung)
-            || !Ganzzahl(z[4], 0, grenze, n.FehlerAlsZiel) || !Ganzzahl(z[5], 0, 3, n.Endestatus) || !ZeitText(z[6])
-            || !Ganzzahl(z[7], 0, grenze, n.AnzFragen) || !Ganzzahl(z[8], 0, grenze, n.AnzRichtig)
+            || !Ganzzahl(z[4], 0, grenze, n.FehlerAlsZiel) || !EndeLesen(z[5], EndeArt::Laeuft, n.Endestatus)
+            || !ZeitText(z[6]) || !Ganzzahl(z[7], 0, grenze, n.AnzFragen) || !Ganzzahl(z[8], 0, grenze, n.AnzRichtig)
             || !Ganzzahl(z[9], 0, grenze, n.AnzFalsch) || !Ganzzahl(z[10], 0, grenze, n.AnzOffen)
             || !UhrTextGueltig(z[11]) || !Prozent(z[12], n.Erfolgsquote) || !Prozent(z[13], n.Gesamtleistung)
             || !Ganzzahl(z[14], 1, 6, n.Schulnote))
@@ -188,7 +198,7 @@ bool TnLesen(const QStringList &z, TnNachricht &aus)
         n.StartZeitText = z[6];
         n.UhrText = z[11];
     } else if (z[0] == QLatin1String("TN-FERTIG")) {
-        if (z.size() != 4 || !Ganzzahl(z[2], 1, 3, n.Endestatus) || !UhrTextGueltig(z[3]))
+        if (z.size() != 4 || !EndeLesen(z[2], EndeArt::Fertig, n.Endestatus) || !UhrTextGueltig(z[3]))
             return false;
         n.Art = TnArt::Fertig;
         n.UhrText = z[3];

@@ -1,6 +1,8 @@
 // The four messages of a participant run: building their lines and reading
 // them back strictly.
 #pragma once
+#include "EndeArt.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -19,7 +21,7 @@ struct TnNachricht
     int AktZiel = -1;        // Aktion
     int Abdeckung = 0;
     int FehlerAlsZiel = 0;
-    int Endestatus = 0;      // Aktion, Fertig
+    EndeArt Endestatus = EndeArt::Laeuft; // Aktion, Fertig
     int AnzFragen = 0;
     int AnzRichtig = 0;
     int AnzFalsch = 0;

@@ -113,7 +113,7 @@ bool UebungsSteuerung::OptionenVorJederUebung() const
 
 bool UebungsSteuerung::QuizBeendet() const
 {
-    return Engine.Lauf.Endestatus != 0;
+    return Engine.Lauf.Endestatus != EndeArt::Laeuft;
 }
 
 bool UebungsSteuerung::IstNetzwerkQuiz() const

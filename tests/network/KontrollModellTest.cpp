@@ -43,7 +43,7 @@ TnNachricht Fertig(const QString &k, int status, const QString &zeit)
     TnNachricht n;
     n.Art = TnArt::Fertig;
     n.Kennung = k;
-    n.Endestatus = status;
+    n.Endestatus = EndeArt(status);
     n.UhrText = zeit;
     return n;
 }

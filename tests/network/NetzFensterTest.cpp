@@ -25,7 +25,7 @@ TnNachricht Nachricht(TnArt art, char c, int richtig = 0, int status = 1)
     n.AnzOffen = 10 - richtig;
     n.UhrText = "00:10";
     n.Schulnote = 4;
-    n.Endestatus = status;
+    n.Endestatus = EndeArt(status);
     return n;
 }
 } // namespace

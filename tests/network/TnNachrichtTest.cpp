@@ -16,7 +16,7 @@ TnNachricht Aktion()
     n.AktZiel = 12;
     n.Abdeckung = -2;
     n.FehlerAlsZiel = 1;
-    n.Endestatus = 0;
+    n.Endestatus = EndeArt::Laeuft;
     n.StartZeitText = "10:00:00";
     n.AnzFragen = 30;
     n.AnzRichtig = 7;
@@ -69,7 +69,7 @@ TEST(TnNachricht, ZeilenDerVierNachrichten)
     TnNachricht f;
     f.Art = TnArt::Fertig;
     f.Kennung = K;
-    f.Endestatus = 3;
+    f.Endestatus = EndeArt::Zeitlimit;
     f.UhrText = "00:00";
     EXPECT_EQ(TnZeilen(f), QStringList({"TN-FERTIG", K, "3", "00:00"}));
 
@@ -126,4 +126,39 @@ TEST(TnNachricht, StrengesLesen)
     ASSERT_TRUE(TnLesen({"TN-BESTLIST", K, "n", "pc", "46363,5", "100", "0,5"}, r));
     EXPECT_DOUBLE_EQ(r.Beginn, 46363.5);
     EXPECT_DOUBLE_EQ(r.Leistung, 0.5);
+}
+
+// The end status travels as its number: 0 running, 1 completed, 2 aborted,
+// 3 time limit. A running status is no end, so "TN-FERTIG" refuses it.
+TEST(TnNachricht, EndestatusAlsZahlHinUndZurueck)
+{
+    const std::pair<EndeArt, QString> werte[] = {
+        {EndeArt::Laeuft, "0"}, {EndeArt::Fertig, "1"}, {EndeArt::Abgebrochen, "2"}, {EndeArt::Zeitlimit, "3"}};
+    for (const auto &[art, zahl] : werte) {
+        TnNachricht a = Aktion();
+        a.Endestatus = art;
+        const QStringList zeilen = TnZeilen(a);
+        EXPECT_EQ(zeilen[5], zahl);
+        TnNachricht r;
+        ASSERT_TRUE(TnLesen(zeilen, r)) << zahl.toStdString();
+        EXPECT_EQ(r.Endestatus, art);
+
+        TnNachricht f;
+        f.Art = TnArt::Fertig;
+        f.Kennung = K;
+        f.Endestatus = art;
+        f.UhrText = "00:10";
+        EXPECT_EQ(TnZeilen(f)[2], zahl);
+        TnNachricht g;
+        EXPECT_EQ(TnLesen(TnZeilen(f), g), art != EndeArt::Laeuft) << zahl.toStdString();
+        if (art != EndeArt::Laeuft)
+            EXPECT_EQ(g.Endestatus, art);
+    }
+    // Numbers outside the four are refused.
+    QStringList zeilen = TnZeilen(Aktion());
+    TnNachricht r;
+    for (const char *z : {"4", "-1"}) {
+        zeilen[5] = z;
+        EXPECT_FALSE(TnLesen(zeilen, r)) << z;
+    }
 }

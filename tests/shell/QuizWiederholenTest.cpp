@@ -161,7 +161,7 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
         klick.stop();
         ASSERT_TRUE(wiederholt) << typ;
         ASSERT_EQ(form->AnsichtModus, 3);
-        ASSERT_EQ(st->Engine.Lauf.Endestatus, 0) << typ;
+        ASSERT_EQ(st->Engine.Lauf.Endestatus, EndeArt::Laeuft) << typ;
         const Aufbau wieder = Messen();
         EXPECT_EQ(wieder.Bild, erst.Bild) << typ;
         EXPECT_EQ(wieder.Steuer, erst.Steuer) << typ;
