@@ -114,13 +114,13 @@ struct Umgebung : IUebOberflaeche, IUebAnsicht
 void BM_RichtigeAntwortBisNaechsteFrage(benchmark::State &state)
 {
     Umgebung u;
-    u.ueb.UebungStarten(false, 0, 0);
+    u.ueb.UebungStarten({});
     for (auto _ : state) {
         if (u.fertig) {
             state.PauseTiming();
             u.fertig = false;
             u.modus = 2;
-            u.ueb.UebungStarten(false, 0, 0);
+            u.ueb.UebungStarten({});
             state.ResumeTiming();
         }
         const int i = u.RichtigesFeld();

@@ -25,16 +25,16 @@ ErgebnisInhalt ErgebnisAblauf::InhaltBerechnen(const UebErgebnis &e)
     i.BewertLab = Noten::BewertungsWort(note);
     i.NoteLab = QString::number(note);
     i.Gesamtleistung = e.Gesamtleistung;
-    i.WiederholenModeAktiv = e.NetzRolle == 0 && e.AnzFalsch >= 1;
+    i.WiederholenModeAktiv = e.NetzRolle == Rolle::Einzeln && e.AnzFalsch >= 1;
     i.WiederholenMode = 0;
-    i.NetzListe = e.NetzRolle > 0;
+    i.NetzListe = e.NetzRolle != Rolle::Einzeln;
     return i;
 }
 
 bool ErgebnisAblauf::EintragErlaubt() const
 {
     // Partial repetitions and network runs never enter the individual list.
-    return ergebnis.NetzRolle == 0 && ergebnis.Umfang != 1;
+    return ergebnis.NetzRolle == Rolle::Einzeln && ergebnis.Umfang != UmfangArt::Teilwiederholung;
 }
 
 void ErgebnisAblauf::ErgebnisAnzeigen(const UebErgebnis &e)
@@ -64,19 +64,23 @@ void ErgebnisAblauf::ErgebnisAnzeigen(const UebErgebnis &e)
     // Step 8: the loop of the results window.
     for (;;) {
         if (fenster.ModalZeigen()) {
-            if (ergebnis.NetzRolle == 1) {
+            if (ergebnis.NetzRolle == Rolle::Teilnehmer) {
                 if (umgebung.NetzUebungBeitreten())
                     return;
                 meldungen.Information(
                     QStringLiteral("Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."));
                 continue;
             }
-            const int umfang = inhalt.WiederholenModeAktiv ? fenster.GewaehlterWiederholenMode() : 0;
-            if (umgebung.UebungStarten(umgebung.OptionenVorJederUebung(), umfang, ergebnis.NetzRolle))
+            // The repeat choice's item index is the extent.
+            const UmfangArt umfang =
+                inhalt.WiederholenModeAktiv ? UmfangArt(fenster.GewaehlterWiederholenMode()) : UmfangArt::Komplett;
+            if (umgebung.UebungStarten({.optionenZeigen = umgebung.OptionenVorJederUebung(),
+                                        .umfang = umfang,
+                                        .rolle = ergebnis.NetzRolle}))
                 return;
             continue;
         }
-        if (ergebnis.NetzRolle == 1)
+        if (ergebnis.NetzRolle == Rolle::Teilnehmer)
             umgebung.NetzDokumentSchliessen();
         umgebung.NetzRolleZuruecksetzen();
         umgebung.UebungVerlassen();

@@ -18,9 +18,9 @@ public:
     virtual void OrdnerFensterZeigen() = 0;         // "&Ordner für Protokolle und Bestenlisten..."
     virtual bool OptionenVorJederUebung() = 0;      // the options dialog's check box
     virtual bool NetzUebungBeitreten() = 0;         // a participant's repetition
-    virtual bool UebungStarten(bool optionenZeigen, int umfang, int rolle) = 0;
+    virtual bool UebungStarten(const StartAuftrag &auftrag) = 0;
     virtual void NetzDokumentSchliessen() = 0;
-    virtual void NetzRolleZuruecksetzen() = 0;      // NetzRolle = 0
+    virtual void NetzRolleZuruecksetzen() = 0;      // back to an own run
     virtual void UebungVerlassen() = 0;
 };
 

@@ -1,5 +1,7 @@
 // The figures of a finished run and the content of the results window.
 #pragma once
+#include "StartAuftrag.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -7,8 +9,8 @@
 // high-score entry need, taken from the run state at its end.
 struct UebErgebnis
 {
-    int NetzRolle = 0; // 0 individual, 1 participant, 2 initiator
-    int Umfang = 0;    // 0 complete, 1 partial repetition, 2 random selection
+    Rolle NetzRolle = Rolle::Einzeln;
+    UmfangArt Umfang = UmfangArt::Komplett;
     int AnzFragen = 0;
     int AnzFalsch = 0;
     int AnzOffen = 0;

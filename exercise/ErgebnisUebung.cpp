@@ -60,7 +60,7 @@ bool UebErgebnisUmgebung::NetzUebungBeitreten()
     return uebung.Netz && uebung.Netz->NetzUebungBeitreten();
 }
 
-bool UebErgebnisUmgebung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
+bool UebErgebnisUmgebung::UebungStarten(const StartAuftrag &auftrag)
 {
     // The start selects the questions and clears the objects' error counters
     // before it asks for the name. When the start does not happen (name
@@ -75,7 +75,7 @@ bool UebErgebnisUmgebung::UebungStarten(bool optionenZeigen, int umfang, int rol
     vorher.reserve(dok.Dok.Objekte.size());
     for (const DokObjekt &o : dok.Dok.Objekte)
         vorher.append({o.Abdeckung, o.FehlerAlsZiel, o.FehlerAlsText});
-    if (uebung.UebungStarten(optionenZeigen, umfang, rolle))
+    if (uebung.UebungStarten(auftrag))
         return true;
     if (dok.Dok.Objekte.size() == vorher.size()) {
         for (qsizetype i = 0; i < vorher.size(); ++i) {
@@ -96,7 +96,7 @@ void UebErgebnisUmgebung::NetzDokumentSchliessen()
 
 void UebErgebnisUmgebung::NetzRolleZuruecksetzen()
 {
-    uebung.Lauf.NetzRolle = 0;
+    uebung.Lauf.NetzRolle = Rolle::Einzeln;
 }
 
 void UebErgebnisUmgebung::UebungVerlassen()

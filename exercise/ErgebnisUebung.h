@@ -24,7 +24,7 @@ public:
     void OrdnerFensterZeigen() override;
     bool OptionenVorJederUebung() override;
     bool NetzUebungBeitreten() override;
-    bool UebungStarten(bool optionenZeigen, int umfang, int rolle) override;
+    bool UebungStarten(const StartAuftrag &auftrag) override;
     void NetzDokumentSchliessen() override;
     void NetzRolleZuruecksetzen() override;
     void UebungVerlassen() override;

@@ -1,5 +1,6 @@
 // What the main window asks of the quiz: starting and leaving a run, its state, the live option values.
 #pragma once
+#include "StartAuftrag.h"
 #include "UebOptWerte.h"
 
 // The quiz side implements it (UebungsSteuerung); the window reaches the
@@ -10,7 +11,7 @@ public:
     virtual ~IQuizBefehle() = default;
 
     // "Quiz &starten", the toolbar button and choosing a topic.
-    virtual bool UebungStarten(bool optionenZeigen, int umfang, int rolle) = 0;
+    virtual bool UebungStarten(const StartAuftrag &auftrag) = 0;
     // State of the box " Dieses Dialogfenster vor jeder Übung anzeigen ".
     virtual bool OptionenVorJederUebung() const = 0;
     // "Quiz &abbrechen" and LernKartBtn.

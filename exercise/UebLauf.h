@@ -2,6 +2,7 @@
 #pragma once
 #include "EndeArt.h"
 #include "FragenFolge.h"
+#include "NetzRolle.h"
 
 #include <QPoint>
 #include <QString>
@@ -24,7 +25,7 @@ struct UebOptionen
 // every start.
 struct UebLauf
 {
-    int NetzRolle = 0; // 0 individual, 1 network participant, 2 initiator
+    Rolle NetzRolle = Rolle::Einzeln;
     FragenListe FragenFolge; // (TextObjekt, ZielObjekt) per question
     int Position = 0;
     int FrageZaehler = 0;

@@ -52,9 +52,9 @@ void Uebung::ProtokollAbschliessen()
     z(QStringLiteral("Uhrzeit Beginn:\t") + DatumZeit(Lauf.StartZeit));
     z(QStringLiteral("Uhrzeit Ende:  \t") + DatumZeit(Lauf.EndZeit));
     QString name;
-    if (Lauf.NetzRolle == 0)
+    if (Lauf.NetzRolle == Rolle::Einzeln)
         name = Lauf.Teilnehmername;
-    else if (Lauf.NetzRolle == 1)
+    else if (Lauf.NetzRolle == Rolle::Teilnehmer)
         name = Netz ? Netz->NetzTeilnehmername() : QString();
     else
         name = QStringLiteral("(Initiator der Netzwerk-Übung)");
@@ -63,7 +63,7 @@ void Uebung::ProtokollAbschliessen()
     z(QStringLiteral("Teilnehmername:\t") + name);
     z(QStringLiteral("Rechnername:\t") + Einst.Rechnername);
     z(QStringLiteral("Rechnerbenutzer:\t") + Einst.Benutzername);
-    if (Lauf.NetzRolle == 2 && Netz) {
+    if (Lauf.NetzRolle == Rolle::Initiator && Netz) {
         z(QStringLiteral("Kommunikationsordner:\t") + Netz->KomOrdner());
         z(QStringLiteral("Kommunikationskanal:\t") + Netz->KomKanal());
     }
@@ -75,7 +75,7 @@ void Uebung::ProtokollAbschliessen()
         umfang = QString::number(Lauf.AnzFragen) + QStringLiteral(" Fragen (komplettes Quiz)");
     } else {
         umfang = QStringLiteral("%1 von %2 Fragen").arg(Lauf.AnzFragen).arg(Lauf.AnzGesamt);
-        if (Umfang != 2)
+        if (Umfang != UmfangArt::Zufallsauswahl)
             umfang += QStringLiteral(" (Teilwiederholung)");
     }
     z(QStringLiteral("Quiz-Umfang:\t") + umfang);

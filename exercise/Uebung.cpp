@@ -2,7 +2,6 @@
 #include "Uebung.h"
 
 #include "Note.h"
-#include "OptionenUebernehmen.h"
 #include "UebTexte.h"
 
 #include "DelphiZeit.h"
@@ -71,183 +70,6 @@ bool Uebung::DarfVerlassen()
                QStringLiteral("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?"),
                FrageArt::Frage)
         != Antwort::Nein;
-}
-
-bool Uebung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
-{
-    Dokument &d = dok.Dok;
-    auto &obj = d.Objekte;
-
-    // 1. A title saying "zufällig" asks for a random selection.
-    if (umfang == 0 && d.Titel.toLower().contains(QStringLiteral("zufällig")))
-        umfang = 2;
-    Umfang = umfang;
-
-    // 2. Network exercises in progress refuse an own run.
-    if (Lauf.NetzRolle == 1 && rolle != 1) {
-        dienste.meldungen->Information(QStringLiteral(
-            "Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine eigene Übung starten zu können."));
-        return false;
-    }
-    if (Lauf.NetzRolle == 2 && rolle != 2) {
-        dienste.meldungen->Information(QStringLiteral(
-            "Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden muss. "
-            "Daher kann im Moment keine eigene Übung gestartet werden."));
-        return false;
-    }
-
-    // 3.
-    if (!DarfVerlassen())
-        return false;
-
-    // The box "Dieses Dialogfenster vor jeder Übung anzeigen" does what it
-    // says: an own run shows the options first, "Schließen" starts nothing.
-    // A document without questions goes on to the message of step 6.
-    if (optionenZeigen && rolle == 0 && ZaehleFragen(false) > 0 && !ui.OptionenDialogZeigen()) {
-        ui.UebungenBtnLoesen();
-        return false;
-    }
-
-    // 4. A participant keeps the values of the network exercise.
-    if (rolle != 1)
-        Opt = OptionenUebernehmen(ui.OptionWerte(), d.DokTyp);
-
-    // 5. Selecting the questions.
-    if (Umfang == 2) {
-        for (DokObjekt &o : obj)
-            o.Abdeckung = AbdeckungsArt::Aufgedeckt;
-        // Drawing among the eligible objects only: uniform like redrawing
-        // until a fitting index comes, but it ends also when fewer than k
-        // objects are eligible.
-        std::vector<int> frei;
-        for (int i = 0; i < obj.size(); ++i)
-            if (IstFrageObjekt(i))
-                frei.push_back(i);
-        int k = std::min(d.AnzFrageNummern, 20);
-        k = std::min<int>(k, int(frei.size()));
-        for (int a = 0; a < k; ++a) {
-            const int r = dienste.zufall->Zahl(int(frei.size()));
-            obj[frei[r]].Abdeckung = AbdeckungsArt::OffeneFrage;
-            frei.erase(frei.begin() + r);
-        }
-    } else {
-        for (int i = 0; i < obj.size(); ++i) {
-            if (!IstFrageObjekt(i))
-                continue;
-            DokObjekt &o = obj[i];
-            if (Umfang == 1)
-                o.Abdeckung = (o.FehlerAlsZiel >= 1 || o.FehlerAlsText >= 1) ? AbdeckungsArt::OffeneFrage
-                                                                           : AbdeckungsArt::Aufgedeckt;
-            else
-                o.Abdeckung = AbdeckungsArt::OffeneFrage;
-            o.FehlerAlsZiel = 0;
-            o.FehlerAlsText = 0;
-        }
-    }
-
-    // 6.
-    const int n = ZaehleFragen(Umfang != 0);
-    if (n == 0) {
-        dienste.meldungen->Information(
-            QStringLiteral("Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."));
-        ui.UebungenBtnLoesen();
-        return false;
-    }
-
-    // 7. Participant's name.
-    Lauf.Teilnehmername.clear();
-    if (rolle == 0 && Einst.NameEingabe) {
-        QString name;
-        if (!ui.NamenErfragen(name)) {
-            ui.UebungenBtnLoesen();
-            return false;
-        }
-        Lauf.Teilnehmername = name;
-    }
-
-    // 8.
-    AntwortfelderEntfernen();
-    ansicht.ZeigerWerkzeugWaehlen();
-    ui.QuizModusSetzen();
-
-    // 9.
-    Lauf.AnzFragen = n;
-    Lauf.AnzGesamt = Umfang != 0 ? ZaehleFragen(false) : n;
-
-    // 10. - 12.
-    FragenFolgeBauen(n);
-    for (int i = 0; i < Lauf.FragenFolge.size(); ++i) {
-        DokObjekt &z = obj[Lauf.FragenFolge[i].ZielObjekt];
-        z.Abdeckung = AbdeckungsArt::OffeneFrage;
-        z.FehlerAlsZiel = 0;
-        z.FehlerAlsText = 0;
-        z.Nummer = Opt.Zuordnungsziele == 2 && d.DokTyp != 2 ? 0 : i + 1;
-    }
-
-    // 13. Layout.
-    ui.UebungPanPlatzieren();
-    AntwortfelderAnlegen();
-    ui.BildBreiteSetzen(bildBreite);
-    ansicht.ZoomZuruecksetzen();
-
-    // 14. Reset.
-    Lauf.ProtokollKopf.clear();
-    Lauf.ProtokollAblauf.clear();
-    Lauf.NetzRolle = rolle;
-    Lauf.AnzRichtig = Lauf.AnzFalsch = 0;
-    Lauf.Erfolgsquote = 0;
-    Lauf.Gesamtleistung = 0;
-    Lauf.Schulnote = 0;
-    Lauf.Endestatus = EndeArt::Laeuft;
-    Lauf.AnzOffen = ZaehleOffen();
-    Lauf.StartTick = dienste.uhr->Ticks();
-    Lauf.Laufzeit = 0;
-    laufzeitFest = false;
-    if (rolle != 1)
-        Lauf.StartZeit = JetztDelphi();
-    Lauf.EndZeit = 0;
-    Lauf.Restzeit = Opt.ZeitLimitWert;
-    Lauf.Position = 0;
-    Lauf.FrageZaehler = 1;
-    Lauf.InBestenliste = false;
-    Lauf.AktZiel = -1;
-    markiert = -1;
-    status = UebStatus();
-    // Deferred feedback leaves "Offene Fragen:" at its last value; the
-    // first one is the count at the start.
-    status.OffenLab = QString::number(Lauf.AnzOffen);
-
-    ++laufNummer;
-    inBewertung = false;
-
-    // 15.
-    ui.KnoepfeAktualisieren();
-    ProtokollZeile(1, QStringLiteral("Quiz wird gestartet"), true);
-
-    // 16.
-    if (d.DokTyp == 2)
-        dok.AktFrage = obj[Lauf.FragenFolge[0].ZielObjekt].FrageNummer;
-
-    // 17.
-    ansicht.QuizZustandSetzen(Opt.AbfrageModus, Lauf.FragenFolge, Lauf.Position);
-    ansicht.SzeneAufbauen();
-    AnweisungZeichnen(false);
-
-    // 18. First question.
-    if (d.DokTyp == 2)
-        EinzelfrageVorgeben();
-    else if (Opt.AbfrageModus == 1)
-        TextVorgeben();
-    else if (Opt.AbfrageModus == 2)
-        PositionVorgeben();
-
-    // 19.
-    ui.UebungPanZeigen();
-    AnweisungZeichnen(true);
-    StatusAnzeigen();
-    ui.ZeitTimerSetzen(true);
-    ui.UebungGestartet();
-    return true;
 }
 
 void Uebung::FragenFolgeBauen(int n)
@@ -336,7 +158,7 @@ void Uebung::NaechsteFrage()
     inBewertung = false;
     if (!Laeuft() || lauf != laufNummer)
         return; // ended, left or started anew meanwhile
-    if (Lauf.NetzRolle == 1 && Netz)
+    if (Lauf.NetzRolle == Rolle::Teilnehmer && Netz)
         Netz->AktionMelden();
     DropZielSetzen(-1);
 
@@ -408,7 +230,7 @@ void Uebung::ZeitTimerTimer()
         MarkierungAufheben();
         Lauf.Endestatus = EndeArt::Zeitlimit;
         laufzeitFest = true; // the run ends now, not when the box is closed
-        if (Lauf.NetzRolle == 1 && Netz)
+        if (Lauf.NetzRolle == Rolle::Teilnehmer && Netz)
             Netz->EndeMelden(true);
         const QString text = QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet.");
         ProtokollZeile(1, text, true);
@@ -441,9 +263,9 @@ void Uebung::StatusAnzeigen()
     status.UebStatFarbe = StatFarbe::Zeit;
     status.GesAnzLab = QStringLiteral("von  ") + QString::number(Lauf.AnzFragen);
     QString name;
-    if (Lauf.NetzRolle == 0)
+    if (Lauf.NetzRolle == Rolle::Einzeln)
         name = Lauf.Teilnehmername;
-    else if (Lauf.NetzRolle == 1 && Netz)
+    else if (Lauf.NetzRolle == Rolle::Teilnehmer && Netz)
         name = Netz->NetzTeilnehmername();
     name = name.trimmed();
     status.TNameLab = name.isEmpty() ? QStringLiteral("-") : name;
@@ -470,7 +292,7 @@ void Uebung::UebungVerlassen()
     auto &obj = dok.Dok.Objekte;
     if (ui.AnsichtModus() == 3 && Lauf.Endestatus == EndeArt::Laeuft) {
         ui.ZeitTimerSetzen(false);
-        if (Lauf.NetzRolle == 1) {
+        if (Lauf.NetzRolle == Rolle::Teilnehmer) {
             Lauf.Endestatus = EndeArt::Abgebrochen;
             if (Netz) {
                 Netz->NetzDokumentSchliessen();
@@ -478,7 +300,7 @@ void Uebung::UebungVerlassen()
             }
         }
     }
-    Lauf.NetzRolle = 0;
+    Lauf.NetzRolle = Rolle::Einzeln;
     AntwortfelderEntfernen();
     DropZielSetzen(-1);
     ansicht.ZeigerWerkzeugWaehlen();
@@ -523,7 +345,7 @@ void Uebung::UebungBeenden()
     // limit), but the grade is taken from the counts all the same.
     KennzahlenBerechnen();
     Lauf.Schulnote = NoteBerechnen(Lauf.Gesamtleistung);
-    if (Lauf.NetzRolle == 1 && Netz)
+    if (Lauf.NetzRolle == Rolle::Teilnehmer && Netz)
         Netz->EndeMelden(Lauf.Endestatus == EndeArt::Fertig || Lauf.Endestatus == EndeArt::Zeitlimit);
 
     ProtokollAbschliessen();

@@ -2,6 +2,7 @@
 #pragma once
 #include "Antwortfeld.h"
 #include "ErgebnisDaten.h"
+#include "StartAuftrag.h"
 #include "UebLauf.h"
 #include "UebSchnittstellen.h"
 
@@ -34,12 +35,12 @@ public:
 
     UebLauf Lauf;
     UebOptionen Opt;
-    int Umfang = 0;
+    UmfangArt Umfang = UmfangArt::Komplett;
     UebEinstellungen Einst;
     IUebNetz *Netz = nullptr;
 
     // Run.
-    bool UebungStarten(bool optionenZeigen, int umfang, int rolle);
+    bool UebungStarten(const StartAuftrag &auftrag);
     bool DarfVerlassen();
     void UebungVerlassen();
     void NaechsteFrage();
@@ -90,6 +91,22 @@ public:
     UebErgebnis Ergebnis() const;     // what the results window shows
 
 private:
+    // The steps of the start, in their order.
+    void UmfangFestlegen(UmfangArt umfang);
+    bool NetzUebungErlaubtStart(Rolle rolle); // tells why not
+    bool OptionenFensterBestaetigt(const StartAuftrag &auftrag);
+    void OptionenUebernehmenFuer(Rolle rolle);
+    void FragenAuswaehlen(); // opens the questions of the extent
+    void KeineFragenMelden();
+    bool TeilnehmernamenErfragen(Rolle rolle); // false = cancelled
+    void QuizModusBeginnen();
+    void FragenFolgeAnlegen(int n);
+    void UebungPanAufbauen();
+    void LaufZuruecksetzen(Rolle rolle);
+    void SzeneFuerQuizAufbauen();
+    void ErsteFrageVorgeben();
+    void QuizZeigen();
+
     void FragenFolgeBauen(int n);
     void TextVorgeben();
     void PositionVorgeben();

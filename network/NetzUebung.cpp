@@ -198,7 +198,7 @@ void NetzUebung::Netzwerkuebung1Click()
             "Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig abzubrechen."));
         return;
     }
-    if (engine.Lauf.NetzRolle == 2) {
+    if (engine.Lauf.NetzRolle == Rolle::Initiator) {
         dienste.meldungen->Information(QStringLiteral(
             "Die Netzwerk-Übung wurde auf diesem Rechner initiiert. "
             "Die Teilnahme an der Netzwerk-Übung muss an einem anderen Rechner erfolgen."));
@@ -217,7 +217,7 @@ void NetzUebung::Netzwerkuebung1Click()
 
 void NetzUebung::TeilnahmeAbbrechen()
 {
-    if (engine.Lauf.NetzRolle != 1 || !engine.Laeuft())
+    if (engine.Lauf.NetzRolle != Rolle::Teilnehmer || !engine.Laeuft())
         return;
     engine.Lauf.Endestatus = EndeArt::Abgebrochen;
     NetzUebEndeMelden();
@@ -237,7 +237,7 @@ void NetzUebung::LaufOhneFrageBeenden()
     // A participant's run ends as aborted and is reported; the user has
     // agreed to leave it already.
     engine.Lauf.Endestatus = EndeArt::Abgebrochen;
-    if (engine.Lauf.NetzRolle == 1)
+    if (engine.Lauf.NetzRolle == Rolle::Teilnehmer)
         NetzUebEndeMelden();
     fenster.LaufVerlassen();
 }
@@ -276,7 +276,7 @@ bool NetzUebung::Initiieren(const UebOptionen &opt)
     // This computer is the initiator from now on and listens on the channel.
     Kontrolle.Leeren();
     eingetragen = 0;
-    engine.Lauf.NetzRolle = 2;
+    engine.Lauf.NetzRolle = Rolle::Initiator;
     TNMailSlot.SetActive(false);
     MasterMailslot.SetActive(false);
     MasterMailslot.SetMailBox(Ordner().NetzKomKanal);
@@ -298,14 +298,14 @@ bool NetzUebung::Initiieren(const UebOptionen &opt)
 
 bool NetzUebung::NetzUebungBeenden(bool mitBestaetigung)
 {
-    if (mitBestaetigung && engine.Lauf.NetzRolle == 2
+    if (mitBestaetigung && engine.Lauf.NetzRolle == Rolle::Initiator
         && dienste.meldungen->JaNein(
                QStringLiteral("Netzwerk-Übung beenden?\r\nÜbungsteilnehmer können die laufende Übung noch zu Ende "
                               "bearbeiten, die Kontrollanzeige wird jedoch nicht mehr aktualisiert."),
                FrageArt::Frage)
                == Antwort::Nein)
         return false;
-    engine.Lauf.NetzRolle = 0;
+    engine.Lauf.NetzRolle = Rolle::Einzeln;
     MasterMailslot.SetActive(false);
     NetzUebungsDateienLoeschen(Basis());
     fenster.BefehlsstatusAktualisieren();
@@ -314,7 +314,7 @@ bool NetzUebung::NetzUebungBeenden(bool mitBestaetigung)
 
 void NetzUebung::LehrerNetzwerkUebungbeenden1Click()
 {
-    if (engine.Lauf.NetzRolle == 2) {
+    if (engine.Lauf.NetzRolle == Rolle::Initiator) {
         NetzUebungBeenden(true);
         return;
     }
@@ -331,7 +331,7 @@ void NetzUebung::MasterMailslotNewMessage(TMailSlot2 *, const QString &computer,
                                           const QString &text)
 {
     TnNachricht n;
-    if (engine.Lauf.NetzRolle != 2 || !TnLesen(NachrichtZeilen(text), n)) {
+    if (engine.Lauf.NetzRolle != Rolle::Initiator || !TnLesen(NachrichtZeilen(text), n)) {
         ++verworfen;
         Messung.Verworfen(verworfen);
         return;

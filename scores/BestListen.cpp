@@ -96,9 +96,9 @@ void BestListen::BestListZeigen(bool netz, const Dokument *dok, IBestListAnzeige
     anzeige.BestListAnzeigen("Bestenliste - " + (dok ? dok->Titel : QString()), BestList);
 }
 
-void BestListen::BestenlisteBefehl(int netzRolle, const Dokument *dok, IBestListAnzeige &anzeige)
+void BestListen::BestenlisteBefehl(Rolle netzRolle, const Dokument *dok, IBestListAnzeige &anzeige)
 {
-    if (netzRolle == 1) {
+    if (netzRolle == Rolle::Teilnehmer) {
         dienste.meldungen->Information(QStringLiteral(
             "Während der Netzwerk-Übung ist die Bestenliste der Individual-Übung nicht einsehbar."));
         return;

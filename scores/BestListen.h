@@ -2,6 +2,7 @@
 #pragma once
 #include "BestListEintrag.h"
 #include "Dienste.h"
+#include "NetzRolle.h"
 
 #include <QDateTime>
 
@@ -54,7 +55,7 @@ public:
 
     // The menu command "&Bestenliste...": refused while taking part in a
     // network exercise.
-    void BestenlisteBefehl(int netzRolle, const Dokument *dok, IBestListAnzeige &anzeige);
+    void BestenlisteBefehl(Rolle netzRolle, const Dokument *dok, IBestListAnzeige &anzeige);
 
 private:
     Dienste &dienste;

@@ -73,12 +73,12 @@ UebungsSteuerung::~UebungsSteuerung() = default;
 
 // ------------------------------------------------------------ commands
 
-bool UebungsSteuerung::UebungStarten(bool optionenZeigen, int umfang, int rolle)
+bool UebungsSteuerung::UebungStarten(const StartAuftrag &auftrag)
 {
     Engine.Einst.Tonausgabe = fenster.TonausgabeAn();
     Engine.Einst.NameEingabe = fenster.NameEingabeAn();
     Engine.Einst.AutoProtSpeichern = fenster.AutoProtSpeichernAn();
-    return Engine.UebungStarten(optionenZeigen, umfang, rolle);
+    return Engine.UebungStarten(auftrag);
 }
 
 void UebungsSteuerung::UebungVerlassen()
@@ -118,7 +118,7 @@ bool UebungsSteuerung::QuizBeendet() const
 
 bool UebungsSteuerung::IstNetzwerkQuiz() const
 {
-    return Engine.Lauf.NetzRolle > 0;
+    return Engine.Lauf.NetzRolle != Rolle::Einzeln;
 }
 
 void UebungsSteuerung::UebungPanAnordnen()
@@ -175,8 +175,9 @@ void UebungsSteuerung::UebOpt1Click()
             QStringLiteral("Die Übungsoptionen können nicht während der Übung geändert werden."));
         return;
     }
+    // The window was just shown: the start does not show it again.
     if (OptionenDialogZeigen())
-        UebungStarten(false, 0, 0);
+        UebungStarten({.optionenZeigen = false, .umfang = UmfangArt::Komplett, .rolle = Rolle::Einzeln});
 }
 
 bool UebungsSteuerung::OptionenDialogZeigen()

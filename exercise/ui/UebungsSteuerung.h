@@ -64,7 +64,7 @@ public:
     IQuizFenster &Fenster() { return fenster; }
 
     // IQuizBefehle: the main window's commands.
-    bool UebungStarten(bool optionenZeigen, int umfang, int rolle) override;
+    bool UebungStarten(const StartAuftrag &auftrag) override;
     void UebungVerlassen() override;
     bool OptionenVorJederUebung() const override;
     bool QuizBeendet() const override;

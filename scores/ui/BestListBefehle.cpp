@@ -23,7 +23,7 @@ TBestListVerzForm &BestListBefehle::BestListVerzForm()
     return *bestListVerzForm;
 }
 
-void BestListBefehle::Bestenliste1Click(int netzRolle, const Dokument *dok)
+void BestListBefehle::Bestenliste1Click(Rolle netzRolle, const Dokument *dok)
 {
     BestListForm().TextSpeichernOrdner = Ordner().ProtOrdner;
     Listen.BestenlisteBefehl(netzRolle, dok, BestListForm());

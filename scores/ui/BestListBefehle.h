@@ -25,7 +25,7 @@ public:
     bool FensterErzeugt() const { return bestListForm || bestListVerzForm; }
 
     // "&Bestenliste..." (Ctrl+F7) and the button "Bestenliste".
-    void Bestenliste1Click(int netzRolle, const Dokument *dok);
+    void Bestenliste1Click(Rolle netzRolle, const Dokument *dok);
     // "Besten&liste Netzwerk-Übung..." (Ctrl+F8).
     void BestenlistezurNetzwerkuebung1Click(const Dokument *dok);
     // Loads, sorts and shows a list.

@@ -77,7 +77,8 @@ TNameEingabeForm &NetzAnschluss::NameForm()
 
 bool NetzAnschluss::TeilnehmerLaufStarten()
 {
-    return steuerung.UebungStarten(false, 0, 1);
+    return steuerung.UebungStarten(
+        {.optionenZeigen = false, .umfang = UmfangArt::Komplett, .rolle = Rolle::Teilnehmer});
 }
 
 void NetzAnschluss::LaufVerlassen()
@@ -131,7 +132,7 @@ void NetzAnschluss::KopfAktualisieren()
     if (!kontrollForm)
         return;
     kontrollForm->KopfSetzen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal,
-                             Netz->MasterMailslot.Active() && steuerung.Engine.Lauf.NetzRolle == 2);
+                             Netz->MasterMailslot.Active() && steuerung.Engine.Lauf.NetzRolle == Rolle::Initiator);
 }
 
 void NetzAnschluss::KontrollanzeigeZeigen()
@@ -149,7 +150,7 @@ bool NetzAnschluss::DokumentGeladenIst()
 void NetzAnschluss::Kommunikationsverzeichnis1Click()
 {
     const UebLauf &l = steuerung.Engine.Lauf;
-    if (l.NetzRolle == 2 || (l.NetzRolle == 1 && steuerung.Engine.Laeuft())) {
+    if (l.NetzRolle == Rolle::Initiator || (l.NetzRolle == Rolle::Teilnehmer && steuerung.Engine.Laeuft())) {
         form.dienste.meldungen->Information(
             QStringLiteral("Während einer Netzwerk-Übung können Kommunikationsordner und Kanal nicht geändert "
                            "werden. Beenden Sie zuerst die Netzwerk-Übung."));

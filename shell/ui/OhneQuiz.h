@@ -13,7 +13,7 @@ class OhneQuiz : public IQuizBefehle
 public:
     explicit OhneQuiz(TForm1 &form) : form(form) {}
 
-    bool UebungStarten(bool, int, int) override { return false; }
+    bool UebungStarten(const StartAuftrag &) override { return false; }
     bool OptionenVorJederUebung() const override { return false; }
     void UebungVerlassen() override;
     bool QuizBeendet() const override { return true; }

@@ -480,7 +480,8 @@ void TForm1::closeEvent(QCloseEvent *e)
 
 void TForm1::UebungStart1Click()
 {
-    quiz->UebungStarten(quiz->OptionenVorJederUebung(), 0, 0);
+    quiz->UebungStarten(
+        {.optionenZeigen = quiz->OptionenVorJederUebung(), .umfang = UmfangArt::Komplett, .rolle = Rolle::Einzeln});
 }
 
 void TForm1::Lernkarte1Click()

@@ -37,9 +37,9 @@ struct Umgebung : IErgebnisUmgebung
         log << "Beitreten";
         return beitreten;
     }
-    bool UebungStarten(bool opt, int umfang, int rolle) override
+    bool UebungStarten(const StartAuftrag &a) override
     {
-        log << QString("Starten(%1,%2,%3)").arg(opt).arg(umfang).arg(rolle);
+        log << QString("Starten(%1,%2,%3)").arg(a.optionenZeigen).arg(int(a.umfang)).arg(int(a.rolle));
         const bool ok = starten.empty() ? true : starten.front();
         if (!starten.empty())
             starten.pop_front();
@@ -148,7 +148,7 @@ TEST(ErgebnisAnzeige, OhneFehlversuchKeineTeilwiederholungImNetzNieUndKeinKnopf)
 
     Aufbau a;
     auto netz = Lauf(10, 5, 0, 15);
-    netz.NetzRolle = 2;
+    netz.NetzRolle = Rolle::Initiator;
     a.ablauf.ErgebnisAnzeigen(netz);
     EXPECT_FALSE(a.fenster.inhalt.WiederholenModeAktiv);
     EXPECT_FALSE(a.fenster.inhalt.InBestenlisteBtnSichtbar);
@@ -172,7 +172,7 @@ TEST(ErgebnisAnzeige, NachTeilwiederholungWederAutomatischNochPerKnopfEingetrage
 {
     Aufbau a;
     auto e = Lauf(3, 1, 0, 3);
-    e.Umfang = 1;
+    e.Umfang = UmfangArt::Teilwiederholung;
     a.fenster.beimZeigenEintragen = true;
     a.ablauf.ErgebnisAnzeigen(e);
     EXPECT_FALSE(a.umgebung.log.contains("Eintragen(0)"));
@@ -241,7 +241,7 @@ TEST(ErgebnisAnzeige, TeilnehmerTrittWiederBeiAbgelehntMeldungUndFensterErneut)
 {
     Aufbau a;
     auto e = Lauf(5, 2, 0, 7);
-    e.NetzRolle = 1;
+    e.NetzRolle = Rolle::Teilnehmer;
     a.umgebung.beitreten = false;
     a.fenster.antworten = {true, false};
     a.ablauf.ErgebnisAnzeigen(e);

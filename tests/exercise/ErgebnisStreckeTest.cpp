@@ -81,7 +81,7 @@ TEST(ErgebnisStrecke, TeilwiederholungFragtGenauDieFehlerUndLandetNichtInDerBest
     s.t.dok.Dok = BildDok({"Nord", QString::fromUtf8("Süd"), "Ost", "West", "Mitte"});
     s.t.ui.werte.AbfrageModus = 0;
     s.fenster.antworten = {{true, 1}, {false, 0}};
-    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(s.t.ueb.UebungStarten({}));
     // "Nord" wrongly onto the label of "Süd": a wrong target and a wrongly
     // placed text.
     s.t.Ziehen("Nord", s.t.ObjektMit(QString::fromUtf8("Süd")));
@@ -96,7 +96,7 @@ TEST(ErgebnisStrecke, TeilwiederholungFragtGenauDieFehlerUndLandetNichtInDerBest
     EXPECT_DOUBLE_EQ(s.Liste()[0].Leistung, 5.0 / 6.0);
     EXPECT_EQ(s.fenster.inhalte.last().BestenlisteLab, "Das Ergebnis wurde in die Bestenliste eingetragen.");
     EXPECT_TRUE(s.fenster.inhalte.last().WiederholenModeAktiv);
-    EXPECT_EQ(s.t.ueb.Umfang, 1);
+    EXPECT_EQ(s.t.ueb.Umfang, UmfangArt::Teilwiederholung);
     EXPECT_EQ(s.t.ueb.Lauf.AnzFragen, 2);
     QStringList offen = s.Offene();
     offen.sort();
@@ -119,7 +119,7 @@ TEST(ErgebnisStrecke, NamenlosUndEingetragenMitLaufzeitUndStart)
     s.t.dok.Dok = BildDok({"A", "B"});
     s.t.ueb.Einst.NameEingabe = true;
     s.t.ui.name = "   ";
-    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(s.t.ueb.UebungStarten({}));
     s.t.umg.uhr.Vorstellen(61999);
     s.RichtigBis(1);
     const TBestList l = s.Liste();
@@ -135,7 +135,7 @@ TEST(ErgebnisStrecke, AbgebrochenerNamensdialogBringtFensterZurueckUndTeilwieder
     Strecke s;
     s.t.dok.Dok = BildDok({"Nord", QString::fromUtf8("Süd"), "Ost"});
     s.t.ueb.Einst.NameEingabe = true;
-    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(s.t.ueb.UebungStarten({}));
     s.t.Ziehen("Nord", s.t.ObjektMit("Ost"));
     // Two presses of "Quiz wiederholen" with the partial repetition: the
     // first name dialog is cancelled, the second confirmed.
@@ -148,7 +148,7 @@ TEST(ErgebnisStrecke, AbgebrochenerNamensdialogBringtFensterZurueckUndTeilwieder
     EXPECT_TRUE(s.fenster.antworten.empty());
     EXPECT_TRUE(s.t.umg.meldungen.protokoll.empty()) << s.t.umg.meldungen.Texte().join("|").toStdString();
     // The run that started repeats exactly the two questions of the wrong drop.
-    EXPECT_EQ(s.t.ueb.Umfang, 1);
+    EXPECT_EQ(s.t.ueb.Umfang, UmfangArt::Teilwiederholung);
     EXPECT_EQ(s.t.ueb.Lauf.AnzFragen, 2);
     QStringList offen = s.Offene();
     offen.sort();
@@ -165,7 +165,7 @@ TEST(ErgebnisStrecke, DauerEndetMitDemZeitlimitNichtMitDerMeldung)
     s.t.ui.werte.ZLimitMin = "0";
     s.t.ui.werte.ZLimitSek = "15";
     s.t.umg.meldungen.waehrendOffen = [&](const QString &) { s.t.umg.uhr.Vorstellen(8000); };
-    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(s.t.ueb.UebungStarten({}));
     s.t.Ziehen("A", s.t.ObjektMit("A"));
     for (int i = 0; i < 200 && s.t.ui.ergebnisse == 0; ++i) {
         s.t.umg.uhr.Vorstellen(100);
@@ -211,7 +211,7 @@ TEST(ErgebnisStrecke, DasHauptfensterBedientProtokollMenueoptionUndOrdnerfenster
     s.t.dok.Dok = BildDok({"A", "B"});
     s.t.ueb.Einst.AutoProtSpeichern = true;
     s.hauptfenster.eintragen = false;
-    ASSERT_TRUE(s.t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(s.t.ueb.UebungStarten({}));
     s.RichtigBis(1);
     ASSERT_EQ(s.t.ui.ergebnisse, 1);
     EXPECT_EQ(s.hauptfenster.dargestellt, 1);

@@ -7,7 +7,7 @@ TEST(Bildbeschriftung, FreeModeRightAndWrongWithCountersAndProtocol)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.Sichtbare().size(), 3);
     EXPECT_EQ(t.ui.anweisung, "Ziehe die Beschriftungen an die jeweils richtige Position!");
 
@@ -43,7 +43,7 @@ TEST(Bildbeschriftung, GreenTickOptionAndDropWithoutTargetChangesNothing)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
     t.ui.werte.ZuordnungRichtig = 1;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int i = t.FeldMit("Nord");
     const QRect r = t.ueb.Felder().at(i).Rahmen;
     t.ueb.FeldGedrueckt(i, r.topLeft());
@@ -62,7 +62,7 @@ TEST(Bildbeschriftung, RedCrossClosesTargetAndRunEndsWithoutOpenPositions)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
     t.ui.werte.ZuordnungFalsch = 1;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int sued = t.ObjektMit("Süd");
     t.Ziehen("Nord", sued);
     EXPECT_EQ(t.dok.Dok.Objekte[sued].Abdeckung, AbdeckungsArt::Aufgegeben);
@@ -81,7 +81,7 @@ TEST(Bildbeschriftung, SingleQueryTextsCentredOneAtATimeAndHiddenAfterWrong)
     t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
     t.ui.werte.AbfrageModus = 1;
     t.ui.werte.Zuordnungstexte = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     ASSERT_EQ(t.Sichtbare(), QStringList{"Nord"});
     const QRect r = t.ueb.Felder().at(t.FeldMit("Nord")).Rahmen;
     EXPECT_EQ(r.left(), 900 - 150);
@@ -105,7 +105,7 @@ TEST(Bildbeschriftung, SingleQueryPositionsOnlyAcceptTheMarkedTarget)
     t.dok.Dok = BildDok({"Nord", "Süd"});
     t.ui.werte.AbfrageModus = 2;
     t.ui.werte.Zuordnungsziele = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ansicht.abfrageModus, 2);
     const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
     // Süd is not the marked position: no target there.
@@ -137,7 +137,7 @@ TEST(Lueckentext, ProtocolLinesOfAllModes)
         t.ui.werte.AbfrageModus = modus;
         t.ui.werte.Zuordnungsziele = 0;
         t.ui.werte.Zuordnungstexte = 0;
-        ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+        ASSERT_TRUE(t.ueb.UebungStarten({}));
         // Texts alphabetical (Satz first), targets by position (Wort first).
         t.Ziehen("Satz", t.ObjektMit("Wort"));
         t.AllesRichtig();
@@ -161,7 +161,7 @@ TEST(Bildbeschriftung, DeferredFeedbackHidesFiguresAndRevealsAtTheEnd)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.ueb.Opt.RiFaRueckmeldung = 1; // as received with a network exercise
     const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd"), ost = t.ObjektMit("Ost");
     t.Ziehen("Nord", sued);
@@ -185,7 +185,7 @@ TEST(Bildbeschriftung, WrongPanelStaysRedWhileItSlidesBack)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
     t.ui.werte.AbfrageModus = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int feld = t.FeldMit("Nord");
     const QPoint ursprung = t.ueb.Felder().at(feld).Rahmen.topLeft();
     t.ui.verlauf.clear();
@@ -216,7 +216,7 @@ TEST(DropZiel, LeftEdgeMidpointFirstThenAnyOverlap)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
     // Nord box: x 60..108, y 32..48; Süd box: x 60..108, y 72..88.
     // Midpoint of the left edge inside Süd, rectangle overlapping Nord too:
@@ -241,7 +241,7 @@ TEST(DropZiel, SecondPassTakesTheTargetCoveredMost)
         t.dok.Dok.Objekte[oben].Ky = 0.30;  // box y 112..128
         t.dok.Dok.Objekte[unten].Ky = 0.35; // box y 132..148
         t.dok.Dok.Objekte[tief].Ky = 0.40;  // box y 152..168
-        ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+        ASSERT_TRUE(t.ueb.UebungStarten({}));
         // Left edge at x 50, left of every box: pass 1 finds nothing.
         EXPECT_EQ(t.ueb.DropZielSuchen(QRect(50, 140 - 23, 150, 46)), unten) << typ;
         // Centred on the lowest gap: it wins over the middle one.
@@ -260,7 +260,7 @@ TEST(Ziehen, PanelStaysInsideAndFrameMarksTheTarget)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int i = t.FeldMit("Nord");
     const QRect r = t.ueb.Felder().at(i).Rahmen;
     const QPoint griff = r.topLeft() + QPoint(10, 10);
@@ -290,7 +290,7 @@ TEST(OhneZiehen, ClickPicksUpAndClickOnTargetJudgesLikeADrop)
     t.dok.Dok = BildDok({"Nord", "Süd"});
     t.ui.werte.AbfrageModus = 2;
     t.ui.werte.Zuordnungsziele = 0; // Nord is the marked position
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int nord = t.ObjektMit("Nord"), sued = t.ObjektMit("Süd");
     const int i = t.FeldMit("Süd");
     const QPoint ort = t.ueb.Felder().at(i).Rahmen.topLeft();
@@ -318,7 +318,7 @@ TEST(Antwortfelder, ManyTextsFanOutInOverlappingColumns)
     for (int i = 0; i < 25; ++i)
         texte << QString("T%1").arg(i, 2, 10, QChar('0'));
     t.dok.Dok = BildDok(texte);
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const auto &f = t.ueb.Felder();
     // Created from the last index down; ten fit above top 35 in a column.
     EXPECT_EQ(f.at(24).Rahmen.topLeft(), QPoint(750, 514));
@@ -340,7 +340,7 @@ TEST(Bildbeschriftung, TwinLabelsInSingleQueryModeStayAnswerable)
     t.dok.Dok = BildDok({"Fluss", "Fluss", "Berg"});
     t.ui.werte.AbfrageModus = 1;
     t.ui.werte.Zuordnungstexte = 0; // Berg, Fluss (first), Fluss (second)
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int fluss1 = 1, fluss2 = 2;
     t.Ziehen("Berg", t.ObjektMit("Berg"));
     ASSERT_EQ(t.Sichtbare(), QStringList{"Fluss"});

@@ -9,7 +9,7 @@ static void StarteABC(UebTest &t, int zuordnungFalsch = 0)
     t.dok.Dok = EinzelfragenDok({"Frage A // Aa", "Frage B // Bb", "Frage C // Cc"});
     t.ui.werte.FragenZuordnungsziele = 0;
     t.ui.werte.FragenZuordnungFalsch = zuordnungFalsch;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
 }
 
 static QString FalscheAntwort(const UebTest &t)
@@ -87,12 +87,12 @@ TEST(Einzelfragen, AnswerCountFollowsTheNumberOfQuestions)
 {
     UebTest drei;
     drei.dok.Dok = EinzelfragenDok({"1 // a", "2 // b", "3 // c"});
-    ASSERT_TRUE(drei.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(drei.ueb.UebungStarten({}));
     EXPECT_EQ(drei.Sichtbare().size(), 3);
 
     UebTest sieben;
     sieben.dok.Dok = EinzelfragenDok({"1 // a", "2 // b", "3 // c", "4 // d", "5 // e", "6 // f", "7 // g"});
-    ASSERT_TRUE(sieben.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(sieben.ueb.UebungStarten({}));
     EXPECT_EQ(sieben.Sichtbare().size(), 6);
 }
 
@@ -108,7 +108,7 @@ TEST(Einzelfragen, DistractorsAreUniqueAndLookAlikePairsHoldOneWay)
         for (const QString &l : laender)
             zeilen << "Welches Land? // " + l;
         t.dok.Dok = EinzelfragenDok(zeilen);
-        ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+        ASSERT_TRUE(t.ueb.UebungStarten({}));
         while (t.ui.ergebnisse == 0) {
             const QString richtig = t.AktuelleAntwort();
             const QStringList s = t.Sichtbare();
@@ -143,7 +143,7 @@ TEST(Einzelfragen, ProtocolHasQuestionOptionsAndJudgingLines)
     t.dok.Dok = EinzelfragenDok({"<@flaggenfrage><@img=de.png> // Deutschland", "Hauptstadt von <b>Polen</b>? // Warschau"});
     t.ui.werte.FragenZuordnungsziele = 0;
     t.ui.werte.FragenZuordnungstexte = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.umg.uhr.Vorstellen(65000);
     t.Antworten("Warschau");
     t.Antworten("Deutschland");
@@ -163,7 +163,7 @@ TEST(Einzelfragen, SlotsFillTheGridInIndexOrderWhenSorted)
     UebTest t;
     t.dok.Dok = EinzelfragenDok({"1 // Cc", "2 // Aa", "3 // Bb", "4 // Dd"});
     t.ui.werte.FragenZuordnungstexte = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     // Grid origin: picture point (0.1, 0.58) + (4, 45) = (64, 277).
     QList<QPoint> orte;
     QStringList texte;

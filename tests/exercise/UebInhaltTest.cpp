@@ -20,7 +20,7 @@ TEST_P(Thema, PlaysToTheEndWithRightAnswers)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     ASSERT_TRUE(DokumentLesen(f, t.dok.Dok));
     t.dok.Dok.DateiName = f.fileName();
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     const int fragen = t.ueb.Lauf.AnzFragen;
     if (t.dok.Dok.Titel.toLower().contains("zufällig")) {
         EXPECT_EQ(fragen, std::min(20, t.dok.Dok.AnzFrageNummern));

@@ -33,7 +33,7 @@ TEST_F(KlangTest, MissingWrongSoundReportsAndTheRunGoesOn)
     UebTest t;
     t.ueb.Einst.Tonausgabe = true;
     t.dok.Dok = BildDok({"Nord", "Süd"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.Ziehen("Nord", t.ObjektMit("Süd"));
     EXPECT_EQ(t.umg.meldungen.Texte(), QStringList{"Sounddatei \"Falsch1.wav\" nicht gefunden."});
     t.Ziehen("Nord", t.ObjektMit("Nord"));
@@ -59,7 +59,7 @@ TEST_F(KlangTest, SoundSwitchedOffPlaysNothingAndReportsNothing)
     UebTest t;
     t.ueb.Einst.Tonausgabe = false;
     t.dok.Dok = BildDok({"Nord", "Süd"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.Ziehen("Nord", t.ObjektMit("Süd"));
     t.Ziehen("Nord", t.ObjektMit("Nord"));
     EXPECT_TRUE(t.umg.klang.gespielt.isEmpty());

@@ -24,7 +24,7 @@ TEST(Protokoll, WholeRunLineByLine)
     t.ueb.Einst.NameEingabe = true;
     t.ui.name = "Anna";
     const QDateTime start = t.umg.uhr.Jetzt();
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.umg.uhr.Vorstellen(12000);
     t.Antworten("Warschau"); // right, then 1 s of feedback
     t.Antworten("Warschau"); // wrong at Lima, 1.7 s of feedback
@@ -84,9 +84,9 @@ TEST(Protokoll, ScopeLineForPartialAndRandomRuns)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     auto umfangZeile = [&](int umfang, int anz, int gesamt) {
-        t.ueb.Umfang = umfang;
+        t.ueb.Umfang = UmfangArt(umfang);
         t.ueb.Lauf.AnzFragen = anz;
         t.ueb.Lauf.AnzGesamt = gesamt;
         t.ueb.Lauf.ProtokollKopf.clear();
@@ -110,7 +110,7 @@ TEST(Protokoll, PictureSettingsLinesAndUnnamedParticipant)
     t.ui.werte.ZuordnungFalsch = 1;
     t.ui.werte.Zuordnungstexte = 0;
     t.ui.werte.Zuordnungsziele = 2;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.Ziehen("Nord", t.ObjektMit("Nord"));
     const QString k = t.ueb.Lauf.ProtokollKopf;
     EXPECT_TRUE(k.contains("Teilnehmername:\t(nicht angegeben)\r\n"));

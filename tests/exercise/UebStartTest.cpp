@@ -17,8 +17,8 @@ TEST(UebungStarten, TitleSayingZufaelligDrawsTwentyOrAllAndAnewEachTime)
 {
     UebTest t;
     t.dok.Dok = EinzelfragenDok(Laender(45), "Flaggen ZUFÄLLIG gemischt");
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
-    EXPECT_EQ(t.ueb.Umfang, 2);
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
+    EXPECT_EQ(t.ueb.Umfang, UmfangArt::Zufallsauswahl);
     EXPECT_EQ(t.ueb.Lauf.AnzFragen, 20);
     EXPECT_EQ(t.ueb.Lauf.AnzGesamt, 45);
     std::set<int> erste;
@@ -28,7 +28,7 @@ TEST(UebungStarten, TitleSayingZufaelligDrawsTwentyOrAllAndAnewEachTime)
 
     t.ui.modus = 2; // back on the start page
     t.ueb.UebungVerlassen();
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     std::set<int> zweite;
     for (const FragenPaar &p : t.ueb.Lauf.FragenFolge)
         zweite.insert(p.ZielObjekt);
@@ -37,7 +37,7 @@ TEST(UebungStarten, TitleSayingZufaelligDrawsTwentyOrAllAndAnewEachTime)
 
     UebTest k;
     k.dok.Dok = EinzelfragenDok(Laender(12), "zufällig");
-    ASSERT_TRUE(k.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(k.ueb.UebungStarten({}));
     EXPECT_EQ(k.ueb.Lauf.AnzFragen, 12);
 }
 
@@ -47,7 +47,7 @@ TEST(UebungStarten, RandomDrawEndsWhenHeaderPromisesMoreThanThereAre)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd", "Ost", "West"}, 0, "Zufällig");
     t.dok.Dok.AnzFrageNummern = 30;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ueb.Lauf.AnzFragen, 4);
 }
 
@@ -56,7 +56,7 @@ TEST(UebungStarten, NothingSelectedShowsQuizauswahlMessage)
     const QString text = "Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen.";
     UebTest leer;
     leer.dok.Dok = BildDok({}, 0);
-    EXPECT_FALSE(leer.ueb.UebungStarten(false, 0, 0));
+    EXPECT_FALSE(leer.ueb.UebungStarten({}));
     EXPECT_EQ(leer.umg.meldungen.Texte(), QStringList{text});
     EXPECT_EQ(leer.ui.btnGeloest, 1);
     EXPECT_EQ(leer.ui.modus, 2);
@@ -64,7 +64,7 @@ TEST(UebungStarten, NothingSelectedShowsQuizauswahlMessage)
     // Random selection with no question count in the header.
     UebTest z;
     z.dok.Dok = BildDok({"Nord", "Süd"}, 0, "zufällig");
-    EXPECT_FALSE(z.ueb.UebungStarten(false, 0, 0));
+    EXPECT_FALSE(z.ueb.UebungStarten({}));
     EXPECT_EQ(z.umg.meldungen.Texte(), QStringList{text});
 }
 
@@ -73,7 +73,7 @@ TEST(UebungStarten, PartialRepetitionTakesOnlyQuestionsWithWrongAttempts)
     UebTest t;
     t.dok.Dok = EinzelfragenDok({"F1 // A", "F2 // B", "F3 // C", "F4 // D"});
     t.ui.werte.FragenZuordnungsziele = 0; // ordered
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     // Wrong at the first question, then everything right.
     const QString erste = t.AktuelleAntwort();
     t.Antworten(t.Sichtbare().first() == erste ? t.Sichtbare().last() : t.Sichtbare().first());
@@ -81,7 +81,7 @@ TEST(UebungStarten, PartialRepetitionTakesOnlyQuestionsWithWrongAttempts)
         t.Antworten(t.AktuelleAntwort());
     t.ueb.UebungVerlassen();
 
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 1, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({.umfang = UmfangArt::Teilwiederholung}));
     EXPECT_EQ(t.ueb.Lauf.AnzFragen, 1);
     EXPECT_EQ(t.ueb.Lauf.AnzGesamt, 4);
     EXPECT_EQ(t.AktuelleAntwort(), erste);
@@ -92,10 +92,10 @@ TEST(UebungStarten, NetworkRolesRefuseAnOwnRun)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord"});
-    t.ueb.Lauf.NetzRolle = 1;
-    EXPECT_FALSE(t.ueb.UebungStarten(false, 0, 0));
-    t.ueb.Lauf.NetzRolle = 2;
-    EXPECT_FALSE(t.ueb.UebungStarten(false, 0, 0));
+    t.ueb.Lauf.NetzRolle = Rolle::Teilnehmer;
+    EXPECT_FALSE(t.ueb.UebungStarten({}));
+    t.ueb.Lauf.NetzRolle = Rolle::Initiator;
+    EXPECT_FALSE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.umg.meldungen.Texte(),
               (QStringList{"Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine eigene Übung starten "
                            "zu können.",
@@ -110,11 +110,11 @@ TEST(UebungStarten, NameDialogCancelledStartsNothing)
     t.dok.Dok = BildDok({"Nord"});
     t.ueb.Einst.NameEingabe = true;
     t.ui.nameOk = false;
-    EXPECT_FALSE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_FALSE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ui.modus, 2);
     t.ui.nameOk = true;
     t.ui.name = "  Ben ";
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ui.status.TNameLab, "Ben");
     EXPECT_EQ(t.ui.namensDialoge, 2);
 }
@@ -125,7 +125,7 @@ TEST(UebungStarten, OptionsWindowFirstWhenItsBoxIsTicked)
     t.dok.Dok = BildDok({"Nord", "Süd"});
     // "Schließen": nothing starts, the button is released.
     t.ui.optionenOk = false;
-    EXPECT_FALSE(t.ueb.UebungStarten(true, 0, 0));
+    EXPECT_FALSE(t.ueb.UebungStarten({.optionenZeigen = true}));
     EXPECT_EQ(t.ui.optionenDialoge, 1);
     EXPECT_EQ(t.ui.modus, 2);
     EXPECT_EQ(t.ui.gestartet, 0);
@@ -138,7 +138,7 @@ TEST(UebungStarten, OptionsWindowFirstWhenItsBoxIsTicked)
     t.ui.optionenAendern = true;
     t.ui.optionenNeu.ZeitLimit = 1;
     t.ui.optionenNeu.ZLimitMin = "2";
-    EXPECT_TRUE(t.ueb.UebungStarten(true, 0, 0));
+    EXPECT_TRUE(t.ueb.UebungStarten({.optionenZeigen = true}));
     EXPECT_EQ(t.ui.optionenDialoge, 2);
     EXPECT_EQ(t.ui.modus, 3);
     EXPECT_EQ(t.ui.gestartet, 1);
@@ -149,11 +149,11 @@ TEST(UebungStarten, OptionsWindowFirstWhenItsBoxIsTicked)
 
     // Box cleared: no window. A document without questions shows its
     // message, not the window.
-    EXPECT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ui.optionenDialoge, 2);
     t.ueb.UebungVerlassen();
     t.dok.Dok = BildDok({});
-    EXPECT_FALSE(t.ueb.UebungStarten(true, 0, 0));
+    EXPECT_FALSE(t.ueb.UebungStarten({.optionenZeigen = true}));
     EXPECT_EQ(t.ui.optionenDialoge, 2);
 }
 
@@ -161,9 +161,9 @@ TEST(UebungStarten, RunningQuizAsksBeforeStartingAgain)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.umg.meldungen.antworten.push_back(Antwort::Nein);
-    EXPECT_FALSE(t.ueb.UebungStarten(false, 0, 0));
+    EXPECT_FALSE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.umg.meldungen.Texte(),
               QStringList{"Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?"});
     EXPECT_EQ(t.ui.modus, 3);
@@ -178,7 +178,7 @@ TEST(FragenFolge, OrderedTargetsByPositionOrAlphabetAndTextsAlphabetical)
     t.dok.Dok.Objekte[4].Kx = 0.05;
     t.ui.werte.Zuordnungsziele = 0;
     t.ui.werte.Zuordnungstexte = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     QStringList ziele, texte;
     for (const FragenPaar &p : t.ueb.Lauf.FragenFolge) {
         ziele << t.dok.Dok.Objekte[p.ZielObjekt].Cap;
@@ -191,13 +191,13 @@ TEST(FragenFolge, OrderedTargetsByPositionOrAlphabetAndTextsAlphabetical)
     t.ueb.UebungVerlassen();
     t.dok.Dok.GeordnetArt = 1;
     t.ui.werte.Zuordnungsziele = 2; // question marks: random order, number 0
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     for (const FragenPaar &p : t.ueb.Lauf.FragenFolge)
         EXPECT_EQ(t.dok.Dok.Objekte[p.ZielObjekt].Nummer, 0);
 
     t.ueb.UebungVerlassen();
     t.ui.werte.Zuordnungsziele = 0;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     ziele.clear();
     for (const FragenPaar &p : t.ueb.Lauf.FragenFolge)
         ziele << t.dok.Dok.Objekte[p.ZielObjekt].Cap;
@@ -213,7 +213,7 @@ TEST(FragenFolge, UmlautsSortWithTheirBaseLetterAlsoInACLocale)
     t.ui.werte.Zuordnungstexte = 0;
     t.ui.werte.Zuordnungsziele = 0;
     t.dok.Dok.GeordnetArt = 1;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     QStringList texte, ziele;
     for (const FragenPaar &p : t.ueb.Lauf.FragenFolge) {
         texte << t.dok.Dok.Objekte[p.TextObjekt].Cap;
@@ -229,7 +229,7 @@ TEST(UebungVerlassen, AbortUncoversEverythingOrKeepsRunningOnNo)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
     t.ui.werte.ZuordnungFalsch = 1;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.Ziehen("Nord", t.ObjektMit("Süd")); // crossed
     t.Ziehen("Ost", t.ObjektMit("Ost"));  // solved
     t.umg.meldungen.antworten.push_back(Antwort::Nein);

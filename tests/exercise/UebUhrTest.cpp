@@ -17,7 +17,7 @@ TEST(Zeitlimit, ZeroEndsAtTheFirstTickWithItsMessage)
     t.ui.werte.ZeitLimit = 1;
     t.ui.werte.ZLimitMin = "0";
     t.ui.werte.ZLimitSek = "0";
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_TRUE(t.ui.timer);
     Ticken(t, 100);
     EXPECT_EQ(t.ueb.Lauf.Endestatus, EndeArt::Zeitlimit);
@@ -33,7 +33,7 @@ TEST(Zeitlimit, ThreeMinutesCountDownAndEndAfter179Seconds)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd"});
     t.ui.werte.ZeitLimit = 1; // "3" and "0" by default
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ui.status.UebZeitLab, "03:00");
     Ticken(t, 100);
     EXPECT_EQ(t.ui.status.UebZeitLab, "02:59");
@@ -55,7 +55,7 @@ TEST(Uhr, WithoutLimitCountsUpAndTimerStopsOutsideQuiz)
 {
     UebTest t;
     t.dok.Dok = BildDok({"Nord"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ui.status.UebZeitLab, "00:00");
     EXPECT_EQ(t.ui.status.UebZeitModeLab, "Benötigte Zeit:");
     Ticken(t, 187000);
@@ -70,7 +70,7 @@ TEST(Status, QuoteAndOverallPerformanceWithOneDecimal)
 {
     UebTest t;
     t.dok.Dok = BildDok({"A1", "A2", "A3", "A4", "A5"});
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     EXPECT_EQ(t.ui.status.QuoteLab, "0.0 %");
     EXPECT_EQ(t.ui.status.GesAnzLab, "von  5");
     EXPECT_EQ(t.ui.status.TNameLab, "-");
@@ -93,7 +93,7 @@ TEST(Zeitlimit, TickDuringTheFeedbackWaitsForTheAnswer)
     t.ui.werte.FragenZeitlimit = 1;
     t.ui.werte.FragenZLimitMin = "0";
     t.ui.werte.FragenZLimitSek = "1";
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     struct TickUhr : TestUhr
     {
         Uebung *u = nullptr;
@@ -128,7 +128,7 @@ TEST(Zeitlimit, DeferredFeedbackGradeComesFromTheCountsAtTheEnd)
     t.ui.werte.ZeitLimit = 1;
     t.ui.werte.ZLimitMin = "1";
     t.ui.werte.ZLimitSek = "0";
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 0));
+    ASSERT_TRUE(t.ueb.UebungStarten({}));
     t.ueb.Opt.RiFaRueckmeldung = 1; // as received with a network exercise
     t.ueb.StatusAnzeigen();
     EXPECT_EQ(t.ui.status.OffenLab, "10");
@@ -153,8 +153,8 @@ TEST(Zeitlimit, DeferredFeedbackFromTheStartShowsTheOpenCount)
     UebTest t;
     t.dok.Dok = BildDok({"Nord", "Süd", "Ost"});
     t.ueb.Opt.RiFaRueckmeldung = 1;
-    t.ueb.Lauf.NetzRolle = 1;
-    ASSERT_TRUE(t.ueb.UebungStarten(false, 0, 1));
+    t.ueb.Lauf.NetzRolle = Rolle::Teilnehmer;
+    ASSERT_TRUE(t.ueb.UebungStarten({.rolle = Rolle::Teilnehmer}));
     EXPECT_EQ(t.ui.status.RichtigLab, "?");
     EXPECT_EQ(t.ui.status.OffenLab, "3");
     t.Ziehen("Nord", t.ObjektMit("Nord"));

@@ -109,7 +109,7 @@ struct Oberflaeche : AppZuerst
 TEST(UebungsSteuerung, SingleQuestionsAnsweredByClickAndNumberKeys)
 {
     Oberflaeche o(EinzelfragenDok({"1 // Aa", "2 // Bb", "3 // Cc"}));
-    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    ASSERT_TRUE(o.st->UebungStarten({}));
     EXPECT_EQ(o.modus, 3);
     EXPECT_TRUE(o.st->ZeitTimer->isActive());
     auto richtig = [&] {
@@ -143,7 +143,7 @@ TEST(UebungsSteuerung, SingleQuestionsAnsweredByClickAndNumberKeys)
 TEST(UebungsSteuerung, LabelsByDraggingAndByKeyboard)
 {
     Oberflaeche o(BildDok({"Nord", "Süd"}));
-    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    ASSERT_TRUE(o.st->UebungStarten({}));
     AntwortPanel *nord = o.PanelMit("Nord");
     ASSERT_NE(nord, nullptr);
     EXPECT_EQ(nord->cursor().shape(), Qt::BitmapCursor); // PFEILMOVE
@@ -175,7 +175,7 @@ TEST(UebungsSteuerung, LabelsByDraggingAndByKeyboard)
 TEST(UebungsSteuerung, AClickOnAnOpenTargetDropsThePickedUpLabel)
 {
     Oberflaeche o(BildDok({"Nord", "Süd"}));
-    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    ASSERT_TRUE(o.st->UebungStarten({}));
     const int sued = 2;
     const Rechteck r = o.dok.Dok.Objekte[sued].Rahmen;
     const QPoint mitte = (o.szene.AnzeigePixel(r.Left, r.Top) + o.szene.AnzeigePixel(r.Right, r.Bottom)) / 2;
@@ -199,7 +199,7 @@ TEST(UebungsSteuerung, ProtocolWindowMadeOnFirstUseAndKept)
 {
     Oberflaeche o(EinzelfragenDok({"1 // Aa", "2 // Bb"}));
     EXPECT_FALSE(o.st->ProtokollFormErzeugt());
-    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    ASSERT_TRUE(o.st->UebungStarten({}));
     o.st->ProtokollDarstellen();
     ASSERT_TRUE(o.st->ProtokollFormErzeugt());
     TUebProtokollForm *fenster = &o.st->UebProtokollForm();
@@ -243,7 +243,7 @@ TEST(UebungsSteuerung, OptionValuesWaitForTheWindowsMadeOnFirstUse)
 TEST(UebungsSteuerung, OptionsRefusedDuringARun)
 {
     Oberflaeche o(BildDok({"Nord"}));
-    ASSERT_TRUE(o.st->UebungStarten(false, 0, 0));
+    ASSERT_TRUE(o.st->UebungStarten({}));
     o.st->UebOpt1Click();
     EXPECT_EQ(o.umg.meldungen.Texte(),
               QStringList{"Die Übungsoptionen können nicht während der Übung geändert werden."});
@@ -271,10 +271,10 @@ TEST(UebungsSteuerung, OptionsWindowOfTheDocumentsKindBeforeTheStart)
             });
         };
         antworten(false); // "Schließen"
-        EXPECT_FALSE(o.st->UebungStarten(o.st->OptionenVorJederUebung(), 0, 0));
+        EXPECT_FALSE(o.st->UebungStarten({.optionenZeigen = o.st->OptionenVorJederUebung()}));
         EXPECT_EQ(o.modus, 2);
         antworten(true); // "Übung starten"
-        EXPECT_TRUE(o.st->UebungStarten(o.st->OptionenVorJederUebung(), 0, 0));
+        EXPECT_TRUE(o.st->UebungStarten({.optionenZeigen = o.st->OptionenVorJederUebung()}));
         EXPECT_EQ(o.modus, 3);
         EXPECT_EQ(gezeigt, (QList<QWidget *>{erwartet, erwartet})) << einzel;
     }

@@ -66,7 +66,7 @@ struct NetzEndpunkt : UebTest
 
 inline bool TestNetzFenster::TeilnehmerLaufStarten()
 {
-    return e.ueb.UebungStarten(false, 0, 1);
+    return e.ueb.UebungStarten({.rolle = Rolle::Teilnehmer});
 }
 
 inline void TestNetzFenster::LaufVerlassen()

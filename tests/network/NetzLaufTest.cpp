@@ -75,7 +75,7 @@ TEST_F(NetzLaufTest, GanzerLaufRichtigUndFalschBisZumEnde)
 {
     auto s = Schueler("pc-02", "Mia");
     s->netz.Netzwerkuebung1Click();
-    ASSERT_EQ(s->ueb.Lauf.NetzRolle, 1);
+    ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     const QString k = s->netz.TeilnehmerKennung;
     ASSERT_TRUE(WarteAuf(1));
     EXPECT_EQ(empfangen[0].computer, "pc-02");
@@ -173,12 +173,12 @@ TEST_F(NetzLaufTest, AbbruchMeldetStatusZweiOhneBestenliste)
 {
     auto s = Schueler("pc-03", "Tom");
     s->netz.Netzwerkuebung1Click();
-    ASSERT_EQ(s->ueb.Lauf.NetzRolle, 1);
+    ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     s->umg.uhr.Vorstellen(3000);
     s->Antworten(s->AktuelleAntwort());
     s->umg.meldungen.antworten = {Antwort::Ja};
     s->ueb.UebungVerlassen();
-    EXPECT_EQ(s->ueb.Lauf.NetzRolle, 0);
+    EXPECT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Einzeln);
     EXPECT_EQ(s->fenster.geschlossen, 1); // the exercise's document closed
     ASSERT_TRUE(WarteAuf(3));
     QThread::msleep(100);
@@ -194,7 +194,7 @@ TEST_F(NetzLaufTest, ProgrammEndeImLaufMeldetAbbruch)
 {
     auto s = Schueler("pc-07", "Eva");
     s->netz.Netzwerkuebung1Click();
-    ASSERT_EQ(s->ueb.Lauf.NetzRolle, 1);
+    ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     s->umg.uhr.Vorstellen(2000);
     s->ueb.UhrAktualisieren();
     s->netz.TeilnahmeAbbrechen(); // the window closes during the run
@@ -263,7 +263,7 @@ TEST_F(NetzLaufTest, ZweiSchuelerUndWiederholungAlsNeuerLauf)
     EXPECT_NE(a->netz.TeilnehmerKennung, erste);
     EXPECT_EQ(a->netz.NetzTeilnehmername(), "Ali"); // the name given stays
     ASSERT_TRUE(WartenBis([&] { return lehrer->netz.Kontrolle.Zeilen().size() == 3; }))
-        << lehrer->netz.Kontrolle.Zeilen().size() << " " << b->ueb.Lauf.NetzRolle << " " << a->ui.ergebnisse << " "
+        << lehrer->netz.Kontrolle.Zeilen().size() << " " << int(b->ueb.Lauf.NetzRolle) << " " << a->ui.ergebnisse << " "
         << b->ui.ergebnisse << " " << empfangen.size();
     const auto *neu = lehrer->netz.Kontrolle.ZeileVon(a->netz.TeilnehmerKennung);
     ASSERT_NE(neu, nullptr);

@@ -153,7 +153,7 @@ TEST_F(NetzUebungTest, InitiierenSchreibtDieDateienUndMachtZumInitiator)
     hsc.close();
 
     lehrer.netz.Netzwerkuebunginitiieren1Click();
-    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, 2);
+    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Initiator);
     EXPECT_TRUE(lehrer.netz.MasterMailslot.Active());
     EXPECT_EQ(lehrer.netz.MasterMailslot.MailBox(), "7b");
     EXPECT_EQ(lehrer.netz.MasterMailslot.CheckInterval(), 150);
@@ -184,7 +184,7 @@ TEST_F(NetzUebungTest, InitiierenSchreibtDieDateienUndMachtZumInitiator)
               QStringList({"Die Netzwerk-Übung wurde auf diesem Rechner initiiert. Die Teilnahme an der "
                            "Netzwerk-Übung muss an einem anderen Rechner erfolgen."}));
     lehrer.umg.meldungen.Leeren();
-    EXPECT_FALSE(lehrer.ueb.UebungStarten(false, 0, 0));
+    EXPECT_FALSE(lehrer.ueb.UebungStarten({}));
     EXPECT_EQ(lehrer.umg.meldungen.Texte(),
               QStringList({"Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden muss. "
                            "Daher kann im Moment keine eigene Übung gestartet werden."}));
@@ -199,7 +199,7 @@ TEST_F(NetzUebungTest, InitiierenAbgebrochenOderOhneDokument)
     DokumentGeben(lehrer);
     lehrer.fenster.optionenOk = false;
     lehrer.netz.Netzwerkuebunginitiieren1Click();
-    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, 0);
+    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Einzeln);
     EXPECT_TRUE(QDir(kom.path()).entryList(QDir::Files).isEmpty());
 }
 
@@ -215,7 +215,7 @@ TEST_F(NetzUebungTest, DatenDateiNichtSchreibbarKeineFreigabe)
     EXPECT_TRUE(lehrer.umg.meldungen.protokoll[0].text.startsWith("Die Datei \"" + Basis() + ".dat\" kann nicht "
                                                                                                "geschrieben werden."));
     EXPECT_FALSE(QFile::exists(Basis() + ".okx"));
-    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, 0);
+    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Einzeln);
     EXPECT_FALSE(lehrer.netz.MasterMailslot.Active());
 }
 
@@ -224,16 +224,16 @@ TEST_F(NetzUebungTest, BeendenMitFrageLoeschtDieDateien)
     NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b", 1));
     DokumentGeben(lehrer);
     lehrer.netz.Netzwerkuebunginitiieren1Click();
-    ASSERT_EQ(lehrer.ueb.Lauf.NetzRolle, 2);
+    ASSERT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Initiator);
     lehrer.umg.meldungen.antworten = {Antwort::Nein};
     lehrer.netz.LehrerNetzwerkUebungbeenden1Click();
     EXPECT_EQ(lehrer.umg.meldungen.Texte(),
               QStringList({"Netzwerk-Übung beenden?\r\nÜbungsteilnehmer können die laufende Übung noch zu Ende "
                            "bearbeiten, die Kontrollanzeige wird jedoch nicht mehr aktualisiert."}));
-    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, 2);
+    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Initiator);
     EXPECT_TRUE(NetzUebungVorhanden(Basis()));
     lehrer.netz.LehrerNetzwerkUebungbeenden1Click(); // Ja
-    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, 0);
+    EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Einzeln);
     EXPECT_FALSE(lehrer.netz.MasterMailslot.Active());
     for (const char *e : {".tvl", ".dat", ".okx"})
         EXPECT_FALSE(QFile::exists(Basis() + e)) << e;
@@ -283,7 +283,7 @@ TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
     ASSERT_TRUE(schueler.netz.NetzUebungBeitreten());
     const QString k1 = schueler.netz.TeilnehmerKennung;
     EXPECT_TRUE(IstKennung(k1));
-    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, 1);
+    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     EXPECT_EQ(schueler.ui.namensDialoge, 0);
     EXPECT_EQ(schueler.netz.NetzUebungMaster, "127.0.0.1");
     EXPECT_EQ(schueler.fenster.geladen, 1);
@@ -297,7 +297,7 @@ TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
                            "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
                            "abzubrechen."}));
     schueler.umg.meldungen.Leeren();
-    EXPECT_FALSE(schueler.ueb.UebungStarten(false, 0, 0));
+    EXPECT_FALSE(schueler.ueb.UebungStarten({}));
     EXPECT_EQ(schueler.umg.meldungen.Texte(),
               QStringList({"Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine eigene Übung "
                            "starten zu können."}));
@@ -316,7 +316,7 @@ TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
     // Leaving and joining again: a new identifier every time.
     schueler.umg.meldungen.antworten = {Antwort::Ja};
     schueler.ueb.UebungVerlassen();
-    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, 0);
+    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, Rolle::Einzeln);
     ASSERT_TRUE(schueler.netz.NetzUebungBeitreten());
     EXPECT_TRUE(IstKennung(schueler.netz.TeilnehmerKennung));
     EXPECT_NE(schueler.netz.TeilnehmerKennung, k1);
@@ -332,11 +332,11 @@ TEST_F(NetzUebungTest, NamensdialogBeimBeitrittVorbelegtMitAnmeldename)
     schueler.fenster.nameOk = false;
     schueler.netz.Netzwerkuebung1Click();
     EXPECT_EQ(schueler.fenster.namensVorschlag, "mia.k");
-    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, 0); // cancelled: no join
+    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, Rolle::Einzeln); // cancelled: no join
     schueler.fenster.nameOk = true;
     schueler.fenster.name = "  Mia  ";
     schueler.netz.Netzwerkuebung1Click();
-    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, 1);
+    EXPECT_EQ(schueler.ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     EXPECT_EQ(schueler.netz.NetzTeilnehmername(), "Mia");
     EXPECT_EQ(schueler.ueb.Status().TNameLab, "Mia");
 }

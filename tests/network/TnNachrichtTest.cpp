@@ -151,8 +151,9 @@ TEST(TnNachricht, EndestatusAlsZahlHinUndZurueck)
         EXPECT_EQ(TnZeilen(f)[2], zahl);
         TnNachricht g;
         EXPECT_EQ(TnLesen(TnZeilen(f), g), art != EndeArt::Laeuft) << zahl.toStdString();
-        if (art != EndeArt::Laeuft)
+        if (art != EndeArt::Laeuft) {
             EXPECT_EQ(g.Endestatus, art);
+        }
     }
     // Numbers outside the four are refused.
     QStringList zeilen = TnZeilen(Aktion());

@@ -323,11 +323,11 @@ TEST_F(HscEintragen, ZeigenSortiertUndBefehlWirdTeilnehmernVerweigert)
     ASSERT_TRUE(listen.ErgebnisEintragen(false, dok.DateiName, Satz("Schwach", 1, 1000, 0.5)));
     ASSERT_TRUE(listen.ErgebnisEintragen(false, dok.DateiName, Satz("Schnell", 1, 75000, 0.85)));
     AnzeigeRekorder anzeige;
-    listen.BestenlisteBefehl(1, &dok, anzeige);
+    listen.BestenlisteBefehl(Rolle::Teilnehmer, &dok, anzeige);
     EXPECT_EQ(anzeige.aufrufe, 0);
     EXPECT_EQ(umg.meldungen.Texte(),
               QStringList{"Während der Netzwerk-Übung ist die Bestenliste der Individual-Übung nicht einsehbar."});
-    listen.BestenlisteBefehl(0, &dok, anzeige);
+    listen.BestenlisteBefehl(Rolle::Einzeln, &dok, anzeige);
     ASSERT_EQ(anzeige.liste.size(), 3);
     EXPECT_EQ(anzeige.liste[0].Name, "Schnell");
     EXPECT_EQ(anzeige.liste[1].Name, "Langsam");
@@ -335,7 +335,7 @@ TEST_F(HscEintragen, ZeigenSortiertUndBefehlWirdTeilnehmernVerweigert)
 
     umg.meldungen.Leeren();
     Dokument keins;
-    listen.BestenlisteBefehl(0, &keins, anzeige);
+    listen.BestenlisteBefehl(Rolle::Einzeln, &keins, anzeige);
     EXPECT_EQ(anzeige.aufrufe, 1);
     EXPECT_EQ(umg.meldungen.Texte(),
               QStringList{"Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."});

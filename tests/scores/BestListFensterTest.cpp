@@ -205,7 +205,7 @@ TEST(BestListBefehle, BestenlisteZeigtDasFensterMitTitelUndSortierterListe)
             namen << befehle.BestListForm().Grid1->item(r, 1)->text();
         befehle.BestListForm().OKBtn->click();
     });
-    befehle.Bestenliste1Click(0, &dok);
+    befehle.Bestenliste1Click(Rolle::Einzeln, &dok);
     EXPECT_EQ(titel, "Bestenliste - Flaggen Asiens");
     EXPECT_EQ(namen, (QStringList{"Erste", "Zweite"}));
     EXPECT_TRUE(umg.meldungen.protokoll.empty());
@@ -214,6 +214,6 @@ TEST(BestListBefehle, BestenlisteZeigtDasFensterMitTitelUndSortierterListe)
     EXPECT_TRUE(eltern.findChildren<TBestListVerzForm *>().isEmpty());
     // A second command shows the same window again.
     QTimer::singleShot(0, &befehle.BestListForm(), [&] { befehle.BestListForm().OKBtn->click(); });
-    befehle.Bestenliste1Click(0, &dok);
+    befehle.Bestenliste1Click(Rolle::Einzeln, &dok);
     EXPECT_EQ(eltern.findChildren<TBestListForm *>().size(), 1);
 }

@@ -136,7 +136,7 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
 {
     for (int typ : {0, 1}) {
         DokumentSetzen(typ);
-        ASSERT_TRUE(st->UebungStarten(false, 0, 0));
+        ASSERT_TRUE(st->UebungStarten({}));
         const Aufbau erst = Messen();
         ASSERT_EQ(erst.Felder.size(), 3);
         // The picture keeps left of the panels and of the instruction.

@@ -8,7 +8,7 @@ struct TestQuiz : OhneQuiz
     int starts = 0;
     bool beendet = true;
     bool netz = false;
-    bool UebungStarten(bool, int, int) override
+    bool UebungStarten(const StartAuftrag &) override
     {
         ++starts;
         return true;
