@@ -7,6 +7,7 @@
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "Szene.h"
+#include "TvlArgumente.h"
 #include "TvlBefehl.h"
 #include "TvlMeldungen.h"
 #include "TvlProgrammOrdner.h"
@@ -26,27 +27,19 @@ const char *const Aufruf = "arbeitsblatt DOKUMENT.tvl -o DATEI.(emf|wmf|pdf|svg|
 
 struct Optionen
 {
-    QString datei, ausgabe, progOrdner;
+    TvlDokumentArgumente dok;
     ArbeitsblattOptionen blatt;
     bool titelGesetzt = false;
 };
 
 QString Lesen(const QStringList &args, Optionen &o)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString a = args[i];
-        auto wert = [&](QString &ziel) {
-            if (i + 1 >= args.size())
-                return false;
-            ziel = args[++i];
-            return true;
-        };
+    TvlArgumente arg(args, "Ausgabedatei", true);
+    while (arg.Naechstes()) {
+        const QString &a = arg.Aktuell();
         QString w;
-        if (a == "-o" || a == "--ausgabe") {
-            if (!wert(o.ausgabe))
-                return "Nach -o fehlt der Name der Ausgabedatei.";
-        } else if (a == "--art") {
-            if (!wert(w))
+        if (a == "--art") {
+            if (!arg.Wert(w))
                 return "Nach --art fehlt arbeitsblatt, loesung oder folie.";
             if (w == "arbeitsblatt")
                 o.blatt.Art = BlattArt::Arbeitsblatt;
@@ -58,36 +51,29 @@ QString Lesen(const QStringList &args, Optionen &o)
                 return "--art erwartet arbeitsblatt, loesung oder folie.";
         } else if (a == "--ab-frage") {
             bool ok = false;
-            const int n = wert(w) ? w.toInt(&ok) : 0;
+            const int n = arg.Wert(w) ? w.toInt(&ok) : 0;
             if (!ok || n < 1 || n > 99999)
                 return "--ab-frage erwartet eine Fragennummer von 1 bis 99999.";
             o.blatt.AbFrage = n;
         } else if (a == "--titel") {
-            if (!wert(o.blatt.Titel))
+            if (!arg.Wert(o.blatt.Titel))
                 return "Nach --titel fehlt der Text (\"\" für keinen Titel).";
             o.titelGesetzt = true;
         } else if (a == "--aufgabe") {
-            if (!wert(o.blatt.Aufgabe))
+            if (!arg.Wert(o.blatt.Aufgabe))
                 return "Nach --aufgabe fehlt der Text (\"\" für keine Aufgabe).";
             o.blatt.Aufgabe.replace(QLatin1String("\\n"), QLatin1String("\n"));
         } else if (a == "--ohne-kopf") {
             o.blatt.Name = o.blatt.Klasse = o.blatt.Datum = false;
         } else if (a == "--ohne-antworten") {
             o.blatt.Textvorgabe = false;
-        } else if (a == "--progordner") {
-            if (!wert(o.progOrdner))
-                return "Nach --progordner fehlt der Ordner.";
-        } else if (a.startsWith('-') && a.size() > 1) {
-            return QString("Unbekannte Option \"%1\".").arg(a);
-        } else if (o.datei.isEmpty()) {
-            o.datei = a;
-        } else {
-            return QString("Nur ein Themendokument angeben (\"%1\" ist zu viel).").arg(a);
+        } else if (const QString fehler = arg.Gemeinsam(o.dok); !fehler.isEmpty()) {
+            return fehler;
         }
     }
-    if (o.datei.isEmpty() || o.ausgabe.isEmpty())
-        return "Themendokument und Ausgabedatei (-o) angeben.";
-    if (BlattFormatVon(o.ausgabe) == BlattFormat::Unbekannt)
+    if (const QString fehler = arg.Vollstaendig(o.dok); !fehler.isEmpty())
+        return fehler;
+    if (BlattFormatVon(o.dok.ausgabe) == BlattFormat::Unbekannt)
         return "Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.";
     return {};
 }
@@ -96,15 +82,12 @@ int Arbeitsblatt(const QStringList &args)
 {
     Optionen o;
     const QString fehler = Lesen(args, o);
-    if (!fehler.isEmpty()) {
-        TvlFehler(fehler);
-        TvlFehler(QString("Aufruf: tvl ") + Aufruf);
-        return 2;
-    }
+    if (!fehler.isEmpty())
+        return TvlAufrufFehler(fehler, Aufruf);
     DokumentZustand z;
     StilleDokumentUmgebung umgebung;
     TvlMeldungen meldungen;
-    if (!LadeDokument(z, umgebung, meldungen, o.datei, false))
+    if (!LadeDokument(z, umgebung, meldungen, o.dok.datei, false))
         return 1;
     // The window copies the document title while "Titel des Dokuments
     // verwenden" is ticked, as it is by default.
@@ -114,12 +97,12 @@ int Arbeitsblatt(const QStringList &args)
     Dienste dienste;
     dienste.meldungen = &meldungen;
     Szene szene(z, dienste);
-    szene.ProgOrdner = TvlProgrammOrdner(o.progOrdner, o.datei);
+    szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
     szene.SzeneAufbauen();
 
     const Blatt blatt = ArbeitsblattErstellen(o.blatt, szene);
-    if (!BlattSpeichern(blatt, o.ausgabe, BlattFormatVon(o.ausgabe))) {
-        meldungen.Fehler(SchreibFehlerText(o.ausgabe));
+    if (!BlattSpeichern(blatt, o.dok.ausgabe, BlattFormatVon(o.dok.ausgabe))) {
+        meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
         return 1;
     }
     return 0;

@@ -7,6 +7,7 @@
 #include "DokumentUmgebung.h"
 #include "Nummerierung.h"
 #include "Szene.h"
+#include "TvlArgumente.h"
 #include "TvlBefehl.h"
 #include "TvlMeldungen.h"
 #include "TvlProgrammOrdner.h"
@@ -25,7 +26,7 @@ const char *const Aufruf
 
 struct Optionen
 {
-    QString datei, ausgabe, progOrdner;
+    TvlDokumentArgumente dok;
     QSize groesse{870, 650};
     int zoom = 0, modus = 2, frage = -1, nummerierung = 1;
     bool aufdecken = false;
@@ -46,78 +47,58 @@ bool Zahl(const QString &text, int min, int max, int &wert)
 // Returns an error text, empty when the arguments are fine.
 QString Lesen(const QStringList &args, Optionen &o)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString a = args[i];
-        auto wert = [&](QString &ziel) {
-            if (i + 1 >= args.size())
-                return false;
-            ziel = args[++i];
-            return true;
-        };
+    TvlArgumente arg(args, "Bilddatei", false);
+    while (arg.Naechstes()) {
+        const QString &a = arg.Aktuell();
         QString w;
-        if (a == "-o" || a == "--ausgabe") {
-            if (!wert(o.ausgabe))
-                return "Nach -o fehlt der Name der Bilddatei.";
-        } else if (a == "--groesse") {
+        if (a == "--groesse") {
             static const QRegularExpression re("^(\\d{1,5})[xX](\\d{1,5})$");
-            const auto m = re.match(wert(w) ? w : QString());
+            const auto m = re.match(arg.Wert(w) ? w : QString());
             int b = 0, h = 0;
             if (!m.hasMatch() || !Zahl(m.captured(1), 16, 8000, b) || !Zahl(m.captured(2), 16, 8000, h))
                 return "--groesse erwartet Breite x Höhe in Pixeln, z. B. 870x650 (16 bis 8000).";
             o.groesse = QSize(b, h);
         } else if (a == "--zoom") {
-            if (!wert(w) || !Zahl(w, 0, 4, o.zoom))
+            if (!arg.Wert(w) || !Zahl(w, 0, 4, o.zoom))
                 return "--zoom erwartet eine Zoomstufe von 0 (100 %) bis 4 (200 %).";
         } else if (a == "--modus") {
-            if (!wert(w) || !Zahl(w, 2, 3, o.modus))
+            if (!arg.Wert(w) || !Zahl(w, 2, 3, o.modus))
                 return "--modus erwartet 2 (Lernansicht) oder 3 (Quiz).";
         } else if (a == "--frage") {
-            if (!wert(w) || !Zahl(w, 1, 1000000, o.frage))
+            if (!arg.Wert(w) || !Zahl(w, 1, 1000000, o.frage))
                 return "--frage erwartet eine Fragennummer ab 1.";
         } else if (a == "--nummerierung") {
-            if (!wert(w) || !Zahl(w, 0, 2, o.nummerierung))
+            if (!arg.Wert(w) || !Zahl(w, 0, 2, o.nummerierung))
                 return "--nummerierung erwartet 0 (Fragezeichen), 1 (geordnet) oder 2 (zufällig).";
         } else if (a == "--aufdecken") {
             o.aufdecken = true;
         } else if (a == "--ebenen") {
             static const QRegularExpression re("^[01]{3}$");
-            if (!wert(o.ebenen) || !re.match(o.ebenen).hasMatch())
+            if (!arg.Wert(o.ebenen) || !re.match(o.ebenen).hasMatch())
                 return "--ebenen erwartet drei Ziffern 0 oder 1 (Illustration, Beschriftung, Infopunkte).";
-        } else if (a == "--progordner") {
-            if (!wert(o.progOrdner))
-                return "Nach --progordner fehlt der Ordner.";
         } else if (a == "--saat") {
             int s = 0;
-            if (!wert(w) || !Zahl(w, 0, 2147483647, s))
+            if (!arg.Wert(w) || !Zahl(w, 0, 2147483647, s))
                 return "--saat erwartet eine ganze Zahl ab 0.";
             o.saat = quint32(s);
-        } else if (a.startsWith('-')) {
-            return QString("Unbekannte Option \"%1\".").arg(a);
-        } else if (o.datei.isEmpty()) {
-            o.datei = a;
-        } else {
-            return QString("Nur ein Themendokument angeben (\"%1\" ist zu viel).").arg(a);
+        } else if (const QString fehler = arg.Gemeinsam(o.dok); !fehler.isEmpty()) {
+            return fehler;
         }
     }
-    if (o.datei.isEmpty() || o.ausgabe.isEmpty())
-        return "Themendokument und Bilddatei (-o) angeben.";
-    return {};
+    return arg.Vollstaendig(o.dok);
 }
 
 int Render(const QStringList &args)
 {
     Optionen o;
     const QString fehler = Lesen(args, o);
-    if (!fehler.isEmpty()) {
-        TvlFehler(fehler);
-        TvlFehler(QString("Aufruf: tvl ") + Aufruf);
-        return 2;
-    }
+    if (!fehler.isEmpty())
+        return TvlAufrufFehler(fehler, Aufruf);
 
     DokumentZustand z;
     StilleDokumentUmgebung umgebung;
     TvlMeldungen meldungen;
-    if (!LadeDokument(z, umgebung, meldungen, o.datei, false))
+    if (!LadeDokument(z, umgebung, meldungen, o.dok.datei, false))
         return 1;
 
     StdZufall zufall(o.saat);
@@ -125,7 +106,7 @@ int Render(const QStringList &args)
     dienste.meldungen = &meldungen;
     dienste.zufall = &zufall;
     Szene szene(z, dienste);
-    szene.ProgOrdner = TvlProgrammOrdner(o.progOrdner, o.datei);
+    szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
     szene.SteuerGroesse = o.groesse;
     szene.ZoomSetzen(o.zoom);
     szene.AnsichtModus = o.modus;
@@ -151,8 +132,8 @@ int Render(const QStringList &args)
     }
 
     const QImage bild = szene.Ansicht(o.modus == 2);
-    if (!PngSchreibenDatei(o.ausgabe, bild)) {
-        meldungen.Fehler(SchreibFehlerText(o.ausgabe));
+    if (!PngSchreibenDatei(o.dok.ausgabe, bild)) {
+        meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
         return 1;
     }
     return 0;
