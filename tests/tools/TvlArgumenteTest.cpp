@@ -19,7 +19,7 @@ void Pruefen(const QString &verb, const QList<Fall> &faelle)
 {
     for (const Fall &f : faelle) {
         const ProgrammLauf l = Ausfuehren(TVL_PROGRAMM, QStringList{verb} + f.args);
-        const QStringList zeilen = l.Fehler().split('\n');
+        const QStringList zeilen = l.fehler.split('\n');
         EXPECT_EQ(l.code, 2) << f.args.join(' ').toStdString();
         EXPECT_EQ(zeilen.value(0), f.meldung) << f.args.join(' ').toStdString();
         EXPECT_TRUE(zeilen.value(1).startsWith("Aufruf: tvl " + verb + " ")) << f.args.join(' ').toStdString();
@@ -80,8 +80,8 @@ TEST(TvlArgumente, FehlendesDokumentIstKeinAufruffehler)
         const QString ziel = dir.filePath(verb == "render" ? "b.png" : "b.emf");
         const ProgrammLauf l = Ausfuehren(TVL_PROGRAMM, {verb, dir.filePath("fehlt.tvl"), "-o", ziel});
         EXPECT_EQ(l.code, 1) << verb.toStdString();
-        EXPECT_TRUE(l.Fehler().contains("fehlt.tvl")) << verb.toStdString();
-        EXPECT_FALSE(l.Fehler().contains("Aufruf: tvl")) << verb.toStdString();
+        EXPECT_TRUE(l.fehler.contains("fehlt.tvl")) << verb.toStdString();
+        EXPECT_FALSE(l.fehler.contains("Aufruf: tvl")) << verb.toStdString();
         EXPECT_FALSE(QFile::exists(ziel));
     }
 }

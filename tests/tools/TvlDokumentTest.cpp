@@ -1,31 +1,22 @@
 // Tests of "tvl info", "tvl check" and "tvl resave" on topic documents.
 #include "Dateifehler.h"
 #include "DokumentDatei.h"
+#include "ProgrammLauf.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Lauf
+ProgrammLauf Tvl(const QStringList &args)
 {
-    int code = -1;
-    QString aus, fehler;
-};
-
-Lauf Tvl(const QStringList &args)
-{
-    QProcess p;
-    p.start(TVL_PROGRAMM, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return Ausfuehren(TVL_PROGRAMM, args);
 }
 
 Dokument Beispiel()
@@ -71,7 +62,7 @@ TEST(TvlDokument, InfoJsonHasTheFieldNamesAndValues)
     QTemporaryDir dir;
     const QString p = dir.path() + "/a.tvl";
     Schreiben(p, Bytes(Beispiel()));
-    const Lauf l = Tvl({"info", "--json", p});
+    const ProgrammLauf l = Tvl({"info", "--json", p});
     ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
     QJsonParseError fehler;
     const QJsonObject j = QJsonDocument::fromJson(l.aus.toUtf8(), &fehler).object();
@@ -104,7 +95,7 @@ TEST(TvlDokument, CheckReportsEveryFileAndFailsIfOneFails)
     bild.DokTyp = 0;
     Schreiben(gut, Bytes(bild));
     Schreiben(kaputt, Bytes(Beispiel()).chopped(30));
-    const Lauf l = Tvl({"check", gut, kaputt, fehlt});
+    const ProgrammLauf l = Tvl({"check", gut, kaputt, fehlt});
     EXPECT_NE(l.code, 0);
     const QStringList zeilen = l.aus.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 3);
@@ -124,7 +115,7 @@ TEST(TvlDokument, CheckReportsQuestionCardsThatDoNotFit)
     QTemporaryDir dir;
     const QString eng = dir.path() + "/eng.tvl";
     Schreiben(eng, Bytes(Beispiel()));
-    const Lauf l = Tvl({"check", eng});
+    const ProgrammLauf l = Tvl({"check", eng});
     EXPECT_EQ(l.code, 1);
     const QStringList zeilen = l.aus.split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(zeilen.size(), 2) << qPrintable(l.aus);
@@ -155,7 +146,7 @@ TEST(TvlDokument, ResaveGivesOlderFilesTheFullKeyList)
     alt.append(voll.mid(voll.indexOf("\x89PNG")));
     const QString ein = dir.path() + "/alt.tvl", aus = dir.path() + "/neu.tvl";
     Schreiben(ein, alt);
-    const Lauf l = Tvl({"resave", ein, aus});
+    const ProgrammLauf l = Tvl({"resave", ein, aus});
     ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
     QFile f(aus);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -164,7 +155,7 @@ TEST(TvlDokument, ResaveGivesOlderFilesTheFullKeyList)
     EXPECT_TRUE(neu.startsWith(QByteArray("\x08\x00\x00\x00KMF-1.01", 12)));
 
     const QString unmoeglich = dir.path() + "/fehlt/x.tvl";
-    const Lauf schlecht = Tvl({"resave", ein, unmoeglich});
+    const ProgrammLauf schlecht = Tvl({"resave", ein, unmoeglich});
     EXPECT_NE(schlecht.code, 0);
     EXPECT_TRUE(schlecht.fehler.contains(QString(SchreibFehlerText(unmoeglich)).replace("\r\n", "\n")));
 }

@@ -1,11 +1,11 @@
 // Tests of "tvl render" end to end.
 #include "BildDatei.h"
 #include "DokumentDatei.h"
+#include "ProgrammLauf.h"
 #include "SzenenHilfe.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,22 +13,9 @@
 // tvl render end to end: a document written to disk, rendered by the tool,
 // the PNG read back and probed.
 namespace {
-struct Lauf
+ProgrammLauf Tvl(const QStringList &args)
 {
-    int code = -1;
-    QString fehler;
-};
-
-Lauf Tvl(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TVL_PFAD), args);
-    Lauf l;
-    if (!p.waitForFinished(60000))
-        return l;
-    l.code = p.exitCode();
-    l.fehler = QString::fromUtf8(p.readAllStandardError());
-    return l;
+    return Ausfuehren(QStringLiteral(TVL_PFAD), args);
 }
 
 bool Schreiben(const QString &pfad, const Dokument &d)
@@ -55,7 +42,7 @@ TEST(Render, ZeichnetDieSzeneInDerSteuerungsgroesse)
     const QString doc = dir.filePath("probe.tvl"), png = dir.filePath("probe.png");
     ASSERT_TRUE(Schreiben(doc, Beispiel()));
 
-    Lauf l = Tvl({"render", doc, "-o", png});
+    ProgrammLauf l = Tvl({"render", doc, "-o", png});
     ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
     QImage bild;
     ASSERT_TRUE(PngLesenDatei(png, bild));
@@ -84,7 +71,7 @@ TEST(Render, FehlerWerdenGemeldet)
 {
     QTemporaryDir dir;
     const QString png = dir.filePath("x.png");
-    Lauf l = Tvl({"render", dir.filePath("fehlt.tvl"), "-o", png});
+    ProgrammLauf l = Tvl({"render", dir.filePath("fehlt.tvl"), "-o", png});
     EXPECT_NE(l.code, 0);
     EXPECT_TRUE(l.fehler.contains("fehlt.tvl")) << l.fehler.toStdString();
     EXPECT_FALSE(QFile::exists(png));
