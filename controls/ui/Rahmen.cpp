@@ -110,6 +110,29 @@ void FaerbeKnoepfe(QWidget *fenster)
     }
 }
 
+QLabel *HintergrundBildAnlegen(QWidget *dialog)
+{
+    auto *bild = new QLabel(dialog);
+    bild->setObjectName("MainBackImg");
+    return bild;
+}
+
+void HintergrundZeigen(QWidget *dialog, QLabel *bild, void (*fuellen)(QLabel *))
+{
+    bild->setGeometry(dialog->rect());
+    fuellen(bild);
+    bild->lower();
+    FaerbeKnoepfe(dialog);
+}
+
+void FlaecheFaerben(QWidget *flaeche, const QColor &farbe)
+{
+    flaeche->setAutoFillBackground(true);
+    QPalette pal = flaeche->palette();
+    pal.setColor(QPalette::Window, farbe);
+    flaeche->setPalette(pal);
+}
+
 QCursor ProgrammCursor(int nummer)
 {
     RessourcenLaden();

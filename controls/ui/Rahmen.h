@@ -32,6 +32,16 @@ void MaleRahmen(QLabel *bild, const QImage &tile);
 // cursor; the dialogs call it whenever they are activated.
 void FaerbeKnoepfe(QWidget *fenster);
 
+// A dialog's framed background: the label MainBackImg, made at once and
+// painted by HintergrundZeigen each time the dialog is shown: over the whole
+// dialog, behind every other child, from the filler's tile; the buttons
+// coloured as FaerbeKnoepfe does.
+QLabel *HintergrundBildAnlegen(QWidget *dialog);
+void HintergrundZeigen(QWidget *dialog, QLabel *bild, void (*fuellen)(QLabel *));
+
+// Fills a panel with one solid colour (TafelFarbe, KartenFarbe).
+void FlaecheFaerben(QWidget *flaeche, const QColor &farbe);
+
 // The program icon (windows and the start page's logo).
 QIcon ProgrammSymbol();
 

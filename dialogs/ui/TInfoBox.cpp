@@ -103,8 +103,7 @@ TInfoBox::TInfoBox(QWidget *parent) : QDialog(parent)
     fp.setColor(QPalette::Window, TafelFarbe());
     setPalette(fp);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     AVTextImg1 = new QLabel(this);
     AVTextImg1->setObjectName("AVTextImg1");
@@ -119,10 +118,7 @@ TInfoBox::TInfoBox(QWidget *parent) : QDialog(parent)
     Shape1 = new QFrame(this);
     Shape1->setObjectName("Shape1");
     Shape1->setGeometry(20, 60, 538, 2);
-    Shape1->setAutoFillBackground(true);
-    QPalette sp = Shape1->palette();
-    sp.setColor(QPalette::Window, Qt::black);
-    Shape1->setPalette(sp);
+    FlaecheFaerben(Shape1, Qt::black);
 
     EiImg = new QLabel(this);
     EiImg->setObjectName("EiImg");
@@ -131,8 +127,7 @@ TInfoBox::TInfoBox(QWidget *parent) : QDialog(parent)
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setAutoFillBackground(true);
-    FensterFarbeSetzen(Panel1);
+    FlaecheFaerben(Panel1, FensterFarbe());
     Panel1->setGeometry(182, 76, 376, 240);
 
     Memo1 = new QPlainTextEdit(Panel1);
@@ -164,10 +159,7 @@ void TInfoBox::showEvent(QShowEvent *e)
     TitelLabel->setCaption(QString::fromLatin1(InfoBoxTexte::ProgrammTitel));
     VersLab->setCaption(QString::fromLatin1(InfoBoxTexte::Version));
     QDialog::showEvent(e);
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     Memo1->moveCursor(QTextCursor::Start);
     OKBtn->setFocus();
 }

@@ -40,15 +40,11 @@ TInfoboxForm::TInfoboxForm(IMeldungen &m, QWidget *parent) : QDialog(parent), me
     resize(Breite, Hoehe);
     FensterFarbeSetzen(this);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setAutoFillBackground(true);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, KartenFarbe());
-    Panel1->setPalette(pp);
+    FlaecheFaerben(Panel1, KartenFarbe());
 
     ScrollBox1 = new QScrollArea(Panel1);
     ScrollBox1->setObjectName("ScrollBox1");
@@ -141,10 +137,7 @@ void TInfoboxForm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     Anordnen();
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund3(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund3);
     RichEditFuellen();
     CloseBtn->setFocus();
 }

@@ -17,15 +17,11 @@ TKennzInfoBox::TKennzInfoBox(QWidget *parent) : QDialog(parent)
     setFixedSize(540, 398);
     FensterFarbeSetzen(this);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setAutoFillBackground(true);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, TafelFarbe());
-    Panel1->setPalette(pp);
+    FlaecheFaerben(Panel1, TafelFarbe());
     Panel1->setGeometry(12, 12, 516, 330);
 
     Memo1 = new QPlainTextEdit(Panel1);
@@ -52,10 +48,7 @@ TKennzInfoBox::TKennzInfoBox(QWidget *parent) : QDialog(parent)
 void TKennzInfoBox::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     Memo1->moveCursor(QTextCursor::Start);
     OKBtn->setFocus();
 }

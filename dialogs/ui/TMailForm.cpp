@@ -62,15 +62,11 @@ TMailForm::TMailForm(QWidget *parent) : QDialog(parent)
     f.setPixelSize(12);
     setFont(f);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setAutoFillBackground(true);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, TafelFarbe());
-    Panel1->setPalette(pp);
+    FlaecheFaerben(Panel1, TafelFarbe());
     Panel1->setGeometry(12, 12, 485, 182);
 
     MailGroup = new RadioGruppe("MailGroup", " Versandoptionen ",
@@ -131,10 +127,7 @@ void TMailForm::showEvent(QShowEvent *e)
     Image3->move(MailGroup->width() - 46, y1);
     Label2->move(Image3->x() - 22, y1 + 6);
     Image2->move(Label2->x() - 32, y1);
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     CloseBtn->setFocus();
 }
 

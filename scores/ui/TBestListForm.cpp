@@ -46,17 +46,13 @@ TBestListForm::TBestListForm(IMeldungen &m, QWidget *parent) : QDialog(parent), 
     setFixedSize(697, 478);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
     MainBackImg->setGeometry(rect());
     MainBackImg->lower();
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setAutoFillBackground(true);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, TafelFarbe());
-    Panel1->setPalette(pp);
+    FlaecheFaerben(Panel1, TafelFarbe());
 
     Grid1 = new QTableWidget(0, BestListTabelle::Spalten, Panel1);
     Grid1->setObjectName("Grid1");
@@ -134,10 +130,7 @@ TBestListForm::TBestListForm(IMeldungen &m, QWidget *parent) : QDialog(parent), 
 void TBestListForm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     OKBtn->setFocus();
 }
 

@@ -37,15 +37,11 @@ TBestListVerzForm::TBestListVerzForm(IMeldungen &m, QWidget *parent) : QDialog(p
     setFixedSize(564, 385);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setAutoFillBackground(true);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, TafelFarbe());
-    Panel1->setPalette(pp);
+    FlaecheFaerben(Panel1, TafelFarbe());
 
     GroupBox2 = new QGroupBox(QString::fromUtf8(" Ordner für Protokolle "), Panel1);
     GroupBox2->setObjectName("GroupBox2");
@@ -114,10 +110,7 @@ TBestListVerzForm::TBestListVerzForm(IMeldungen &m, QWidget *parent) : QDialog(p
 void TBestListVerzForm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
 }
 
 void TBestListVerzForm::Durchsuchen(QLineEdit *edit, const QString &titel)

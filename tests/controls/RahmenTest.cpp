@@ -101,3 +101,33 @@ TEST(Rahmen, ButtonsAreColouredWithArrowCursor)
     EXPECT_EQ(k->palette().color(QPalette::Button), QColor(205, 208, 226));
     EXPECT_EQ(k->cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST(Rahmen, DialogHintergrundLiegtBeimZeigenGanzUntenUndFuelltDenDialog)
+{
+    QWidget dialog;
+    dialog.resize(200, 150);
+    auto *flaeche = new QWidget(&dialog);
+    FlaecheFaerben(flaeche, TafelFarbe());
+    EXPECT_TRUE(flaeche->autoFillBackground());
+    EXPECT_EQ(flaeche->palette().color(QPalette::Window), TafelFarbe());
+    auto *k = new QPushButton("OK", &dialog);
+    QLabel *bild = HintergrundBildAnlegen(&dialog);
+    EXPECT_EQ(bild->objectName(), "MainBackImg");
+    EXPECT_EQ(bild->parentWidget(), &dialog);
+    EXPECT_TRUE(bild->pixmap().isNull()); // painted only when shown
+
+    // Made last, it lies on top until the dialog is shown.
+    EXPECT_EQ(dialog.children().last(), bild);
+    HintergrundZeigen(&dialog, bild, FuelleHintergrund3);
+    EXPECT_EQ(bild->geometry(), QRect(0, 0, 200, 150));
+    EXPECT_EQ(bild->pixmap().size(), QSize(200, 150));
+    EXPECT_EQ(bild->pixmap().toImage().pixelColor(100, 75), KartenFarbe());
+    EXPECT_EQ(dialog.children().first(), bild);
+    EXPECT_EQ(k->palette().color(QPalette::Button), QColor(205, 208, 226));
+
+    // A larger dialog shown again gets a background of its new size.
+    dialog.resize(260, 180);
+    HintergrundZeigen(&dialog, bild, FuelleHintergrund4);
+    EXPECT_EQ(bild->pixmap().size(), QSize(260, 180));
+    EXPECT_EQ(bild->pixmap().toImage().pixelColor(130, 90), TafelFarbe());
+}
