@@ -3,6 +3,7 @@
 
 #include "Farben.h"
 #include "InfoBoxTexte.h"
+#include "InfoMemo.h"
 #include "Rahmen.h"
 #include "TShadowLabel.h"
 
@@ -130,15 +131,7 @@ TInfoBox::TInfoBox(QWidget *parent) : QDialog(parent)
     FlaecheFaerben(Panel1, FensterFarbe());
     Panel1->setGeometry(182, 76, 376, 240);
 
-    Memo1 = new QPlainTextEdit(Panel1);
-    Memo1->setObjectName("Memo1");
-    Memo1->setReadOnly(true);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
-    Memo1->setFont(f);
+    Memo1 = InfoMemo(Panel1);
     QPalette mp = Memo1->palette();
     mp.setColor(QPalette::Text, VclFarbe(5132625));
     Memo1->setPalette(mp);

@@ -2,6 +2,7 @@
 #include "TKennzInfoBox.h"
 
 #include "InfoBoxTexte.h"
+#include "InfoMemo.h"
 #include "Rahmen.h"
 
 #include <QLabel>
@@ -24,16 +25,7 @@ TKennzInfoBox::TKennzInfoBox(QWidget *parent) : QDialog(parent)
     FlaecheFaerben(Panel1, TafelFarbe());
     Panel1->setGeometry(12, 12, 516, 330);
 
-    Memo1 = new QPlainTextEdit(Panel1);
-    Memo1->setObjectName("Memo1");
-    Memo1->setReadOnly(true);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
-    Memo1->setFont(f);
+    Memo1 = InfoMemo(Panel1);
     Memo1->setPlainText(InfoBoxTexte::KennzahlenZeilen().join(QLatin1Char('\n')));
     Memo1->setGeometry(8, 8, 500, 314);
 

@@ -129,3 +129,27 @@ TEST(SpeicherDialoge, ProtokollUndBestenlisteOeffnenImProtokollOrdner)
     EXPECT_TRUE(meldungen.protokoll.empty()); // cancelled: nothing written, nothing said
     Ordner().ProtOrdner = altProt;
 }
+
+TEST(InfoFenster, BeideBoxenZeigenDenTextGleichUndLiegenAufIhremRahmen)
+{
+    TInfoBox info;
+    TKennzInfoBox kennz;
+    for (QDialog *box : {static_cast<QDialog *>(&info), static_cast<QDialog *>(&kennz)}) {
+        auto *memo = box->findChild<QPlainTextEdit *>("Memo1");
+        ASSERT_NE(memo, nullptr);
+        EXPECT_EQ(memo->frameShape(), QFrame::NoFrame);
+        EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        EXPECT_EQ(memo->font().family(), "Arial");
+        EXPECT_EQ(memo->font().pixelSize(), 12);
+
+        box->show();
+        auto *hintergrund = box->findChild<QLabel *>("MainBackImg");
+        ASSERT_NE(hintergrund, nullptr);
+        EXPECT_EQ(hintergrund->geometry(), box->rect());
+        EXPECT_EQ(hintergrund->pixmap().size(), box->size());
+        EXPECT_EQ(box->children().first(), hintergrund);
+        box->close();
+    }
+}
