@@ -1,4 +1,4 @@
-// The markup layout: tag recognition, word wrap and drawing of paragraphs.
+// The markup layout: what each tag does, word wrap and drawing of paragraphs (the tags themselves: MarkupTags).
 #include "Markup.h"
 
 #include "MarkupTags.h"
