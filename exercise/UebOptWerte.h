@@ -25,4 +25,6 @@ struct UebOptWerte
     QString FragenZLimitMin = "3";
     QString FragenZLimitSek = "0";
     int FragenZuordnungsziele = 1;
+
+    bool operator==(const UebOptWerte &) const = default;
 };

@@ -152,6 +152,10 @@ bool UebungsSteuerung::ProtokollAutoSpeichern()
 
 UebOptWerte UebungsSteuerung::OptWerteHolen() const
 {
+    // Untouched defaults are what fresh windows would show, so reading them
+    // needs no windows.
+    if (!uebOptForm && (!wartendeWerte || *wartendeWerte == UebOptWerte()))
+        return UebOptWerte();
     UebOptWerte w;
     UebOptForm().WerteHolen(w);
     UebOptFragenForm().WerteHolen(w);

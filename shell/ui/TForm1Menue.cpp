@@ -58,35 +58,35 @@ void TForm1::BaueMenue()
 
     // &Datei (hidden)
     m.Datei1 = Untermenue(nullptr, "Datei1", "&Datei", false);
-    m.Oeffnen1 = Eintrag(m.Datei1, "Oeffnen1", "Ö&ffnen...", QKeySequence("Ctrl+O"));
+    m.Oeffnen1 = Eintrag(m.Datei1, "Oeffnen1", "Ö&ffnen...", QKeySequence(Qt::CTRL | Qt::Key_O));
     m.DateiDokumenteigenschaften =
-        Eintrag(m.Datei1, "DateiDokumenteigenschaften", "Do&kumenteigenschaften...", QKeySequence("Alt+Return"));
-    m.Speichern1 = Eintrag(m.Datei1, "Speichern1", "&Speichern", QKeySequence("Ctrl+S"));
-    m.Speichernunter1 = Eintrag(m.Datei1, "Speichernunter1", "Speichern &unter...", QKeySequence("Ctrl+Shift+S"));
+        Eintrag(m.Datei1, "DateiDokumenteigenschaften", "Do&kumenteigenschaften...", QKeySequence(Qt::ALT | Qt::Key_Return));
+    m.Speichern1 = Eintrag(m.Datei1, "Speichern1", "&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.Speichernunter1 = Eintrag(m.Datei1, "Speichernunter1", "Speichern &unter...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.PerEMailversenden1 =
-        Eintrag(m.Datei1, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence("Ctrl+M"));
-    m.Drucken1 = Eintrag(m.Datei1, "Drucken1", "&Drucken...", QKeySequence("Ctrl+P"));
+        Eintrag(m.Datei1, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence(Qt::CTRL | Qt::Key_M));
+    m.Drucken1 = Eintrag(m.Datei1, "Drucken1", "&Drucken...", QKeySequence(Qt::CTRL | Qt::Key_P));
     m.Druckereinrichtung1 = Eintrag(m.Datei1, "Druckereinrichtung1", "D&ruckereinrichtung...");
-    m.Exportieren1 = Eintrag(m.Datei1, "Exportieren1", "&Exportieren...", QKeySequence("Ctrl+E"));
+    m.Exportieren1 = Eintrag(m.Datei1, "Exportieren1", "&Exportieren...", QKeySequence(Qt::CTRL | Qt::Key_E));
     m.IndieZwischenablageBMP =
-        Eintrag(m.Datei1, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence("Ctrl+Z"));
+        Eintrag(m.Datei1, "IndieZwischenablageBMP", "In &Zwischenablage kopieren", QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.Arbeitsblatterstellen1 =
-        Eintrag(m.Datei1, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence("Ctrl+A"));
-    m.Schliessen1 = Eintrag(m.Datei1, "Schliessen1", "Sch&ließen", QKeySequence("Ctrl+F4"));
+        Eintrag(m.Datei1, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence(Qt::CTRL | Qt::Key_A));
+    m.Schliessen1 = Eintrag(m.Datei1, "Schliessen1", "Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4));
     connect(m.Oeffnen1, &QAction::triggered, this, [this] { navigation->Oeffnen(); });
     connect(m.Speichern1, &QAction::triggered, this, &TForm1::Speichern);
     connect(m.Schliessen1, &QAction::triggered, this, [this] { navigation->Schliessen(); });
 
     // &Aktion
     m.Uebung1 = Untermenue(nullptr, "Uebung1", "&Aktion");
-    m.UebungStart1 = Eintrag(m.Uebung1, "UebungStart1", "Quiz &starten", QKeySequence("F7"));
-    m.UebOpt1 = Eintrag(m.Uebung1, "UebOpt1", "Übungs&optionen...", QKeySequence("Alt+F7"), false);
-    m.Bestenliste1 = Eintrag(m.Uebung1, "Bestenliste1", "&Bestenliste...", QKeySequence("Ctrl+F7"));
+    m.UebungStart1 = Eintrag(m.Uebung1, "UebungStart1", "Quiz &starten", QKeySequence(Qt::Key_F7));
+    m.UebOpt1 = Eintrag(m.Uebung1, "UebOpt1", "Übungs&optionen...", QKeySequence(Qt::ALT | Qt::Key_F7), false);
+    m.Bestenliste1 = Eintrag(m.Uebung1, "Bestenliste1", "&Bestenliste...", QKeySequence(Qt::CTRL | Qt::Key_F7));
     m.ProtokollderletztenUebung1 = Eintrag(m.Uebung1, "ProtokollderletztenUebung1", "&Protokoll...");
     m.Netzwerkuebung1 =
-        Eintrag(m.Uebung1, "Netzwerkuebung1", "An Netzwerk-Übung &teilnehmen...", QKeySequence("F8"), false);
+        Eintrag(m.Uebung1, "Netzwerkuebung1", "An Netzwerk-Übung &teilnehmen...", QKeySequence(Qt::Key_F8), false);
     m.BestenlistezurNetzwerkuebung1 = Eintrag(m.Uebung1, "BestenlistezurNetzwerkuebung1",
-                                              "Besten&liste Netzwerk-Übung...", QKeySequence("Ctrl+F8"), false);
+                                              "Besten&liste Netzwerk-Übung...", QKeySequence(Qt::CTRL | Qt::Key_F8), false);
     m.Uebung1->addSeparator();
     m.Lernkarte1 = Eintrag(m.Uebung1, "Lernkarte1", "Quiz &abbrechen");
     m.Uebung1->addSeparator();
@@ -97,15 +97,15 @@ void TForm1::BaueMenue()
 
     // &Quizauswahl: nine fixed items, then the topics.
     m.Auswahl1 = Untermenue(nullptr, "Auswahl1", "&Quizauswahl");
-    m.Startseite1 = Eintrag(m.Auswahl1, "Startseite1", "&Startseite", QKeySequence("Alt+Home"));
+    m.Startseite1 = Eintrag(m.Auswahl1, "Startseite1", "&Startseite", QKeySequence(Qt::ALT | Qt::Key_Home));
     m.ZuletztAngzeigtesDokument1 = Eintrag(m.Auswahl1, "ZuletztAngzeigtesDokument1", "&Zuvor angzeigtes Dokument",
-                                           QKeySequence("Alt+Backspace"), false);
+                                           QKeySequence(Qt::ALT | Qt::Key_Backspace), false);
     m.Auswahl1->addSeparator();
-    m.PrevDok1 = Eintrag(m.Auswahl1, "PrevDok1", "&Vorheriges Quiz der Liste", QKeySequence("PgUp"), false);
-    m.NextDok1 = Eintrag(m.Auswahl1, "NextDok1", "&Nächstes Quiz der Liste", QKeySequence("PgDown"), false);
+    m.PrevDok1 = Eintrag(m.Auswahl1, "PrevDok1", "&Vorheriges Quiz der Liste", QKeySequence(Qt::Key_PageUp), false);
+    m.NextDok1 = Eintrag(m.Auswahl1, "NextDok1", "&Nächstes Quiz der Liste", QKeySequence(Qt::Key_PageDown), false);
     m.Auswahl1->addSeparator();
     m.Ordnerneueinlesen1 = Eintrag(m.Auswahl1, "Ordnerneueinlesen1", "&Aktuellen Ordner neu einlesen", {}, false);
-    m.Ordnerwaehlen1 = Eintrag(m.Auswahl1, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence("Ctrl+W"), false);
+    m.Ordnerwaehlen1 = Eintrag(m.Auswahl1, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence(Qt::CTRL | Qt::Key_W), false);
     m.Auswahl1->addSeparator()->setVisible(false);
     connect(m.Startseite1, &QAction::triggered, this, [this] { navigation->Startseite(); });
     connect(m.ZuletztAngzeigtesDokument1, &QAction::triggered, this,
@@ -118,22 +118,22 @@ void TForm1::BaueMenue()
     // &Lernansicht (hidden); the learning view adds its own items.
     m.Lernansicht1 = Untermenue(nullptr, "Lernansicht1", "&Lernansicht", false);
     m.Werkzeugleisteklappen1 =
-        Eintrag(m.Lernansicht1, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence("Alt+W"));
+        Eintrag(m.Lernansicht1, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence(Qt::ALT | Qt::Key_W));
 
     // Lehrer&steuerung (hidden)
     m.Lehrer1 = Untermenue(nullptr, "Lehrer1", "Lehrer&steuerung", false);
     m.Netzwerkuebunginitiieren1 =
-        Eintrag(m.Lehrer1, "Netzwerkuebunginitiieren1", "&Netzwerk-Übung initiieren...", QKeySequence("F9"));
+        Eintrag(m.Lehrer1, "Netzwerkuebunginitiieren1", "&Netzwerk-Übung initiieren...", QKeySequence(Qt::Key_F9));
     m.LehrerNetzwerkUebungbeenden1 = Eintrag(m.Lehrer1, "LehrerNetzwerkUebungbeenden1", "Netzwerk-Übung &beenden");
     m.NetzwerkbungKontrollanzeige1 =
-        Eintrag(m.Lehrer1, "NetzwerkbungKontrollanzeige1", "&Kontrollanzeige...", QKeySequence("Alt+F9"));
+        Eintrag(m.Lehrer1, "NetzwerkbungKontrollanzeige1", "&Kontrollanzeige...", QKeySequence(Qt::ALT | Qt::Key_F9));
 
     // &Autorenfunktion (hidden, no effect in this edition)
     m.Editor1 = Untermenue(nullptr, "Editor1", "&Autorenfunktion", false);
     m.NeuesDokument1 = Eintrag(m.Editor1, "NeuesDokument1", "&Neues Dokument anlegen");
     m.Assistent1 = Eintrag(m.Editor1, "Assistent1", "&Assistent einblenden");
     m.EditorDokumenteigenschaften1 = Eintrag(m.Editor1, "EditorDokumenteigenschaften1", "Do&kumenteigenschaften...");
-    m.Inhaltebearbeiten1 = Eintrag(m.Editor1, "Inhaltebearbeiten1", "&Inhalte bearbeiten...", QKeySequence("F2"));
+    m.Inhaltebearbeiten1 = Eintrag(m.Editor1, "Inhaltebearbeiten1", "&Inhalte bearbeiten...", QKeySequence(Qt::Key_F2));
     m.Dokumententyp1 = Untermenue(m.Editor1, "Dokumententyp1", "&Dokumententyp");
     m.Dokumententyp1->setEnabled(false);
     dokTypGruppe = new QActionGroup(this);
@@ -163,9 +163,9 @@ void TForm1::BaueMenue()
     connect(m.ErweiterteFunktionen1, &QAction::toggled, this, &TForm1::ErweiterteFunktionenSetzen);
     m.Optionen1->addSeparator();
     m.Anzeige1 = Untermenue(m.Optionen1, "Anzeige1", "An&zeige");
-    m.Vollbild1 = Eintrag(m.Anzeige1, "Vollbild1", "&Vollbild", QKeySequence("Ctrl+L"));
-    m.Fenster1 = Eintrag(m.Anzeige1, "Fenster1", "&Fenster", QKeySequence("Ctrl+F"));
-    m.Minimieren1 = Eintrag(m.Anzeige1, "Minimieren1", "&Minimieren", QKeySequence("Ctrl+N"));
+    m.Vollbild1 = Eintrag(m.Anzeige1, "Vollbild1", "&Vollbild", QKeySequence(Qt::CTRL | Qt::Key_L));
+    m.Fenster1 = Eintrag(m.Anzeige1, "Fenster1", "&Fenster", QKeySequence(Qt::CTRL | Qt::Key_F));
+    m.Minimieren1 = Eintrag(m.Anzeige1, "Minimieren1", "&Minimieren", QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(m.Vollbild1, &QAction::triggered, this, &TForm1::Vollbild1Click);
     connect(m.Fenster1, &QAction::triggered, this, &TForm1::Fenster1Click);
     connect(m.Minimieren1, &QAction::triggered, this, &TForm1::Minimieren1Click);
@@ -176,7 +176,7 @@ void TForm1::BaueMenue()
 
     // &Hilfe
     m.Hilfe1 = Untermenue(nullptr, "Hilfe1", "&Hilfe");
-    m.Inhalt1 = Eintrag(m.Hilfe1, "Inhalt1", "&Inhalt", QKeySequence("F1"), false);
+    m.Inhalt1 = Eintrag(m.Hilfe1, "Inhalt1", "&Inhalt", QKeySequence(Qt::Key_F1), false);
     m.TippsHinweise1 = Eintrag(m.Hilfe1, "TippsHinweise1", "&Tipps && Hinweise", {}, false);
     m.Homepage1 = Eintrag(m.Hilfe1, "Homepage1", "Pennoria &online");
     m.Hilfe1->addSeparator();

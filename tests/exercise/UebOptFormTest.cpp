@@ -43,6 +43,15 @@ TEST(TUebOptForm, DefaultsHeightsAndExtendedGroups)
     EXPECT_EQ(w.ZLimitSek, "0");
     EXPECT_EQ(w.Zuordnungstexte, 1);
     EXPECT_EQ(w.Zuordnungsziele, 1);
+    // Both fresh windows together hold exactly the default values, which
+    // the quiz hands out without making them.
+    TUebOptFragenForm g(&f);
+    UebOptWerte beide;
+    beide.AbfrageModus = 2;
+    beide.FragenZLimitSek = "7";
+    f.WerteHolen(beide);
+    g.WerteHolen(beide);
+    EXPECT_EQ(beide, UebOptWerte());
     EXPECT_TRUE(f.UebOptZeigenCheck->isChecked());
     EXPECT_TRUE(f.ZuordnungRichtig->isHidden());
     f.ErwBtnClick();

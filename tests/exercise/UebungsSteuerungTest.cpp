@@ -214,6 +214,11 @@ TEST(UebungsSteuerung, OptionValuesWaitForTheWindowsMadeOnFirstUse)
 {
     Oberflaeche o(BildDok({"Nord"}));
     EXPECT_FALSE(o.st->OptionsFensterErzeugt());
+    // The untouched defaults are read without the windows.
+    EXPECT_EQ(o.st->OptWerteHolen(), UebOptWerte());
+    o.st->OptWerteSetzen(UebOptWerte());
+    EXPECT_EQ(o.st->OptWerteHolen(), UebOptWerte());
+    EXPECT_FALSE(o.st->OptionsFensterErzeugt());
     UebOptWerte w;
     w.AbfrageModus = 2;
     w.ZLimitMin = "123";
