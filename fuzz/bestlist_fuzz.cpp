@@ -2,6 +2,7 @@
 // crash, no leak, no undefined behaviour" it checks that the records read
 // are written back to bytes that read the same, and that the fast order
 // equals the selection sort it replaces.
+#include "BestListAuswahl.h"
 #include "BestListDatei.h"
 #include "BestListSortierung.h"
 
@@ -21,19 +22,6 @@ bool Gleich(const TBestListEintrag &a, const TBestListEintrag &b)
     };
     return a.Name == b.Name && a.Rechner == b.Rechner && bits(a.Beginn) == bits(b.Beginn) && a.Dauer == b.Dauer
            && bits(a.Leistung) == bits(b.Leistung);
-}
-
-void Auswahlsortieren(TBestList &liste)
-{
-    for (qsizetype i = 0; i < liste.size(); ++i) {
-        qsizetype k = i;
-        for (qsizetype j = i + 1; j < liste.size(); ++j)
-            if (liste[j].Leistung > liste[k].Leistung
-                || (liste[j].Leistung == liste[k].Leistung && liste[j].Dauer < liste[k].Dauer))
-                k = j;
-        if (k != i)
-            std::swap(liste[i], liste[k]);
-    }
 }
 } // namespace
 
@@ -72,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (liste.size() <= 64) {
         TBestList a = liste, b = liste;
         BestListSortieren(a);
-        Auswahlsortieren(b);
+        BestListAuswahlsortieren(b);
         for (qsizetype i = 0; i < a.size(); ++i)
             if (!Gleich(a[i], b[i]))
                 std::abort();

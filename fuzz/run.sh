@@ -29,7 +29,7 @@ case "$ZIEL" in
     SEEDS="$ROOT/fuzz/seeds/*.tvl"
     MAXLEN=8192 ;;
   bestlist)
-    INCS="-I$ROOT/scores -I$ROOT/base $(pkg-config --cflags Qt6Gui)"
+    INCS="-I$ROOT/scores -I$ROOT/base -I$ROOT/tests/scores $(pkg-config --cflags Qt6Gui)"
     SRCS="$ROOT/fuzz/bestlist_fuzz.cpp $ROOT/scores/BestListDatei.cpp $ROOT/scores/BestListSortierung.cpp \
           $ROOT/scores/Sanduhr.cpp $ROOT/base/Cp1252.cpp $ROOT/base/DateiSperre.cpp $ROOT/base/SichereDatei.cpp \
           $ROOT/base/AuswahlReihenfolge.cpp"

@@ -1,4 +1,5 @@
 // Tests of hostile high-score files: links, foreign files, FIFOs, tie order.
+#include "BestListAuswahl.h"
 #include "BestListDatei.h"
 #include "BestListSortierung.h"
 #include "BestListen.h"
@@ -28,20 +29,6 @@ BestListDatensatz Satz(const QString &name)
     d.Dauer = 5000;
     d.Leistung = 0.9;
     return d;
-}
-
-// The list order as the first editions computed it.
-void Auswahlsortieren(TBestList &liste)
-{
-    for (qsizetype i = 0; i < liste.size(); ++i) {
-        qsizetype k = i;
-        for (qsizetype j = i + 1; j < liste.size(); ++j)
-            if (liste[j].Leistung > liste[k].Leistung
-                || (liste[j].Leistung == liste[k].Leistung && liste[j].Dauer < liste[k].Dauer))
-                k = j;
-        if (k != i)
-            std::swap(liste[i], liste[k]);
-    }
 }
 } // namespace
 
@@ -126,7 +113,7 @@ TEST(BestListOrdnung, GleichtDerAuswahlsortierungMitGleichstaenden)
             liste.append(e);
         }
         TBestList erwartet = liste;
-        Auswahlsortieren(erwartet);
+        BestListAuswahlsortieren(erwartet);
         BestListSortieren(liste);
         QStringList a, b;
         for (const auto &e : liste)
