@@ -13,14 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QRect SzenenBox(const SzenenTest &t, int i)
-{
-    const DokObjekt &o = t.zustand.Dok.Objekte[i];
-    const int w = t.szene.SzenenBild.width(), h = t.szene.SzenenBild.height();
-    return QRect(QPoint(rnd(o.Rahmen.Left * w), rnd(o.Rahmen.Top * h)),
-                 QPoint(rnd(o.Rahmen.Right * w) - 1, rnd(o.Rahmen.Bottom * h) - 1));
-}
-
 int Zaehlen(const QImage &b, const QRect &r, const std::function<bool(QColor)> &wie)
 {
     int n = 0;

@@ -8,16 +8,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-QRect Box(const SzenenTest &t, int i)
-{
-    const DokObjekt &o = t.zustand.Dok.Objekte[i];
-    const int w = t.szene.SzenenBild.width(), h = t.szene.SzenenBild.height();
-    return QRect(QPoint(rnd(o.Rahmen.Left * w), rnd(o.Rahmen.Top * h)),
-                 QPoint(rnd(o.Rahmen.Right * w) - 1, rnd(o.Rahmen.Bottom * h) - 1));
-}
-} // namespace
-
 TEST(Objektbox, TextboxWirdNachSeitePlatziertUndVermerkt)
 {
     SzenenTest t;
@@ -31,10 +21,10 @@ TEST(Objektbox, TextboxWirdNachSeitePlatziertUndVermerkt)
     const QFontMetrics fm(ArialPixel(22));
     const int bw = fm.horizontalAdvance("Hausdach"), bh = fm.height() + 4;
     const int lx = 435, ly = 325;
-    EXPECT_EQ(Box(t, 0), QRect(lx + 7, ly - rnd(bh / 2.0), bw, bh));
-    EXPECT_EQ(Box(t, 1), QRect(lx - rnd(bw / 2.0), ly - bh - 2, bw, bh));
-    EXPECT_EQ(Box(t, 2), QRect(lx - bw - 7, ly - rnd(bh / 2.0), bw, bh));
-    EXPECT_EQ(Box(t, 3), QRect(lx - rnd(bw / 2.0), ly + 2, bw, bh));
+    EXPECT_EQ(SzenenBox(t, 0), QRect(lx + 7, ly - rnd(bh / 2.0), bw, bh));
+    EXPECT_EQ(SzenenBox(t, 1), QRect(lx - rnd(bw / 2.0), ly - bh - 2, bw, bh));
+    EXPECT_EQ(SzenenBox(t, 2), QRect(lx - bw - 7, ly - rnd(bh / 2.0), bw, bh));
+    EXPECT_EQ(SzenenBox(t, 3), QRect(lx - rnd(bw / 2.0), ly + 2, bw, bh));
     const DokObjekt &o = t.Obj(0);
     EXPECT_EQ(o.KAusrAkt, 1);
     EXPECT_EQ(o.PixLinks, lx + 7);
@@ -57,11 +47,11 @@ TEST(Objektbox, GroessenRichtenSichNachZustandUndZoom)
     t.szene.ZoomSetzen(4); // s = 2
     t.szene.SzeneAufbauen();
     // A short text still gets the minimum width 30 s.
-    EXPECT_EQ(Box(t, 0).width(), 60);
+    EXPECT_EQ(SzenenBox(t, 0).width(), 60);
     // Quiz marks have a fixed, unscaled size.
-    EXPECT_EQ(Box(t, 1).size(), QSize(34, 38));
-    EXPECT_EQ(Box(t, 2).size(), QSize(60, 60));
-    EXPECT_EQ(Box(t, 4).size(), QSize(60, 60));
+    EXPECT_EQ(SzenenBox(t, 1).size(), QSize(34, 38));
+    EXPECT_EQ(SzenenBox(t, 2).size(), QSize(60, 60));
+    EXPECT_EQ(SzenenBox(t, 4).size(), QSize(60, 60));
     // Empty text: no box, nothing to hit.
     EXPECT_EQ(t.Obj(3).Rahmen.Left, t.Obj(3).Rahmen.Right);
 }
@@ -112,11 +102,11 @@ TEST(Objektbox, FragenteileNurZurAktuellenFrage)
     t.zustand.AktFrage = 7; // out of range: back to 1
     t.szene.SzeneAufbauen();
     EXPECT_EQ(t.zustand.AktFrage, 1);
-    EXPECT_GT(Box(t, 0).width(), 0);
-    EXPECT_EQ(Box(t, 2).width(), 0);
+    EXPECT_GT(SzenenBox(t, 0).width(), 0);
+    EXPECT_EQ(SzenenBox(t, 2).width(), 0);
     // The question box starts 3 pixels right of the picture's left tenth.
-    EXPECT_EQ(Box(t, 1).left(), 87 + 3);
-    EXPECT_EQ(t.szene.ObjektAn(Box(t, 0).center().x(), Box(t, 0).center().y()), 0);
+    EXPECT_EQ(SzenenBox(t, 1).left(), 87 + 3);
+    EXPECT_EQ(t.szene.ObjektAn(SzenenBox(t, 0).center().x(), SzenenBox(t, 0).center().y()), 0);
 
     // No questions at all: AktFrage -1.
     d.AnzFrageNummern = 0;
@@ -161,7 +151,7 @@ TEST(Objektbox, MarkerFolgtDemObjektNurImQuiz)
     EXPECT_TRUE(t.szene.MoveAnkerSichtbar);
     EXPECT_EQ(t.szene.MoveAnker, QRect(174 - 6, 130 - 6, 13, 13));
     t.szene.MarkerSetzen(0, 2);
-    const QRect b = Box(t, 0);
+    const QRect b = SzenenBox(t, 0);
     EXPECT_EQ(t.szene.MoveAnker, QRect(b.left() - 4, b.top() - 4, b.width() + 8, b.height() + 8));
     // Presenting the view again places the stored marker again.
     t.szene.AnsichtZeigen();
@@ -209,10 +199,10 @@ TEST(Objektbox, JedeZoomstufeSkaliertSchriftUndScheiben)
         const double s = t.szene.Massstab();
         EXPECT_DOUBLE_EQ(s, 1.0 + 0.25 * stufe);
         const QFontMetrics fm(ArialPixel(rnd(22 * s)));
-        EXPECT_EQ(Box(t, 0).size(), QSize(qMax(fm.horizontalAdvance("Beschriftung"), rnd(30 * s)), fm.height() + 4))
+        EXPECT_EQ(SzenenBox(t, 0).size(), QSize(qMax(fm.horizontalAdvance("Beschriftung"), rnd(30 * s)), fm.height() + 4))
             << stufe;
-        EXPECT_EQ(Box(t, 1).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
-        EXPECT_EQ(Box(t, 2).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
+        EXPECT_EQ(SzenenBox(t, 1).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
+        EXPECT_EQ(SzenenBox(t, 2).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
         // The scene grows with the zoom (refitting may lose a pixel to
         // rounding); the display keeps the control size.
         EXPECT_NEAR(t.szene.SzenenBild.width(), 870 * t.szene.ZoomFaktor, 1) << stufe;

@@ -1,5 +1,6 @@
 // Documents built in memory and a scene over them, for the view tests.
 #pragma once
+#include "Runden.h"
 #include "Szene.h"
 #include "TestDienste.h"
 
@@ -47,3 +48,12 @@ struct SzenenTest
     }
     QColor Szenenfarbe(int x, int y) const { return QColor(szene.SzenenBild.pixel(x, y)); }
 };
+
+// An object's drawn box in scene-bitmap pixels, rounded as the scene rounds.
+inline QRect SzenenBox(const SzenenTest &t, int i)
+{
+    const DokObjekt &o = t.zustand.Dok.Objekte[i];
+    const int w = t.szene.SzenenBild.width(), h = t.szene.SzenenBild.height();
+    return QRect(QPoint(rnd(o.Rahmen.Left * w), rnd(o.Rahmen.Top * h)),
+                 QPoint(rnd(o.Rahmen.Right * w) - 1, rnd(o.Rahmen.Bottom * h) - 1));
+}
