@@ -1,5 +1,6 @@
 // Tests of the shortcuts of the hidden learning-view items.
 #include "AnsichtAusgabeAnschluss.h"
+#include "FensterTest.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "LernNavigationAnschluss.h"
@@ -33,24 +34,17 @@ struct Wahl : IBildDateiWahl
 };
 
 // The hidden items' shortcuts, pressed on the active window.
-class AnsichtKuerzel : public ::testing::Test
+class AnsichtKuerzel : public FensterTest
 {
 protected:
-    QTemporaryDir tmp;
-    TestUmgebung u;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Szene> szene;
     AnsichtAusgabeAnschluss *ausgabe = nullptr;
     Wahl *wahl = nullptr;
 
     void SetUp() override
     {
-        Ordner().Ableiten(tmp.path() + "/prog/");
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        auto *bild = new LernKartBild(*szene);
-        form->LernbildSetzen(bild);
+        Ordner().Ableiten(prog);
+        FensterBauen();
+        auto *bild = LernbildEinsetzen();
         new LernAnsichtAnschluss(*form, *szene, *bild);
         new LernNavigationAnschluss(*form, *szene, *bild);
         new LernWerkzeugAnschluss(*form, *szene, *bild);
@@ -66,11 +60,6 @@ protected:
         form->Zustand.Dok.BasisBild = basis;
         szene->SzeneAufbauen();
         u.meldungen.Leeren();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        szene.reset();
     }
     void Taste(Qt::Key k, Qt::KeyboardModifiers m) { QTest::keyClick(form.get(), k, m); }
 };

@@ -1,6 +1,7 @@
 // The worksheet window reached from the main window: Ctrl+A while the item
 // is hidden, the item with the extended functions, the tool-bar button.
 #include "ArbeitsblattAnschluss.h"
+#include "FensterTest.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "Ordner.h"
@@ -24,25 +25,16 @@
 
 namespace {
 
-class ArbeitsblattAnschlussTest : public ::testing::Test
+class ArbeitsblattAnschlussTest : public FensterTest
 {
 protected:
-    QTemporaryDir tmp;
-    TestUmgebung u;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Szene> szene;
     ArbeitsblattAnschluss *anschluss = nullptr;
 
     void SetUp() override
     {
-        const QString prog = tmp.path() + "/prog/";
-        QDir().mkpath(prog + "data");
-        Ordner().Ableiten(prog);
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        auto *bild = new LernKartBild(*szene);
-        form->LernbildSetzen(bild);
+        ProgrammOrdnerAnlegen(false);
+        FensterBauen();
+        auto *bild = LernbildEinsetzen();
         new LernAnsichtAnschluss(*form, *szene, *bild);
         anschluss = new ArbeitsblattAnschluss(*form, *szene);
         QImage basis(870, 650, QImage::Format_RGB32);

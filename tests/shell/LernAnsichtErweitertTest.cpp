@@ -1,5 +1,6 @@
 // Tests of the extended-functions switch and the learning view it shows.
 #include "AnsichtAusgabeAnschluss.h"
+#include "FensterTest.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "LernNavigationAnschluss.h"
@@ -23,29 +24,18 @@
 namespace {
 // The program's window with the learning view, one topic in its folder,
 // and the quiz start counted instead of run.
-class Erweitert : public ::testing::Test
+class Erweitert : public FensterTest
 {
 protected:
-    QTemporaryDir tmp;
-    QString prog = tmp.path() + "/prog/";
-    TestUmgebung u;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Szene> szene;
     LernKartBild *bild = nullptr;
     std::unique_ptr<TestQuiz> quiz;
 
     void SetUp() override
     {
-        QDir().mkpath(prog + "data");
+        ProgrammOrdnerAnlegen(true);
         ASSERT_TRUE(SchreibeTestDokument(prog + "a.tvl", "Afrika"));
-        Ordner().Ableiten(prog);
-        Ordner().StartOrdner = prog;
-        Ordner().AktOrdner = prog;
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        bild = new LernKartBild(*szene);
-        form->LernbildSetzen(bild);
+        FensterBauen();
+        bild = LernbildEinsetzen();
         new LernAnsichtAnschluss(*form, *szene, *bild);
         new LernNavigationAnschluss(*form, *szene, *bild);
         new LernWerkzeugAnschluss(*form, *szene, *bild);
@@ -54,11 +44,6 @@ protected:
         form->QuizAnschliessen(*quiz);
         form->show();
         form->ErsteAktivierung();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        szene.reset();
     }
     void Schalten(bool an) { form->ErweiterteFunktionenSetzen(an); }
     QStringList SichtbareTexte(const char *menue)

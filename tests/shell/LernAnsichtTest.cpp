@@ -1,5 +1,6 @@
 // Tests of the learning view in the main window: covers, navigation, layers.
 #include "DokumentLaden.h"
+#include "FensterTest.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "Ordner.h"
@@ -35,32 +36,19 @@ DokObjekt Objekt(int typ, double x, double y, const QString &cap, int ebene = 1)
 
 // The main window with the scene, the picture widget and the learning
 // view's wiring, as the program puts them together.
-class LernAnsicht : public ::testing::Test
+class LernAnsicht : public FensterTest
 {
 protected:
-    QTemporaryDir tmp;
-    QString prog = tmp.path() + "/prog/";
-    TestUmgebung u;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Szene> szene;
     LernKartBild *bild = nullptr;
     LernAnsichtAnschluss *anschluss = nullptr;
 
     void SetUp() override
     {
-        QDir().mkpath(prog + "data");
-        QImage start(40, 30, QImage::Format_RGB32);
-        start.fill(Qt::blue);
-        ASSERT_TRUE(start.save(prog + "data/pennor.png"));
+        ProgrammOrdnerAnlegen(true);
+        ASSERT_TRUE(StartbildAnlegen());
         ASSERT_TRUE(SchreibeTestDokument(prog + "b.tvl", "Europa"));
-        Ordner().Ableiten(prog);
-        Ordner().StartOrdner = prog;
-        Ordner().AktOrdner = prog;
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        bild = new LernKartBild(*szene);
-        form->LernbildSetzen(bild);
+        FensterBauen();
+        bild = LernbildEinsetzen();
         anschluss = new LernAnsichtAnschluss(*form, *szene, *bild);
         form->show();
         bild->resize(870, 650);
@@ -70,11 +58,6 @@ protected:
         // The learning view as it is used: no start panel over the picture.
         form->StartInfoPan->hide();
         ASSERT_TRUE(u.meldungen.protokoll.empty()) << u.meldungen.Texte().join('|').toStdString();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        szene.reset();
     }
 
     DokObjekt &Obj(int i) { return form->Zustand.Dok.Objekte[i]; }

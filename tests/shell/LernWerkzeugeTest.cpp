@@ -1,6 +1,7 @@
 // Tests of the learning view's zoom, scrolling, tools, export and printing.
 #include "AnsichtAusgabeAnschluss.h"
 #include "Dateifehler.h"
+#include "FensterTest.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "LernNavigationAnschluss.h"
@@ -41,13 +42,9 @@ struct FesteWahl : IBildDateiWahl
 
 // The main window with the learning view's wiring as the program builds
 // it, showing the picture of a white page with a black bar.
-class LernWerkzeuge : public ::testing::Test
+class LernWerkzeuge : public FensterTest
 {
 protected:
-    QTemporaryDir tmp;
-    TestUmgebung u;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Szene> szene;
     LernKartBild *bild = nullptr;
     LernNavigationAnschluss *navigation = nullptr;
     LernWerkzeugAnschluss *werkzeuge = nullptr;
@@ -56,14 +53,9 @@ protected:
 
     void SetUp() override
     {
-        const QString prog = tmp.path() + "/prog/";
-        QDir().mkpath(prog + "data");
-        Ordner().Ableiten(prog);
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
-        bild = new LernKartBild(*szene);
-        form->LernbildSetzen(bild);
+        ProgrammOrdnerAnlegen(false);
+        FensterBauen();
+        bild = LernbildEinsetzen();
         new LernAnsichtAnschluss(*form, *szene, *bild);
         navigation = new LernNavigationAnschluss(*form, *szene, *bild);
         werkzeuge = new LernWerkzeugAnschluss(*form, *szene, *bild);
@@ -81,11 +73,6 @@ protected:
         szene->LernansichtSichtbar = true;
         szene->SzeneAufbauen();
         u.meldungen.Leeren(); // the missing start picture was reported
-    }
-    void TearDown() override
-    {
-        form.reset();
-        szene.reset();
     }
 
     QColor Pixel(int x, int y) const { return QColor(szene->AnzeigeBild.pixel(x, y)); }

@@ -3,6 +3,7 @@
 #include "BestListBefehle.h"
 #include "DokumentLaden.h"
 #include "ErgebnisSteuerung.h"
+#include "FensterTest.h"
 #include "NetzAnschluss.h"
 #include "NetzUebung.h"
 #include "Ordner.h"
@@ -28,30 +29,18 @@
 #include <gtest/gtest.h>
 
 namespace {
-class NetzImFenster : public ::testing::Test
+class NetzImFenster : public FensterTest
 {
 protected:
-    QTemporaryDir tmp;
-    QString prog = tmp.path() + "/prog/";
-    TestUmgebung u;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Szene> szene;
     std::unique_ptr<BestListBefehle> listen;
     NetzAnschluss *netz = nullptr;
 
     void SetUp() override
     {
         QDir().mkpath(prog + "kom");
-        QDir().mkpath(prog + "data");
-        QImage start(40, 30, QImage::Format_RGB32);
-        start.fill(Qt::blue);
-        ASSERT_TRUE(start.save(prog + "data/pennor.png"));
-        Ordner().Ableiten(prog);
-        Ordner().StartOrdner = prog;
-        Ordner().AktOrdner = prog;
-        form = std::make_unique<TForm1>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
-                                        QStringList());
-        szene = std::make_unique<Szene>(form->Zustand, form->dienste);
+        ProgrammOrdnerAnlegen(true);
+        ASSERT_TRUE(StartbildAnlegen());
+        FensterBauen();
         listen = std::make_unique<BestListBefehle>(form->dienste, form.get());
         auto *uebung = new UebungsAnschluss(*form, *szene, *listen);
         netz = new NetzAnschluss(*form, *uebung->Steuerung, *listen);
@@ -61,11 +50,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QCoreApplication::processEvents();
         ASSERT_FALSE(form->ErsteAktivierungOffen());
-    }
-    void TearDown() override
-    {
-        form.reset();
-        szene.reset();
     }
     QAction *Zwilling(const char *name)
     {
