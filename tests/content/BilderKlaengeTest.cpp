@@ -140,6 +140,42 @@ TEST(Startbild, FitsTheStartPanel)
     EXPECT_GE(bild.width(), 600);
 }
 
+TEST(Startbild, EveryRowIsStoredWithTheUpFilter)
+{
+    // Read at every start: rows filtered with "up" decode in about half the
+    // time of the Paeth rows an ordinary writer mostly picks.
+    QFile datei(InhaltOrdner() + "data/pennor.png");
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray png = datei.readAll();
+    ASSERT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
+    QByteArray kopf, idat;
+    for (qsizetype i = 8; i + 12 <= png.size();) {
+        const quint32 laenge = qFromBigEndian<quint32>(png.constData() + i);
+        ASSERT_LE(qsizetype(laenge), png.size() - i - 12);
+        const QByteArray typ = png.mid(i + 4, 4);
+        if (typ == "IHDR")
+            kopf = png.mid(i + 8, laenge);
+        else if (typ == "IDAT")
+            idat += png.mid(i + 8, laenge);
+        i += 12 + qsizetype(laenge);
+    }
+    ASSERT_EQ(kopf.size(), 13);
+    const quint32 breite = qFromBigEndian<quint32>(kopf.constData());
+    const quint32 hoehe = qFromBigEndian<quint32>(kopf.constData() + 4);
+    EXPECT_EQ(quint8(kopf[8]), 8); // bits per sample
+    EXPECT_EQ(quint8(kopf[9]), 2); // RGB
+    EXPECT_EQ(quint8(kopf[12]), 0); // not interlaced
+    const qsizetype zeile = qsizetype(breite) * 3 + 1;
+    QByteArray mitLaenge(4, '\0');
+    qToBigEndian<quint32>(quint32(zeile * hoehe), mitLaenge.data());
+    const QByteArray roh = qUncompress(mitLaenge + idat);
+    ASSERT_EQ(roh.size(), zeile * qsizetype(hoehe));
+    int andere = 0;
+    for (quint32 y = 0; y < hoehe; ++y)
+        andere += roh[qsizetype(y) * zeile] != 2;
+    EXPECT_EQ(andere, 0);
+}
+
 TEST(Hilfe, IsAWellFormedGermanPage)
 {
     QFile datei(InhaltOrdner() + "hilfe/index.html");
