@@ -20,28 +20,29 @@ void Blatt::Text(int x, int y, const QString &text, int emHoehe, const QColor &f
     Elemente.append(std::move(e));
 }
 
-void Blatt::Linie(int x1, int y1, int x2, int y2, const QColor &farbe)
+namespace {
+// A line or a frame: two corners and a colour.
+BlattElement Strecke(BlattElement::Art art, int x1, int y1, int x2, int y2, const QColor &farbe)
 {
     BlattElement e;
-    e.art = BlattElement::Art::Linie;
+    e.art = art;
     e.x = x1;
     e.y = y1;
     e.x2 = x2;
     e.y2 = y2;
     e.farbe = farbe;
-    Elemente.append(std::move(e));
+    return e;
+}
+} // namespace
+
+void Blatt::Linie(int x1, int y1, int x2, int y2, const QColor &farbe)
+{
+    Elemente.append(Strecke(BlattElement::Art::Linie, x1, y1, x2, y2, farbe));
 }
 
 void Blatt::Rahmen(int links, int oben, int rechts, int unten, const QColor &farbe)
 {
-    BlattElement e;
-    e.art = BlattElement::Art::Rahmen;
-    e.x = links;
-    e.y = oben;
-    e.x2 = rechts;
-    e.y2 = unten;
-    e.farbe = farbe;
-    Elemente.append(std::move(e));
+    Elemente.append(Strecke(BlattElement::Art::Rahmen, links, oben, rechts, unten, farbe));
 }
 
 void Blatt::Bild(const QRect &ziel, const QImage &bild)

@@ -307,3 +307,19 @@ TEST(Arbeitsblatt, FolieEinesBeschriftungsdokumentsIstWeissMitRotenLoesungen)
     EXPECT_EQ(ueberGruen, 0) << rotGesamt;
     EXPECT_TRUE(folie.Texte().isEmpty());
 }
+
+TEST(Blatt, LinieUndRahmenBehaltenIhreEckenFarbeUndArt)
+{
+    Blatt b;
+    b.Linie(10, 20, 300, 20, Qt::red);
+    b.Rahmen(5, 6, 70, 80, QColor(1, 2, 3));
+    ASSERT_EQ(b.Elemente.size(), 2);
+    const BlattElement &l = b.Elemente[0], &r = b.Elemente[1];
+    EXPECT_EQ(l.art, BlattElement::Art::Linie);
+    EXPECT_EQ(QRect(QPoint(l.x, l.y), QPoint(l.x2, l.y2)), QRect(QPoint(10, 20), QPoint(300, 20)));
+    EXPECT_EQ(l.farbe, QColor(Qt::red));
+    EXPECT_EQ(r.art, BlattElement::Art::Rahmen);
+    EXPECT_EQ(QRect(QPoint(r.x, r.y), QPoint(r.x2, r.y2)), QRect(QPoint(5, 6), QPoint(70, 80)));
+    EXPECT_EQ(r.farbe, QColor(1, 2, 3));
+    EXPECT_EQ(b.Alle(BlattElement::Art::Rahmen).size(), 1);
+}
