@@ -9,6 +9,7 @@
 #include "Szene.h"
 #include "TvlArgumente.h"
 #include "TvlBefehl.h"
+#include "TvlDokument.h"
 #include "TvlMeldungen.h"
 #include "TvlProgrammOrdner.h"
 
@@ -84,25 +85,23 @@ int Arbeitsblatt(const QStringList &args)
     const QString fehler = Lesen(args, o);
     if (!fehler.isEmpty())
         return TvlAufrufFehler(fehler, Aufruf);
-    DokumentZustand z;
-    StilleDokumentUmgebung umgebung;
-    TvlMeldungen meldungen;
-    if (!LadeDokument(z, umgebung, meldungen, o.dok.datei, false))
+    TvlDokument t;
+    if (!t.Laden(o.dok.datei))
         return 1;
     // The window copies the document title while "Titel des Dokuments
     // verwenden" is ticked, as it is by default.
     if (!o.titelGesetzt)
-        o.blatt.Titel = z.Dok.Titel;
+        o.blatt.Titel = t.Dok().Titel;
 
     Dienste dienste;
-    dienste.meldungen = &meldungen;
-    Szene szene(z, dienste);
+    dienste.meldungen = &t.meldungen;
+    Szene szene(t.zustand, dienste);
     szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
     szene.SzeneAufbauen();
 
     const Blatt blatt = ArbeitsblattErstellen(o.blatt, szene);
     if (!BlattSpeichern(blatt, o.dok.ausgabe, BlattFormatVon(o.dok.ausgabe))) {
-        meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
+        t.meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
         return 1;
     }
     return 0;

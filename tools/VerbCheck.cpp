@@ -3,6 +3,7 @@
 #include "DokumentUmgebung.h"
 #include "KartenPruefung.h"
 #include "TvlBefehl.h"
+#include "TvlDokument.h"
 #include "TvlMeldungen.h"
 
 #include <QStringList>
@@ -21,23 +22,21 @@ int Check(const QStringList &args)
     }
     int fehler = 0;
     for (const QString &pfad : args) {
-        DokumentZustand z;
-        StilleDokumentUmgebung umgebung;
-        TvlMeldungen meldungen;
-        if (!LadeDokument(z, umgebung, meldungen, pfad, false)) {
+        TvlDokument t;
+        if (!t.Laden(pfad)) {
             TvlAus(QString("%1: FEHLER\n").arg(pfad));
             ++fehler;
             continue;
         }
-        const QStringList konflikte = z.Dok.DokTyp == DokTypen::Einzelfragen
-            ? KartenPruefung(z.Dok, KartenPruefung::KleinstesFenster).Konflikte()
+        const QStringList konflikte = t.Dok().DokTyp == DokTypen::Einzelfragen
+            ? KartenPruefung(t.Dok(), KartenPruefung::KleinstesFenster).Konflikte()
             : QStringList();
         if (konflikte.isEmpty()) {
             TvlAus(QString("%1: ok (\"%2\", %3 Objekte, Bild %4 x %5)\n")
-                       .arg(pfad, z.Dok.Titel)
-                       .arg(z.Dok.Objekte.size())
-                       .arg(z.Dok.BasisBild.width())
-                       .arg(z.Dok.BasisBild.height()));
+                       .arg(pfad, t.Dok().Titel)
+                       .arg(t.Dok().Objekte.size())
+                       .arg(t.Dok().BasisBild.width())
+                       .arg(t.Dok().BasisBild.height()));
         } else {
             TvlAus(QString("%1: FEHLER (%2 Überschneidungen im Fenster 900 x 650)\n").arg(pfad).arg(konflikte.size()));
             for (const QString &k : konflikte)

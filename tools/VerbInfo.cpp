@@ -2,6 +2,7 @@
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "TvlBefehl.h"
+#include "TvlDokument.h"
 #include "TvlMeldungen.h"
 
 #include <QStringList>
@@ -138,12 +139,10 @@ int Info(const QStringList &args)
         TvlFehler("Aufruf: tvl info [--json] DATEI.tvl");
         return 2;
     }
-    DokumentZustand z;
-    StilleDokumentUmgebung umgebung;
-    TvlMeldungen meldungen;
-    if (!LadeDokument(z, umgebung, meldungen, rest.first(), false))
+    TvlDokument t;
+    if (!t.Laden(rest.first()))
         return 1;
-    TvlAus(json ? Json(z.Dok) : Text(z.Dok));
+    TvlAus(json ? Json(t.Dok()) : Text(t.Dok()));
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "Szene.h"
 #include "TvlArgumente.h"
 #include "TvlBefehl.h"
+#include "TvlDokument.h"
 #include "TvlMeldungen.h"
 #include "TvlProgrammOrdner.h"
 
@@ -95,17 +96,15 @@ int Render(const QStringList &args)
     if (!fehler.isEmpty())
         return TvlAufrufFehler(fehler, Aufruf);
 
-    DokumentZustand z;
-    StilleDokumentUmgebung umgebung;
-    TvlMeldungen meldungen;
-    if (!LadeDokument(z, umgebung, meldungen, o.dok.datei, false))
+    TvlDokument t;
+    if (!t.Laden(o.dok.datei))
         return 1;
 
     StdZufall zufall(o.saat);
     Dienste dienste;
-    dienste.meldungen = &meldungen;
+    dienste.meldungen = &t.meldungen;
     dienste.zufall = &zufall;
-    Szene szene(z, dienste);
+    Szene szene(t.zustand, dienste);
     szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
     szene.SteuerGroesse = o.groesse;
     szene.ZoomSetzen(o.zoom);
@@ -113,11 +112,11 @@ int Render(const QStringList &args)
     szene.Ebene0Check = o.ebenen[0] == '1';
     szene.Ebene1Check = o.ebenen[1] == '1';
     szene.Ebene2Check = o.ebenen[2] == '1';
-    z.AktFrage = o.frage;
+    t.zustand.AktFrage = o.frage;
     szene.NummerierungSetzen(o.nummerierung, false);
 
     // The quiz shows open targets as numbered discs.
-    Dokument &dok = z.Dok;
+    Dokument &dok = t.Dok();
     for (int i = 0; i < dok.Objekte.size(); ++i) {
         if (o.aufdecken)
             dok.Objekte[i].Abdeckung = AbdeckungsArt::Aufgedeckt;
@@ -133,7 +132,7 @@ int Render(const QStringList &args)
 
     const QImage bild = szene.Ansicht(o.modus == 2);
     if (!PngSchreibenDatei(o.dok.ausgabe, bild)) {
-        meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
+        t.meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
         return 1;
     }
     return 0;

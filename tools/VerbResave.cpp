@@ -2,6 +2,7 @@
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "TvlBefehl.h"
+#include "TvlDokument.h"
 #include "TvlMeldungen.h"
 
 #include <QStringList>
@@ -16,12 +17,10 @@ int Resave(const QStringList &args)
         TvlFehler("Aufruf: tvl resave EIN.tvl AUS.tvl");
         return 2;
     }
-    DokumentZustand z;
-    StilleDokumentUmgebung umgebung;
-    TvlMeldungen meldungen;
-    if (!LadeDokument(z, umgebung, meldungen, args[0], false))
+    TvlDokument t;
+    if (!t.Laden(args[0]))
         return 1;
-    if (!SpeichereDokument(z, umgebung, meldungen, args[1], true))
+    if (!SpeichereDokument(t.zustand, t.umgebung, t.meldungen, args[1], true))
         return 1;
     return 0;
 }
