@@ -133,26 +133,51 @@ void FlaecheFaerben(QWidget *flaeche, const QColor &farbe)
     flaeche->setPalette(pal);
 }
 
-QCursor ProgrammCursor(int nummer)
+namespace {
+struct CursorEintrag
 {
-    RessourcenLaden();
-    struct Eintrag
-    {
-        int nummer;
-        const char *name;
-        int x, y; // hot spot
-    };
-    static const Eintrag tabelle[] = {
+    int nummer;
+    const char *name;
+    int x, y; // hot spot
+};
+
+const CursorEintrag *CursorSuchen(int nummer)
+{
+    static const CursorEintrag tabelle[] = {
         {-12, "DRAGBLACK", 1, 1}, {1, "STIFT5", 2, 30},   {2, "MARKER25", 2, 29},
         {3, "RADIER32", 10, 22},  {4, "PFEILMOVE", 16, 16}, {5, "HAEKCHEN", 1, 1},
         {6, "KREUZ", 1, 1},       {7, "TEXTEINGABE", 8, 16}, {8, "HAND", 16, 14},
     };
+    for (const CursorEintrag &e : tabelle)
+        if (e.nummer == nummer)
+            return &e;
+    return nullptr;
+}
+
+QImage CursorRohbild(const CursorEintrag &e)
+{
+    return RessourcenBild(QString(":/cursor/") + e.name + ".png");
+}
+}
+
+QCursor ProgrammCursor(int nummer)
+{
+    RessourcenLaden();
     if (nummer == -13)
         return QCursor(Qt::ForbiddenCursor);
-    for (const Eintrag &e : tabelle)
-        if (e.nummer == nummer)
-            return QCursor(QPixmap::fromImage(RessourcenBild(QString(":/cursor/") + e.name + ".png")), e.x, e.y);
+    if (const CursorEintrag *e = CursorSuchen(nummer))
+        return QCursor(QPixmap::fromImage(CursorRohbild(*e)), e->x, e->y);
     return QCursor(Qt::ArrowCursor);
+}
+
+QImage ProgrammCursorBild(int nummer)
+{
+    const CursorEintrag *e = nummer == -13 ? nullptr : CursorSuchen(nummer);
+    if (!e)
+        return {};
+    // A pixmap keeps alpha premultiplied; the way there and back rounds
+    // half-transparent pixels, which the buttons have always shown.
+    return CursorRohbild(*e).convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QIcon ProgrammSymbol()

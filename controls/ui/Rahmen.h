@@ -49,3 +49,7 @@ QIcon ProgrammSymbol();
 // 2 marker, 3 eraser, 4 moving handle, 5 green tick, 6 red cross,
 // 7 keyword insertion, 8 hand. Unknown numbers give the arrow.
 QCursor ProgrammCursor(int nummer);
+// The picture of a cursor of our own as ProgrammCursor shows it (alpha
+// premultiplied and back, as a pixmap holds it); null for the built-in
+// ones and unknown numbers. Cheaper than asking a made cursor for it.
+QImage ProgrammCursorBild(int nummer);

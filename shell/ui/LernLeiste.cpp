@@ -50,10 +50,10 @@ void LernLeiste::ReiheHinzufuegen(const QList<QWidget *> &teile, int hoehe)
 
 QImage KnopfbildVonCursor(int cursor, int seite, QColor faerben)
 {
-    const QPixmap bild = ProgrammCursor(cursor).pixmap();
+    const QImage bild = ProgrammCursorBild(cursor);
     if (bild.isNull())
         return {};
-    QImage b = bild.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage b = bild.convertToFormat(QImage::Format_ARGB32);
     // The highlighters share one cursor; the green one's button shows green.
     if (faerben.isValid())
         for (int y = 0; y < b.height(); ++y) {

@@ -92,6 +92,19 @@ TEST(Rahmen, EveryCursorOfTheTableHasItsOwnPicture)
     EXPECT_EQ(ProgrammCursor(99).shape(), Qt::ArrowCursor);
 }
 
+TEST(Rahmen, CursorPictureIsWhatTheCursorShows)
+{
+    for (int n : {-12, 1, 2, 3, 4, 5, 6, 7, 8}) {
+        const QImage bild = ProgrammCursorBild(n);
+        ASSERT_FALSE(bild.isNull()) << n;
+        const QImage gezeigt = ProgrammCursor(n).pixmap().toImage();
+        EXPECT_EQ(bild.convertToFormat(QImage::Format_ARGB32), gezeigt.convertToFormat(QImage::Format_ARGB32)) << n;
+        EXPECT_TRUE(bild.hasAlphaChannel()) << n;
+    }
+    EXPECT_TRUE(ProgrammCursorBild(-13).isNull()); // the built-in no-drop cursor
+    EXPECT_TRUE(ProgrammCursorBild(99).isNull());
+}
+
 TEST(Rahmen, ButtonsAreColouredWithArrowCursor)
 {
     QWidget fenster;
