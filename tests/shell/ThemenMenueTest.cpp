@@ -1,18 +1,12 @@
 // The topic items of the "Quizauswahl" menu while the folder's list grows and shrinks.
-#include "Ordner.h"
-#include "TForm1.h"
-#include "TestDienste.h"
+#include "FensterTest.h"
 #include "Themenliste.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
-#include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,18 +20,16 @@ QList<ThemenEintrag> Liste(int n, const QString &zusatz)
 }
 } // namespace
 
-TEST(ThemenMenue, ItemsInOrderWithOneMarkAndOneCheckmarkAfterEveryRebuild)
+class ThemenMenue : public FensterTest
 {
-    QTemporaryDir tmp;
-    const QString prog = tmp.path() + "/prog/";
-    QDir().mkpath(prog + "data");
-    QImage bild(40, 30, QImage::Format_RGB32);
-    bild.fill(Qt::blue);
-    ASSERT_TRUE(bild.save(prog + "data/pennor.png"));
-    Ordner().Ableiten(prog);
-    TestUmgebung u;
-    TForm1 form(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat), {});
-    QMenu *auswahl = form.Menue.Auswahl1;
+};
+
+TEST_F(ThemenMenue, ItemsInOrderWithOneMarkAndOneCheckmarkAfterEveryRebuild)
+{
+    ProgrammOrdnerAnlegen(false);
+    ASSERT_TRUE(StartbildAnlegen());
+    FensterBauen();
+    QMenu *auswahl = form->Menue.Auswahl1;
     const QList<QAction *> fest = auswahl->actions();
     ASSERT_FALSE(fest.isEmpty());
 
@@ -49,7 +41,7 @@ TEST(ThemenMenue, ItemsInOrderWithOneMarkAndOneCheckmarkAfterEveryRebuild)
         const auto l = Liste(n, QString(" (%1)").arg(++runde));
         const int umbruch = ThemenSpaltenUmbruch(n);
         const int haken = n > 0 ? n / 3 : -1;
-        form.ThemenMenueSetzen(l, umbruch, haken);
+        form->ThemenMenueSetzen(l, umbruch, haken);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         const QList<QAction *> alle = auswahl->actions();
@@ -63,6 +55,6 @@ TEST(ThemenMenue, ItemsInOrderWithOneMarkAndOneCheckmarkAfterEveryRebuild)
             EXPECT_EQ(a->property("neueSpalte").toBool(), i == umbruch) << i;
         }
         // Items taken out are gone, not just hidden from the menu.
-        EXPECT_EQ(form.findChildren<QAction *>(QRegularExpression("^MenueThemaItem")).size(), n);
+        EXPECT_EQ(form->findChildren<QAction *>(QRegularExpression("^MenueThemaItem")).size(), n);
     }
 }
