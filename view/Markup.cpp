@@ -63,6 +63,9 @@ public:
          MarkupUmgebung &u)
         : l(l), Breite(breite), Farbe(farbe), Variante(variante), T(text), X(X), Hoehe(hoehe), u(u)
     {
+        letzteNichtLeer = int(T.size()) - 1;
+        while (letzteNichtLeer >= 0 && T[letzteNichtLeer] == ' ')
+            --letzteNichtLeer;
     }
 
     int Lauf(int Y);
@@ -82,6 +85,17 @@ private:
     int umbruch = -1; // a line may end after this character; -1 none yet
     int pos = 0;
     bool inLuecke = false;
+    int letzteNichtLeer = -1; // last character of T that is not a blank
+
+    // The tag scan is remembered: no tag starts in [tagVon, tagBei) under
+    // tagMarke, and tagBei is a tag or the end of the text.
+    LueckenMarke tagMarke = LueckenMarke::Keine;
+    int tagVon = -1, tagBei = -1;
+
+    LueckenMarke marke() const
+    {
+        return Variante <= 0 ? LueckenMarke::Keine : inLuecke ? LueckenMarke::Zu : LueckenMarke::Auf;
+    }
 
     bool zeichnen() const
     {
@@ -132,6 +146,9 @@ private:
     }
     void luecke(const QString &lueckenText);
     bool tag();
+    int naechsterTag(int von);
+    bool ueberlaeuft(int bis);
+    int ersterUeberlauf(int von, int bis);
     void zeichen();
 };
 
@@ -169,8 +186,7 @@ void Satz::luecke(const QString &lueckenText)
 
 bool Satz::tag()
 {
-    const LueckenMarke marke = Variante <= 0 ? LueckenMarke::Keine : inLuecke ? LueckenMarke::Zu : LueckenMarke::Auf;
-    const std::optional<MarkupTag> t = MarkupTagBei(T, pos, marke);
+    const std::optional<MarkupTag> t = MarkupTagBei(T, pos, marke());
     if (!t)
         return false;
     switch (t->Art) {
@@ -240,33 +256,92 @@ bool Satz::tag()
     return true;
 }
 
+int Satz::naechsterTag(int von)
+{
+    const LueckenMarke m = marke();
+    if (m == tagMarke && von >= tagVon && von <= tagBei)
+        return tagBei;
+    int k = von;
+    while (k < T.size() && !MarkupTagBei(T, k, m))
+        ++k;
+    tagMarke = m;
+    tagVon = von;
+    tagBei = k;
+    return k;
+}
+
+// Whether the pending run up to and including T[bis] reaches past the right edge.
+bool Satz::ueberlaeuft(int bis)
+{
+    return x + l.TextBreite(T.mid(start, bis - start + 1)) > Breite;
+}
+
+// The first position in [von, bis) at which the run overflows; bis if none.
+// Measuring every position would be quadratic in the line length, so this
+// gallops and then bisects. It relies on a run never getting narrower as it
+// grows (true for fonts without shaping that shrinks glyphs, and for every
+// canvas summing advances); then the answer is exactly the first overflow.
+// Should a canvas break that rule, the answer is still a position where the
+// run overflows right after one where it did not: a sensible break, found in
+// bounded steps.
+int Satz::ersterUeberlauf(int von, int bis)
+{
+    int passt = von - 1; // the run fits up to here
+    int zuBreit = bis;   // the run overflows here (bis: not seen yet)
+    int schritt = 1;
+    while (passt < bis - 1) {
+        const int p = passt + qMin(schritt, bis - 1 - passt);
+        if (ueberlaeuft(p)) {
+            zuBreit = p;
+            break;
+        }
+        passt = p;
+        schritt = qMin(schritt * 2, bis);
+    }
+    while (zuBreit - passt > 1) {
+        const int mitte = passt + (zuBreit - passt) / 2;
+        if (ueberlaeuft(mitte))
+            zuBreit = mitte;
+        else
+            passt = mitte;
+    }
+    return zuBreit;
+}
+
+// Plain characters from pos up to the next tag: they join the pending run
+// until it no longer fits, where the line breaks.
 void Satz::zeichen()
 {
-    const int w = l.TextBreite(T.mid(start, pos - start + 1));
-    if (x + w > Breite) {
-        // A line break. Go back to the last break position, unless the line
-        // is still empty and that position lies before the run: then the
-        // word is wider than the area and is split after this character.
-        if (umbruch >= 0 && !(x == X && umbruch < start))
-            pos = umbruch;
-        bool nurLeer = true;
-        for (int k = pos + 1; k < T.size(); ++k)
-            if (T[k] != ' ') {
-                nurLeer = false;
+    const int ende = qMax(pos + 1, naechsterTag(pos));
+    const int ueber = ersterUeberlauf(pos, ende);
+    // The last blank that still fitted is where a line may end.
+    if (!inLuecke) {
+        for (int k = ueber - 1; k >= pos; --k)
+            if (T[k] == ' ') {
+                umbruch = k;
                 break;
             }
-        ausgeben(start, pos + 1, !nurLeer);
-        if (nurLeer) {
-            // Only the trailing blanks are left: they add no line.
-            pos = int(T.size()) - 1;
-            start = int(T.size());
-            return;
-        }
-        start = pos + 1;
-        umbruch = pos;
-    } else if (T[pos] == ' ' && !inLuecke) {
-        umbruch = pos;
     }
+    if (ueber >= ende) {
+        pos = ende - 1;
+        return;
+    }
+    pos = ueber;
+    // A line break. Go back to the last break position, unless the line is
+    // still empty and that position lies before the run: then the word is
+    // wider than the area and is split after this character.
+    if (umbruch >= 0 && !(x == X && umbruch < start))
+        pos = umbruch;
+    const bool nurLeer = letzteNichtLeer <= pos;
+    ausgeben(start, pos + 1, !nurLeer);
+    if (nurLeer) {
+        // Only the trailing blanks are left: they add no line.
+        pos = int(T.size()) - 1;
+        start = int(T.size());
+        return;
+    }
+    start = pos + 1;
+    umbruch = pos;
 }
 
 int Satz::Lauf(int Y)
