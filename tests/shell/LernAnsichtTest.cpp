@@ -9,6 +9,7 @@
 #include "THoverPanel.h"
 #include "TestDienste.h"
 #include "TestDokumente.h"
+#include "TestObjekte.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,18 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-DokObjekt Objekt(int typ, double x, double y, const QString &cap, int ebene = 1)
-{
-    DokObjekt o;
-    o.Typ = typ;
-    o.Kx = o.Sx = x;
-    o.Ky = o.Sy = y;
-    o.Cap = cap;
-    o.Ebene = ebene;
-    o.KAusr = 1;
-    return o;
-}
-
 // The main window with the scene, the picture widget and the learning
 // view's wiring, as the program puts them together.
 class LernAnsicht : public FensterTest

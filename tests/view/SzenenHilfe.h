@@ -3,22 +3,10 @@
 #include "Runden.h"
 #include "Szene.h"
 #include "TestDienste.h"
+#include "TestObjekte.h"
 
 #include <QColor>
 #include <QImage>
-
-// Documents built in memory and a scene over them, for the view's tests.
-inline DokObjekt Objekt(int typ, double kx, double ky, const QString &cap, int ebene = 1)
-{
-    DokObjekt o;
-    o.Typ = typ;
-    o.Kx = o.Sx = kx;
-    o.Ky = o.Sy = ky;
-    o.Cap = cap;
-    o.Ebene = ebene;
-    o.KAusr = 1;
-    return o;
-}
 
 inline QImage Einfarbig(int w, int h, QColor c)
 {

@@ -2,6 +2,7 @@
 #include "BlattHilfe.h"
 
 #include "BlattLeinwand.h"
+#include "TestObjekte.h"
 
 #include <QFontMetrics>
 
@@ -12,18 +13,6 @@ namespace {
 int ZVon(int em)
 {
     return QFontMetrics(BlattLeinwand::Schrift(em)).height();
-}
-
-DokObjekt Objekt(int typ, double kx, double ky, const QString &cap)
-{
-    DokObjekt o;
-    o.Typ = typ;
-    o.Kx = o.Sx = kx;
-    o.Ky = o.Sy = ky;
-    o.Cap = cap;
-    o.Ebene = 1;
-    o.KAusr = 1;
-    return o;
 }
 
 QString Fragen(int n)
