@@ -11,16 +11,11 @@ OUT=$ROOT/build-fuzz
 SECONDS_TO_RUN=${1:-300}
 mkdir -p "$OUT/netz-corpus" "$OUT/netz-artifacts"
 
-if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get install -y -qq --no-install-recommends clang libclang-rt-14-dev || \
-  $SUDO apt-get install -y -qq --no-install-recommends clang
-fi
+. "$ROOT/fuzz/clang.sh"
 
 MOC=""
 for m in /usr/lib/qt6/libexec/moc /usr/lib/qt6/bin/moc; do [ -x "$m" ] && { MOC=$m; break; }; done
 "$MOC" "$ROOT/network/KontrollModell.h" -o "$OUT/moc_KontrollModell.cpp"
-FLAGS="-std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 INCS="-I$ROOT/network -I$ROOT/exercise -I$ROOT/document -I$ROOT/view -I$ROOT/base $(pkg-config --cflags Qt6Gui)"
 LIBS="$(pkg-config --libs Qt6Gui)"
 SRCS="$ROOT/fuzz/netz_fuzz.cpp $ROOT/network/MailSlotNachricht.cpp $ROOT/network/TnNachricht.cpp \

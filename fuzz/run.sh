@@ -13,13 +13,8 @@ ZIEL=${2:-dokument}
 RUNS=${3:--1}
 mkdir -p "$OUT/corpus-$ZIEL" "$OUT/artifacts"
 
-if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get install -y -qq --no-install-recommends clang libclang-rt-14-dev || \
-  $SUDO apt-get install -y -qq --no-install-recommends clang
-fi
+. "$ROOT/fuzz/clang.sh"
 
-FLAGS="-std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 LIBS="$(pkg-config --libs Qt6Gui libpng) -ljpeg -lz"
 case "$ZIEL" in
   dokument)
