@@ -20,7 +20,7 @@ INCS="-I$ROOT/network -I$ROOT/exercise -I$ROOT/document -I$ROOT/view -I$ROOT/bas
 LIBS="$(pkg-config --libs Qt6Gui)"
 SRCS="$ROOT/fuzz/netz_fuzz.cpp $ROOT/network/MailSlotNachricht.cpp $ROOT/network/TnNachricht.cpp \
       $ROOT/network/KontrollModell.cpp $OUT/moc_KontrollModell.cpp $ROOT/network/NetzDateien.cpp \
-      $ROOT/base/Cp1252.cpp $ROOT/base/DateiSperre.cpp"
+      $ROOT/base/Cp1252.cpp $ROOT/base/DateiSperre.cpp $ROOT/base/SichereDatei.cpp"
 clang++ $FLAGS $INCS $SRCS $LIBS -o "$OUT/netz_fuzz"
 
 # Seeds: one well-formed datagram of each kind and a data file.
