@@ -6,7 +6,6 @@
 #include "Einzelfragen.h"
 #include "Szene.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -102,12 +101,3 @@ BENCHMARK(BM_Schreiben)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

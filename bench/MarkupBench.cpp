@@ -4,7 +4,6 @@
 #include "Markup.h"
 #include "Zeichenhilfen.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -50,13 +49,3 @@ BENCHMARK(BM_LangerAbsatz)
     ->Iterations(1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "Nummerierung.h"
 #include "Szene.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -150,13 +149,3 @@ BENCHMARK(BM_AbdeckerReihenfolge)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

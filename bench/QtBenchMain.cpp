@@ -1,0 +1,15 @@
+// The main of the benchmarks that draw: Google Benchmark inside an offscreen Qt application.
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    // Fonts and painting need an application object but never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
