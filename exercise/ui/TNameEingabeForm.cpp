@@ -20,15 +20,11 @@ TNameEingabeForm::TNameEingabeForm(QWidget *parent) : QDialog(parent)
     f.setPixelSize(11);
     setFont(f);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     GroupBox1 = new QGroupBox(" Quizteilnehmer ", this);
     GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setAutoFillBackground(true);
-    QPalette gp = GroupBox1->palette();
-    gp.setColor(QPalette::Window, TafelFarbe());
-    GroupBox1->setPalette(gp);
+    FlaecheFaerben(GroupBox1, TafelFarbe());
 
     NameLab = new QLabel("&Name:", GroupBox1);
     TNameEdit = new QLineEdit(GroupBox1);
@@ -70,10 +66,7 @@ TNameEingabeForm::TNameEingabeForm(QWidget *parent) : QDialog(parent)
 void TNameEingabeForm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     TNameEdit->setFocus();
 }
 

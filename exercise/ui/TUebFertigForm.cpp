@@ -54,16 +54,10 @@ TUebFertigForm::TUebFertigForm(QWidget *parent) : QDialog(parent)
     f.setPixelSize(12);
     setFont(f);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     const QColor tafel = TafelFarbe();
-    auto tafelFarbe = [&](QWidget *w) {
-        w->setAutoFillBackground(true);
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, tafel);
-        w->setPalette(p);
-    };
+    auto tafelFarbe = [&](QWidget *w) { FlaecheFaerben(w, tafel); };
 
     StatistikBox = new QGroupBox(" Statistik ", this);
     tafelFarbe(StatistikBox);
@@ -200,9 +194,6 @@ void TUebFertigForm::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     LernBtn->setFocus();
 }

@@ -47,8 +47,7 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
     f.setPixelSize(11);
     setFont(f);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Position und Größe "), this);
     GroupBox1->setObjectName("GroupBox1");
@@ -83,10 +82,7 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
     AbbrBtn->setObjectName("AbbrBtn");
     AbbrBtn->setGeometry(359, 219, 100, 28);
 
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, VclFarbe(12037288));
-    setPalette(p);
+    FlaecheFaerben(this, VclFarbe(12037288));
 
     connect(BreiteEdit, &QLineEdit::textEdited, this, &TArbblattDruckForm::BreiteEditChange);
     connect(HoeheEdit, &QLineEdit::textEdited, this, &TArbblattDruckForm::HoeheEditChange);
@@ -127,10 +123,7 @@ void TArbblattDruckForm::showEvent(QShowEvent *e)
 
 void TArbblattDruckForm::Aktivieren()
 {
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund4(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund4);
     DruckerInfoSetzen();
     SeitRatioClick();
     DruckBtn->setFocus();

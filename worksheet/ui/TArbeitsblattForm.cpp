@@ -38,10 +38,7 @@ QCheckBox *Haken(const QString &name, const QString &text, bool an, QWidget *elt
 }
 void Tafel(QWidget *w)
 {
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, TafelFarbe());
-    w->setPalette(p);
+    FlaecheFaerben(w, TafelFarbe());
 }
 } // namespace
 
@@ -59,8 +56,7 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     setFont(schrift);
     resize(ClientBreite, ClientHoehe);
 
-    MainBackImg = new QLabel(this);
-    MainBackImg->setObjectName("MainBackImg");
+    MainBackImg = HintergrundBildAnlegen(this);
 
     // The preview: a white page panel in a grey scroll box.
     ABScrollBox = new QScrollArea(this);
@@ -81,12 +77,7 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     ABPan = new QFrame(flaeche);
     ABPan->setObjectName("ABPan");
     static_cast<QFrame *>(ABPan)->setFrameStyle(QFrame::Box | QFrame::Plain);
-    ABPan->setAutoFillBackground(true);
-    {
-        QPalette p = ABPan->palette();
-        p.setColor(QPalette::Window, Qt::white);
-        ABPan->setPalette(p);
-    }
+    FlaecheFaerben(ABPan, Qt::white);
     ABImg = new VorschauBild(ABPan);
     ABPan->installEventFilter(this);
     ABImg->installEventFilter(this);
@@ -201,10 +192,7 @@ void TArbeitsblattForm::Aktivieren(Szene &s)
 {
     szene = &s;
     BlattMetafile.emplace();
-    MainBackImg->setGeometry(rect());
-    FuelleHintergrund3(MainBackImg);
-    MainBackImg->lower();
-    FaerbeKnoepfe(this);
+    HintergrundZeigen(this, MainBackImg, FuelleHintergrund3);
     if (TitelCheck->isChecked())
         TitelEdit->setText(s.Zustand.Dok.Titel);
     Typ2Pan->setVisible(s.Zustand.Dok.DokTyp == DokTypen::Einzelfragen);
