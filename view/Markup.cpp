@@ -6,6 +6,7 @@
 #include "Zeichenhilfen.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 PainterLeinwand::PainterLeinwand(QPainter &p) : p(p) {}
@@ -92,6 +93,12 @@ private:
     LueckenMarke tagMarke = LueckenMarke::Keine;
     int tagVon = -1, tagBei = -1;
 
+    // Advances of single characters in eighths of a pixel for each of the
+    // eight styles (bit 0 bold, 1 italic, 2 underlined), only to guess where
+    // a run will overflow.
+    int stilBits = 0;
+    QHash<char16_t, int> achtel[8];
+
     LueckenMarke marke() const
     {
         return Variante <= 0 ? LueckenMarke::Keine : inLuecke ? LueckenMarke::Zu : LueckenMarke::Auf;
@@ -124,6 +131,7 @@ private:
     }
     void stil(int bit, bool an)
     {
+        stilBits = an ? stilBits | (1 << bit) : stilBits & ~(1 << bit);
         QFont f = l.Schrift();
         if (bit == 0)
             f.setBold(an);
@@ -148,6 +156,7 @@ private:
     bool tag();
     int naechsterTag(int von);
     bool ueberlaeuft(int bis);
+    int geschaetzterUeberlauf(int von, int bis);
     int ersterUeberlauf(int von, int bis);
     void zeichen();
 };
@@ -276,27 +285,57 @@ bool Satz::ueberlaeuft(int bis)
     return x + l.TextBreite(T.mid(start, bis - start + 1)) > Breite;
 }
 
+// Where the run probably overflows first in [von, bis) (bis - 1 when it
+// probably fits), from the advances of its characters.
+int Satz::geschaetzterUeberlauf(int von, int bis)
+{
+    const qint64 frei = (qint64(Breite) - x) * 8;
+    QHash<char16_t, int> &a = achtel[stilBits];
+    qint64 summe = 0;
+    for (int k = start; k < bis; ++k) {
+        auto it = a.constFind(T[k].unicode());
+        if (it == a.cend())
+            it = a.insert(T[k].unicode(), l.TextBreite(QString(8, T[k])));
+        summe += *it;
+        if (k >= von && summe > frei)
+            return k;
+    }
+    return bis - 1;
+}
+
 // The first position in [von, bis) at which the run overflows; bis if none.
 // Measuring every position would be quadratic in the line length, so this
-// gallops and then bisects. It relies on a run never getting narrower as it
-// grows (true for fonts without shaping that shrinks glyphs, and for every
-// canvas summing advances); then the answer is exactly the first overflow.
-// Should a canvas break that rule, the answer is still a position where the
-// run overflows right after one where it did not: a sensible break, found in
+// starts at a guess, gallops away from it and bisects what is left. It
+// relies on a run never getting narrower as it grows (true for fonts without
+// shaping that shrinks glyphs, and for every canvas summing advances); then
+// the answer is exactly the first overflow, however good the guess. Should a
+// canvas break that rule, the answer is still a position where the run
+// overflows right after one where it did not: a sensible break, found in
 // bounded steps.
 int Satz::ersterUeberlauf(int von, int bis)
 {
     int passt = von - 1; // the run fits up to here
     int zuBreit = bis;   // the run overflows here (bis: not seen yet)
-    int schritt = 1;
-    while (passt < bis - 1) {
-        const int p = passt + qMin(schritt, bis - 1 - passt);
-        if (ueberlaeuft(p)) {
-            zuBreit = p;
-            break;
+    const int schaetzung = qBound(von, geschaetzterUeberlauf(von, bis), bis - 1);
+    if (ueberlaeuft(schaetzung)) {
+        zuBreit = schaetzung;
+        for (int schritt = 1; zuBreit - schritt > passt; schritt = qMin(schritt * 2, bis)) {
+            if (!ueberlaeuft(zuBreit - schritt)) {
+                passt = zuBreit - schritt;
+                break;
+            }
+            zuBreit -= schritt;
         }
-        passt = p;
-        schritt = qMin(schritt * 2, bis);
+    } else {
+        passt = schaetzung;
+        for (int schritt = 1; passt < bis - 1; schritt = qMin(schritt * 2, bis)) {
+            const int p = passt + qMin(schritt, bis - 1 - passt);
+            if (ueberlaeuft(p)) {
+                zuBreit = p;
+                break;
+            }
+            passt = p;
+        }
     }
     while (zuBreit - passt > 1) {
         const int mitte = passt + (zuBreit - passt) / 2;

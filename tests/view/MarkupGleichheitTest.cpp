@@ -241,9 +241,10 @@ TEST(MarkupGleichheit, LangeTexteGleichUndLinearGemessen)
         MessLeinwand neu, alt;
         ASSERT_EQ(Ausfuehren(MarkupSchreiben, neu, neu.p, f), Ausfuehren(MarkupZeichenweise, alt, alt.p, f));
         // Measuring the whole run again for every character costs hundreds
-        // of times the text; the fast layout stays a small multiple.
+        // of times the text; with a good guess of the break the fast layout
+        // measures each line about three times (two probes and the output).
         EXPECT_GT(alt.p.gemesseneZeichen, 100 * text.size());
-        EXPECT_LT(neu.p.gemesseneZeichen, 30 * text.size());
+        EXPECT_LT(neu.p.gemesseneZeichen, 5 * text.size());
     }
 }
 
