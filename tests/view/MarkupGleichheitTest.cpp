@@ -47,12 +47,17 @@ class MessLeinwand : public IMarkupLeinwand
 public:
     Protokoll p;
     QFont font;
+    // Eight equal letters in a row, which the layout measures only to guess
+    // a break, can be made to lie: -1 far too narrow, 1 far too wide.
+    int luege = 0;
 
     void SchriftSetzen(const QFont &f) override { font = f; }
     QFont Schrift() const override { return font; }
     int TextBreite(const QString &t) override
     {
         p.gemesseneZeichen += t.size();
+        if (luege != 0 && t.size() == 8 && t != QString(8, ' ') && t == QString(8, t[0]))
+            return luege < 0 ? 0 : 5000;
         int viertel = 0;
         for (const QChar c : t)
             viertel += 3 + (c.unicode() * 7) % 29 + (font.bold() ? 3 : 0) + (font.italic() ? 1 : 0);
@@ -217,12 +222,14 @@ private:
 TEST(MarkupGleichheit, ZufallstexteGleichWieZeichenweise)
 {
     Zufallstext z(20261207);
-    for (int i = 0; i < 2500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         const Fall f = z.NeuerFall();
         MessLeinwand neu, alt;
+        // The break found must not depend on how good the guess was.
+        neu.luege = i % 3 - 1;
         const QStringList a = Ausfuehren(MarkupSchreiben, neu, neu.p, f);
         const QStringList b = Ausfuehren(MarkupZeichenweise, alt, alt.p, f);
-        ASSERT_EQ(a, b) << Beschreibung(f).toStdString();
+        ASSERT_EQ(a, b) << Beschreibung(f).toStdString() << " Lüge " << neu.luege;
     }
 }
 
