@@ -42,7 +42,7 @@ struct Aufbau
             zustand.Dok.Objekte << o;
         }
         szene.SteuerGroesse = QSize(870, 650);
-        szene.AnsichtModus = modus;
+        szene.Zustand.AnsichtModus = AnsichtArt(modus);
         szene.ZoomSetzen(4);
         szene.SzeneAufbauen();
     }

@@ -47,14 +47,14 @@ struct Umgebung : IUebOberflaeche, IUebAnsicht
     Dienste dienste{&meldungen, &uhr, &zufall, &klang, nullptr};
     Szene szene{dok, dienste};
     Uebung ueb{dok, dienste, *this, *this};
-    int modus = 2;
+    AnsichtArt modus = AnsichtArt::Startseite;
     bool fertig = false;
 
     UebOptWerte OptionWerte() override { return {}; }
     bool NamenErfragen(QString &) override { return true; }
-    int AnsichtModus() override { return modus; }
-    void QuizModusSetzen() override { modus = szene.AnsichtModus = 3; }
-    void StartseiteZeigen() override { modus = szene.AnsichtModus = 2; }
+    AnsichtArt AnsichtModus() override { return modus; }
+    void QuizModusSetzen() override { modus = szene.Zustand.AnsichtModus = AnsichtArt::Quiz; }
+    void StartseiteZeigen() override { modus = szene.Zustand.AnsichtModus = AnsichtArt::Startseite; }
     void KnoepfeAktualisieren() override {}
     void UebungenBtnLoesen() override {}
     QSize UebungPanPlatzieren() override { return {1000, 600}; }
@@ -120,7 +120,7 @@ void BM_RichtigeAntwortBisNaechsteFrage(benchmark::State &state)
         if (u.fertig) {
             state.PauseTiming();
             u.fertig = false;
-            u.modus = 2;
+            u.modus = AnsichtArt::Startseite;
             u.ueb.UebungStarten({});
             state.ResumeTiming();
         }

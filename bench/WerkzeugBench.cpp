@@ -54,7 +54,7 @@ struct Ansicht
         bild.resize(steuer);
         bild.show();
         szene.SteuerGroesse = steuer;
-        szene.AnsichtModus = 2;
+        szene.Zustand.AnsichtModus = AnsichtArt::Startseite;
         szene.LernansichtSichtbar = true;
         szene.ZoomSetzen(zoom);
         szene.SzeneAufbauen();

@@ -1,5 +1,7 @@
 // The topic document in memory: its objects, their kinds and the document state.
 #pragma once
+#include "AnsichtArt.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -105,4 +107,6 @@ struct DokumentZustand
     Dokument Dok;
     int ThemenIndex = -1; // position in the topic list, -1 if none
     int AktFrage = -1;    // single question shown (1-based), -1 when none
+    // The window's mode; the window, the scene and the quiz all read this one.
+    AnsichtArt AnsichtModus = AnsichtArt::Startseite;
 };

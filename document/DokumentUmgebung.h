@@ -16,7 +16,7 @@ public:
     // Zoom back to 100 % and the current numbering mode applied again, which
     // numbers the covers of the document just read.
     virtual void ZoomUndNummerierungZuruecksetzen() = 0;
-    // The folder was switched: start-page layout in AnsichtModus 2.
+    // The folder was switched: start-page layout, start-page mode.
     virtual void StartseitenLayout() = 0;
     // Both drag markers of the learning view back to -1.
     virtual void ZiehMarkenZuruecksetzen() = 0;

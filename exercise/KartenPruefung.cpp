@@ -24,7 +24,7 @@ KartenPruefung::KartenPruefung(const Dokument &dok, QSize steuer)
     zustand.Dok = dok;
     szene = std::make_unique<Szene>(zustand, Dienste{});
     szene->SteuerGroesse = steuer;
-    szene->AnsichtModus = 3;
+    szene->Zustand.AnsichtModus = AnsichtArt::Quiz;
     szene->ZoomSetzen(0);
     szene->Ausschnitt = {0, 0, 1, 1};
     // The sizes a quiz's rebuild gives the display and the scene; nothing

@@ -1,5 +1,6 @@
 // The interfaces the exercise engine talks through: view, surface and network.
 #pragma once
+#include "AnsichtArt.h"
 #include "Antwortfeld.h"
 #include "UebOptWerte.h"
 
@@ -66,8 +67,8 @@ public:
     virtual bool OptionenDialogZeigen() = 0;
 
     // Modes and layout.
-    virtual int AnsichtModus() = 0;
-    virtual void QuizModusSetzen() = 0;        // AnsichtModus 3, command states
+    virtual AnsichtArt AnsichtModus() = 0;
+    virtual void QuizModusSetzen() = 0;        // quiz mode, command states
     virtual void StartseiteZeigen() = 0;       // learning view / start page, mode 2
     virtual void KnoepfeAktualisieren() = 0;
     virtual void UebungenBtnLoesen() = 0;      // "Quiz starten" unchecked

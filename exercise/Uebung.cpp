@@ -47,7 +47,7 @@ int Uebung::ZaehleOffen() const
 
 bool Uebung::Laeuft() const
 {
-    return ui.AnsichtModus() == 3 && Lauf.Endestatus == EndeArt::Laeuft;
+    return ui.AnsichtModus() == AnsichtArt::Quiz && Lauf.Endestatus == EndeArt::Laeuft;
 }
 
 double Uebung::JetztDelphi() const
@@ -64,7 +64,7 @@ QString Uebung::ObjektText(int index) const
 
 bool Uebung::DarfVerlassen()
 {
-    if (ui.AnsichtModus() != 3 || Lauf.Endestatus != EndeArt::Laeuft)
+    if (ui.AnsichtModus() != AnsichtArt::Quiz || Lauf.Endestatus != EndeArt::Laeuft)
         return true;
     return dienste.meldungen->JaNein(
                QStringLiteral("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?"),
@@ -217,7 +217,7 @@ void Uebung::UhrAktualisieren()
 
 void Uebung::ZeitTimerTimer()
 {
-    if (ui.AnsichtModus() != 3) {
+    if (ui.AnsichtModus() != AnsichtArt::Quiz) {
         ui.ZeitTimerSetzen(false);
         return;
     }
@@ -290,7 +290,7 @@ void Uebung::UebungVerlassen()
     if (!DarfVerlassen())
         return;
     auto &obj = dok.Dok.Objekte;
-    if (ui.AnsichtModus() == 3 && Lauf.Endestatus == EndeArt::Laeuft) {
+    if (ui.AnsichtModus() == AnsichtArt::Quiz && Lauf.Endestatus == EndeArt::Laeuft) {
         ui.ZeitTimerSetzen(false);
         if (Lauf.NetzRolle == Rolle::Teilnehmer) {
             Lauf.Endestatus = EndeArt::Abgebrochen;

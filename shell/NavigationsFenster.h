@@ -1,5 +1,6 @@
 // INavigationsFenster: what moving between topic documents asks of the window.
 #pragma once
+#include "AnsichtArt.h"
 #include "Themenliste.h"
 
 #include <QList>
@@ -28,6 +29,6 @@ public:
     virtual bool DateiWaehlen(const QString &ordner, const QString &dateiName, QString &gewaehlt) = 0;
     // The folder browser ("Aktuellen Ordner wählen"); false when cancelled.
     virtual bool OrdnerWaehlen(const QString &ordner, QString &gewaehlt) = 0;
-    // AnsichtModus of the main window: 2 start page, 3 quiz running.
-    virtual int Modus() const = 0;
+    // AnsichtModus of the main window.
+    virtual AnsichtArt Modus() const = 0;
 };

@@ -109,7 +109,7 @@ void ThemenNavigation::Startseite()
 
 void ThemenNavigation::ZuletztAngezeigtesDokument()
 {
-    if (fenster.Modus() != 2 || o.VorigesDokument.isEmpty())
+    if (fenster.Modus() != AnsichtArt::Startseite || o.VorigesDokument.isEmpty())
         return;
     // Loading moves the current file name into VorigesDokument, so the
     // target must be taken first.
@@ -120,7 +120,7 @@ void ThemenNavigation::ZuletztAngezeigtesDokument()
 
 void ThemenNavigation::VorigesThema()
 {
-    if (fenster.Modus() != 2)
+    if (fenster.Modus() != AnsichtArt::Startseite)
         return;
     const int ziel = liste.isEmpty() ? -1 : qMax(z.ThemenIndex - 1, 0);
     if (ziel != z.ThemenIndex)
@@ -129,7 +129,7 @@ void ThemenNavigation::VorigesThema()
 
 void ThemenNavigation::NaechstesThema()
 {
-    if (fenster.Modus() != 2)
+    if (fenster.Modus() != AnsichtArt::Startseite)
         return;
     const int ziel = liste.isEmpty() ? -1 : qMin(z.ThemenIndex + 1, int(liste.size()) - 1);
     if (ziel != z.ThemenIndex)

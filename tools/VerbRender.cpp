@@ -108,7 +108,7 @@ int Render(const QStringList &args)
     szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
     szene.SteuerGroesse = o.groesse;
     szene.ZoomSetzen(o.zoom);
-    szene.AnsichtModus = o.modus;
+    t.zustand.AnsichtModus = AnsichtArt(o.modus); // 2 or 3, checked with the arguments
     szene.Ebene0Check = o.ebenen[0] == '1';
     szene.Ebene1Check = o.ebenen[1] == '1';
     szene.Ebene2Check = o.ebenen[2] == '1';

@@ -48,7 +48,7 @@ struct MarkupUmgebung
     // Index of the next gap object to look at; -1 when none is left.
     int LueckenZeiger = 0;
     bool IllustrationSichtbar = true; // check box " Illustration "
-    int AnsichtModus = 2;
+    AnsichtArt AnsichtModus = AnsichtArt::Startseite;
 };
 
 namespace MarkupVariante {

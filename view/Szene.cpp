@@ -187,13 +187,13 @@ void Szene::SzeneAufbauen()
     BasisBildEinpassen(SzenenBild, rnd(temp.width() * ZoomFaktor), rnd(temp.height() * ZoomFaktor), 1);
 
     // The base picture is a layer of its own.
-    if (!Ebene0Check && AnsichtModus != 3)
+    if (!Ebene0Check && Zustand.AnsichtModus != AnsichtArt::Quiz)
         SzenenBild.fill(Qt::white);
 
     // Cloze text and the single-question state.
     if (dok.DokTyp == DokTypen::Lueckentext && !dok.Lueckentext.isEmpty())
         LueckentextZeichnen();
-    if (AnsichtModus != 3)
+    if (Zustand.AnsichtModus != AnsichtArt::Quiz)
         for (DokObjekt &o : dok.Objekte)
             if (o.Typ == ObjektTyp::Antwort)
                 o.Abdeckung = AbdeckungsArt::Abgedeckt;
@@ -222,7 +222,7 @@ void Szene::LueckentextZeichnen()
     u.Objekte = &dok.Objekte;
     u.LueckenZeiger = 0;
     u.IllustrationSichtbar = Ebene0Check;
-    u.AnsichtModus = AnsichtModus;
+    u.AnsichtModus = Zustand.AnsichtModus;
     int y = rnd(H * 0.01);
     const int x = rnd(W * 0.035);
     const int hoehe = -qMax(1, rnd(22 * Massstab()));
@@ -242,7 +242,7 @@ void Szene::AnsichtZeigen()
     sauberVeraltet = true;
     // In mode 2 the start panel lies over the control; the picture is seen
     // in the quiz only, unless the learning view is shown.
-    if (AnsichtModus == 2 && !LernansichtSichtbar)
+    if (Zustand.AnsichtModus == AnsichtArt::Startseite && !LernansichtSichtbar)
         AnzeigeBild.fill(SteuerFarbe);
     if (Anzeige)
         Anzeige->Auffrischen();
@@ -287,7 +287,7 @@ void Szene::ZeichnungenUebernehmen()
 {
     // An emptied display holds no drawings, only the control colour, which
     // must not overwrite the scene.
-    if (AnsichtModus == 2 && !LernansichtSichtbar)
+    if (Zustand.AnsichtModus == AnsichtArt::Startseite && !LernansichtSichtbar)
         return;
     BlockKopieren(SzenenBild, QPoint(ScrollX, ScrollY), AnzeigeBild, AnzeigeBild.rect());
 }
@@ -296,7 +296,7 @@ bool Szene::EbeneSichtbar(int Index) const
 {
     if (Index < 0 || Index >= Zustand.Dok.Objekte.size())
         return false;
-    if (AnsichtModus == 3)
+    if (Zustand.AnsichtModus == AnsichtArt::Quiz)
         return true;
     switch (Zustand.Dok.Objekte[Index].Ebene) {
     case 0:
@@ -332,7 +332,7 @@ QString Szene::AbdeckerText(int Index) const
 void Szene::MarkerSetzen(int Index, int Bezug)
 {
     const auto &obj = Zustand.Dok.Objekte;
-    if (Index < 0 || Bezug < 0 || Bezug > 2 || Index >= obj.size() || AnsichtModus != 3) {
+    if (Index < 0 || Bezug < 0 || Bezug > 2 || Index >= obj.size() || Zustand.AnsichtModus != AnsichtArt::Quiz) {
         MarkerIndex = MarkerBezug = -1;
         MoveAnkerSichtbar = false;
     } else {

@@ -91,7 +91,6 @@ public:
     Rechteck Ausschnitt{0, 0, 1, 1};
     int ScrollX = 0, ScrollY = 0;
     double AusschnittSeiten = 870.0 / 650.0;
-    int AnsichtModus = 2; // 2 start page / learning view, 3 quiz running
     bool Ebene0Check = true, Ebene1Check = true, Ebene2Check = true;
 
     // --- Numbering and quiz state the drawing reads ---

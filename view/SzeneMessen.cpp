@@ -54,7 +54,7 @@ ObjektMass Szene::ObjektMessen(int Index, QSize ziel, double s, bool aufSzene) c
     if (Index < 0 || Index >= dok.Objekte.size())
         return m;
     const DokObjekt &o = dok.Objekte[Index];
-    const bool modus3 = AnsichtModus == 3;
+    const bool modus3 = Zustand.AnsichtModus == AnsichtArt::Quiz;
     const int W = ziel.width(), H = ziel.height();
     const bool aktuell = o.FrageNummer == Zustand.AktFrage;
     const int lx = rnd(o.Kx * W), ly = rnd(o.Ky * H);

@@ -8,7 +8,7 @@ bool Szene::ZoomWechseln(int index)
     if (index == ZoomIndex)
         return false;
     ZoomSetzen(index);
-    if (AnsichtModus == 2)
+    if (Zustand.AnsichtModus == AnsichtArt::Startseite)
         SzeneAufbauen();
     return true;
 }

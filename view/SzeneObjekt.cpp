@@ -48,7 +48,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
     DokObjekt &o = dok.Objekte[Index];
     const bool aktuell = o.FrageNummer == Zustand.AktFrage;
     const bool einzel = dok.DokTyp == DokTypen::Einzelfragen;
-    const bool modus3 = AnsichtModus == 3;
+    const bool modus3 = Zustand.AnsichtModus == AnsichtArt::Quiz;
     ObjektZeichnung z(o, Index, Ziel, Variante, massstab > 0 ? massstab : Massstab(), aktuell, einzel, modus3);
 
     AltenKastenLoeschen(z);
@@ -78,7 +78,7 @@ bool Szene::ObjektZuZeichnen(int Index, int Variante) const
 {
     // Info points stay off worksheets and out of the quiz; hidden layers
     // draw nothing.
-    if ((Variante >= 1 || AnsichtModus == 3) && Zustand.Dok.Objekte[Index].Ebene == 2)
+    if ((Variante >= 1 || Zustand.AnsichtModus == AnsichtArt::Quiz) && Zustand.Dok.Objekte[Index].Ebene == 2)
         return false;
     return EbeneSichtbar(Index);
 }

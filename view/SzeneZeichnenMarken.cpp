@@ -119,7 +119,7 @@ void QuizmarkeZeichnen(QPainter &p, const ObjektZeichnung &z, const Szene &szene
         break;
     case AbdeckungsArt::OffeneFrage:
         if (z.einzel) {
-            if (szene.AnsichtModus == 2)
+            if (szene.Zustand.AnsichtModus == AnsichtArt::Startseite)
                 ScheibeZeichnen(p, r, QColor(236, 236, 232), Qt::black, szene.AbdeckerText(z.Index),
                                 ArialPixel(rnd(20 * z.s), true), QColor(255, 0, 0));
         } else if (szene.AktuellerAbfrageModus() == 2 && szene.AktuellesZielObjekt() != z.Index) {

@@ -1,5 +1,7 @@
 // What the quiz asks of the main window: modes, buttons, the quiz panel's place, menu options.
 #pragma once
+#include "AnsichtArt.h"
+
 #include <QSize>
 #include <QString>
 
@@ -9,8 +11,8 @@ class IQuizFenster
 public:
     virtual ~IQuizFenster() = default;
 
-    virtual int Modus() const = 0;                   // AnsichtModus
-    virtual void QuizModusSetzen() = 0;              // AnsichtModus 3 and the command states
+    virtual AnsichtArt Modus() const = 0;            // AnsichtModus
+    virtual void QuizModusSetzen() = 0;              // quiz mode and the command states
     virtual void StartseiteZeigen() = 0;             // learning view or start page
     virtual void AktualisiereKnoepfe() = 0;
     virtual void UebungenBtnLoesen() = 0;            // "Quiz starten" no longer pressed

@@ -174,7 +174,7 @@ void UebungsSteuerung::OptWerteSetzen(const UebOptWerte &w)
 
 void UebungsSteuerung::UebOpt1Click()
 {
-    if (AnsichtModus() == 3) {
+    if (AnsichtModus() == AnsichtArt::Quiz) {
         dienste.meldungen->Information(
             QStringLiteral("Die Übungsoptionen können nicht während der Übung geändert werden."));
         return;
@@ -200,7 +200,7 @@ bool UebungsSteuerung::NamenErfragen(QString &name)
     return true;
 }
 
-int UebungsSteuerung::AnsichtModus()
+AnsichtArt UebungsSteuerung::AnsichtModus()
 {
     return fenster.Modus();
 }
@@ -208,7 +208,8 @@ int UebungsSteuerung::AnsichtModus()
 void UebungsSteuerung::QuizModusSetzen()
 {
     imAufbau = true; // until UebungGestartet
-    szene.AnsichtModus = 3;
+    // The scene draws for the quiz from now on.
+    dok.AnsichtModus = AnsichtArt::Quiz;
     fenster.QuizModusSetzen();
 }
 
@@ -221,7 +222,7 @@ void UebungsSteuerung::StartseiteZeigen()
     panels.clear();
     UebMoveAnker->hide();
     UebFrageZaehlerPan->hide();
-    szene.AnsichtModus = 2;
+    dok.AnsichtModus = AnsichtArt::Startseite;
     szene.AbfrageModus = 0;
     szene.AktFolgeIndex = -1;
     fenster.StartseiteZeigen();
@@ -258,7 +259,7 @@ void UebungsSteuerung::BildBreiteSetzen(int breite)
         szene.SteuerGroesse = neu;
         // The scene follows the picture's new size at once: the drop-target
         // search converts with it.
-        if (szene.AnsichtModus == 3)
+        if (dok.AnsichtModus == AnsichtArt::Quiz)
             szene.SzeneAufbauen();
     }
 }
@@ -399,7 +400,7 @@ void UebungsSteuerung::FeldAktualisieren(const Antwortfeld &f, bool sofort)
     p->setGeometry(f.Rahmen);
     p->setNormColor(f.Farbe);
     p->Markieren(f.Markiert);
-    p->setVisible(f.Sichtbar && AnsichtModus() == 3);
+    p->setVisible(f.Sichtbar && AnsichtModus() == AnsichtArt::Quiz);
     if (sofort)
         p->repaint();
 }
@@ -567,13 +568,13 @@ void UebungsSteuerung::Taste(int index, int key)
 
 bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
 {
-    if (obj == flaechen.UebungPan && e->type() == QEvent::Resize && AnsichtModus() == 3) {
+    if (obj == flaechen.UebungPan && e->type() == QEvent::Resize && AnsichtModus() == AnsichtArt::Quiz) {
         hintergrund->setGeometry(flaechen.UebungPan->rect());
         if (!imAufbau) {
             Engine.AntwortfelderAnordnen();
             Hintergrund(true);
         }
-    } else if (obj == flaechen.UebungPan && e->type() == QEvent::KeyPress && AnsichtModus() == 3) {
+    } else if (obj == flaechen.UebungPan && e->type() == QEvent::KeyPress && AnsichtModus() == AnsichtArt::Quiz) {
         // Keys that reach the panel itself (no answer panel has the focus):
         // the number keys of single questions, Escape.
         auto *k = static_cast<QKeyEvent *>(e);
@@ -582,7 +583,7 @@ bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
             return true;
         }
     } else if ((obj == hintergrund || obj == flaechen.UebungPan) && e->type() == QEvent::MouseButtonPress
-               && AnsichtModus() == 3) {
+               && AnsichtModus() == AnsichtArt::Quiz) {
         // A click on an open target drops the picked-up text there.
         auto *m = static_cast<QMouseEvent *>(e);
         QPoint p = m->position().toPoint();

@@ -83,7 +83,7 @@ public:
     UebOptWerte OptionWerte() override { return OptWerteHolen(); }
     bool NamenErfragen(QString &name) override;
     bool OptionenDialogZeigen() override;
-    int AnsichtModus() override;
+    AnsichtArt AnsichtModus() override;
     void QuizModusSetzen() override;
     void StartseiteZeigen() override;
     void KnoepfeAktualisieren() override;

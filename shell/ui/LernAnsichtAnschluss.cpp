@@ -158,7 +158,7 @@ bool LernAnsichtAnschluss::KlickErlaubt() const
     // While the start panel lies over the picture, the display shows none of
     // the objects: a click on the margin around the panel must not toggle an
     // unseen cover (whose box would then appear beside the start page).
-    if (form.AnsichtModus == 3 || szene.AnsichtModus == 3)
+    if (form.Zustand.AnsichtModus == AnsichtArt::Quiz)
         return false;
     return !(form.StartInfoPan && form.StartInfoPan->isVisible());
 }

@@ -142,7 +142,7 @@ void LernNavigationAnschluss::Auffrischen()
 {
     bild.update();
     // In a quiz the quiz panel shows the picture.
-    if (form.AnsichtModus == 3 && form.UebungPan)
+    if (form.Zustand.AnsichtModus == AnsichtArt::Quiz && form.UebungPan)
         form.UebungPan->update();
 }
 
@@ -167,7 +167,7 @@ void LernNavigationAnschluss::Werkzeugleisteklappen1Click()
 {
     form.LeisteOffen = form.LeisteOffen ? 0 : 1;
     // In a quiz the fold state waits for the learning view.
-    if (form.AnsichtModus == 2)
+    if (form.Zustand.AnsichtModus == AnsichtArt::Startseite)
         form.ZeigeStartseite();
 }
 
@@ -176,7 +176,7 @@ void LernNavigationAnschluss::ErweiterteFunktionenGeaendert(bool an)
     szene.LernansichtSichtbar = an;
     form.LeisteOffen = an ? 1 : 0;
     // At start-up the first activation lays out the view itself.
-    if (form.ErsteAktivierungOffen() || form.AnsichtModus != 2)
+    if (form.ErsteAktivierungOffen() || form.Zustand.AnsichtModus != AnsichtArt::Startseite)
         return;
     form.ZeigeStartseite();
     if (!an) {
@@ -189,7 +189,7 @@ bool LernNavigationAnschluss::BildErreichbar() const
 {
     // Mode 2 with the picture in sight: under the start panel there is
     // nothing to move.
-    if (form.AnsichtModus != 2 || szene.AnsichtModus != 2)
+    if (form.Zustand.AnsichtModus != AnsichtArt::Startseite)
         return false;
     return !(form.StartInfoPan && form.StartInfoPan->isVisible());
 }

@@ -166,7 +166,7 @@ void LernWerkzeugAnschluss::AlleZeichnungenEntfernen()
 
 bool LernWerkzeugAnschluss::ZeichnenErlaubt() const
 {
-    if (form.AnsichtModus != 2 || szene.AnsichtModus != 2)
+    if (form.Zustand.AnsichtModus != AnsichtArt::Startseite)
         return false;
     if (form.StartInfoPan && form.StartInfoPan->isVisible())
         return false;

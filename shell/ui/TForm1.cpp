@@ -41,7 +41,7 @@ TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *paren
 
     // Start values: mode 2, no topic, the window at its minimum size, an
     // empty document. Zoom and numbering mode belong to the scene.
-    AnsichtModus = 2;
+    Zustand.AnsichtModus = AnsichtArt::Startseite;
     Zustand.ThemenIndex = -1;
     Startbasisbild = QImage(870, 600, QImage::Format_RGB32);
     Startbasisbild.fill(Qt::white);
@@ -237,17 +237,17 @@ void TForm1::SchreibeEinstellungen()
 
 void TForm1::AktualisiereKnoepfe()
 {
-    UebInfoPan->setVisible(AnsichtModus == 3);
+    UebInfoPan->setVisible(Zustand.AnsichtModus == AnsichtArt::Quiz);
     LernInfoPan->setVisible(LernInfoPanSichtbar());
     KlappPan->setVisible(LernInfoPanSichtbar());
-    LernKartBtn->setChecked(AnsichtModus == 2);
-    LernKartBtn->setCaption(AnsichtModus == 3 ? "Quiz\nabbrechen" : "Startseite");
-    UebungenBtn->setChecked(AnsichtModus == 3 && !quiz->IstNetzwerkQuiz());
+    LernKartBtn->setChecked(Zustand.AnsichtModus == AnsichtArt::Startseite);
+    LernKartBtn->setCaption(Zustand.AnsichtModus == AnsichtArt::Quiz ? "Quiz\nabbrechen" : "Startseite");
+    UebungenBtn->setChecked(Zustand.AnsichtModus == AnsichtArt::Quiz && !quiz->IstNetzwerkQuiz());
 
     // While the topic menu is disabled its shortcuts must do nothing, the
     // topic items' included.
     QMenu *auswahl = Menue.Auswahl1;
-    const bool an = AnsichtModus == 2;
+    const bool an = Zustand.AnsichtModus == AnsichtArt::Startseite;
     auswahl->setEnabled(an);
     auswahl->menuAction()->setEnabled(an);
     for (QAction *a : auswahl->actions())
@@ -274,7 +274,7 @@ void TForm1::VersteckteKuerzelAktualisieren()
 
 void TForm1::ZeigeStartseite()
 {
-    AnsichtModus = 2;
+    Zustand.AnsichtModus = AnsichtArt::Startseite;
     AktualisiereKnoepfe();
     UebungPan->hide();
     if (Menue.Werkzeugleisteklappen1)
@@ -306,7 +306,7 @@ bool TForm1::DokumentGeladen() const
 
 bool TForm1::QuizWirklichAbbrechen()
 {
-    if (AnsichtModus != 3 || quiz->QuizBeendet())
+    if (Zustand.AnsichtModus != AnsichtArt::Quiz || quiz->QuizBeendet())
         return true;
     return dienste.meldungen->JaNein("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?")
            != Antwort::Nein;
@@ -323,10 +323,10 @@ void TForm1::FormResize()
     RegionenAnordnen();
     if (ersteAktivierung || schliesst || !groesseAnpassen)
         return;
-    if (AnsichtModus == 2) {
+    if (Zustand.AnsichtModus == AnsichtArt::Startseite) {
         ZeigeStartseite();
         TitelHintergrundMalen();
-    } else if (AnsichtModus == 3) {
+    } else if (Zustand.AnsichtModus == AnsichtArt::Quiz) {
         LernKartPan->setGeometry(0, InfoPan->height(), LernPan->width() - UebInfoPan->width(),
                                  LernPan->height() - InfoPan->height());
         MainBackImg2->setGeometry(0, 0, LernKartPan->width(), LernKartPan->height());
@@ -573,7 +573,7 @@ void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmb
         a->setObjectName(QString());
         a->deleteLater();
     }
-    const bool an = AnsichtModus == 2;
+    const bool an = Zustand.AnsichtModus == AnsichtArt::Startseite;
     QList<QAction *> neu;
     for (int i = 0; i < liste.size(); ++i) {
         QAction *a = i < themenAktionen.size() ? themenAktionen[i] : nullptr;
@@ -696,7 +696,7 @@ void TForm1::LernNavigationAnschliessen(ILernNavigation &n)
 
 void TForm1::QuizModusSetzen()
 {
-    AnsichtModus = 3;
+    Zustand.AnsichtModus = AnsichtArt::Quiz;
     AktualisiereKnoepfe();
 }
 

@@ -57,7 +57,6 @@ public:
     void LernbildSetzen(QWidget *bild);
 
     // ---- State ----
-    int AnsichtModus = 2;
     DokumentZustand Zustand;
     Dienste dienste;
     QImage Startbasisbild;
@@ -88,7 +87,10 @@ public:
     // in mode 2 unless folded, and a loaded document shows its picture
     // instead of the start panel.
     int LeisteOffen = 0; // fold state of the tool bar, 0 folded (at start)
-    bool LernInfoPanSichtbar() const { return erweitert && LeisteOffen && AnsichtModus == 2; }
+    bool LernInfoPanSichtbar() const
+    {
+        return erweitert && LeisteOffen && Zustand.AnsichtModus == AnsichtArt::Startseite;
+    }
     bool DokumentGeladen() const;
 
     // ---- Operations ----
@@ -135,7 +137,7 @@ public:
     void StartseiteNachSchliessen() override;
     bool DateiWaehlen(const QString &ordner, const QString &dateiName, QString &gewaehlt) override;
     bool OrdnerWaehlen(const QString &ordner, QString &gewaehlt) override;
-    int Modus() const override { return AnsichtModus; }
+    AnsichtArt Modus() const override { return Zustand.AnsichtModus; }
 
     // IQuizFenster (Modus above serves both)
     void QuizModusSetzen() override;

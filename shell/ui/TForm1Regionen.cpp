@@ -249,7 +249,7 @@ void TForm1::RegionenAnordnen()
     TitelBackImg->setGeometry(TitelPan->rect());
     DokTitelLab->setGeometry(TitelPan->rect().adjusted(12, 4, -12, -4));
 
-    const bool imQuiz = AnsichtModus == 3;
+    const bool imQuiz = Zustand.AnsichtModus == AnsichtArt::Quiz;
     UebInfoPan->setGeometry(W - UebInfoPanBreite, InfoPanHoehe, UebInfoPanBreite, H - InfoPanHoehe);
     // The statistics panel shows the top bar's picture, stretched.
     StatBackImg3->setGeometry(UebInfoPan->rect());

@@ -35,7 +35,7 @@ QImage Karte(DokumentZustand &z, int k, QSize steuer)
     szene.ProgOrdner = InhaltOrdner();
     szene.SteuerGroesse = steuer;
     szene.ZoomSetzen(0);
-    szene.AnsichtModus = 3;
+    szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     z.AktFrage = k;
     szene.NummerierungSetzen(1, false);
     for (int i = 0; i < z.Dok.Objekte.size(); ++i)

@@ -87,7 +87,7 @@ public:
             werte = optionenNeu;
         return optionenOk;
     }
-    int AnsichtModus() override { return modus; }
+    AnsichtArt AnsichtModus() override { return AnsichtArt(modus); }
     void QuizModusSetzen() override { modus = 3; }
     void StartseiteZeigen() override
     {

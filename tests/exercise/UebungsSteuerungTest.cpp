@@ -36,7 +36,7 @@ struct AppZuerst
 struct TestFenster : IQuizFenster
 {
     int modus = 2;
-    int Modus() const override { return modus; }
+    AnsichtArt Modus() const override { return AnsichtArt(modus); }
     void QuizModusSetzen() override { modus = 3; }
     void StartseiteZeigen() override { modus = 2; }
     void AktualisiereKnoepfe() override {}

@@ -73,7 +73,7 @@ TEST_F(Hauptfenster, StartValuesAndFirstRunDefaults)
     EXPECT_EQ(form->size(), QSize(900, 650));
     EXPECT_EQ(form->minimumSize(), QSize(900, 650));
     EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria");
-    EXPECT_EQ(form->AnsichtModus, 2);
+    EXPECT_EQ(form->Zustand.AnsichtModus, AnsichtArt::Startseite);
     EXPECT_EQ(form->Zustand.ThemenIndex, -1);
     form->ErsteAktivierung();
     EXPECT_TRUE(Haken("Sound1"));
@@ -170,7 +170,7 @@ TEST_F(Hauptfenster, QuizModeDisablesTopicMenuAndGuardsClosing)
     form->ErsteAktivierung();
     EXPECT_TRUE(form->LernKartBtn->Checked());
     EXPECT_EQ(form->LernKartBtn->Caption(), "Startseite");
-    form->AnsichtModus = 3;
+    form->Zustand.AnsichtModus = AnsichtArt::Quiz;
     quiz->beendet = false;
     form->AktualisiereKnoepfe();
     EXPECT_FALSE(form->Menue.Auswahl1->isEnabled());
@@ -187,7 +187,7 @@ TEST_F(Hauptfenster, QuizModeDisablesTopicMenuAndGuardsClosing)
     ASSERT_EQ(u.meldungen.protokoll.size(), 1u);
     EXPECT_EQ(u.meldungen.protokoll[0].text, "Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?");
     EXPECT_FALSE(QFile::exists(conf)); // nothing written
-    EXPECT_EQ(form->AnsichtModus, 3);
+    EXPECT_EQ(form->Zustand.AnsichtModus, AnsichtArt::Quiz);
 
     quiz->netz = true;
     form->AktualisiereKnoepfe();
@@ -234,7 +234,7 @@ TEST_F(Hauptfenster, ShortcutsOfHiddenItemsFollowTheirMenus)
     QTest::keyClick(form.get(), Qt::Key_PageDown);
     EXPECT_EQ(form->Zustand.Dok.DateiName, prog + "b.tvl");
 
-    form->AnsichtModus = 3;
+    form->Zustand.AnsichtModus = AnsichtArt::Quiz;
     quiz->beendet = false;
     form->AktualisiereKnoepfe();
     QTest::keyClick(form.get(), Qt::Key_PageUp);
@@ -402,7 +402,7 @@ TEST_F(Hauptfenster, StatusPanelCarriesTheRepetitionNote)
     Erzeugen();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->AnsichtModus = 3; // the panel is laid out as in a quiz
+    form->Zustand.AnsichtModus = AnsichtArt::Quiz; // the panel is laid out as in a quiz
     form->AktualisiereKnoepfe();
     TShadowLabel *hinweis = form->UebInfoPan->findChild<TShadowLabel *>("HinweisLab");
     ASSERT_NE(hinweis, nullptr);

@@ -113,7 +113,7 @@ TEST_F(Erweitert, AnZeigtLeisteUndLernansichtOhneQuizstart)
     EXPECT_FALSE(form->LernInfoPan->isHidden());
 
     // In a quiz the tool bar gives way to the statistics.
-    form->AnsichtModus = 3;
+    form->Zustand.AnsichtModus = AnsichtArt::Quiz;
     form->AktualisiereKnoepfe();
     EXPECT_TRUE(form->LernInfoPan->isHidden());
     form->ZeigeStartseite();

@@ -75,12 +75,12 @@ TEST_F(LernAnsicht, ClickOnACoverInThePictureTogglesIt)
     Klicken(0, Qt::RightButton);
     EXPECT_EQ(Obj(0).Abdeckung, -1);
     // In a quiz the picture belongs to the quiz.
-    form->AnsichtModus = 3;
+    form->Zustand.AnsichtModus = AnsichtArt::Quiz;
     Klicken(0);
     EXPECT_EQ(Obj(0).Abdeckung, -1);
     // While the start panel covers the picture, nothing of it can be hit,
     // also not in the margin around the panel.
-    form->AnsichtModus = 2;
+    form->Zustand.AnsichtModus = AnsichtArt::Startseite;
     form->StartInfoPan->show();
     Klicken(0);
     EXPECT_EQ(Obj(0).Abdeckung, -1);

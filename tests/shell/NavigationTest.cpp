@@ -59,7 +59,7 @@ public:
         g = ordnerAntwort;
         return !g.isEmpty();
     }
-    int Modus() const override { return modus; }
+    AnsichtArt Modus() const override { return AnsichtArt(modus); }
     void DokumentSchliessen() override
     {
         nav->BaueThemenliste();

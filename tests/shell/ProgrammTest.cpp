@@ -55,10 +55,10 @@ TEST(Programm, MenuCommandsOfTheQuizReachIt)
     TForm1 &f = a.programm->Form();
     // In a run the options item answers with the quiz's own message.
     a.u.meldungen.Leeren(); // the missing start picture was reported
-    f.AnsichtModus = 3;
+    f.Zustand.AnsichtModus = AnsichtArt::Quiz;
     f.Menue.UebOpt1->trigger();
     ASSERT_EQ(a.u.meldungen.protokoll.size(), 1u);
     EXPECT_EQ(a.u.meldungen.protokoll[0].text,
               QString::fromUtf8("Die Übungsoptionen können nicht während der Übung geändert werden."));
-    f.AnsichtModus = 2;
+    f.Zustand.AnsichtModus = AnsichtArt::Startseite;
 }

@@ -160,7 +160,7 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
         AllesRichtig(wiederholt);
         klick.stop();
         ASSERT_TRUE(wiederholt) << typ;
-        ASSERT_EQ(form->AnsichtModus, 3);
+        ASSERT_EQ(form->Zustand.AnsichtModus, AnsichtArt::Quiz);
         ASSERT_EQ(st->Engine.Lauf.Endestatus, EndeArt::Laeuft) << typ;
         const Aufbau wieder = Messen();
         EXPECT_EQ(wieder.Bild, erst.Bild) << typ;
@@ -170,6 +170,6 @@ TEST_F(QuizWiederholen, RepeatLaysOutLikeTheFirstStart)
         EXPECT_TRUE(wieder.Hintergrund == erst.Hintergrund) << typ;
 
         st->UebungVerlassen();
-        ASSERT_EQ(form->AnsichtModus, 2);
+        ASSERT_EQ(form->Zustand.AnsichtModus, AnsichtArt::Startseite);
     }
 }

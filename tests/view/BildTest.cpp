@@ -49,7 +49,7 @@ TEST(Bild, AbdeckerUndScheibenHabenIhreFarben)
     EXPECT_EQ(t.Szenenfarbe(kb.center().x(), kb.top() + 4), QColor(164, 53, 47));
 
     // Covers.
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     const QRect b = SzenenBox(t, 0);
     EXPECT_EQ(t.Szenenfarbe(b.left(), b.top()), QColor(70, 125, 187));
@@ -57,7 +57,7 @@ TEST(Bild, AbdeckerUndScheibenHabenIhreFarben)
     // Layer 2 is not drawn in a quiz; a badge on layer 0 is grey there.
     EXPECT_EQ(t.Szenenfarbe(ib.center().x(), ib.top() + 4), QColor(0, 128, 0));
     EXPECT_EQ(t.Szenenfarbe(kb.center().x(), kb.top() + 4), QColor(192, 192, 192));
-    t.szene.AnsichtModus = 2;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Startseite;
     t.szene.SzeneAufbauen();
     // The display itself stays empty in mode 2.
     EXPECT_EQ(QColor(t.szene.AnzeigeBild.pixel(10, 10)), QColor(174, 194, 212));
@@ -91,7 +91,7 @@ TEST(Bild, OhneIllustrationIstDerGrundWeiss)
     EXPECT_EQ(Zaehlen(t.szene.SzenenBild, t.szene.SzenenBild.rect(), [](QColor c) { return c != Qt::white; }), 0);
 
     // In a quiz the picture and every layer are shown.
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     EXPECT_EQ(t.Szenenfarbe(5, 5), QColor(0, 128, 0));
     EXPECT_EQ(t.Szenenfarbe(SzenenBox(t, 0).left() + 3, SzenenBox(t, 0).center().y()), QColor(202, 228, 255));
@@ -165,7 +165,7 @@ TEST(Bild, EinzelnesNeuzeichnenBeruehrtNurDieBox)
     SzenenTest t;
     for (int i = 0; i < 6; ++i)
         t.zustand.Dok.Objekte << Objekt(ObjektTyp::Beschriftung, 0.15 + 0.12 * i, 0.2 + 0.1 * i, "Text");
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     const QImage anzeige = t.szene.AnzeigeBild.copy(), objekte = t.szene.ObjekteBild.copy();
     const QImage hintergrund = t.szene.HintergrundBild.copy();
@@ -199,7 +199,7 @@ TEST(Bild, QuizzeichenHakenKreuzUndGeraeumt)
     DokObjekt c = Objekt(ObjektTyp::Beschriftung, 0.8, 0.3, "c");
     c.Abdeckung = AbdeckungsArt::Unbewertet;
     t.zustand.Dok.Objekte << a << b << c;
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     const QImage &s = t.szene.SzenenBild;
     const QRect ra = SzenenBox(t, 0).adjusted(-5, -5, 5, 5), rb = SzenenBox(t, 1).adjusted(-5, -5, 5, 5);
@@ -226,7 +226,7 @@ TEST(Bild, FlaggeNurImQuizUndNurAusDemFlaggenordner)
             f.FrageNummer = 1;
             t.zustand.Dok.Objekte << f;
             t.szene.ProgOrdner = prog.path();
-            t.szene.AnsichtModus = modus;
+            t.szene.Zustand.AnsichtModus = AnsichtArt(modus);
             t.szene.SzeneAufbauen();
             // (0.1, 0.25) is (87, 163); the image starts 6 pixels right of it.
             const bool erwartet = modus == 3 && name == "rot.png";
@@ -273,7 +273,7 @@ TEST(Bild, EinzelabfrageZeigtNurDasAktuelleZielMitNummer)
         o.Nummer = i + 1;
         t.zustand.Dok.Objekte << o;
     }
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.AbfrageModus = 2;
     t.szene.FragenFolge = {{0, 1}};
     t.szene.AktFolgeIndex = 0;
@@ -311,7 +311,7 @@ TEST(Bild, UnsinnigeWerteAusDemDokumentZeichnenOhneAbsturz)
     t.zustand.Dok.Lueckentext = "<@REB=99>x <<a>> <@POSX=99%><@LINIE>";
     t.zustand.Dok.DokTyp = DokTypen::Lueckentext;
     t.szene.SzeneAufbauen();
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     // The picture is the green base without border.
     EXPECT_EQ(t.szene.SzenenBild.size(), QSize(870, 650));

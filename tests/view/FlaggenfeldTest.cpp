@@ -33,7 +33,7 @@ struct KartenTest : SzenenTest
         zustand.Dok.Objekte << kopf << frage;
         szene.ProgOrdner = prog.path();
         szene.SteuerGroesse = steuer;
-        szene.AnsichtModus = 3;
+        szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     }
     void Flagge(const QImage &bild, const QString &name = "flagge.png")
     {

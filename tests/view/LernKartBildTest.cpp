@@ -29,7 +29,7 @@ TEST(LernKartBild, ZeigtDieAnzeigeZentriertUndFolgtDerGroesse)
 {
     SzenenTest t;
     t.zustand.Dok.BasisBild = Einfarbig(1000, 500, QColor(0, 128, 0));
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     LernKartBild bild(t.szene);
     QSignalSpy groesse(&bild, &LernKartBild::GroesseGeaendert);
     bild.resize(600, 400);
@@ -49,7 +49,7 @@ TEST(LernKartBild, MarkerUndMaus)
 {
     SzenenTest t;
     t.zustand.Dok.Objekte << Objekt(ObjektTyp::Beschriftung, 0.5, 0.5, "Ziel");
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     LernKartBild bild(t.szene);
     bild.resize(870, 650);
     t.szene.SzeneAufbauen();

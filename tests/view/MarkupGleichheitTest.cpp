@@ -127,7 +127,7 @@ QStringList Ausfuehren(Layout layout, IMarkupLeinwand &l, Protokoll &p, const Fa
     QList<DokObjekt> objekte = Luecken();
     MarkupUmgebung u;
     u.Objekte = &objekte;
-    u.AnsichtModus = f.modus;
+    u.AnsichtModus = AnsichtArt(f.modus);
     u.IllustrationSichtbar = f.illustration;
     const int y = layout(l, f.breite, QColor(10, 20, 30), f.variante, f.schrifthoehe, f.schriftgrad, f.text, 5, f.x,
                          400, u);

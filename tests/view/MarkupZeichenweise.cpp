@@ -37,7 +37,7 @@ private:
 
     bool zeichnen() const
     {
-        if (u.AnsichtModus == 3)
+        if (u.AnsichtModus == AnsichtArt::Quiz)
             return true;
         if (Variante == 0 || Variante == 1 || Variante == 3)
             return true;

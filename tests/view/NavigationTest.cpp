@@ -23,7 +23,7 @@ struct Lernansicht : SzenenTest
     Lernansicht()
     {
         szene.Anzeige = &anzeige;
-        szene.AnsichtModus = 2;
+        szene.Zustand.AnsichtModus = AnsichtArt::Startseite;
         szene.LernansichtSichtbar = true;
         szene.SzeneAufbauen();
     }
@@ -126,7 +126,7 @@ TEST(Navigation, DieAktiveStufeBautNichtNeuAufUndImQuizNurDerFaktor)
     EXPECT_EQ(t.anzeige.aufbauten, aufbauten);
     EXPECT_EQ(t.anzeige.zoom, 2);
 
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     const QSize groesse = t.szene.SzenenBild.size();
     EXPECT_TRUE(t.szene.ZoomWechseln(4));
     EXPECT_EQ(t.anzeige.aufbauten, aufbauten);
@@ -176,7 +176,7 @@ TEST(Navigation, ScrollenUebernimmtZeichnungenInDieSzene)
 TEST(Navigation, OhneLernansichtBleibtDieAnzeigeLeerUndDieSzeneUnberuehrt)
 {
     SzenenTest t;
-    t.szene.AnsichtModus = 2;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Startseite;
     t.szene.SzeneAufbauen();
     EXPECT_EQ(QColor(t.szene.AnzeigeBild.pixel(10, 10)), Szene::SteuerFarbe);
     t.szene.Scrollen(1, 0);

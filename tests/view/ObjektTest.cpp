@@ -128,7 +128,7 @@ TEST(Objektbox, SichtbarkeitDerEbenen)
     EXPECT_TRUE(t.szene.EbeneSichtbar(2));
     EXPECT_FALSE(t.szene.EbeneSichtbar(3));
     EXPECT_FALSE(t.szene.EbeneSichtbar(4));
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     EXPECT_TRUE(t.szene.EbeneSichtbar(1));
     EXPECT_TRUE(t.szene.EbeneSichtbar(3));
 }
@@ -145,7 +145,7 @@ TEST(Objektbox, MarkerFolgtDemObjektNurImQuiz)
     EXPECT_FALSE(t.szene.MoveAnkerSichtbar); // mode 2
     EXPECT_EQ(t.szene.MarkerIndex, -1);
 
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     t.szene.MarkerSetzen(0, 0);
     EXPECT_TRUE(t.szene.MoveAnkerSichtbar);

@@ -84,7 +84,7 @@ TEST(ObjektZeichnung, QuestionButtonsOnlyOutsideAQuiz)
                         QPoint(int(o.Rahmen.Right * w) - 1, int(o.Rahmen.Bottom * h) - 1));
         EXPECT_EQ(QColor(t.szene.SzenenBild.pixel(box.center().x(), box.top() + 4)), QColor(0, 0, 255)) << i;
     }
-    t.szene.AnsichtModus = 3;
+    t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();
     EXPECT_TRUE(Umriss(t.szene.SzenenBild, QColor(0, 0, 255)).isEmpty());
 }

@@ -31,7 +31,7 @@ struct Zeichnen : SzenenTest
         p.end();
         zustand.Dok.BasisBild = bild;
         szene.Anzeige = &anzeige;
-        szene.AnsichtModus = 2;
+        szene.Zustand.AnsichtModus = AnsichtArt::Startseite;
         szene.LernansichtSichtbar = true;
         szene.SzeneAufbauen();
     }
