@@ -3,10 +3,9 @@
 // each), and writing each file format.
 #include "ArbeitsblattErstellen.h"
 #include "BlattExport.h"
+#include "BuntesBild.h"
 #include "Einzelfragen.h"
 #include "Szene.h"
-
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -20,13 +19,7 @@ struct Aufbau
 
     void Beschriftung()
     {
-        QImage bild(1600, 1000, QImage::Format_RGB32);
-        QPainter p(&bild);
-        for (int y = 0; y < 1000; y += 50)
-            for (int x = 0; x < 1600; x += 50)
-                p.fillRect(x, y, 50, 50, QColor((x * 7) % 256, (y * 3) % 256, (x + y) % 256));
-        p.end();
-        zustand.Dok.BasisBild = bild;
+        zustand.Dok.BasisBild = BuntesBild();
         for (int i = 0; i < 60; ++i) {
             DokObjekt o;
             o.Typ = ObjektTyp::Beschriftung;

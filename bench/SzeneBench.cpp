@@ -1,10 +1,9 @@
 // The learning view's costs: a full rebuild of a large labelled picture at
 // 200 %, one cover toggle with its block copies, one scroll step, and how a
 // rebuild grows with the number of objects (10 / 100 / 1000).
+#include "BuntesBild.h"
 #include "Nummerierung.h"
 #include "Szene.h"
-
-#include <QPainter>
 
 #include <cmath>
 
@@ -20,13 +19,7 @@ struct Aufbau
 
     explicit Aufbau(int modus, int anzahl = 60)
     {
-        QImage bild(1600, 1000, QImage::Format_RGB32);
-        QPainter p(&bild);
-        for (int y = 0; y < 1000; y += 50)
-            for (int x = 0; x < 1600; x += 50)
-                p.fillRect(x, y, 50, 50, QColor((x * 7) % 256, (y * 3) % 256, (x + y) % 256));
-        p.end();
-        zustand.Dok.BasisBild = bild;
+        zustand.Dok.BasisBild = BuntesBild();
         for (int i = 0; i < anzahl; ++i) {
             DokObjekt o;
             o.Typ = i % 10 == 9 ? ObjektTyp::Infopunkt : ObjektTyp::Beschriftung;
