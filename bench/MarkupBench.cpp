@@ -43,9 +43,6 @@ void BM_LangerAbsatz(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * text.size() * 2);
 }
 // Second argument: 0 without blanks, 1 with words.
-BENCHMARK(BM_LangerAbsatz)
-    ->ArgsProduct({{64, 1024, 4096}, {0, 1}})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(BM_LangerAbsatz)->ArgsProduct({{64, 1024, 4096}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -23,13 +23,17 @@ bool PasstVorlage(const QString &text, int pos, const QString &vorlage, bool hex
 {
     if (pos + vorlage.size() > text.size())
         return false;
+    // Every template begins with "<@", and nothing else masks to "@": most
+    // texts end here without building the masks.
+    if (text[pos + 1] != '@')
+        return false;
     return Maske(text.mid(pos, vorlage.size()), hex) == Maske(vorlage, hex);
 }
 
-bool IstTag(const QString &text, int pos, const char *tag)
+// Compared in place: a text of many "<" must not cost a copy per candidate.
+bool IstTag(const QString &text, int pos, QStringView tag)
 {
-    const QString t = QString::fromLatin1(tag);
-    return text.mid(pos, t.size()).compare(t, Qt::CaseInsensitive) == 0;
+    return QStringView(text).sliced(pos, qMin(tag.size(), text.size() - pos)).compare(tag, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -42,23 +46,23 @@ std::optional<MarkupTag> MarkupTagBei(const QString &text, int pos, LueckenMarke
         return std::nullopt;
     static const struct
     {
-        const char *tag;
+        QStringView tag;
         MarkupTagArt art;
-    } stile[] = {{"<B>", MarkupTagArt::Fett},          {"</B>", MarkupTagArt::FettAus},
-                 {"<I>", MarkupTagArt::Kursiv},        {"</I>", MarkupTagArt::KursivAus},
-                 {"<U>", MarkupTagArt::Unterstrichen}, {"</U>", MarkupTagArt::UnterstrichenAus}};
+    } stile[] = {{u"<B>", MarkupTagArt::Fett},          {u"</B>", MarkupTagArt::FettAus},
+                 {u"<I>", MarkupTagArt::Kursiv},        {u"</I>", MarkupTagArt::KursivAus},
+                 {u"<U>", MarkupTagArt::Unterstrichen}, {u"</U>", MarkupTagArt::UnterstrichenAus}};
     for (const auto &s : stile)
         if (IstTag(text, pos, s.tag))
-            return MarkupTag{s.art, int(qstrlen(s.tag))};
-    if (luecke == LueckenMarke::Auf && IstTag(text, pos, "<<"))
+            return MarkupTag{s.art, int(s.tag.size())};
+    if (luecke == LueckenMarke::Auf && IstTag(text, pos, u"<<"))
         return MarkupTag{MarkupTagArt::LueckeAuf, 2};
-    if (luecke == LueckenMarke::Zu && IstTag(text, pos, ">>"))
+    if (luecke == LueckenMarke::Zu && IstTag(text, pos, u">>"))
         return MarkupTag{MarkupTagArt::LueckeZu, 2};
     if (PasstVorlage(text, pos, QStringLiteral("<@COL=000000>"), true))
         return MarkupTag{MarkupTagArt::Farbe, 13};
-    if (IstTag(text, pos, "</@COL>"))
+    if (IstTag(text, pos, u"</@COL>"))
         return MarkupTag{MarkupTagArt::FarbeAus, 7};
-    if (IstTag(text, pos, "<@LINIE>"))
+    if (IstTag(text, pos, u"<@LINIE>"))
         return MarkupTag{MarkupTagArt::Linie, 8};
     if (PasstVorlage(text, pos, QStringLiteral("<@POSX=00%>")))
         return MarkupTag{MarkupTagArt::Tab, 11, text.mid(pos + 7, 2).toInt()};

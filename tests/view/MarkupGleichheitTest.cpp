@@ -129,8 +129,8 @@ QStringList Ausfuehren(Layout layout, IMarkupLeinwand &l, Protokoll &p, const Fa
     u.Objekte = &objekte;
     u.AnsichtModus = AnsichtArt(f.modus);
     u.IllustrationSichtbar = f.illustration;
-    const int y = layout(l, f.breite, QColor(10, 20, 30), f.variante, f.schrifthoehe, f.schriftgrad, f.text, 5, f.x,
-                         400, u);
+    const int y =
+        layout(l, f.breite, QColor(10, 20, 30), f.variante, f.schrifthoehe, f.schriftgrad, f.text, 5, f.x, 400, u);
     QStringList r = p.zeilen;
     r << QStringLiteral("Y %1 Zeiger %2").arg(y).arg(u.LueckenZeiger);
     for (const DokObjekt &o : objekte)
@@ -158,10 +158,24 @@ public:
 
     QString Text()
     {
-        static const QStringList tags = {"<b>",         "</B>",    "<i>",      "</I>",          "<U>",
-                                         "</u>",        "<<",      ">>",       "<@COL=fF00a9>", "</@COL>",
-                                         "<@LINIE>",    "<@POSX=37%>", "<@posx=90%>", "<",        ">",
-                                         "<@REB=04>ab", "<@REB=12>x y z", "<@REB=03>"};
+        static const QStringList tags = {"<b>",
+                                         "</B>",
+                                         "<i>",
+                                         "</I>",
+                                         "<U>",
+                                         "</u>",
+                                         "<<",
+                                         ">>",
+                                         "<@COL=fF00a9>",
+                                         "</@COL>",
+                                         "<@LINIE>",
+                                         "<@POSX=37%>",
+                                         "<@posx=90%>",
+                                         "<",
+                                         ">",
+                                         "<@REB=04>ab",
+                                         "<@REB=12>x y z",
+                                         "<@REB=03>"};
         QString t = Zahl(4) == 0 ? QString(Zahl(3) + 1, ' ') : QString();
         const int teile = Zahl(40);
         for (int i = 0; i < teile; ++i) {

@@ -82,3 +82,19 @@ TEST(MarkupTags, AFieldsCharactersStandAsTheyAre)
     // A tag cut by the end of the text is text.
     EXPECT_EQ(AbsatzOhneMarkup("a</@CO"), "a</@CO");
 }
+
+TEST(MarkupTags, StrayAngleBracketsAreText)
+{
+    const QString spitz(40, '<');
+    for (int pos = 0; pos < spitz.size(); ++pos) {
+        EXPECT_EQ(Tag(spitz, pos), "-");
+        const QString erwartet = pos + 1 < spitz.size() ? Erwartet(MarkupTagArt::LueckeAuf, 2) : "-";
+        EXPECT_EQ(Tag(spitz, pos, LueckenMarke::Auf), erwartet);
+    }
+    // The templates with "@" need it in second place, nowhere else.
+    EXPECT_EQ(Tag("<<@COL=000000>", 0), "-");
+    EXPECT_EQ(Tag("<<@COL=000000>", 1), Erwartet(MarkupTagArt::Farbe, 13));
+    EXPECT_EQ(Tag("<@@REB=12>", 0), "-");
+    EXPECT_EQ(Tag("x<@reb=12>", 1), Erwartet(MarkupTagArt::Feld, 9, 12));
+    EXPECT_EQ(Tag("<@LINIE", 0), "-");
+}

@@ -11,8 +11,8 @@ namespace {
 class SatzZeichenweise
 {
 public:
-    SatzZeichenweise(IMarkupLeinwand &l, int breite, const QColor &farbe, int variante, const QString &text, int X, int hoehe,
-         MarkupUmgebung &u)
+    SatzZeichenweise(IMarkupLeinwand &l, int breite, const QColor &farbe, int variante, const QString &text, int X,
+                     int hoehe, MarkupUmgebung &u)
         : l(l), Breite(breite), Farbe(farbe), Variante(variante), T(text), X(X), Hoehe(hoehe), u(u)
     {
     }
@@ -72,10 +72,7 @@ private:
         l.SchriftSetzen(f);
     }
     // Common start of a tag of laenge characters at pos.
-    void tagAnfang()
-    {
-        ausgeben(start, pos, false);
-    }
+    void tagAnfang() { ausgeben(start, pos, false); }
     void tagEnde(int laenge)
     {
         pos += laenge - 1;
@@ -241,7 +238,7 @@ int SatzZeichenweise::Lauf(int Y)
 } // namespace
 
 int MarkupZeichenweise(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
-                    int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung)
+                       int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung)
 {
     QFont f = leinwand.Schrift();
     f.setFamily(QStringLiteral("Arial"));
@@ -261,4 +258,3 @@ int MarkupZeichenweise(IMarkupLeinwand &leinwand, int Breite, const QColor &Farb
     SatzZeichenweise satz(leinwand, Breite, Farbe, Variante, text, X, Hoehe, umgebung);
     return satz.Lauf(Y);
 }
-
