@@ -142,10 +142,7 @@ private:
         l.SchriftSetzen(f);
     }
     // Common start of a tag of laenge characters at pos.
-    void tagAnfang()
-    {
-        ausgeben(start, pos, false);
-    }
+    void tagAnfang() { ausgeben(start, pos, false); }
     void tagEnde(int laenge)
     {
         pos += laenge - 1;
