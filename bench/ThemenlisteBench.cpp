@@ -37,7 +37,7 @@ QString ThemenOrdner(int n, int breite = 48, int hoehe = 36)
         std::mt19937 gen(7);
         Dokument d;
         d.AnzFrageNummern = 20;
-        d.DokTyp = 2;
+        d.DokTyp = DokArt::Einzelfragen;
         d.BasisBild = QImage(breite, hoehe, QImage::Format_RGB32);
         for (int y = 0; y < hoehe; ++y)
             for (int x = 0; x < breite; ++x)

@@ -33,10 +33,9 @@ enum : int {
 };
 }
 
-// Document types (DokTyp).
-namespace DokTypen {
-enum : int { Bildbeschriftung = 0, Lueckentext = 1, Einzelfragen = 2 };
-}
+// Document types (DokTyp). The files store the number; a value outside the
+// three is kept as read and written back unchanged.
+enum class DokArt : qint32 { Bildbeschriftung = 0, Lueckentext = 1, Einzelfragen = 2 };
 
 // Cover states (Abdeckung).
 namespace AbdeckungsArt {
@@ -88,7 +87,7 @@ struct Dokument
     QString Lueckentext;
     QString Fragentext;
     int AnzFrageNummern = 0;
-    int DokTyp = 0;
+    DokArt DokTyp = DokArt::Bildbeschriftung;
     bool Geaendert = false;
     Rechteck RandErw;
     int NumArt = 0;

@@ -264,7 +264,7 @@ bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
     dok.Lueckentext = gelistet("HD-lueckentext") ? l.Str(DokMaxLangText) : QString();
     dok.Fragentext = gelistet("HD-fragentext") ? l.Str(DokMaxLangText) : QString();
     dok.AnzFrageNummern = gelistet("HD-AnzFrageNummern") ? l.Int() : 0;
-    dok.DokTyp = gelistet("HD-DokTyp") ? l.Int() : 0;
+    dok.DokTyp = gelistet("HD-DokTyp") ? DokArt(l.Int()) : DokArt::Bildbeschriftung;
     dok.RandErw = gelistet("HD-RandErw") ? l.Rect() : Rechteck{};
     dok.NumArt = gelistet("HD-NumArt") ? l.Int() : 0;
     dok.GeordnetArt = gelistet("HD-GeordnetArt") ? l.Int() : 0;
@@ -370,7 +370,7 @@ bool DokumentSchreiben(QIODevice &dev, const Dokument &dok)
     s.Str(dok.Lueckentext, DokMaxLangText);
     s.Str(dok.Fragentext, DokMaxLangText);
     s.Int(dok.AnzFrageNummern);
-    s.Int(dok.DokTyp);
+    s.Int(qint32(dok.DokTyp));
     s.Rect(dok.RandErw);
     s.Int(dok.NumArt);
     s.Int(dok.GeordnetArt);

@@ -20,7 +20,7 @@ void LeereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung)
     d.Lueckentext.clear();
     d.Fragentext.clear();
     d.AnzFrageNummern = 0;
-    d.DokTyp = 0;
+    d.DokTyp = DokArt::Bildbeschriftung;
     d.RandErw = {};
     d.NumArt = 0;
     d.GeordnetArt = 0;
@@ -37,9 +37,9 @@ void DokumentLeeren(DokumentZustand &z, IDokumentUmgebung &umgebung)
     z.Dok.BasisBild = QImage();
 }
 
-int DokTypMenuEintrag(int dokTyp)
+int DokTypMenuEintrag(DokArt dokTyp)
 {
-    return dokTyp == 1 || dokTyp == 2 ? dokTyp : 0;
+    return dokTyp == DokArt::Lueckentext || dokTyp == DokArt::Einzelfragen ? int(dokTyp) : 0;
 }
 
 QString NummerText(int nummer, int numArt)

@@ -15,7 +15,7 @@ void LeereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung);
 void DokumentLeeren(DokumentZustand &z, IDokumentUmgebung &umgebung);
 
 // The menu entry (0, 1 or 2) that matches a DokTyp value.
-int DokTypMenuEintrag(int dokTyp);
+int DokTypMenuEintrag(DokArt dokTyp);
 
 // The text on a cover: "?" for numbers up to 0; with NumArt 1 letters A..Z
 // followed by one apostrophe per completed round of 26; else decimal.

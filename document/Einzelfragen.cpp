@@ -70,5 +70,5 @@ void EinzelfragenAufbauen(Dokument &dok)
     objekte << NavigationsObjekte();
     dok.Objekte = std::move(objekte);
     dok.AnzFrageNummern = int(fragen.size());
-    dok.DokTyp = DokTypen::Einzelfragen;
+    dok.DokTyp = DokArt::Einzelfragen;
 }

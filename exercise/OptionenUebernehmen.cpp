@@ -3,11 +3,11 @@
 
 #include "UebTexte.h"
 
-UebOptionen OptionenUebernehmen(const UebOptWerte &w, int dokTyp)
+UebOptionen OptionenUebernehmen(const UebOptWerte &w, DokArt dokTyp)
 {
     UebOptionen o;
     o.RiFaRueckmeldung = 0; // the dialogs never offer deferred feedback
-    if (dokTyp == 2) {
+    if (dokTyp == DokArt::Einzelfragen) {
         o.ZuordnungRichtig = 0;
         o.AbfrageModus = 0;
         o.ZuordnungFalsch = w.FragenZuordnungFalsch;

@@ -62,11 +62,11 @@ QString DauerText(int s)
     return t.trimmed();
 }
 
-QString AnweisungsText(int dokTyp, int abfrageModus)
+QString AnweisungsText(DokArt dokTyp, int abfrageModus)
 {
-    if (dokTyp == 2)
+    if (dokTyp == DokArt::Einzelfragen)
         return QStringLiteral("Klicke auf die richtige Antwort!");
-    if (dokTyp == 1) {
+    if (dokTyp == DokArt::Lueckentext) {
         switch (abfrageModus) {
         case 1: return QStringLiteral("Ziehe den Lückentext an die richtige Position!");
         case 2: return QStringLiteral("Ziehe den richtigen Lückentext an die markierte Position!");

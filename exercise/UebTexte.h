@@ -1,5 +1,7 @@
 // Text forms the exercise shows and compares: texts, times, percents, instructions.
 #pragma once
+#include "Dokument.h"
+
 #include <QString>
 
 // Comparison and display form of an object text: hyphenated line breaks
@@ -16,7 +18,7 @@ QString ProzentText(double bruch);
 QString DauerText(int sekunden);
 
 // The instruction over the answer panels for a document type and mode.
-QString AnweisungsText(int dokTyp, int abfrageModus);
+QString AnweisungsText(DokArt dokTyp, int abfrageModus);
 
 // Value of a numeric option edit: blanks removed, read as a decimal number
 // and rounded; text that is not a number is 0.

@@ -22,7 +22,7 @@ bool Uebung::IstFrageObjekt(int i) const
     if (i < 0 || i >= dok.Dok.Objekte.size())
         return false;
     const int typ = dok.Dok.Objekte[i].Typ;
-    if (dok.Dok.DokTyp == 2)
+    if (dok.Dok.DokTyp == DokArt::Einzelfragen)
         return typ == ObjektTyp::Antwort;
     return typ == ObjektTyp::Beschriftung || typ == ObjektTyp::Luecke;
 }
@@ -102,7 +102,7 @@ void Uebung::FragenFolgeBauen(int n)
         return sortierung.compare(a.toLower(), b.toLower()) < 0;
     };
 
-    if (d.DokTyp != 2 && Opt.Zuordnungstexte == 1)
+    if (d.DokTyp != DokArt::Einzelfragen && Opt.Zuordnungstexte == 1)
         mischen(&FragenPaar::TextObjekt);
     else
         sortieren(&FragenPaar::TextObjekt,
@@ -166,10 +166,10 @@ void Uebung::NaechsteFrage()
         UebungBeenden();
         return;
     }
-    const int typ = dok.Dok.DokTyp;
-    if (typ != 2 && Opt.AbfrageModus == 0)
+    const DokArt typ = dok.Dok.DokTyp;
+    if (typ != DokArt::Einzelfragen && Opt.AbfrageModus == 0)
         return;
-    const bool nachText = typ != 2 && Opt.AbfrageModus == 1;
+    const bool nachText = typ != DokArt::Einzelfragen && Opt.AbfrageModus == 1;
     if (!NaechsteOffeneSuchen(nachText)) {
         // Open objects that no entry can present (texts already used up by
         // a twin label): nothing is left to ask.
@@ -177,7 +177,7 @@ void Uebung::NaechsteFrage()
         return;
     }
     ++Lauf.FrageZaehler;
-    if (typ == 2) {
+    if (typ == DokArt::Einzelfragen) {
         dok.AktFrage = dok.Dok.Objekte[Lauf.FragenFolge[Lauf.Position].ZielObjekt].FrageNummer;
         EinzelfrageVorgeben();
         ansicht.ObjekteNeuZeichnen();

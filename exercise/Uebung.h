@@ -76,7 +76,7 @@ public:
     bool ZielAnklicken(int objekt);
     int MarkiertesFeld() const { return markiert; }
     void MarkierungAufheben();
-    bool Einzelfragen() const { return dok.Dok.DokTyp == 2; }
+    bool Einzelfragen() const { return dok.Dok.DokTyp == DokArt::Einzelfragen; }
 
     // Sound.
     bool KlangSpielen(const QString &name, bool warten, bool schleife = false);

@@ -156,7 +156,7 @@ void Uebung::AntwortBewerten(int index)
     const bool richtig = gewaehlt == zielText;
     const bool einzel = Einzelfragen();
     const bool aufgeschoben = Opt.RiFaRueckmeldung == 1;
-    const bool luecke = dok.Dok.DokTyp == 1;
+    const bool luecke = dok.Dok.DokTyp == DokArt::Lueckentext;
     const QString q = QStringLiteral("\"");
     MarkierungAufheben();
 

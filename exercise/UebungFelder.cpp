@@ -165,7 +165,7 @@ void Uebung::TextVorgeben()
     }
     ansicht.QuizZustandSetzen(Opt.AbfrageModus, Lauf.FragenFolge, Lauf.Position);
     const QString t = TextNormalisieren(caption);
-    if (dok.Dok.DokTyp == 1)
+    if (dok.Dok.DokTyp == DokArt::Lueckentext)
         ProtokollZeile(1, QStringLiteral("Lückentext \"%1\" soll der richtigen Lücke zugeordnet werden").arg(t), true);
     else
         ProtokollZeile(1, QStringLiteral("Beschriftungstext \"%1\" soll der richtigen Position zugeordnet werden").arg(t),
@@ -178,7 +178,7 @@ void Uebung::PositionVorgeben()
     const int ziel = Lauf.FragenFolge[Lauf.Position].ZielObjekt;
     ansicht.QuizZustandSetzen(Opt.AbfrageModus, Lauf.FragenFolge, Lauf.Position);
     const QString t = ObjektText(ziel);
-    if (dok.Dok.DokTyp == 1)
+    if (dok.Dok.DokTyp == DokArt::Lueckentext)
         ProtokollZeile(1, QStringLiteral("Der Lücke \"%1\" soll der richtige Lückentext zugeordnet werden").arg(t), true);
     else
         ProtokollZeile(1, QStringLiteral("Der Position \"%1\" soll der richtige Beschriftungstext zugeordnet werden").arg(t),

@@ -152,7 +152,7 @@ void Uebung::FragenFolgeAnlegen(int n)
         z.Abdeckung = AbdeckungsArt::OffeneFrage;
         z.FehlerAlsZiel = 0;
         z.FehlerAlsText = 0;
-        z.Nummer = Opt.Zuordnungsziele == 2 && dok.Dok.DokTyp != 2 ? 0 : i + 1;
+        z.Nummer = Opt.Zuordnungsziele == 2 && dok.Dok.DokTyp != DokArt::Einzelfragen ? 0 : i + 1;
     }
 }
 
@@ -200,7 +200,7 @@ void Uebung::LaufZuruecksetzen(Rolle rolle)
 void Uebung::SzeneFuerQuizAufbauen()
 {
     const Dokument &d = dok.Dok;
-    if (d.DokTyp == 2)
+    if (d.DokTyp == DokArt::Einzelfragen)
         dok.AktFrage = d.Objekte[Lauf.FragenFolge[0].ZielObjekt].FrageNummer;
     ansicht.QuizZustandSetzen(Opt.AbfrageModus, Lauf.FragenFolge, Lauf.Position);
     ansicht.SzeneAufbauen();
@@ -209,7 +209,7 @@ void Uebung::SzeneFuerQuizAufbauen()
 
 void Uebung::ErsteFrageVorgeben()
 {
-    if (dok.Dok.DokTyp == 2)
+    if (dok.Dok.DokTyp == DokArt::Einzelfragen)
         EinzelfrageVorgeben();
     else if (Opt.AbfrageModus == 1)
         TextVorgeben();

@@ -178,9 +178,10 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
     d.Bemerkung = Text(j, "Bemerkung", {});
     d.Lueckentext = Text(j, "Lueckentext", {});
     d.Fragentext = Text(j, "Fragentext", {});
-    d.DokTyp = Ganz(j, "DokTyp", j.contains("Fragen") ? DokTypen::Einzelfragen : DokTypen::Bildbeschriftung);
-    if (d.DokTyp < 0 || d.DokTyp > 2)
+    const int typ = Ganz(j, "DokTyp", int(j.contains("Fragen") ? DokArt::Einzelfragen : DokArt::Bildbeschriftung));
+    if (typ < 0 || typ > 2)
         throw BauFehler{"\"DokTyp\" muss 0, 1 oder 2 sein."};
+    d.DokTyp = DokArt(typ);
     d.NumArt = Ganz(j, "NumArt", 0);
     d.GeordnetArt = Ganz(j, "GeordnetArt", 0);
     if (j.contains("RandErw")) {
@@ -191,7 +192,7 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
     }
 
     if (j.contains("Fragen")) {
-        if (d.DokTyp != DokTypen::Einzelfragen || j.contains("Fragentext"))
+        if (d.DokTyp != DokArt::Einzelfragen || j.contains("Fragentext"))
             throw BauFehler{"\"Fragen\" gehört zu DokTyp 2 und ersetzt \"Fragentext\"."};
         const QJsonValue fv = j.value("Fragen");
         if (!fv.isArray())
@@ -213,7 +214,7 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
         }
         d.Fragentext = zeilen.join("\r\n");
     }
-    if (d.DokTyp == DokTypen::Einzelfragen)
+    if (d.DokTyp == DokArt::Einzelfragen)
         EinzelfragenAufbauen(d);
 
     const QJsonValue ov = j.value("Objekte");
@@ -225,16 +226,16 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
             throw BauFehler{QString("Objekt %1 ist kein JSON-Objekt.").arg(nr + 1)};
         d.Objekte << ObjektLesen(v.toObject(), ++nr);
     }
-    if (d.DokTyp == DokTypen::Lueckentext &&
+    if (d.DokTyp == DokArt::Lueckentext &&
         std::none_of(d.Objekte.begin(), d.Objekte.end(), [](const DokObjekt &o) { return o.Typ == ObjektTyp::Luecke; }))
         for (const QString &luecke : Luecken(d.Lueckentext))
             d.Objekte << LueckenObjekt(luecke);
 
-    if (d.DokTyp != DokTypen::Einzelfragen)
+    if (d.DokTyp != DokArt::Einzelfragen)
         d.AnzFrageNummern = AbdeckbareAnzahl(d);
 
     const QString bild = Text(j, "BasisBild", {});
-    if (bild.isEmpty() && d.DokTyp == DokTypen::Einzelfragen) {
+    if (bild.isEmpty() && d.DokTyp == DokArt::Einzelfragen) {
         QFile karte(QStringLiteral(":/tvl/fragekarte.png"));
         if (!karte.open(QIODevice::ReadOnly) || !PngLesen(karte, d.BasisBild))
             throw BauFehler{QStringLiteral("Die eingebaute Fragekarte kann nicht gelesen werden.")};

@@ -28,7 +28,7 @@ int Check(const QStringList &args)
             ++fehler;
             continue;
         }
-        const QStringList konflikte = t.Dok().DokTyp == DokTypen::Einzelfragen
+        const QStringList konflikte = t.Dok().DokTyp == DokArt::Einzelfragen
             ? KartenPruefung(t.Dok(), KartenPruefung::KleinstesFenster).Konflikte()
             : QStringList();
         if (konflikte.isEmpty()) {

@@ -56,7 +56,7 @@ QString Json(const Dokument &d)
     feld("Lueckentext", JsonText(d.Lueckentext));
     feld("Fragentext", JsonText(d.Fragentext));
     feld("AnzFrageNummern", QString::number(d.AnzFrageNummern));
-    feld("DokTyp", QString::number(d.DokTyp));
+    feld("DokTyp", QString::number(int(d.DokTyp)));
     feld("RandErw", QString("[%1, %2, %3, %4]")
                         .arg(JsonZahl(d.RandErw.Left), JsonZahl(d.RandErw.Top), JsonZahl(d.RandErw.Right),
                              JsonZahl(d.RandErw.Bottom)));
@@ -99,7 +99,7 @@ QString Text(const Dokument &d)
     r += QString("Lueckentext:     %1\n").arg(Zeilen(d.Lueckentext));
     r += QString("Fragentext:      %1\n").arg(Zeilen(d.Fragentext));
     r += QString("AnzFrageNummern: %1\n").arg(d.AnzFrageNummern);
-    r += QString("DokTyp:          %1\n").arg(d.DokTyp);
+    r += QString("DokTyp:          %1\n").arg(int(d.DokTyp));
     r += QString("RandErw:         %1 %2 %3 %4\n")
              .arg(d.RandErw.Left)
              .arg(d.RandErw.Top)

@@ -17,7 +17,7 @@ bool IstAbdeckbar(const Dokument &dok, int index)
     if (index < 0 || index >= dok.Objekte.size())
         return false;
     const int typ = dok.Objekte[index].Typ;
-    if (dok.DokTyp == DokTypen::Einzelfragen)
+    if (dok.DokTyp == DokArt::Einzelfragen)
         return typ == ObjektTyp::Antwort;
     return typ == ObjektTyp::Beschriftung || typ == ObjektTyp::Luecke;
 }

@@ -191,7 +191,7 @@ void Szene::SzeneAufbauen()
         SzenenBild.fill(Qt::white);
 
     // Cloze text and the single-question state.
-    if (dok.DokTyp == DokTypen::Lueckentext && !dok.Lueckentext.isEmpty())
+    if (dok.DokTyp == DokArt::Lueckentext && !dok.Lueckentext.isEmpty())
         LueckentextZeichnen();
     if (Zustand.AnsichtModus != AnsichtArt::Quiz)
         for (DokObjekt &o : dok.Objekte)

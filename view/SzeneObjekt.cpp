@@ -47,7 +47,7 @@ void Szene::ObjektZeichnen(QImage &Ziel, int Index, int Variante, bool Auffrisch
         return;
     DokObjekt &o = dok.Objekte[Index];
     const bool aktuell = o.FrageNummer == Zustand.AktFrage;
-    const bool einzel = dok.DokTyp == DokTypen::Einzelfragen;
+    const bool einzel = dok.DokTyp == DokArt::Einzelfragen;
     const bool modus3 = Zustand.AnsichtModus == AnsichtArt::Quiz;
     ObjektZeichnung z(o, Index, Ziel, Variante, massstab > 0 ? massstab : Massstab(), aktuell, einzel, modus3);
 

@@ -40,11 +40,11 @@ public:
         Aufgabe();
         Antworten();
         SchriftHoehe(25);
-        if (dok.DokTyp == DokTypen::Bildbeschriftung)
+        if (dok.DokTyp == DokArt::Bildbeschriftung)
             Bildteil();
-        else if (dok.DokTyp == DokTypen::Lueckentext)
+        else if (dok.DokTyp == DokArt::Lueckentext)
             Lueckentext();
-        else if (dok.DokTyp == DokTypen::Einzelfragen)
+        else if (dok.DokTyp == DokArt::Einzelfragen)
             Einzelfragen();
         Fuss();
         return std::move(blatt);
@@ -122,11 +122,11 @@ private:
     QStringList AntwortTexte() const
     {
         int typ = -1;
-        if (dok.DokTyp == DokTypen::Bildbeschriftung)
+        if (dok.DokTyp == DokArt::Bildbeschriftung)
             typ = ObjektTyp::Beschriftung;
-        else if (dok.DokTyp == DokTypen::Lueckentext)
+        else if (dok.DokTyp == DokArt::Lueckentext)
             typ = ObjektTyp::Luecke;
-        else if (dok.DokTyp == DokTypen::Einzelfragen)
+        else if (dok.DokTyp == DokArt::Einzelfragen)
             typ = ObjektTyp::Antwort;
         QStringList texte;
         for (const DokObjekt &ob : dok.Objekte) {

@@ -186,7 +186,7 @@ void UebungsSteuerung::UebOpt1Click()
 
 bool UebungsSteuerung::OptionenDialogZeigen()
 {
-    QDialog *d = dok.Dok.DokTyp == 2 ? static_cast<QDialog *>(&UebOptFragenForm()) : &UebOptForm();
+    QDialog *d = dok.Dok.DokTyp == DokArt::Einzelfragen ? static_cast<QDialog *>(&UebOptFragenForm()) : &UebOptForm();
     return d->exec() == QDialog::Accepted;
 }
 

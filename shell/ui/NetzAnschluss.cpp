@@ -88,9 +88,9 @@ void NetzAnschluss::LaufVerlassen()
 
 bool NetzAnschluss::NetzOptionenErfragen(UebOptionen &opt)
 {
-    const int typ = form.Zustand.Dok.DokTyp;
+    const DokArt typ = form.Zustand.Dok.DokTyp;
     bool ok;
-    if (typ == 2) {
+    if (typ == DokArt::Einzelfragen) {
         steuerung.UebOptFragenForm().NetzwerkModus(true);
         ok = steuerung.UebOptFragenForm().exec() == QDialog::Accepted;
     } else {

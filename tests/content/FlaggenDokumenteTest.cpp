@@ -40,7 +40,7 @@ TEST_P(FlaggenDokument, AsksExactlyTheFlagsOfItsContinent)
     const FlaggenThema &t = GetParam();
     const Dokument dok = InhaltDokument(QString::fromLatin1(t.datei));
     EXPECT_EQ(dok.Titel, QString::fromUtf8(t.titel));
-    EXPECT_EQ(dok.DokTyp, DokTypen::Einzelfragen);
+    EXPECT_EQ(dok.DokTyp, DokArt::Einzelfragen);
 
     QHash<QString, QString> isoVonName;
     QSet<QString> erwartet;

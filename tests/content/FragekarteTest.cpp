@@ -66,7 +66,7 @@ TEST(Fragekarte, QuestionFlagAndAnswersNeverCollide)
 {
     for (const char *name : Einzelfragendokumente) {
         const Dokument dok = InhaltDokument(name);
-        ASSERT_EQ(dok.DokTyp, DokTypen::Einzelfragen) << name;
+        ASSERT_EQ(dok.DokTyp, DokArt::Einzelfragen) << name;
         ASSERT_GT(dok.AnzFrageNummern, 0) << name;
         for (const QSize steuer : Fenster) {
             KartenPruefung pruefung(dok, steuer);

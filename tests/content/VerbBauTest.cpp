@@ -62,7 +62,7 @@ TEST_F(VerbBau, QuestionListBecomesTheWholeSingleQuestionStructure)
     const Dokument dok = Gebaut();
     EXPECT_EQ(dok.Titel, "Flaggen Südamerikas");
     EXPECT_EQ(dok.Autor, "Frau Müller");
-    EXPECT_EQ(dok.DokTyp, DokTypen::Einzelfragen);
+    EXPECT_EQ(dok.DokTyp, DokArt::Einzelfragen);
     EXPECT_EQ(dok.AnzFrageNummern, 3);
     EXPECT_EQ(dok.Fragentext,
               "<@flaggenfrage><@img=br.png>//Brasilien\r\nHauptstadt von Peru?//Lima\r\nOhne Antwort");

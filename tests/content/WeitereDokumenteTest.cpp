@@ -38,7 +38,7 @@ TEST(InhaltDokumente, EveryShippedDocumentLoadsWithItsOwnTitle)
 TEST(InhaltDokumente, FlagAnatomyLabelsEveryPart)
 {
     const Dokument dok = InhaltDokument("aufbau-einer-flagge.tvl");
-    EXPECT_EQ(dok.DokTyp, DokTypen::Bildbeschriftung);
+    EXPECT_EQ(dok.DokTyp, DokArt::Bildbeschriftung);
     QStringList beschriftungen;
     for (const DokObjekt &o : dok.Objekte) {
         EXPECT_EQ(o.Typ, ObjektTyp::Beschriftung);
@@ -54,7 +54,7 @@ TEST(InhaltDokumente, FlagAnatomyLabelsEveryPart)
 TEST(InhaltDokumente, ClozeTextHasOneGapObjectPerGapInOrder)
 {
     const Dokument dok = InhaltDokument("farben-und-zeichen.tvl");
-    EXPECT_EQ(dok.DokTyp, DokTypen::Lueckentext);
+    EXPECT_EQ(dok.DokTyp, DokArt::Lueckentext);
     EXPECT_TRUE(dok.Lueckentext.contains("<B>"));
     QStringList luecken;
     static const QRegularExpression luecke("<<(.*?)>>");

@@ -20,7 +20,7 @@ Dokument BeispielDokument(int w, int h, int objekte)
     d.Lueckentext = "Die <@luecke> ist hier.";
     d.Fragentext = "Hauptstadt? // Paris\r\nOhne Antwort";
     d.AnzFrageNummern = 2;
-    d.DokTyp = 2;
+    d.DokTyp = DokArt::Einzelfragen;
     d.RandErw = {0.125, 0.25, 0.5, 0.0625};
     d.NumArt = 1;
     d.GeordnetArt = 3;

@@ -93,7 +93,7 @@ TEST(DokumentFormat, LayoutIsLittleEndianWithFullKeyList)
     d.Titel = "Ä"; // one Windows-1252 byte
     d.Autor = d.Bemerkung = d.Lueckentext = d.Fragentext = "";
     d.AnzFrageNummern = 0x01020304;
-    d.DokTyp = -2;
+    d.DokTyp = DokArt(-2);
     d.RandErw = {1.0, 0, 0, 0};
     const QByteArray bytes = Geschrieben(d);
     RohDatei erwartet;
@@ -103,6 +103,32 @@ TEST(DokumentFormat, LayoutIsLittleEndianWithFullKeyList)
     EXPECT_EQ(bytes.left(erwartet.b.size()).toHex(), erwartet.b.toHex());
     EXPECT_EQ(bytes.mid(erwartet.b.size(), 8), QByteArray("\x89PNG\r\n\x1a\n"));
     EXPECT_TRUE(bytes.startsWith(QByteArray("\x08\x00\x00\x00KMF-1.01", 12)));
+}
+
+// Each document type is stored as its number (0, 1, 2) where the header
+// keeps it, and reads back as the same type and the same bytes.
+TEST(DokumentFormat, DokumentTypAlsZahlHinUndZurueck)
+{
+    const std::pair<DokArt, qint32> typen[] = {
+        {DokArt::Bildbeschriftung, 0}, {DokArt::Lueckentext, 1}, {DokArt::Einzelfragen, 2}};
+    for (const auto &[typ, zahl] : typen) {
+        Dokument d = BeispielDokument(2, 2, 0);
+        d.Vers = "V";
+        d.Titel = d.Autor = d.Bemerkung = d.Lueckentext = d.Fragentext = "";
+        d.AnzFrageNummern = 5;
+        d.DokTyp = typ;
+        const QByteArray bytes = Geschrieben(d);
+        RohDatei kopf;
+        kopf.Str("KMF-1.01").Str(DokSchluesselListe).Str("V").Str("").Str("").Str("").Str("").Str("").Int(5);
+        RohDatei feld;
+        feld.Int(zahl);
+        ASSERT_GT(bytes.size(), kopf.b.size() + 4);
+        EXPECT_EQ(bytes.mid(kopf.b.size(), 4).toHex(), feld.b.toHex()) << zahl;
+        Dokument r;
+        ASSERT_TRUE(AusBytes(bytes, r));
+        EXPECT_EQ(r.DokTyp, typ);
+        EXPECT_EQ(Geschrieben(r), bytes);
+    }
 }
 
 TEST(DokumentFormat, MissingOptionalKeysGiveDefaultsAndNextFieldIsReadInTheirPlace)
@@ -141,7 +167,7 @@ TEST(DokumentFormat, NoOptionalKeyAtAllGivesEveryDefault)
     EXPECT_EQ(d.Lueckentext, "");
     EXPECT_EQ(d.Fragentext, "");
     EXPECT_EQ(d.AnzFrageNummern, 0);
-    EXPECT_EQ(d.DokTyp, 0);
+    EXPECT_EQ(d.DokTyp, DokArt::Bildbeschriftung);
     EXPECT_EQ(d.NumArt, 0);
     EXPECT_EQ(d.GeordnetArt, 0);
     EXPECT_TRUE(d.Objekte.isEmpty()); // count 0: the picture follows directly

@@ -77,14 +77,14 @@ TEST_F(DokumentLadenTest, WithoutFolderSwitchTheFolderStays)
 {
     Ordner().AktOrdner = "/anderswo/";
     Dokument d = BeispielDokument();
-    d.DokTyp = 7;
+    d.DokTyp = DokArt(7);
     const QString p = Beispiel("x.tvl", d);
     ASSERT_TRUE(LadeDokument(z, umgebung, meldungen, p, false));
     EXPECT_EQ(Ordner().AktOrdner, "/anderswo/");
     EXPECT_FALSE(umgebung.aufrufe.contains("Startseite"));
     // An unknown type checks the first entry.
     EXPECT_EQ(umgebung.aufrufe.mid(2, 1), QStringList{"DokTyp0"});
-    EXPECT_EQ(z.Dok.DokTyp, 7);
+    EXPECT_EQ(int(z.Dok.DokTyp), 7);
 }
 
 TEST_F(DokumentLadenTest, MissingFileLeavesTheDocumentAlone)

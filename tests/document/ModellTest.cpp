@@ -50,7 +50,7 @@ TEST(LeereDokument, HeaderEmptiedFileNameRememberedObjectsKept)
     EXPECT_EQ(z.Dok.Vers, "1.00");
     EXPECT_EQ(z.Dok.Titel, "");
     EXPECT_EQ(z.Dok.Fragentext, "");
-    EXPECT_EQ(z.Dok.DokTyp, 0);
+    EXPECT_EQ(z.Dok.DokTyp, DokArt::Bildbeschriftung);
     EXPECT_EQ(z.Dok.NumArt, 0);
     EXPECT_EQ(z.Dok.RandErw, Rechteck{});
     EXPECT_FALSE(z.Dok.Geaendert);
@@ -86,7 +86,7 @@ TEST(Einzelfragen, ObjectsOfEachQuestionAndNavigation)
     d.Fragentext = "F1 // A1\n\nF2";
     EinzelfragenAufbauen(d);
     EXPECT_EQ(d.AnzFrageNummern, 2);
-    EXPECT_EQ(d.DokTyp, 2);
+    EXPECT_EQ(d.DokTyp, DokArt::Einzelfragen);
     ASSERT_EQ(d.Objekte.size(), 2 * 4 + 5);
     const DokObjekt &kopf = d.Objekte[4];
     EXPECT_EQ(kopf.Typ, 11);

@@ -18,7 +18,7 @@ Dokument BildDok(const QStringList &texte, int typ, const QString &titel)
     Dokument d;
     d.Titel = titel;
     d.DateiName = "/tmp/bild.tvl";
-    d.DokTyp = typ;
+    d.DokTyp = DokArt(typ);
     d.AnzFrageNummern = 0;
     // A fixed caption first, so object indexes differ from question numbers.
     DokObjekt kopf;

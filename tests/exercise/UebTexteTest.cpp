@@ -36,10 +36,11 @@ TEST(UebTexte, ClockPercentAndDuration)
 
 TEST(UebTexte, InstructionPerTypeAndMode)
 {
-    EXPECT_EQ(AnweisungsText(0, 0), "Ziehe die Beschriftungen an die jeweils richtige Position!");
-    EXPECT_EQ(AnweisungsText(1, 1), "Ziehe den Lückentext an die richtige Position!");
-    EXPECT_EQ(AnweisungsText(1, 2), "Ziehe den richtigen Lückentext an die markierte Position!");
-    EXPECT_EQ(AnweisungsText(2, 0), "Klicke auf die richtige Antwort!");
+    EXPECT_EQ(AnweisungsText(DokArt::Bildbeschriftung, 0),
+              "Ziehe die Beschriftungen an die jeweils richtige Position!");
+    EXPECT_EQ(AnweisungsText(DokArt::Lueckentext, 1), "Ziehe den Lückentext an die richtige Position!");
+    EXPECT_EQ(AnweisungsText(DokArt::Lueckentext, 2), "Ziehe den richtigen Lückentext an die markierte Position!");
+    EXPECT_EQ(AnweisungsText(DokArt::Einzelfragen, 0), "Klicke auf die richtige Antwort!");
 }
 
 TEST(OptionEdits, BlanksRemovedNonNumbersZeroHeldIn0To59)
@@ -65,7 +66,7 @@ TEST(OptionenUebernehmen, PictureDialogValuesAndDeferredFeedbackNeverFromDialog)
     w.ZuordnungFalsch = 1;
     w.Zuordnungstexte = 0;
     w.Zuordnungsziele = 2;
-    const UebOptionen o = OptionenUebernehmen(w, 0);
+    const UebOptionen o = OptionenUebernehmen(w, DokArt::Bildbeschriftung);
     EXPECT_EQ(o.RiFaRueckmeldung, 0);
     EXPECT_EQ(o.AbfrageModus, 2);
     EXPECT_EQ(o.ZeitLimitIndex, 1);
@@ -87,7 +88,7 @@ TEST(OptionenUebernehmen, SingleQuestionsTakeTheirOwnDialog)
     w.FragenZeitlimit = 1;
     w.FragenZLimitMin = "0";
     w.FragenZLimitSek = "45";
-    const UebOptionen o = OptionenUebernehmen(w, 2);
+    const UebOptionen o = OptionenUebernehmen(w, DokArt::Einzelfragen);
     EXPECT_EQ(o.AbfrageModus, 0);
     EXPECT_EQ(o.ZuordnungRichtig, 0);
     EXPECT_EQ(o.ZuordnungFalsch, 1);

@@ -92,7 +92,7 @@ TEST_F(LernAnsicht, ClickOnACoverInThePictureTogglesIt)
 TEST_F(LernAnsicht, NavigationButtonsChangeTheCurrentQuestion)
 {
     Dokument &d = form->Zustand.Dok;
-    d.DokTyp = DokTypen::Einzelfragen;
+    d.DokTyp = DokArt::Einzelfragen;
     d.AnzFrageNummern = 3;
     for (int k = 1; k <= 3; ++k) {
         DokObjekt a = Objekt(ObjektTyp::Antwort, 0.225, 0.6, QString("Antwort %1").arg(k));

@@ -74,7 +74,7 @@ protected:
         Dokument d;
         d.Titel = "Wiederholen";
         d.DateiName = prog + "w.tvl";
-        d.DokTyp = typ;
+        d.DokTyp = DokArt(typ);
         d.BasisBild = QImage(870, 600, QImage::Format_RGB32);
         d.BasisBild.fill(QColor(0, 128, 0));
         const QStringList texte{"Nord", "Mitte", "Sued"};

@@ -11,7 +11,7 @@ bool SchreibeTestDokument(const QString &pfad, const QString &titel, int anzFrag
     Dokument d;
     d.Titel = titel;
     d.AnzFrageNummern = anzFragen;
-    d.DokTyp = 2;
+    d.DokTyp = DokArt::Einzelfragen;
     d.BasisBild = QImage(4, 3, QImage::Format_RGB32);
     d.BasisBild.fill(Qt::white);
     QFile f(pfad);

@@ -25,7 +25,7 @@ Dokument Beispiel()
     d.Titel = "Flaggen – Südamerika";
     d.Fragentext = "F // A";
     d.AnzFrageNummern = 1;
-    d.DokTyp = 2;
+    d.DokTyp = DokArt::Einzelfragen;
     d.RandErw = {0.1, 0, 0.25, 0};
     DokObjekt o;
     o.Sx = 0.5;
@@ -92,7 +92,7 @@ TEST(TvlDokument, CheckReportsEveryFileAndFailsIfOneFails)
     const QString gut = dir.path() + "/gut.tvl", kaputt = dir.path() + "/kaputt.tvl", fehlt = dir.path() + "/fehlt.tvl";
     // A picture document: nothing for the question card check to find.
     Dokument bild = Beispiel();
-    bild.DokTyp = 0;
+    bild.DokTyp = DokArt::Bildbeschriftung;
     Schreiben(gut, Bytes(bild));
     Schreiben(kaputt, Bytes(Beispiel()).chopped(30));
     const ProgrammLauf l = Tvl({"check", gut, kaputt, fehlt});

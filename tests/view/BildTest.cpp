@@ -220,7 +220,7 @@ TEST(Bild, FlaggeNurImQuizUndNurAusDemFlaggenordner)
         for (int modus : {2, 3}) {
             SzenenTest t;
             t.zustand.Dok.BasisBild = Einfarbig(870, 650, Qt::white);
-            t.zustand.Dok.DokTyp = DokTypen::Einzelfragen;
+            t.zustand.Dok.DokTyp = DokArt::Einzelfragen;
             t.zustand.Dok.AnzFrageNummern = 1;
             DokObjekt f = Objekt(ObjektTyp::FrageText, 0.1, 0.4, "<@flaggenfrage><@img=" + name + ">");
             f.FrageNummer = 1;
@@ -309,7 +309,7 @@ TEST(Bild, UnsinnigeWerteAusDemDokumentZeichnenOhneAbsturz)
     c.Abdeckung = 0;
     t.zustand.Dok.Objekte << a << b << c;
     t.zustand.Dok.Lueckentext = "<@REB=99>x <<a>> <@POSX=99%><@LINIE>";
-    t.zustand.Dok.DokTyp = DokTypen::Lueckentext;
+    t.zustand.Dok.DokTyp = DokArt::Lueckentext;
     t.szene.SzeneAufbauen();
     t.szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     t.szene.SzeneAufbauen();

@@ -24,7 +24,7 @@ struct KartenTest : SzenenTest
     {
         EXPECT_TRUE(QDir(prog.path()).mkdir("Flaggen"));
         zustand.Dok.BasisBild = Einfarbig(870, 650, QColor(0, 128, 0));
-        zustand.Dok.DokTyp = DokTypen::Einzelfragen;
+        zustand.Dok.DokTyp = DokArt::Einzelfragen;
         zustand.Dok.AnzFrageNummern = 1;
         DokObjekt kopf = Objekt(ObjektTyp::FrageText, 0.1, 0.175, "Frage:");
         kopf.FrageNummer = 1;

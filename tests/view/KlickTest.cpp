@@ -8,7 +8,7 @@ namespace {
 void Einzelfragen(SzenenTest &t, int n)
 {
     Dokument &d = t.zustand.Dok;
-    d.DokTyp = DokTypen::Einzelfragen;
+    d.DokTyp = DokArt::Einzelfragen;
     d.AnzFrageNummern = n;
     for (int k = 1; k <= n; ++k) {
         DokObjekt a = Objekt(ObjektTyp::Antwort, 0.225, 0.6, QString("Antwort %1").arg(k));

@@ -90,7 +90,7 @@ TEST(Nummerierung, FragezeichenModusUndEinzelfragen)
     EXPECT_EQ(Nummern(d), QList<int>({0, 0, -1}));
 
     Dokument e;
-    e.DokTyp = DokTypen::Einzelfragen;
+    e.DokTyp = DokArt::Einzelfragen;
     e.Objekte << Objekt(ObjektTyp::FrageText, 0.1, 0.4, "F") << Objekt(ObjektTyp::Antwort, 0.2, 0.6, "A")
               << Objekt(ObjektTyp::Beschriftung, 0.2, 0.2, "kein Ziel hier");
     for (int modus : {0, 1, 2}) {

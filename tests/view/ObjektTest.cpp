@@ -90,7 +90,7 @@ TEST(Objektbox, FragenteileNurZurAktuellenFrage)
 {
     SzenenTest t;
     Dokument &d = t.zustand.Dok;
-    d.DokTyp = DokTypen::Einzelfragen;
+    d.DokTyp = DokArt::Einzelfragen;
     d.AnzFrageNummern = 2;
     for (int k = 1; k <= 2; ++k) {
         DokObjekt a = Objekt(ObjektTyp::Antwort, 0.225, 0.6, k == 1 ? "Eins" : "Zwei");

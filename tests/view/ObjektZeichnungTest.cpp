@@ -73,7 +73,7 @@ TEST(ObjektZeichnung, QuestionButtonsOnlyOutsideAQuiz)
 {
     SzenenTest t;
     t.zustand.Dok.BasisBild = Einfarbig(870, 650, Qt::white);
-    t.zustand.Dok.DokTyp = DokTypen::Einzelfragen;
+    t.zustand.Dok.DokTyp = DokArt::Einzelfragen;
     for (int typ = ObjektTyp::VorigeFrage; typ <= ObjektTyp::ZufallsFrage; ++typ)
         t.zustand.Dok.Objekte << Objekt(typ, 0.1 + 0.15 * (typ - ObjektTyp::VorigeFrage), 0.9, "", 1);
     t.szene.SzeneAufbauen();

@@ -97,7 +97,7 @@ TEST(Arbeitsblatt, OhneKopfTitelUndAufgabeBeginntDieAntwortlisteOben)
 TEST(Arbeitsblatt, AchtKurzeAntwortenStehenInEinerZeile)
 {
     BlattTest t;
-    t.Dok().DokTyp = DokTypen::Lueckentext;
+    t.Dok().DokTyp = DokArt::Lueckentext;
     t.Dok().Lueckentext = "Text";
     const QStringList woerter{"Hut", "Ast", "Rad", "Ei", "Zug", "Bus", "Ohr", "Tor"};
     for (const QString &w : woerter)
@@ -111,7 +111,7 @@ TEST(Arbeitsblatt, AchtKurzeAntwortenStehenInEinerZeile)
 TEST(Arbeitsblatt, UmlauteStehenBeiIhremGrundbuchstabenAuchImCLocale)
 {
     BlattTest t;
-    t.Dok().DokTyp = DokTypen::Lueckentext;
+    t.Dok().DokTyp = DokArt::Lueckentext;
     t.Dok().Lueckentext = "Text";
     for (const char *w : {"Zug", "Öl", "Ast", "Ähre", "Rad"})
         t.Dok().Objekte << Objekt(ObjektTyp::Luecke, 0.5, 0.5, QString::fromUtf8(w));
@@ -214,7 +214,7 @@ TEST(Arbeitsblatt, FrageOhneTrennerZeigtStricheAufDemLoesungsblatt)
 TEST(Arbeitsblatt, LueckentextZeigtLinienLoesungenOderBeides)
 {
     BlattTest t;
-    t.Dok().DokTyp = DokTypen::Lueckentext;
+    t.Dok().DokTyp = DokArt::Lueckentext;
     t.Dok().Lueckentext = "Die Flagge Italiens ist <<grün>>, weiß und rot.";
     t.Dok().Objekte << Objekt(ObjektTyp::Luecke, 0.5, 0.5, "grün");
     ArbeitsblattOptionen o = OhneKopf();

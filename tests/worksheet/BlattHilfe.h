@@ -39,7 +39,7 @@ struct BlattTest
     }
     Blatt Bauen(const ArbeitsblattOptionen &o)
     {
-        if (Dok().DokTyp == DokTypen::Bildbeschriftung && !Dok().BasisBild.isNull() && szene.HintergrundBild.isNull())
+        if (Dok().DokTyp == DokArt::Bildbeschriftung && !Dok().BasisBild.isNull() && szene.HintergrundBild.isNull())
             szene.SzeneAufbauen();
         return ArbeitsblattErstellen(o, szene);
     }

@@ -195,7 +195,7 @@ void TArbeitsblattForm::Aktivieren(Szene &s)
     HintergrundZeigen(this, MainBackImg, FuelleHintergrund3);
     if (TitelCheck->isChecked())
         TitelEdit->setText(s.Zustand.Dok.Titel);
-    Typ2Pan->setVisible(s.Zustand.Dok.DokTyp == DokTypen::Einzelfragen);
+    Typ2Pan->setVisible(s.Zustand.Dok.DokTyp == DokArt::Einzelfragen);
     ArbeitsblattErstellen();
     OKBtn->setFocus();
 }
