@@ -302,7 +302,8 @@ int Satz::geschaetzterUeberlauf(int von, int bis)
 
 // The first position in [von, bis) at which the run overflows; bis if none.
 // Measuring every position would be quadratic in the line length, so this
-// starts at a guess, gallops away from it and bisects what is left. It
+// starts at a guess (for a short stretch: its end), gallops away from it
+// and bisects what is left. It
 // relies on a run never getting narrower as it grows (true for fonts without
 // shaping that shrinks glyphs, and for every canvas summing advances); then
 // the answer is exactly the first overflow, however good the guess. Should a
@@ -313,8 +314,13 @@ int Satz::ersterUeberlauf(int von, int bis)
 {
     int passt = von - 1; // the run fits up to here
     int zuBreit = bis;   // the run overflows here (bis: not seen yet)
-    const int schaetzung = qBound(von, geschaetzterUeberlauf(von, bis), bis - 1);
-    if (ueberlaeuft(schaetzung)) {
+    if (bis - von <= 16) {
+        // A few characters between tags, or a short paragraph, mostly fit:
+        // one measurement, no guess.
+        if (!ueberlaeuft(bis - 1))
+            return bis;
+        zuBreit = bis - 1;
+    } else if (const int schaetzung = qBound(von, geschaetzterUeberlauf(von, bis), bis - 1); ueberlaeuft(schaetzung)) {
         zuBreit = schaetzung;
         for (int schritt = 1; zuBreit - schritt > passt; schritt = qMin(schritt * 2, bis)) {
             if (!ueberlaeuft(zuBreit - schritt)) {
