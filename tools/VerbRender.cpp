@@ -113,7 +113,7 @@ int Render(const QStringList &args)
     szene.Ebene1Check = o.ebenen[1] == '1';
     szene.Ebene2Check = o.ebenen[2] == '1';
     t.zustand.AktFrage = o.frage;
-    szene.NummerierungSetzen(o.nummerierung, false);
+    szene.NummerierungSetzen(NummerierArt(o.nummerierung), false); // 0..2, checked with the arguments
 
     // The quiz shows open targets as numbered discs.
     Dokument &dok = t.Dok();

@@ -50,7 +50,7 @@ void Auswahlsortieren(FragenListe &folge, Kleiner kleiner, Fest fest)
 }
 } // namespace
 
-FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall)
+FragenListe AbdeckerReihenfolge(const Dokument &dok, NummerierArt modus, IZufall *zufall)
 {
     FragenListe folge;
     for (int i = 0; i < dok.Objekte.size(); ++i)
@@ -58,7 +58,7 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall)
             folge.append({-1, i});
 
     const auto &obj = dok.Objekte;
-    if (modus == 1) {
+    if (modus == NummerierArt::Geordnet) {
         if (dok.GeordnetArt != 0) {
             QCollator coll{QLocale()};
             coll.setCaseSensitivity(Qt::CaseInsensitive);
@@ -82,7 +82,7 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall)
                 },
                 [&](int i) { return std::isnan(obj[i].Ky); });
         }
-    } else if (modus == 2 && zufall) {
+    } else if (modus == NummerierArt::Zufaellig && zufall) {
         // Every place swaps with any place of the whole list.
         const int n = int(folge.size());
         for (int i = 0; i < n; ++i)
@@ -91,7 +91,7 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall)
     return folge;
 }
 
-void NummernVergeben(Dokument &dok, const FragenListe &folge, int modus)
+void NummernVergeben(Dokument &dok, const FragenListe &folge, NummerierArt modus)
 {
     for (int i = 0; i < folge.size(); ++i) {
         const int idx = folge[i].ZielObjekt;
@@ -99,7 +99,7 @@ void NummernVergeben(Dokument &dok, const FragenListe &folge, int modus)
             continue;
         DokObjekt &o = dok.Objekte[idx];
         if (o.Typ == ObjektTyp::Beschriftung || o.Typ == ObjektTyp::Luecke)
-            o.Nummer = (modus == 1 || modus == 2) ? i + 1 : 0;
+            o.Nummer = (modus == NummerierArt::Geordnet || modus == NummerierArt::Zufaellig) ? i + 1 : 0;
         else if (o.Typ == ObjektTyp::Antwort)
             o.Nummer = 0;
     }

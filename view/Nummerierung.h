@@ -10,9 +10,7 @@ class IZufall;
 // numbered, and the numbers they get.
 
 // Numbering modes (NummerierModus).
-namespace NummerierArt {
-enum : int { Fragezeichen = 0, Geordnet = 1, Zufaellig = 2 };
-}
+enum class NummerierArt : int { Fragezeichen = 0, Geordnet = 1, Zufaellig = 2 };
 
 // Labels and gaps in picture and cloze documents, answers in
 // single-question documents.
@@ -24,10 +22,10 @@ int AbdeckbareAnzahl(const Dokument &dok);
 // case ignored); 2 shuffled by swapping every place with any place of the
 // whole list; 0 (and unknown modes) in list order. zufall is used in mode 2
 // only and may be null otherwise.
-FragenListe AbdeckerReihenfolge(const Dokument &dok, int modus, IZufall *zufall);
+FragenListe AbdeckerReihenfolge(const Dokument &dok, NummerierArt modus, IZufall *zufall);
 
 // Gives every object of the list its Nummer for the mode: place + 1 for
 // labels and gaps in modes 1 and 2, 0 in mode 0 and always 0 for answers of
 // single questions. Cover states are left alone.
-void NummernVergeben(Dokument &dok, const FragenListe &folge, int modus);
+void NummernVergeben(Dokument &dok, const FragenListe &folge, NummerierArt modus);
 

@@ -375,7 +375,7 @@ void Szene::AlleAufdecken()
     ObjekteZeichnen(false, true, true);
 }
 
-void Szene::NummerierungSetzen(int Modus, bool Zeichnen)
+void Szene::NummerierungSetzen(NummerierArt Modus, bool Zeichnen)
 {
     NummerierModus = Modus;
     FragenFolge = AbdeckerReihenfolge(Zustand.Dok, Modus, Dienst.zufall);

@@ -1,6 +1,7 @@
 // Szene: the learning view's picture, objects, zoom and clicks.
 #pragma once
 #include "FragenFolge.h"
+#include "Nummerierung.h"
 #include "SzenenAnzeige.h"
 #include "Werkzeug.h"
 
@@ -94,7 +95,7 @@ public:
     bool Ebene0Check = true, Ebene1Check = true, Ebene2Check = true;
 
     // --- Numbering and quiz state the drawing reads ---
-    int NummerierModus = 1;
+    NummerierArt NummerierModus = NummerierArt::Geordnet;
     FragenListe FragenFolge;
     int AbfrageModus = 0;  // the quiz's query mode (2 = single query of positions)
     int AktFolgeIndex = -1; // current entry of FragenFolge during a quiz, -1 none
@@ -214,7 +215,7 @@ public:
     void AlleAufdecken();
 
     // Covers numbered for the mode; redrawn when Zeichnen.
-    void NummerierungSetzen(int Modus, bool Zeichnen);
+    void NummerierungSetzen(NummerierArt Modus, bool Zeichnen);
 
     // What the control shows: the display bitmap centred on the control
     // colour. With szene, the visible part of SzenenBild instead (what mode 2

@@ -221,18 +221,19 @@ void LernAnsichtAnschluss::EbenenCheckClick()
     bild.update();
 }
 
-void LernAnsichtAnschluss::NummerierungSetzen(int modus, bool zeichnen)
+void LernAnsichtAnschluss::NummerierungSetzen(NummerierArt modus, bool zeichnen)
 {
     const struct
     {
         THoverPanel *knopf;
         QAction *aktion;
-    } haken[] = {{NummerModeFragez, NummerierungFragezeichen1},
-                 {NummerModeSort, NummerierungGeordnet1},
-                 {NummerModeZufall, NummerierungZufaellig1}};
-    for (int i = 0; i < 3; ++i) {
-        haken[i].knopf->setChecked(i == modus);
-        haken[i].aktion->setChecked(i == modus);
+        NummerierArt art;
+    } haken[] = {{NummerModeFragez, NummerierungFragezeichen1, NummerierArt::Fragezeichen},
+                 {NummerModeSort, NummerierungGeordnet1, NummerierArt::Geordnet},
+                 {NummerModeZufall, NummerierungZufaellig1, NummerierArt::Zufaellig}};
+    for (const auto &h : haken) {
+        h.knopf->setChecked(h.art == modus);
+        h.aktion->setChecked(h.art == modus);
     }
     szene.NummerierungSetzen(modus, zeichnen);
     if (zeichnen)

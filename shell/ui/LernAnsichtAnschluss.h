@@ -2,6 +2,7 @@
 #pragma once
 #include "InfoAnzeige.h"
 #include "LernBildBefehle.h"
+#include "Nummerierung.h"
 
 #include <QObject>
 #include <QPoint>
@@ -67,7 +68,7 @@ public:
     void EbenenCheckClick();
     // Mode into NummerierModus, check marks on the button and menu item of
     // the mode, covers numbered; redrawn when zeichnen.
-    void NummerierungSetzen(int modus, bool zeichnen);
+    void NummerierungSetzen(NummerierArt modus, bool zeichnen);
 
 private:
     void BaueLeiste();

@@ -37,7 +37,7 @@ QImage Karte(DokumentZustand &z, int k, QSize steuer)
     szene.ZoomSetzen(0);
     szene.Zustand.AnsichtModus = AnsichtArt::Quiz;
     z.AktFrage = k;
-    szene.NummerierungSetzen(1, false);
+    szene.NummerierungSetzen(NummerierArt::Geordnet, false);
     for (int i = 0; i < z.Dok.Objekte.size(); ++i)
         if (IstAbdeckbar(z.Dok, i))
             z.Dok.Objekte[i].Abdeckung = AbdeckungsArt::OffeneFrage;

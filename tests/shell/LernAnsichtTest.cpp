@@ -185,7 +185,7 @@ TEST_F(LernAnsicht, NumberingRadioItemsSetModeAndCheckmarks)
     EXPECT_EQ(Aktion("NummerierungGeordnet1")->text(), "&Geordnet");
 
     Aktion("NummerierungFragezeichen1")->trigger();
-    EXPECT_EQ(szene->NummerierModus, 0);
+    EXPECT_EQ(szene->NummerierModus, NummerierArt::Fragezeichen);
     EXPECT_TRUE(Haken("NummerierungFragezeichen1"));
     EXPECT_FALSE(Haken("NummerierungGeordnet1"));
     EXPECT_FALSE(Haken("NummerierungZufaellig1"));
@@ -195,7 +195,7 @@ TEST_F(LernAnsicht, NumberingRadioItemsSetModeAndCheckmarks)
         EXPECT_EQ(Obj(i).Nummer, 0);
 
     Aktion("NummerierungGeordnet1")->trigger();
-    EXPECT_EQ(szene->NummerierModus, 1);
+    EXPECT_EQ(szene->NummerierModus, NummerierArt::Geordnet);
     EXPECT_TRUE(Haken("NummerierungGeordnet1"));
     EXPECT_FALSE(Haken("NummerierungFragezeichen1"));
     EXPECT_EQ(Obj(2).Nummer, 1);
@@ -204,7 +204,7 @@ TEST_F(LernAnsicht, NumberingRadioItemsSetModeAndCheckmarks)
 
     // The button does the same as its item.
     anschluss->NummerModeZufall->Click();
-    EXPECT_EQ(szene->NummerierModus, 2);
+    EXPECT_EQ(szene->NummerierModus, NummerierArt::Zufaellig);
     EXPECT_TRUE(Haken("NummerierungZufaellig1"));
     EXPECT_TRUE(anschluss->NummerModeZufall->Checked());
     EXPECT_FALSE(anschluss->NummerModeSort->Checked());

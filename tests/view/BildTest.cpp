@@ -67,7 +67,7 @@ TEST(Bild, NummernscheibeAufDemAbdecker)
 {
     SzenenTest t;
     t.zustand.Dok.Objekte << Objekt(ObjektTyp::Beschriftung, 0.3, 0.3, "Ein langer Abdecker");
-    t.szene.NummerierungSetzen(1, false);
+    t.szene.NummerierungSetzen(NummerierArt::Geordnet, false);
     t.szene.SzeneAufbauen();
     const QRect b = SzenenBox(t, 0);
     // White disc with a red number in the middle of the box.
@@ -76,7 +76,7 @@ TEST(Bild, NummernscheibeAufDemAbdecker)
     EXPECT_GT(Zaehlen(t.szene.SzenenBild, scheibe, Rot), 10);
 
     // Mode 0: only the "?", no disc.
-    t.szene.NummerierungSetzen(0, true);
+    t.szene.NummerierungSetzen(NummerierArt::Fragezeichen, true);
     EXPECT_EQ(Zaehlen(t.szene.SzenenBild, b, [](QColor c) { return c == QColor(Qt::white); }), 0);
     EXPECT_GT(Zaehlen(t.szene.SzenenBild, b, [](QColor c) { return c.value() < 60; }), 10);
 }
@@ -251,7 +251,7 @@ TEST(Bild, FragezeichenSchrumpftInFlachenAbdeckern)
     DokObjekt o = Objekt(ObjektTyp::Beschriftung, 0.3, 0.3, "flach");
     o.Fsize = -8; // 6-pixel text: the box is far lower than a 22-pixel "?"
     t.zustand.Dok.Objekte << o;
-    t.szene.NummerierungSetzen(0, false);
+    t.szene.NummerierungSetzen(NummerierArt::Fragezeichen, false);
     t.szene.SzeneAufbauen();
     const QRect b = SzenenBox(t, 0);
     EXPECT_LE(b.height(), 14);

@@ -46,8 +46,8 @@ QList<int> Nummern(const Dokument &d)
 TEST(Nummerierung, GeordnetNachLageVonObenNachUnten)
 {
     Dokument d = Beschriftungen({{0.5, 0.2}, {0.1, 0.2}, {0.3, 0.1}});
-    const FragenListe f = AbdeckerReihenfolge(d, 1, nullptr);
-    NummernVergeben(d, f, 1);
+    const FragenListe f = AbdeckerReihenfolge(d, NummerierArt::Geordnet, nullptr);
+    NummernVergeben(d, f, NummerierArt::Geordnet);
     EXPECT_EQ(Nummern(d), QList<int>({3, 2, 1}));
     ASSERT_EQ(f.size(), 3);
     EXPECT_EQ(f[0], (FragenPaar{-1, 2}));
@@ -58,7 +58,7 @@ TEST(Nummerierung, AlphabetischOhneRuecksichtAufGrossschreibung)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Dokument d = Beschriftungen({{0.1, 0.1}, {0.2, 0.2}, {0.3, 0.3}, {0.4, 0.4}}, {"beta", "Alpha", "gamma", "Äpfel"});
     d.GeordnetArt = 1;
-    NummernVergeben(d, AbdeckerReihenfolge(d, 1, nullptr), 1);
+    NummernVergeben(d, AbdeckerReihenfolge(d, NummerierArt::Geordnet, nullptr), NummerierArt::Geordnet);
     // The umlaut sorts with its base letter, not after "z".
     EXPECT_EQ(Nummern(d), QList<int>({3, 1, 4, 2}));
     QLocale::setDefault(QLocale::c());
@@ -70,12 +70,12 @@ TEST(Nummerierung, ZufallTauschtMitAllenPlaetzen)
     FolgeZufall z;
     z.zahlen = {2, 0, 1};
     // [0,1,2] -> swap(0,2) [2,1,0] -> swap(1,0) [1,2,0] -> swap(2,1) [1,0,2]
-    const FragenListe f = AbdeckerReihenfolge(d, 2, &z);
+    const FragenListe f = AbdeckerReihenfolge(d, NummerierArt::Zufaellig, &z);
     ASSERT_EQ(f.size(), 3);
     EXPECT_EQ(f[0].ZielObjekt, 1);
     EXPECT_EQ(f[1].ZielObjekt, 0);
     EXPECT_EQ(f[2].ZielObjekt, 2);
-    NummernVergeben(d, f, 2);
+    NummernVergeben(d, f, NummerierArt::Zufaellig);
     EXPECT_EQ(Nummern(d), QList<int>({2, 1, 3}));
 }
 
@@ -83,17 +83,17 @@ TEST(Nummerierung, FragezeichenModusUndEinzelfragen)
 {
     Dokument d = Beschriftungen({{0.5, 0.2}, {0.1, 0.2}});
     d.Objekte << Objekt(ObjektTyp::TextOhneAbdeckung, 0.1, 0.1, "fest");
-    const FragenListe f = AbdeckerReihenfolge(d, 0, nullptr);
+    const FragenListe f = AbdeckerReihenfolge(d, NummerierArt::Fragezeichen, nullptr);
     EXPECT_EQ(f.size(), 2);
     EXPECT_EQ(f[0].ZielObjekt, 0);
-    NummernVergeben(d, f, 0);
+    NummernVergeben(d, f, NummerierArt::Fragezeichen);
     EXPECT_EQ(Nummern(d), QList<int>({0, 0, -1}));
 
     Dokument e;
     e.DokTyp = DokArt::Einzelfragen;
     e.Objekte << Objekt(ObjektTyp::FrageText, 0.1, 0.4, "F") << Objekt(ObjektTyp::Antwort, 0.2, 0.6, "A")
               << Objekt(ObjektTyp::Beschriftung, 0.2, 0.2, "kein Ziel hier");
-    for (int modus : {0, 1, 2}) {
+    for (NummerierArt modus : {NummerierArt::Fragezeichen, NummerierArt::Geordnet, NummerierArt::Zufaellig}) {
         StdZufall z(7);
         const FragenListe g = AbdeckerReihenfolge(e, modus, &z);
         ASSERT_EQ(g.size(), 1);
@@ -102,7 +102,7 @@ TEST(Nummerierung, FragezeichenModusUndEinzelfragen)
         EXPECT_EQ(e.Objekte[1].Nummer, 0);
     }
     EXPECT_EQ(AbdeckbareAnzahl(e), 1);
-    EXPECT_TRUE(AbdeckerReihenfolge(Dokument{}, 1, nullptr).isEmpty());
+    EXPECT_TRUE(AbdeckerReihenfolge(Dokument{}, NummerierArt::Geordnet, nullptr).isEmpty());
 }
 
 TEST(Nummerierung, NummerTexte)
@@ -124,8 +124,8 @@ TEST(Nummerierung, SetzenMerktDenModusUndLaesstAbdeckungen)
     t.zustand.Dok.Objekte << Objekt(ObjektTyp::Beschriftung, 0.5, 0.5, "a") << Objekt(ObjektTyp::Luecke, 0.2, 0.2, "b");
     t.Obj(0).Abdeckung = 0;
     t.szene.SzeneAufbauen();
-    t.szene.NummerierungSetzen(1, true);
-    EXPECT_EQ(t.szene.NummerierModus, 1);
+    t.szene.NummerierungSetzen(NummerierArt::Geordnet, true);
+    EXPECT_EQ(t.szene.NummerierModus, NummerierArt::Geordnet);
     EXPECT_EQ(t.szene.FragenFolge.size(), 2);
     EXPECT_EQ(t.Obj(1).Nummer, 1);
     EXPECT_EQ(t.Obj(0).Nummer, 2);
@@ -133,7 +133,7 @@ TEST(Nummerierung, SetzenMerktDenModusUndLaesstAbdeckungen)
     EXPECT_EQ(t.szene.AbdeckerText(1), "1");
     t.zustand.Dok.NumArt = 1;
     EXPECT_EQ(t.szene.AbdeckerText(0), "B");
-    t.szene.NummerierungSetzen(0, true);
-    EXPECT_EQ(t.szene.NummerierModus, 0);
+    t.szene.NummerierungSetzen(NummerierArt::Fragezeichen, true);
+    EXPECT_EQ(t.szene.NummerierModus, NummerierArt::Fragezeichen);
     EXPECT_EQ(t.szene.AbdeckerText(0), "?");
 }
