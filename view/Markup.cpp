@@ -99,6 +99,19 @@ private:
     int stilBits = 0;
     QHash<char16_t, int> achtel[8];
 
+    // The last width measured, of T[gemessenVon, gemessenBis): the output of
+    // a line is mostly the run its last probe measured.
+    int gemessenVon = -1, gemessenBis = -1, gemesseneBreite = 0;
+    int breite(int von, int bis)
+    {
+        if (von != gemessenVon || bis != gemessenBis) {
+            gemesseneBreite = l.TextBreite(T.mid(von, bis - von));
+            gemessenVon = von;
+            gemessenBis = bis;
+        }
+        return gemesseneBreite;
+    }
+
     LueckenMarke marke() const
     {
         return Variante <= 0 ? LueckenMarke::Keine : inLuecke ? LueckenMarke::Zu : LueckenMarke::Auf;
@@ -120,7 +133,7 @@ private:
             const QString lauf = T.mid(von, bis - von);
             if (zeichnen())
                 l.TextAus(x, y, lauf, Farbe);
-            x += l.TextBreite(lauf);
+            x += breite(von, bis);
         }
         if (zeilenEnde) {
             x = X;
@@ -132,6 +145,7 @@ private:
     void stil(int bit, bool an)
     {
         stilBits = an ? stilBits | (1 << bit) : stilBits & ~(1 << bit);
+        gemessenVon = -1;
         QFont f = l.Schrift();
         if (bit == 0)
             f.setBold(an);
@@ -279,7 +293,7 @@ int Satz::naechsterTag(int von)
 // Whether the pending run up to and including T[bis] reaches past the right edge.
 bool Satz::ueberlaeuft(int bis)
 {
-    return x + l.TextBreite(T.mid(start, bis - start + 1)) > Breite;
+    return x + breite(start, bis + 1) > Breite;
 }
 
 // Where the run probably overflows first in [von, bis) (bis - 1 when it
