@@ -13,8 +13,7 @@ namespace {
 class ErsterAnstrich : public QObject
 {
 public:
-    ErsterAnstrich(QWidget &fenster, long long start, bool ende)
-        : QObject(&fenster), start(start), ende(ende)
+    ErsterAnstrich(QWidget &fenster, long long start, bool ende) : QObject(&fenster), start(start), ende(ende)
     {
         fenster.installEventFilter(this);
     }
@@ -33,9 +32,9 @@ public:
 private:
     void Melden()
     {
-        const auto jetzt = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                               std::chrono::system_clock::now().time_since_epoch())
-                               .count();
+        const auto jetzt =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+                .count();
         std::fprintf(stderr, "Startzeit: %.1f ms\n", double(jetzt - start) / 1e6);
         if (ende)
             QCoreApplication::quit();

@@ -13,9 +13,9 @@ struct WavDaten
 {
     int Kanaele = 0;
     int Rate = 0;
-    int Bits = 0;       // 8, 16, 24 or 32 (integer PCM) or 32 (float)
+    int Bits = 0; // 8, 16, 24 or 32 (integer PCM) or 32 (float)
     bool Gleitkomma = false;
-    QByteArray Proben;  // interleaved frames
+    QByteArray Proben; // interleaved frames
     int BytesProFrame() const { return Kanaele * (Bits / 8); }
 };
 
@@ -40,8 +40,8 @@ public:
 private:
     bool Abspielen(const WavDaten &wav); // on the calling thread
 
-    std::mutex mutex;      // guards pcm
-    void *pcm = nullptr;   // snd_pcm_t of the sound now playing
+    std::mutex mutex;    // guards pcm
+    void *pcm = nullptr; // snd_pcm_t of the sound now playing
     std::atomic<bool> abbrechen{false};
     std::thread arbeiter;
 };

@@ -19,8 +19,7 @@ bool BueroTyp(const QString &typ)
 {
     return typ.startsWith("application/vnd.oasis.opendocument.")
            || typ.startsWith("application/vnd.openxmlformats-officedocument.") || typ == "application/msword"
-           || typ == "application/vnd.ms-excel" || typ == "application/vnd.ms-powerpoint"
-           || typ == "application/rtf";
+           || typ == "application/vnd.ms-excel" || typ == "application/vnd.ms-powerpoint" || typ == "application/rtf";
 }
 
 // Pictures, PDF, plain text, HTML and office documents: what a pupil's

@@ -9,9 +9,9 @@ class IUhr
 {
 public:
     virtual ~IUhr() = default;
-    virtual qint64 Ticks() = 0;           // milliseconds, monotonic
-    virtual QDateTime Jetzt() = 0;        // local date and time
-    virtual void Warten(int ms) = 0;      // busy wait; the UI may keep painting
+    virtual qint64 Ticks() = 0;      // milliseconds, monotonic
+    virtual QDateTime Jetzt() = 0;   // local date and time
+    virtual void Warten(int ms) = 0; // busy wait; the UI may keep painting
 };
 
 class SystemUhr : public IUhr

@@ -10,8 +10,8 @@ class IZufall
 {
 public:
     virtual ~IZufall() = default;
-    virtual int Zahl(int n) = 0;   // uniform in 0 .. n-1; 0 when n <= 0
-    virtual double Bruch() = 0;    // uniform in [0, 1)
+    virtual int Zahl(int n) = 0; // uniform in 0 .. n-1; 0 when n <= 0
+    virtual double Bruch() = 0;  // uniform in [0, 1)
 };
 
 class StdZufall : public IZufall

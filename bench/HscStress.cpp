@@ -73,8 +73,8 @@ int Schreiben(const QString &datei, int id, int anzahl)
     for (int i = 0; i < anzahl; ++i)
         ok += listen.ErgebnisEintragen(false, info.completeBaseName() + ".tvl", Satz(id, i, anzahl)) ? 1 : 0;
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("id=%d eingetragen=%ld verloren=%ld wiederholungen=%ld sekunden=%.3f\n", id, ok,
-                meldungen.fehler, uhr.wartungen, s);
+    std::printf("id=%d eingetragen=%ld verloren=%ld wiederholungen=%ld sekunden=%.3f\n", id, ok, meldungen.fehler,
+                uhr.wartungen, s);
     return ok == anzahl ? 0 : 1;
 }
 
@@ -84,7 +84,7 @@ bool Intakt(const TBestListEintrag &e, int prozesse, int anzahl)
     const int i = e.Dauer % 1000000;
     const BestListDatensatz soll = Satz(id, i, anzahl);
     return id >= 0 && id < prozesse && i < anzahl && e.Name == soll.Name && e.Rechner == soll.Rechner
-        && e.Beginn == soll.Beginn && e.Leistung == soll.Leistung;
+           && e.Beginn == soll.Beginn && e.Leistung == soll.Leistung;
 }
 
 int Lesen(const QString &datei, int prozesse, int anzahl)

@@ -1,9 +1,8 @@
 // EinpassungsSpeicher: remembers the last fitted caption of one caption area.
 #include "EinpassungsSpeicher.h"
 
-Einpassung EinpassungsSpeicher::Holen(const QString &caption, const QFont &schrift, int flags,
-                                      const QSize &verfuegbar, bool einpassen, int minGroesse,
-                                      bool bindestrichSchritt)
+Einpassung EinpassungsSpeicher::Holen(const QString &caption, const QFont &schrift, int flags, const QSize &verfuegbar,
+                                      bool einpassen, int minGroesse, bool bindestrichSchritt)
 {
     Schluessel neu{caption, schrift, flags, verfuegbar, einpassen, minGroesse, bindestrichSchritt};
     if (schluessel && *schluessel == neu)

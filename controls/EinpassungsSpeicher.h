@@ -18,8 +18,8 @@ public:
     // The fitting (or, with einpassen off, only the measuring at the font's
     // own size) of caption into verfuegbar; computed only when any input
     // differs from the previous call.
-    Einpassung Holen(const QString &caption, const QFont &schrift, int flags, const QSize &verfuegbar,
-                     bool einpassen, int minGroesse, bool bindestrichSchritt);
+    Einpassung Holen(const QString &caption, const QFont &schrift, int flags, const QSize &verfuegbar, bool einpassen,
+                     int minGroesse, bool bindestrichSchritt);
 
     // How often the fitting actually ran.
     int Laeufe() const { return laeufe; }

@@ -12,5 +12,5 @@ QColor Mischen(const QColor &a, const QColor &b, double x);
 
 // Font sizes: the program thinks in points at 96 dpi, as the original
 // platform did, and paints with pixel sizes.
-int PixelAusPunkt(int punkt);  // MulDiv(punkt, 96, 72)
-int PunktAusPixel(int pixel);  // MulDiv(pixel, 72, 96)
+int PixelAusPunkt(int punkt); // MulDiv(punkt, 96, 72)
+int PunktAusPixel(int pixel); // MulDiv(pixel, 72, 96)

@@ -17,7 +17,7 @@ struct SpaltenPlan
 {
     QList<QRect> felder; // one per row, relative to the first column's top left; empty when not shown
     int spalten = 0;
-    QSize groesse;       // from the first column's left to the last column's right, tallest column
+    QSize groesse; // from the first column's left to the last column's right, tallest column
 };
 
 // breite: the common width of every column; abstand: the room between two
@@ -26,5 +26,4 @@ struct SpaltenPlan
 // When the marked columns would be wider than that, the marks give way to
 // columns filled to the height limit if those are narrower, so that fewer
 // items (or none) end up off screen.
-SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe,
-                            int maxBreite = 0);
+SpaltenPlan SpaltenAnordnen(const QList<MenueZeile> &zeilen, int breite, int abstand, int maxHoehe, int maxBreite = 0);

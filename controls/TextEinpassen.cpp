@@ -13,8 +13,8 @@ bool Passt(const QSize &s, const QSize &verfuegbar)
 }
 }
 
-Einpassung TextEinpassen(const QString &caption, int startGroesse, int minGroesse,
-                         const QSize &verfuegbar, bool bindestrichSchritt, const TextMessung &messen)
+Einpassung TextEinpassen(const QString &caption, int startGroesse, int minGroesse, const QSize &verfuegbar,
+                         bool bindestrichSchritt, const TextMessung &messen)
 {
     Einpassung e;
     QString text = caption;

@@ -12,16 +12,16 @@
 // marking the cut with " ..." (or "..." when nothing is left).
 struct Einpassung
 {
-    QString text;       // the caption to draw (cut caption plus suffix)
-    int groesse = 0;    // font size in points reached
-    QSize textGroesse;  // measured size of text at groesse
+    QString text;      // the caption to draw (cut caption plus suffix)
+    int groesse = 0;   // font size in points reached
+    QSize textGroesse; // measured size of text at groesse
 };
 
 // Measures a text at a font size in points.
 using TextMessung = std::function<QSize(const QString &text, int groesse)>;
 
-Einpassung TextEinpassen(const QString &caption, int startGroesse, int minGroesse,
-                         const QSize &verfuegbar, bool bindestrichSchritt, const TextMessung &messen);
+Einpassung TextEinpassen(const QString &caption, int startGroesse, int minGroesse, const QSize &verfuegbar,
+                         bool bindestrichSchritt, const TextMessung &messen);
 
 // Measures as the drawing does: the given font at the size, text flags
 // (alignment, tab expansion, word wrap) and the available width.

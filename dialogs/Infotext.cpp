@@ -5,8 +5,8 @@
 
 QString InfotextZeileOhneStil(const QString &zeile)
 {
-    static const QString tags[] = {QStringLiteral("<b>"), QStringLiteral("</b>"), QStringLiteral("<i>"),
-                                   QStringLiteral("</i>"), QStringLiteral("<u>"), QStringLiteral("</u>")};
+    static const QString tags[] = {QStringLiteral("<b>"),  QStringLiteral("</b>"), QStringLiteral("<i>"),
+                                   QStringLiteral("</i>"), QStringLiteral("<u>"),  QStringLiteral("</u>")};
     QString z = zeile;
     // Each pass shortens the line, so this ends.
     for (bool weiter = true; weiter;) {

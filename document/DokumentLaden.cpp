@@ -33,8 +33,8 @@ bool OeffnenZumLesen(const QString &pfad, GesperrteDatei &sperre, QFile &datei)
 
 } // namespace
 
-bool LadeDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen,
-                  const QString &pfad, bool switchFolder)
+bool LadeDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen, const QString &pfad,
+                  bool switchFolder)
 {
     if (!QFileInfo::exists(pfad)) {
         ZeigeDateiFehlt(meldungen, pfad);
@@ -115,8 +115,8 @@ bool LeseTitel(const QString &pfad, QString &titel)
     return e == KopfErgebnis::Ok;
 }
 
-bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen,
-                       const QString &pfad, bool adopt)
+bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen, const QString &pfad,
+                       bool adopt)
 {
     umgebung.WarteCursor(true);
     // A file without any write permission is read-only for everyone, as the
@@ -125,8 +125,7 @@ bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldung
     const QFileInfo ziel(pfad);
     const bool schreibgeschuetzt =
         ziel.exists()
-        && (!ziel.isWritable()
-            || !(ziel.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+        && (!ziel.isWritable() || !(ziel.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
     // QSaveFile writes a temporary file beside the target and renames it over
     // the target on commit; it refuses an existing file that is read-only.
     // The rename would put a regular file in place of a FIFO or device.

@@ -14,8 +14,8 @@ class IMeldungen;
 // message, document unchanged. Any other failure: the read-error message
 // (after "Ungültiges Dateiformat." for a wrong magic) and the document
 // closed. With switchFolder, AktOrdner becomes the file's folder.
-bool LadeDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen,
-                  const QString &pfad, bool switchFolder);
+bool LadeDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen, const QString &pfad,
+                  bool switchFolder);
 
 // Reads only the title; silent on any failure.
 bool LeseTitel(const QString &pfad, QString &titel);
@@ -25,5 +25,5 @@ bool LeseTitel(const QString &pfad, QString &titel);
 // never destroys the old file. With adopt, the path becomes the document's
 // file name and the modified flag is cleared. On failure: the write-error
 // message, document and modified flag unchanged.
-bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen,
-                       const QString &pfad, bool adopt);
+bool SpeichereDokument(DokumentZustand &z, IDokumentUmgebung &umgebung, IMeldungen &meldungen, const QString &pfad,
+                       bool adopt);

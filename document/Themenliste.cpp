@@ -9,7 +9,6 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
-
 QList<ThemenEintrag> ThemenEinlesen(const QString &ordner, const TitelLeser &leseTitel)
 {
     QList<ThemenEintrag> liste;

@@ -14,10 +14,10 @@ struct Antwortfeld
     static QColor FalschFarbe() { return QColor(255, 80, 70); }
     static QColor RichtigFarbe() { return QColor(90, 255, 72); }
 
-    int Index = -1;   // entry in FragenFolge
-    int Tag = -1;     // index of the entry's TextObjekt
-    QString Caption;  // normalised text, " | " as line break
-    QRect Rahmen;     // in UebungPan coordinates
+    int Index = -1;  // entry in FragenFolge
+    int Tag = -1;    // index of the entry's TextObjekt
+    QString Caption; // normalised text, " | " as line break
+    QRect Rahmen;    // in UebungPan coordinates
     bool Sichtbar = true;
     QColor Farbe = Grundfarbe();
     bool Markiert = false; // picked up by a click (answering without dragging)

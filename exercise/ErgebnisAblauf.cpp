@@ -67,13 +67,12 @@ void ErgebnisAblauf::ErgebnisAnzeigen(const UebErgebnis &e)
             if (ergebnis.NetzRolle == Rolle::Teilnehmer) {
                 if (umgebung.NetzUebungBeitreten())
                     return;
-                meldungen.Information(
-                    QStringLiteral("Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."));
+                meldungen.Information(QStringLiteral("Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."));
                 continue;
             }
             // The repeat choice's item index is the extent.
-            const UmfangArt umfang =
-                inhalt.WiederholenModeAktiv ? UmfangArt(fenster.GewaehlterWiederholenMode()) : UmfangArt::Komplett;
+            const UmfangArt umfang = inhalt.WiederholenModeAktiv ? UmfangArt(fenster.GewaehlterWiederholenMode())
+                                                                 : UmfangArt::Komplett;
             if (umgebung.UebungStarten({.optionenZeigen = umgebung.OptionenVorJederUebung(),
                                         .umfang = umfang,
                                         .rolle = ergebnis.NetzRolle}))

@@ -11,7 +11,7 @@ public:
     // The protocol completed (summary lines before the detailed course)
     // and rendered into the protocol window.
     virtual void ProtokollAbschliessen() = 0;
-    virtual bool AutoProtSpeichernAktiv() = 0;      // "&Protokolle automatisch speichern"
+    virtual bool AutoProtSpeichernAktiv() = 0; // "&Protokolle automatisch speichern"
     virtual void ProtokollAutoSpeichern() = 0;
     virtual bool ErgebBestListEintragenAktiv() = 0; // "&Ergebnisse automatisch in Bestenliste eintragen"
     virtual bool ErgebnisEintragen(bool netz) = 0;  // reports its own failure
@@ -20,7 +20,7 @@ public:
     virtual bool NetzUebungBeitreten() = 0;         // a participant's repetition
     virtual bool UebungStarten(const StartAuftrag &auftrag) = 0;
     virtual void NetzDokumentSchliessen() = 0;
-    virtual void NetzRolleZuruecksetzen() = 0;      // back to an own run
+    virtual void NetzRolleZuruecksetzen() = 0; // back to an own run
     virtual void UebungVerlassen() = 0;
 };
 

@@ -17,14 +17,14 @@ class Szene;
 struct KartenTeil
 {
     enum class Art {
-        Text,          // the lines of a question box that carry characters
-        Kopf,          // the heading "Frage:" of the question structure
+        Text, // the lines of a question box that carry characters
+        Kopf, // the heading "Frage:" of the question structure
         Flaggenrahmen,
-        Zaehler,       // the question counter UebFrageZaehlerPan
-        Antwort,       // one of the six answer places
+        Zaehler, // the question counter UebFrageZaehlerPan
+        Antwort, // one of the six answer places
     };
     Art art;
-    QString name;       // German, for messages
+    QString name; // German, for messages
     QRect rect;
 
     // Everything but the counter must lie on the picture.

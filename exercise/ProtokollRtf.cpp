@@ -39,7 +39,7 @@ QString ProtokollDateiName(const QDateTime &t, const QString &rechner, int n)
 {
     return QString::asprintf("%4.4d%2.2d%2.2d-%2.2d%2.2d%2.2d-", t.date().year(), t.date().month(), t.date().day(),
                              t.time().hour(), t.time().minute(), t.time().second())
-        + rechner + QStringLiteral("-") + QString::number(n) + QStringLiteral(".rtf");
+           + rechner + QStringLiteral("-") + QString::number(n) + QStringLiteral(".rtf");
 }
 
 bool ProtokollAutoSpeichern(const QByteArray &rtf, const QString &ordner, const QString &rechner,

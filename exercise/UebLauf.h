@@ -39,7 +39,7 @@ struct UebLauf
     int Schulnote = 0;
     EndeArt Endestatus = EndeArt::Laeuft;
     qint64 StartTick = 0;
-    int Laufzeit = 0; // ms
+    int Laufzeit = 0;     // ms
     double StartZeit = 0; // Delphi date-time
     double EndZeit = 0;
     int Restzeit = 0; // s

@@ -122,9 +122,9 @@ QVariant KontrollModell::headerData(int s, Qt::Orientation o, int rolle) const
 {
     if (o != Qt::Horizontal || rolle != Qt::DisplayRole)
         return {};
-    static const char *const titel[SpaltenZahl] = {
-        "Kennung", "Rechner", "Name", "Lauf", "Beginn", "Beantwortet", "Richtig", "Falsch", "Offen",
-        "Erfolgsquote", "Gesamtleistung", "Note", "Zeit", "Status"};
+    static const char *const titel[SpaltenZahl] = {"Kennung",        "Rechner", "Name",   "Lauf",  "Beginn",
+                                                   "Beantwortet",    "Richtig", "Falsch", "Offen", "Erfolgsquote",
+                                                   "Gesamtleistung", "Note",    "Zeit",   "Status"};
     return s >= 0 && s < SpaltenZahl ? QString::fromUtf8(titel[s]) : QVariant();
 }
 

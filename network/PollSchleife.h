@@ -7,9 +7,9 @@ class IPollUmgebung
 public:
     virtual ~IPollUmgebung() = default;
     virtual bool SollEnden() = 0;
-    virtual int Intervall() = 0;        // CheckInterval in ms
-    virtual void Schlafen(int ms) = 0;  // returns early when asked to end
-    virtual void Pruefen() = 0;         // look for waiting messages, hand them over
+    virtual int Intervall() = 0;       // CheckInterval in ms
+    virtual void Schlafen(int ms) = 0; // returns early when asked to end
+    virtual void Pruefen() = 0;        // look for waiting messages, hand them over
 };
 
 // Below 1000 ms: check, then sleep the interval. From 1000 ms: sleep in

@@ -11,8 +11,8 @@ struct TBestListEintrag
     QString Name;
     QString Rechner;
     double Beginn = 0;
-    double Ende = 0; // computed on reading, never stored
-    qint32 Dauer = 0; // milliseconds
+    double Ende = 0;     // computed on reading, never stored
+    qint32 Dauer = 0;    // milliseconds
     double Leistung = 0; // fraction 0..1
 };
 

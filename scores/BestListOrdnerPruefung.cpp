@@ -15,8 +15,7 @@ bool OrdnerDa(const QString &s)
 }
 } // namespace
 
-OrdnerPruefErgebnis BestListOrdnerPruefen(const QString &protEdit, const QString &bestListEdit,
-                                          IMeldungen &meldungen)
+OrdnerPruefErgebnis BestListOrdnerPruefen(const QString &protEdit, const QString &bestListEdit, IMeldungen &meldungen)
 {
     OrdnerPruefErgebnis e;
     e.ProtOrdner = MitEndStrich(protEdit);

@@ -11,10 +11,9 @@ struct OrdnerPruefErgebnis
 {
     enum Feld { Keins, ProtFeld, BestListFeld };
     bool gueltig = false;
-    Feld fokus = Keins;   // the edit that gets the focus after a refusal
-    QString ProtOrdner;    // the edits' texts, "/" appended where needed
+    Feld fokus = Keins; // the edit that gets the focus after a refusal
+    QString ProtOrdner; // the edits' texts, "/" appended where needed
     QString BestListOrdner;
 };
 
-OrdnerPruefErgebnis BestListOrdnerPruefen(const QString &protEdit, const QString &bestListEdit,
-                                          IMeldungen &meldungen);
+OrdnerPruefErgebnis BestListOrdnerPruefen(const QString &protEdit, const QString &bestListEdit, IMeldungen &meldungen);

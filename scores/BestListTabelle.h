@@ -12,9 +12,9 @@ namespace BestListTabelle {
 enum Ausrichtung { Links = 0, Zentriert = 1, Rechts = 2 };
 
 inline constexpr int Spalten = 6;
-QStringList Kopf();             // the six header texts
-QList<int> Breiten();           // column widths on screen, pixels
-QList<int> Ausrichtungen();     // per column, for normal rows
+QStringList Kopf();         // the six header texts
+QList<int> Breiten();       // column widths on screen, pixels
+QList<int> Ausrichtungen(); // per column, for normal rows
 
 // Header row plus one row per entry; an empty list gives one empty row.
 QList<QStringList> Zeilen(const TBestList &liste);

@@ -39,8 +39,8 @@ public:
 
     // The record of an individual run: a name of blanks only becomes
     // "(kein Name)", the computer is this one.
-    static BestListDatensatz LaufDatensatz(const QString &teilnehmername, const QDateTime &startZeit,
-                                           qint32 laufzeit, double gesamtleistung);
+    static BestListDatensatz LaufDatensatz(const QString &teilnehmername, const QDateTime &startZeit, qint32 laufzeit,
+                                           double gesamtleistung);
 
     // Appends the run's record (or, with netz, the holding record) with up to
     // five attempts 100 ms apart; reports a final failure.

@@ -5,7 +5,7 @@
 #include <cmath>
 
 namespace {
-constexpr int kRand = 150; // 15 mm
+constexpr int kRand = 150;      // 15 mm
 constexpr int kMaxSchrift = 40; // 4 mm
 } // namespace
 

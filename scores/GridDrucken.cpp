@@ -33,7 +33,7 @@ void GridDruckSeiteMalen(QPainter &p, const GridDruckLayout &l, int seite)
     for (const auto &z : l.seiten[seite].zellen) {
         if (z.text.isEmpty())
             continue;
-        const Qt::Alignment a = z.ausrichtung == 1 ? Qt::AlignHCenter
+        const Qt::Alignment a = z.ausrichtung == 1   ? Qt::AlignHCenter
                                 : z.ausrichtung == 2 ? Qt::AlignRight
                                                      : Qt::AlignLeft;
         // Clipped to its cell: the rectangle is the cell, the flags keep the

@@ -7,8 +7,8 @@ QString GrafikmodusWarnung(int breite, int hoehe, int tiefe)
                           "Für dieses Programm sollte ein Grafikmodus mit einer Auflösung von mindestens "
                           "1024 x 768 Pixel (Bildpunkte) und einer Farbtiefe von mindestens 16 Bit (High Color) "
                           "eingestellt sein. \r\nAktuelle Einstellungen:\r\n- Auflösung: ")
-           + QString::number(breite) + " x " + QString::number(hoehe) + " Pixel" + "\r\n" + "- Farbtiefe: "
-           + QString::number(tiefe) + " Bit" + "\r\n\r\n" + "Programm trotzdem starten?";
+           + QString::number(breite) + " x " + QString::number(hoehe) + " Pixel" + "\r\n"
+           + "- Farbtiefe: " + QString::number(tiefe) + " Bit" + "\r\n\r\n" + "Programm trotzdem starten?";
 }
 
 bool AnzeigeGenuegt(int breite, int hoehe, int tiefe)

@@ -7,13 +7,13 @@
 // Keys the main window handles itself, with exactly these modifiers.
 enum class FensterTaste {
     Keine,
-    Geometrie1024,  // Shift+Alt+G: window at (0, 0), 1024 x 768
-    ScrollLinks,    // Ctrl+Left
-    ScrollRechts,   // Ctrl+Right
-    ScrollHoch,     // Ctrl+Up
-    ScrollRunter,   // Ctrl+Down
-    ZoomRein,       // Ctrl+Num +
-    ZoomRaus,       // Ctrl+Num -
+    Geometrie1024, // Shift+Alt+G: window at (0, 0), 1024 x 768
+    ScrollLinks,   // Ctrl+Left
+    ScrollRechts,  // Ctrl+Right
+    ScrollHoch,    // Ctrl+Up
+    ScrollRunter,  // Ctrl+Down
+    ZoomRein,      // Ctrl+Num +
+    ZoomRaus,      // Ctrl+Num -
 };
 
 // key is a Qt::Key, modifiers the Qt::KeyboardModifiers of the event.

@@ -25,6 +25,7 @@ int Resave(const QStringList &args)
     return 0;
 }
 
-TvlRegistrierung registrierung({"resave", "resave EIN.tvl AUS.tvl     liest ein Themendokument und schreibt es neu", Resave});
+TvlRegistrierung registrierung({"resave", "resave EIN.tvl AUS.tvl     liest ein Themendokument und schreibt es neu",
+                                Resave});
 
 } // namespace

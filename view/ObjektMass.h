@@ -8,17 +8,17 @@
 
 struct ObjektMass
 {
-    int seite = 1;          // side of the box used (KAusrAkt, or the one it would get)
+    int seite = 1; // side of the box used (KAusrAkt, or the one it would get)
     bool textGemessen = false;
-    QString text;           // as drawn: placeholders expanded, image tag cut out
-    QString bildName;       // question image (question boxes only)
+    QString text;     // as drawn: placeholders expanded, image tag cut out
+    QString bildName; // question image (question boxes only)
     QFont font;
     TextKasten kasten;
-    int bw = 0, bh = 0;     // box size
-    int bw0 = 0, bh0 = 0;   // size the text alone would need
-    int tw = 0, dx = 0;     // text width, its offset inside the box
-    QRect box;              // the placed box, scene pixels
-    QRect flaggenfeld;      // room of the question image (question boxes with one)
+    int bw = 0, bh = 0;   // box size
+    int bw0 = 0, bh0 = 0; // size the text alone would need
+    int tw = 0, dx = 0;   // text width, its offset inside the box
+    QRect box;            // the placed box, scene pixels
+    QRect flaggenfeld;    // room of the question image (question boxes with one)
 
     // The lines of text that carry characters, in scene pixels: the box
     // without the empty lines that leave room for a flag. Empty when the

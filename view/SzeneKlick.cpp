@@ -9,14 +9,15 @@
 namespace {
 QString LinkFehlerText(const QString &ziel)
 {
-    return QStringLiteral("Die Datei oder Internet-Adresse \"") + ziel + QStringLiteral("\" kann nicht geöffnet werden.");
+    return QStringLiteral("Die Datei oder Internet-Adresse \"") + ziel
+           + QStringLiteral("\" kann nicht geöffnet werden.");
 }
 
 bool Anklickbar(int typ)
 {
     return typ == ObjektTyp::Beschriftung || typ == ObjektTyp::Infopunkt || typ == ObjektTyp::Luecke
-        || typ == ObjektTyp::Link || typ == ObjektTyp::DokumentLink || typ == ObjektTyp::Antwort
-        || (typ >= ObjektTyp::VorigeFrage && typ <= ObjektTyp::ZufallsFrage);
+           || typ == ObjektTyp::Link || typ == ObjektTyp::DokumentLink || typ == ObjektTyp::Antwort
+           || (typ >= ObjektTyp::VorigeFrage && typ <= ObjektTyp::ZufallsFrage);
 }
 } // namespace
 
@@ -95,8 +96,7 @@ KlickErgebnis Szene::Klick(QPoint steuerPixel)
         e.aktion = KlickAktion::DokumentLaden;
         break;
     default:
-        if (o.Typ >= ObjektTyp::VorigeFrage && o.Typ <= ObjektTyp::ZufallsFrage
-            && Zustand.Dok.AnzFrageNummern > 0) {
+        if (o.Typ >= ObjektTyp::VorigeFrage && o.Typ <= ObjektTyp::ZufallsFrage && Zustand.Dok.AnzFrageNummern > 0) {
             Navigieren(o.Typ);
             e.aktion = KlickAktion::Navigiert;
         }

@@ -87,8 +87,8 @@ WerkzeugSchritt Szene::WerkzeugAnwenden(bool LinksGedrueckt, QPoint steuerPixel)
         const bool haken = AktWerkzeug == Werkzeug::Haekchen;
         QPainter maler(&AnzeigeBild);
         const QPoint mitte = haken ? p + QPoint(5, 1) : p + QPoint(1, 0);
-        SymbolZeichnen(maler, haken ? QChar(0x2714) : QChar(0x2718), 32,
-                       haken ? QColor(0, 196, 0) : QColor(220, 0, 0), mitte.x(), mitte.y());
+        SymbolZeichnen(maler, haken ? QChar(0x2714) : QChar(0x2718), 32, haken ? QColor(0, 196, 0) : QColor(220, 0, 0),
+                       mitte.x(), mitte.y());
         StempelGesetzt = true;
         const int r = PunktZuPixel(32);
         schritt.geaendert = QRect(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r);

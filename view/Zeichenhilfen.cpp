@@ -114,8 +114,8 @@ void TextAus(QPainter &p, int x, int y, const QString &text, Qt::Alignment ausri
     p.drawText(links, y + fm.ascent(), text);
 }
 
-void ScheibeZeichnen(QPainter &p, const QRect &r, QColor fuellung, QColor rand, const QString &text,
-                     const QFont &font, QColor textFarbe)
+void ScheibeZeichnen(QPainter &p, const QRect &r, QColor fuellung, QColor rand, const QString &text, const QFont &font,
+                     QColor textFarbe)
 {
     const int links = r.left(), oben = r.top();
     const int rechts = r.left() + r.width(), unten = r.top() + r.height();

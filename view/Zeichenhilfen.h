@@ -38,8 +38,8 @@ void RechteckZeichnen(QPainter &p, const QRect &r, QColor rand, QColor fuellung)
 void RahmenZeichnen(QPainter &p, const QRect &r, QColor rand);
 
 // A disc inscribed in r (36-point polygon, antialiased) with its text centred.
-void ScheibeZeichnen(QPainter &p, const QRect &r, QColor fuellung, QColor rand, const QString &text,
-                     const QFont &font, QColor textFarbe);
+void ScheibeZeichnen(QPainter &p, const QRect &r, QColor fuellung, QColor rand, const QString &text, const QFont &font,
+                     QColor textFarbe);
 // 70 % of a colour plus 30 % black, each channel rounded.
 QColor Abgedunkelt(QColor c);
 

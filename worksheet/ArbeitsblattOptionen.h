@@ -3,11 +3,7 @@
 #include <QString>
 
 // The three sheet kinds, in the order of the radio group ModeRadio.
-enum class BlattArt {
-    Arbeitsblatt = 0,
-    Loesungsblatt = 1,
-    Auflegefolie = 2
-};
+enum class BlattArt { Arbeitsblatt = 0, Loesungsblatt = 1, Auflegefolie = 2 };
 
 struct ArbeitsblattOptionen
 {

@@ -10,12 +10,7 @@
 // One drawing step. Coordinates are page units (1000 wide, y down).
 struct BlattElement
 {
-    enum class Art {
-        Text,
-        Linie,
-        Rahmen,
-        Bild
-    };
+    enum class Art { Text, Linie, Rahmen, Bild };
     Art art = Art::Text;
     // Text: x is the left end, centre or right end by `ausrichtung`, y the
     // cell top. Linie: (x, y) to (x2, y2). Rahmen: an unfilled frame whose

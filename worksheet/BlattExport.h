@@ -5,14 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-enum class BlattFormat {
-    Unbekannt,
-    Emf,
-    Wmf,
-    Pdf,
-    Svg,
-    Png
-};
+enum class BlattFormat { Unbekannt, Emf, Wmf, Pdf, Svg, Png };
 
 // The format a file name asks for by its extension (case ignored).
 BlattFormat BlattFormatVon(const QString &dateiName);

@@ -93,8 +93,8 @@ private:
 
     void Kopf()
     {
-        const QString beschreibung
-            = QStringLiteral("Pennoria") + QChar(0) + QStringLiteral("Arbeitsblatt") + QChar(0) + QChar(0);
+        const QString beschreibung = QStringLiteral("Pennoria") + QChar(0) + QStringLiteral("Arbeitsblatt") + QChar(0)
+                                     + QChar(0);
         const int w = Blatt::Breite, h = Blatt::Hoehe;
         b.u32(EMR_HEADER);
         b.u32(0); // size, below

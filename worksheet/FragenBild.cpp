@@ -7,7 +7,8 @@
 #include "Runden.h"
 
 FragenBilder::FragenBilder(const QString &progOrdner) : ordner(progOrdner.isEmpty() ? Ordner().ProgOrdner : progOrdner)
-{}
+{
+}
 
 QImage FragenBilder::Bild(const QString &name)
 {

@@ -35,7 +35,7 @@ protected:
 private:
     struct Anordnung
     {
-        bool eigen = false;  // a column mark is in effect
+        bool eigen = false; // a column mark is in effect
         QList<QAction *> aktionen;
         QList<QRect> felder; // in widget coordinates
         int spalten = 1;

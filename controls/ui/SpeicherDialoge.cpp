@@ -11,8 +11,9 @@ void SpeicherDialogEinrichten(QFileDialog &dlg, SpeicherArt art, const QString &
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dlg.setNameFilters(rtf ? QStringList{QStringLiteral("Rich Text Dokument (*.rtf)"), QStringLiteral("Alle Dateien (*.*)")}
-                           : QStringList{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("Alle Dateien (*.*)")});
+    dlg.setNameFilters(
+        rtf ? QStringList{QStringLiteral("Rich Text Dokument (*.rtf)"), QStringLiteral("Alle Dateien (*.*)")}
+            : QStringList{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("Alle Dateien (*.*)")});
     dlg.setDefaultSuffix(rtf ? QStringLiteral("rtf") : QStringLiteral("txt"));
     if (!ordner.isEmpty())
         dlg.setDirectory(ordner);

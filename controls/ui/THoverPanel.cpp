@@ -36,9 +36,11 @@ void THoverPanel::FarbeNeu()
     update();
 }
 
+// clang-format off
 void THoverPanel::setNormColor(const QColor &c) { normColor = c; FarbeNeu(); }
 void THoverPanel::setHoverColor(const QColor &c) { hoverColor = c; FarbeNeu(); }
 void THoverPanel::setCheckColor(const QColor &c) { checkColor = c; FarbeNeu(); }
+// clang-format on
 
 void THoverPanel::setNormFontColor(const QColor &c)
 {
@@ -72,6 +74,7 @@ void THoverPanel::setChecked(bool c)
     FarbeNeu();
 }
 
+// clang-format off
 void THoverPanel::setHoverActive(bool a) { hoverActive = a; FarbeNeu(); }
 void THoverPanel::setXPCheck(bool x) { xpCheck = x; update(); }
 void THoverPanel::setWordWrap(bool w) { wordWrap = w; update(); }
@@ -86,6 +89,7 @@ void THoverPanel::setBevelRaised(bool r) { bevelRaised = r; update(); }
 void THoverPanel::setBevelWidth(int w) { bevelWidth = qMax(0, w); update(); }
 void THoverPanel::setAlignment(Qt::Alignment a) { alignment = a; update(); }
 void THoverPanel::setFontColor(const QColor &c) { fontColor = c; update(); }
+// clang-format on
 
 void THoverPanel::setTabStop(bool t)
 {
@@ -249,8 +253,8 @@ void THoverPanel::paintEvent(QPaintEvent *)
     }
 }
 
-Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift,
-                              int flags, QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
+Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift, int flags,
+                              QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
                               TTextLayout layout)
 {
     const Einpassung e =

@@ -20,8 +20,8 @@ enum class TTextLayout { Top, Center, Bottom };
 // caption into the area (or only measure it when fitting is off; both kept in
 // speicher until an input changes), then move the area down for the vertical
 // layout.
-Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift,
-                              int flags, QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
+Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift, int flags,
+                              QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
                               TTextLayout layout);
 
 // A flat button panel: changes colour under the mouse, shows a checked

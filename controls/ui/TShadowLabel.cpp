@@ -23,6 +23,7 @@ void TShadowLabel::setCaption(const QString &c)
     update();
 }
 
+// clang-format off
 void TShadowLabel::setShadow(int s) { shadow = s; update(); }
 void TShadowLabel::setShadowColor(const QColor &c) { shadowColor = c; update(); }
 void TShadowLabel::setFontColor(const QColor &c) { fontColor = c; update(); }
@@ -31,6 +32,7 @@ void TShadowLabel::setTransparent(bool t) { transparent = t; update(); }
 void TShadowLabel::setWordWrap(bool w) { wordWrap = w; update(); }
 void TShadowLabel::setLayout(TTextLayout l) { layout = l; update(); }
 void TShadowLabel::setAlignment(Qt::Alignment a) { alignment = a; update(); }
+// clang-format on
 
 void TShadowLabel::setAutoSize(bool a)
 {

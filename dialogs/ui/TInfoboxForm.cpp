@@ -28,7 +28,7 @@ const int Hoehe = 331;
 const int PanelRand = 8;
 const int KnopfZeile = 44; // below Panel1: the buttons and the margin
 const int MaxHoehe = 566;
-const int TextGrad = 14;  // points of the rendered picture
+const int TextGrad = 14; // points of the rendered picture
 } // namespace
 
 TInfoboxForm::TInfoboxForm(IMeldungen &m, QWidget *parent) : QDialog(parent), meldungen(m)

@@ -63,7 +63,8 @@ TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
                                       {" alphabetisch geordnet ", " zufällig gemischt "}, this);
     Zuordnungstexte->setGeometry(266, 116, breite - 274, 70);
     Zuordnungsziele = new RadioGruppe("Zuordnungsziele", " Zuordnungsziele (Positionen) ",
-                                      {" geordnet nummeriert ", " zufällig gemischt nummeriert ", " Fragezeichen "}, this);
+                                      {" geordnet nummeriert ", " zufällig gemischt nummeriert ", " Fragezeichen "},
+                                      this);
     Zuordnungsziele->setGeometry(8, 282, breite - 16, 92);
     RiFaRueckmeldung = new RadioGruppe("RiFaRueckmeldung", " Richtig-/Falsch-Rückmeldung ",
                                        {" sofort bei jeder Zuordnung ", " erst am Ende der Übung "}, this);

@@ -15,16 +15,15 @@ TUebOptFragenForm::TUebOptFragenForm(TUebOptForm *a, QWidget *parent) : QDialog(
     caption = QStringLiteral("Übungsoptionen für Einzelfragen");
     setWindowTitle(caption);
     const int breite = 480;
-    ZuordnungFalsch = new RadioGruppe("ZuordnungFalsch", " Abfragemodus ",
-                                      {" solange wiederholen, bis jede Frage richtig beantwortet wurde ",
-                                       " jede Frage nur einmal stellen "},
-                                      this);
+    ZuordnungFalsch = new RadioGruppe(
+        "ZuordnungFalsch", " Abfragemodus ",
+        {" solange wiederholen, bis jede Frage richtig beantwortet wurde ", " jede Frage nur einmal stellen "}, this);
     ZuordnungFalsch->setGeometry(8, 8, breite - 16, 70);
     Zuordnungstexte = new RadioGruppe("Zuordnungstexte", " Antwortmöglichkeiten ",
                                       {" alphabetisch geordnet ", " zufällig gemischt "}, this);
     Zuordnungstexte->setGeometry(8, 84, 226, 70);
-    Zuordnungsziele = new RadioGruppe("Zuordnungsziele", " Reihenfolge der Fragen ",
-                                      {" geordnet ", " zufällig gemischt "}, this);
+    Zuordnungsziele =
+        new RadioGruppe("Zuordnungsziele", " Reihenfolge der Fragen ", {" geordnet ", " zufällig gemischt "}, this);
     Zuordnungsziele->setGeometry(242, 84, breite - 250, 70);
     Zeitlimit = new RadioGruppe("Zeitlimit", " Zeitlimit ", {" ohne Zeitlimit ", " Zeitlimit von: "}, this);
     Zeitlimit->setGeometry(8, 160, breite - 16, 76);

@@ -135,7 +135,8 @@ bool TUebProtokollForm::Speichern(const QString &pfad)
     const QByteArray rtf = Rtf();
     QFile f(pfad);
     // A FIFO as target would make the open wait for a reader.
-    if (!SpeicherzielErlaubt(pfad) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(rtf) != rtf.size() || !f.flush()) {
+    if (!SpeicherzielErlaubt(pfad) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(rtf) != rtf.size()
+        || !f.flush()) {
         ZeigeSchreibFehler(meldungen, pfad);
         return false;
     }

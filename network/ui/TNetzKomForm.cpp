@@ -88,8 +88,8 @@ void TNetzKomForm::OkClick()
 
 void TNetzKomForm::Durchsuchen()
 {
-    const QString o = QFileDialog::getExistingDirectory(this, QStringLiteral("Kommunikationsordner wählen"),
-                                                        OrdnerEdit->text());
+    const QString o =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Kommunikationsordner wählen"), OrdnerEdit->text());
     if (!o.isEmpty())
         OrdnerEdit->setText(QDir::toNativeSeparators(o));
 }

@@ -54,8 +54,7 @@ AnsichtAusgabeAnschluss::AnsichtAusgabeAnschluss(TForm1 &f, Szene &s)
 {
     LernLeiste &leiste = *form.Werkzeugleiste;
     ExportBtn = leiste.KnopfHinzufuegen("ExportBtn", "Ansicht speichern", "Ansicht in Bilddatei speichern");
-    ClipbordBtn =
-        leiste.KnopfHinzufuegen("ClipbordBtn", "In Zwischenablage", "Ansicht in Zwischenablage kopieren");
+    ClipbordBtn = leiste.KnopfHinzufuegen("ClipbordBtn", "In Zwischenablage", "Ansicht in Zwischenablage kopieren");
     DruckBtn = leiste.KnopfHinzufuegen("DruckBtn", "Ansicht drucken", "Ansicht drucken");
     leiste.Abstand();
     connect(ExportBtn, &THoverPanel::clicked, this, &AnsichtAusgabeAnschluss::AnsichtExportieren);

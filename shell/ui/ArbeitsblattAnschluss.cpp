@@ -15,7 +15,8 @@ ArbeitsblattAnschluss::ArbeitsblattAnschluss(TForm1 &f, Szene &s)
     : QObject(&f), form(f), szene(s), dialoge(std::make_unique<QtArbeitsblattDialoge>())
 {
     if (form.Menue.Arbeitsblatterstellen1) {
-        connect(form.Menue.Arbeitsblatterstellen1, &QAction::triggered, this, &ArbeitsblattAnschluss::ArbeitsblattZeigen);
+        connect(form.Menue.Arbeitsblatterstellen1, &QAction::triggered, this,
+                &ArbeitsblattAnschluss::ArbeitsblattZeigen);
         // Shown in the file menu with the extended functions.
         form.ErweitertAnzeigen(form.Menue.Arbeitsblatterstellen1);
     }

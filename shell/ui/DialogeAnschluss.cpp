@@ -26,8 +26,8 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
     connect(form.Menue.PerEMailversenden1, &QAction::triggered, this, &DialogeAnschluss::PerEMailversenden1Click);
     form.ErweitertAnzeigen(form.Menue.PerEMailversenden1);
     if (form.Werkzeugleiste) {
-        EMailBtn = form.Werkzeugleiste->KnopfHinzufuegen("EMailBtn", "Per E-Mail versenden",
-                                                         "Dokument per E-Mail versenden");
+        EMailBtn =
+            form.Werkzeugleiste->KnopfHinzufuegen("EMailBtn", "Per E-Mail versenden", "Dokument per E-Mail versenden");
         connect(EMailBtn, &THoverPanel::clicked, this, &DialogeAnschluss::PerEMailversenden1Click);
     }
     connect(MailVersand, &XdgEmailVersand::Beendet, this, &DialogeAnschluss::MailErgebnis);

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QString>
 
-
 class LernKartBild;
 class QAction;
 class QActionGroup;

@@ -61,8 +61,8 @@ QImage KnopfbildVonCursor(int cursor, int seite, QColor faerben)
             for (int x = 0; x < b.width(); ++x) {
                 const QRgb p = zeile[x];
                 if (qRed(p) > 160 && qGreen(p) > 160 && qBlue(p) < 120)
-                    zeile[x] = qRgba(faerben.red() * qRed(p) / 255, faerben.green() * qGreen(p) / 255,
-                                     faerben.blue(), qAlpha(p));
+                    zeile[x] = qRgba(faerben.red() * qRed(p) / 255, faerben.green() * qGreen(p) / 255, faerben.blue(),
+                                     qAlpha(p));
             }
         }
     return b.scaled(seite, seite, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -15,8 +15,7 @@ QAction *TForm1::ZwillingAnlegen(QMenu *menue, QAction *aktion)
     z->setVisible(false);
     const auto abgleichen = [z, aktion] {
         const QKeySequence taste = aktion->shortcut();
-        z->setText(taste.isEmpty() ? aktion->text()
-                                   : aktion->text() + '\t' + taste.toString(QKeySequence::NativeText));
+        z->setText(taste.isEmpty() ? aktion->text() : aktion->text() + '\t' + taste.toString(QKeySequence::NativeText));
         z->setEnabled(aktion->isEnabled());
         z->setCheckable(aktion->isCheckable());
         z->setChecked(aktion->isChecked());

@@ -78,8 +78,8 @@ bool WavLesen(const QString &pfad, Wav &w)
     if (!f.open(QIODevice::ReadOnly))
         return false;
     const QByteArray b = f.readAll();
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE" ||
-        qFromLittleEndian<quint32>(b.constData() + 4) != quint32(b.size() - 8))
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE"
+        || qFromLittleEndian<quint32>(b.constData() + 4) != quint32(b.size() - 8))
         return false;
     qsizetype pos = 12;
     bool fmt = false;
@@ -119,8 +119,8 @@ TEST(Klaenge, AreShortAudiblePcmWavFiles)
         int spitze = 0;
         for (qsizetype i = 0; i + 1 < w.daten.size(); i += 2)
             spitze = std::max(spitze, std::abs(int(qFromLittleEndian<qint16>(w.daten.constData() + i))));
-        EXPECT_GT(spitze, 32767 / 4) << name;   // clearly audible
-        EXPECT_LT(spitze, 32767) << name;       // never clipped
+        EXPECT_GT(spitze, 32767 / 4) << name; // clearly audible
+        EXPECT_LT(spitze, 32767) << name;     // never clipped
         const qint16 letzte = qFromLittleEndian<qint16>(w.daten.constData() + w.daten.size() - 2);
         EXPECT_LT(std::abs(int(letzte)), 200) << name; // ends without a click
         // The program's own player takes them as they are.
@@ -162,8 +162,8 @@ TEST(Startbild, EveryRowIsStoredWithTheUpFilter)
     ASSERT_EQ(kopf.size(), 13);
     const quint32 breite = qFromBigEndian<quint32>(kopf.constData());
     const quint32 hoehe = qFromBigEndian<quint32>(kopf.constData() + 4);
-    EXPECT_EQ(quint8(kopf[8]), 8); // bits per sample
-    EXPECT_EQ(quint8(kopf[9]), 2); // RGB
+    EXPECT_EQ(quint8(kopf[8]), 8);  // bits per sample
+    EXPECT_EQ(quint8(kopf[9]), 2);  // RGB
     EXPECT_EQ(quint8(kopf[12]), 0); // not interlaced
     const qsizetype zeile = qsizetype(breite) * 3 + 1;
     QByteArray mitLaenge(4, '\0');

@@ -8,8 +8,8 @@
 // Helpers shared by the content tests: paths into the source tree, the
 // country table and the shipped documents.
 
-QString InhaltOrdner();  // content/
-QString FlaggenOrdner(); // content/Flaggen/
+QString InhaltOrdner();    // content/
+QString FlaggenOrdner();   // content/Flaggen/
 QString FlaggenWerkzeug(); // tools/flaggen/
 
 struct TabellenLand

@@ -33,8 +33,8 @@ TEST(KommaText, ReadingSplitsAtCommasAndBlanks)
     EXPECT_EQ(ZeilenAusKommaText("a b"), "a\nb"); // an unquoted blank ends a part
     EXPECT_EQ(ZeilenAusKommaText("\"sag \"\"hi\"\"\""), "sag \"hi\"");
     EXPECT_EQ(ZeilenAusKommaText("\"a\"b,c"), "a\nb\nc");
-    EXPECT_EQ(ZeilenAusKommaText("\"offen"), "offen"); // unterminated quote runs to the end
-    EXPECT_EQ(ZeilenAusKommaText("\"  innen  \""), "innen"); // the whole result is trimmed
+    EXPECT_EQ(ZeilenAusKommaText("\"offen"), "offen");                  // unterminated quote runs to the end
+    EXPECT_EQ(ZeilenAusKommaText("\"  innen  \""), "innen");            // the whole result is trimmed
     EXPECT_EQ(ZeilenAusKommaText(QString("a") + QChar(0) + ",b"), "a"); // NUL ends the text
 }
 
@@ -48,7 +48,7 @@ TEST(KommaText, TrailingBlankLinesAreLost)
 TEST(KommaText, CaptionsSurviveTheRoundTrip)
 {
     for (const QString &cap : {QString("a b\nc"), QString("Vereinigte Staaten\nvon Amerika"), QString("x,y\n\"z\""),
-                              QString("eins\n\nzwei"), QString("Élysée"), QString("-\n--\n,")}) {
+                               QString("eins\n\nzwei"), QString("Élysée"), QString("-\n--\n,")}) {
         EXPECT_EQ(ZeilenAusKommaText(KommaTextAusZeilen(cap)), cap) << cap.toStdString();
     }
 }

@@ -20,9 +20,9 @@ static QByteArray Wav(quint16 format, quint16 kanaele, quint32 rate, quint16 bit
         return b;
     };
     QByteArray fmt = u16(format) + u16(kanaele) + u32(rate) + u32(rate * kanaele * bits / 8)
-        + u16(quint16(kanaele * bits / 8)) + u16(bits);
+                     + u16(quint16(kanaele * bits / 8)) + u16(bits);
     QByteArray b = "WAVE" + QByteArray("fmt ") + u32(16) + fmt + QByteArray("LIST") + u32(3) + "abc" + QByteArray(1, 0)
-        + QByteArray("data") + u32(datenLaenge) + daten;
+                   + QByteArray("data") + u32(datenLaenge) + daten;
     return "RIFF" + u32(quint32(b.size())) + b;
 }
 
@@ -44,10 +44,10 @@ TEST(WavLesen, DamagedOrUnsupportedFilesAreRefused)
     WavDaten w;
     EXPECT_FALSE(WavAusBytes(QByteArray(), w));
     EXPECT_FALSE(WavAusBytes("RIFF\0\0\0\0WAVX", w));
-    EXPECT_FALSE(WavAusBytes(Wav(2, 1, 8000, 4, QByteArray(10, 0), 10), w));    // ADPCM
-    EXPECT_FALSE(WavAusBytes(Wav(1, 0, 8000, 16, QByteArray(10, 0), 10), w));   // no channels
-    EXPECT_FALSE(WavAusBytes(Wav(1, 1, 8000, 12, QByteArray(10, 0), 10), w));   // odd sample size
-    EXPECT_FALSE(WavAusBytes(Wav(1, 1, 8000, 16, QByteArray(), 0), w));         // no samples
+    EXPECT_FALSE(WavAusBytes(Wav(2, 1, 8000, 4, QByteArray(10, 0), 10), w));  // ADPCM
+    EXPECT_FALSE(WavAusBytes(Wav(1, 0, 8000, 16, QByteArray(10, 0), 10), w)); // no channels
+    EXPECT_FALSE(WavAusBytes(Wav(1, 1, 8000, 12, QByteArray(10, 0), 10), w)); // odd sample size
+    EXPECT_FALSE(WavAusBytes(Wav(1, 1, 8000, 16, QByteArray(), 0), w));       // no samples
     QByteArray kaputt = Wav(1, 1, 8000, 16, QByteArray(10, 0), 10);
     qToLittleEndian<quint32>(0xFFFFFFF0u, kaputt.data() + 16); // fmt length beyond the file
     EXPECT_FALSE(WavAusBytes(kaputt, w));

@@ -233,8 +233,7 @@ TEST(ErgebnisAnzeige, TeilwiederholungNurWennAngebotenSchliessenFuehrtZurStartse
 
     Aufbau b;
     b.ablauf.ErgebnisAnzeigen(Lauf(7, 0, 0, 7));
-    EXPECT_EQ(b.umgebung.log.mid(b.umgebung.log.indexOf("Zeigen")),
-              (QStringList{"Zeigen", "NetzRolle0", "Verlassen"}));
+    EXPECT_EQ(b.umgebung.log.mid(b.umgebung.log.indexOf("Zeigen")), (QStringList{"Zeigen", "NetzRolle0", "Verlassen"}));
 }
 
 TEST(ErgebnisAnzeige, TeilnehmerTrittWiederBeiAbgelehntMeldungUndFensterErneut)

@@ -74,8 +74,8 @@ TEST(SkalaZeichnen, BaenderStricheUndMarkeAnIhrenPositionen)
         EXPECT_TRUE(Schwarz(b, x, 74)) << x;
     EXPECT_FALSE(Schwarz(b, 140, 74));
     // Texts: percentages left of the ticks, the value right of the mark.
-    EXPECT_GT(DunklePixel(b, QRect(50, 66, 30, 8)), 5);   // "70%"
-    EXPECT_EQ(DunklePixel(b, QRect(81, 0, 5, 209)), 7); // only the tick ends
+    EXPECT_GT(DunklePixel(b, QRect(50, 66, 30, 8)), 5);    // "70%"
+    EXPECT_EQ(DunklePixel(b, QRect(81, 0, 5, 209)), 7);    // only the tick ends
     EXPECT_GT(DunklePixel(b, QRect(145, 64, 60, 12)), 10); // "66.7%"
 }
 

@@ -125,8 +125,8 @@ TEST(Bildbeschriftung, SingleQueryPositionsOnlyAcceptTheMarkedTarget)
     EXPECT_EQ(z.value(1), "00:00 - Der Position \"Nord\" soll der richtige Beschriftungstext zugeordnet werden");
     EXPECT_EQ(z.value(2), "00:00 - FALSCH - Der Position von \"Nord\" wird der Beschriftungstext \"Süd\" zugeordnet");
     EXPECT_EQ(z.value(3), "00:00 - Der Position \"Süd\" soll der richtige Beschriftungstext zugeordnet werden");
-    EXPECT_TRUE(z.contains(
-        "00:00 - RICHTIG - Der Position von \"Nord\" wird der richtige Beschriftungstext zugeordnet"));
+    EXPECT_TRUE(
+        z.contains("00:00 - RICHTIG - Der Position von \"Nord\" wird der richtige Beschriftungstext zugeordnet"));
 }
 
 TEST(Lueckentext, ProtocolLinesOfAllModes)

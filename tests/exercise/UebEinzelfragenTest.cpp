@@ -98,8 +98,8 @@ TEST(Einzelfragen, AnswerCountFollowsTheNumberOfQuestions)
 
 TEST(Einzelfragen, DistractorsAreUniqueAndLookAlikePairsHoldOneWay)
 {
-    const QStringList laender{"Luxemburg", "Niederlande", "Frankreich", "Franz. Guayana", "Monaco", "Indonesien",
-                              "Belgien", "Polen", "Belgien"};
+    const QStringList laender{"Luxemburg",  "Niederlande", "Frankreich", "Franz. Guayana", "Monaco",
+                              "Indonesien", "Belgien",     "Polen",      "Belgien"};
     int frankreichMitGuayana = 0, indonesienMitMonaco = 0;
     for (quint32 saat = 1; saat <= 150; ++saat) {
         UebTest t;
@@ -140,7 +140,8 @@ TEST(Einzelfragen, DistractorsAreUniqueAndLookAlikePairsHoldOneWay)
 TEST(Einzelfragen, ProtocolHasQuestionOptionsAndJudgingLines)
 {
     UebTest t;
-    t.dok.Dok = EinzelfragenDok({"<@flaggenfrage><@img=de.png> // Deutschland", "Hauptstadt von <b>Polen</b>? // Warschau"});
+    t.dok.Dok =
+        EinzelfragenDok({"<@flaggenfrage><@img=de.png> // Deutschland", "Hauptstadt von <b>Polen</b>? // Warschau"});
     t.ui.werte.FragenZuordnungsziele = 0;
     t.ui.werte.FragenZuordnungstexte = 0;
     ASSERT_TRUE(t.ueb.UebungStarten({}));

@@ -63,9 +63,8 @@ static std::vector<QString> Themen()
     return l;
 }
 
-INSTANTIATE_TEST_SUITE_P(Inhalt, Thema, ::testing::ValuesIn(Themen()),
-                         [](const ::testing::TestParamInfo<QString> &i) {
-                             QString n = i.param;
-                             n.remove(QStringLiteral(".tvl")).remove(QChar('-'));
-                             return n.toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(Inhalt, Thema, ::testing::ValuesIn(Themen()), [](const ::testing::TestParamInfo<QString> &i) {
+    QString n = i.param;
+    n.remove(QStringLiteral(".tvl")).remove(QChar('-'));
+    return n.toStdString();
+});

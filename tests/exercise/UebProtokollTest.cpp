@@ -114,10 +114,11 @@ TEST(Protokoll, PictureSettingsLinesAndUnnamedParticipant)
     t.Ziehen("Nord", t.ObjektMit("Nord"));
     const QString k = t.ueb.Lauf.ProtokollKopf;
     EXPECT_TRUE(k.contains("Teilnehmername:\t(nicht angegeben)\r\n"));
-    EXPECT_TRUE(k.contains("Abfragemodus:\tEinzelabfrage Texte\r\nZeitlimit:\tnein\r\n"
-                           "Verhalten bei richtiger Zuordnung:\tgrünes Häkchen setzen\r\n"
-                           "Verhalten bei Fehlversuch:\trotes Kreuz setzen, keine erneute Zuordnung an dieser Position\r\n"
-                           "Zuordnungstexte:\talphabetisch geordnet\r\n"
-                           "Zuordnungsziele (Positionen):\tFragezeichen\r\n"));
+    EXPECT_TRUE(
+        k.contains("Abfragemodus:\tEinzelabfrage Texte\r\nZeitlimit:\tnein\r\n"
+                   "Verhalten bei richtiger Zuordnung:\tgrünes Häkchen setzen\r\n"
+                   "Verhalten bei Fehlversuch:\trotes Kreuz setzen, keine erneute Zuordnung an dieser Position\r\n"
+                   "Zuordnungstexte:\talphabetisch geordnet\r\n"
+                   "Zuordnungsziele (Positionen):\tFragezeichen\r\n"));
     EXPECT_TRUE(k.contains("Benötigte Zeit:\t00:00\r\n"));
 }

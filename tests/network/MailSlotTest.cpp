@@ -77,19 +77,19 @@ TEST(MailSlotNachricht, StrengesEntpackenVerwirftAllesUnsaubere)
     const QByteArray schlecht[] = {
         QByteArray(),
         QByteArray("Message"),
-        QByteArray("message\r\nu\r\nc\r\nx\r\n"),   // marker is case-sensitive
+        QByteArray("message\r\nu\r\nc\r\nx\r\n"), // marker is case-sensitive
         QByteArray(" Message\r\nu\r\nc\r\n"),
-        QByteArray("Message\r\nu\r\n"),              // envelope incomplete
-        QByteArray("Message\r\nu\r\nc\r\nx"),        // last line not ended
-        QByteArray("Message\r\nu\r\nc\r\nx\ny\r\n"), // bare LF
-        QByteArray("Message\r\nu\r\nc\r\nx\ry\r\n"), // bare CR
+        QByteArray("Message\r\nu\r\n"),                  // envelope incomplete
+        QByteArray("Message\r\nu\r\nc\r\nx"),            // last line not ended
+        QByteArray("Message\r\nu\r\nc\r\nx\ny\r\n"),     // bare LF
+        QByteArray("Message\r\nu\r\nc\r\nx\ry\r\n"),     // bare CR
         QByteArray("Message\r\nu\r\nc\r\nx\0y\r\n", 20), // NUL
         QByteArray("Message\r\nu\r\nc\r\nx\x1by\r\n"),   // escape
         QByteArray("Message\r\nu\r\nc\r\nx\x81y\r\n"),   // unassigned byte
         QByteArray("Message\r\nu\r\nc\r\nx\x7fy\r\n"),
         QByteArray("Message\r\n") + QByteArray(256, 'u') + "\r\nc\r\n", // user name too long
         QByteArray("Message\r\nu\r\n") + QByteArray(256, 'c') + "\r\n",
-        QByteArray("Message\r\nu\r\nc\r\n") + QByteArray(4096, 'x') + "\r\n", // too large
+        QByteArray("Message\r\nu\r\nc\r\n") + QByteArray(4096, 'x') + "\r\n",   // too large
         QByteArray("Message\r\nu\r\nc\r\n") + QByteArray("x\r\n").repeated(62), // too many lines
     };
     for (const QByteArray &d : schlecht)

@@ -15,7 +15,8 @@
 inline int FreiePortBasis(const QString &mailBox, int versatz = 0)
 {
     for (int k = 0; k < 60; ++k) {
-        const int basis = 20000 + int((unsigned(::getpid()) * 7919u + unsigned(versatz) * 3001u + unsigned(k) * 1000u) % 40000u);
+        const int basis =
+            20000 + int((unsigned(::getpid()) * 7919u + unsigned(versatz) * 3001u + unsigned(k) * 1000u) % 40000u);
         UdpKanal probe;
         if (probe.Binden(MailSlotPort(mailBox, basis)))
             return basis;

@@ -108,7 +108,8 @@ TEST(HscDatei, FeldlisteOhneRechnerLiestLeereRechnernamen)
     QTemporaryDir dir;
     const QString pfad = dir.filePath("ohne.hsc");
     const QByteArray b = Text("TVL-HSC-1.00") + Text("|HSC-Name|HSC-Beginn|HSC-Dauer|HSC-Leistung|") + Text("Ina")
-        + Real(46000.25) + Int(90000) + Real(0.7) + Text("Max") + Real(46001.0) + Int(1000) + Real(0.9);
+                         + Real(46000.25) + Int(90000) + Real(0.7) + Text("Max") + Real(46001.0) + Int(1000)
+                         + Real(0.9);
     ASSERT_TRUE(Schreiben(pfad, b));
     TBestList liste;
     ASSERT_TRUE(BestListLesen(pfad, liste));

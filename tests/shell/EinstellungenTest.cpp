@@ -96,16 +96,16 @@ TEST(Einstellungen, NamesMatchWithoutRegardToCase)
 TEST(Einstellungen, WrongKindOrRangeKeepsDefault)
 {
     Speicher sp;
-    sp.s->setValue("Opt-Sound", "ja");                   // not an integer
-    sp.s->setValue("Opt-UebNameEingabe", 7);             // any non-zero is on
+    sp.s->setValue("Opt-Sound", "ja");       // not an integer
+    sp.s->setValue("Opt-UebNameEingabe", 7); // any non-zero is on
     sp.s->setValue("Opt-ErgebBestListEintragen", 0);
-    sp.s->setValue("UebOpt-AbfrageModus", 3);            // only 0..2
+    sp.s->setValue("UebOpt-AbfrageModus", 3); // only 0..2
     sp.s->setValue("UebOpt-Zuordnungsziele", -1);
-    sp.s->setValue("UebOptFragen-Zuordnungsziele", 2);   // only 0..1 here
-    sp.s->setValue("UebOpt-ZLimitMin", "75");            // minutes 0..59
+    sp.s->setValue("UebOptFragen-Zuordnungsziele", 2); // only 0..1 here
+    sp.s->setValue("UebOpt-ZLimitMin", "75");          // minutes 0..59
     sp.s->setValue("UebOpt-ZLimitSek", "x");
-    sp.s->setValue("NetzKomKanal", "../../home");        // would reach another folder
-    sp.s->setValue("Opt-BestListOrdner", "");            // empty folder
+    sp.s->setValue("NetzKomKanal", "../../home"); // would reach another folder
+    sp.s->setValue("Opt-BestListOrdner", "");     // empty folder
     sp.s->setValue("NetzKomOrdner", QStringList{"a", "b"});
     sp.Neu();
     Einstellungen e;

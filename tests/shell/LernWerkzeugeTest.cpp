@@ -89,10 +89,7 @@ protected:
         Maus(QEvent::MouseMove, b, Qt::NoButton, knopf);
         Maus(QEvent::MouseButtonRelease, b, knopf, Qt::NoButton);
     }
-    bool Taste(int key, Qt::KeyboardModifiers mod)
-    {
-        return form->FormKeyDown(key, int(mod));
-    }
+    bool Taste(int key, Qt::KeyboardModifiers mod) { return form->FormKeyDown(key, int(mod)); }
 };
 } // namespace
 
@@ -248,8 +245,7 @@ TEST_F(LernWerkzeuge, ExportSpeichertDieAnzeigeMitZeichnungen)
     ASSERT_FALSE(gelesen.isNull());
     EXPECT_EQ(gelesen.size(), QSize(870, 650)); // the visible part, not the 1740 x 1300 scene
     EXPECT_EQ(QColor(gelesen.pixel(200, 300)), QColor(255, 0, 0));
-    EXPECT_EQ(gelesen.convertToFormat(QImage::Format_RGB32),
-              szene->AnzeigeBild.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(gelesen.convertToFormat(QImage::Format_RGB32), szene->AnzeigeBild.convertToFormat(QImage::Format_RGB32));
 
     wahl->pfad = tmp.filePath("fehlt/ansicht.png");
     ausgabe->ExportBtn->clicked();

@@ -6,8 +6,8 @@
 
 struct ProgrammLauf
 {
-    int code = -1;          // exit code; -1 when the program did not finish in time
-    QString aus, fehler;    // standard output and error, read as UTF-8
+    int code = -1;       // exit code; -1 when the program did not finish in time
+    QString aus, fehler; // standard output and error, read as UTF-8
 };
 
 inline ProgrammLauf Ausfuehren(const QString &programm, const QStringList &args, int wartenMs = 60000)

@@ -123,8 +123,7 @@ TEST(FeindlicheSzene, GrossesBildWirdNichtKopiert)
         const qint64 zuwachs = ResidentBytes() - vorher;
         EXPECT_LT(zuwachs, qint64(32) << 20) << rand.Left;
         // Still drawn: grey picture, white border.
-        EXPECT_EQ(t.Szenenfarbe(t.szene.SzenenBild.width() / 2, t.szene.SzenenBild.height() / 2),
-                  QColor(Qt::gray));
+        EXPECT_EQ(t.Szenenfarbe(t.szene.SzenenBild.width() / 2, t.szene.SzenenBild.height() / 2), QColor(Qt::gray));
         if (rand.Left > 0) {
             EXPECT_EQ(t.Szenenfarbe(2, t.szene.SzenenBild.height() / 2), QColor(Qt::white));
         }

@@ -47,14 +47,15 @@ bool BeschreibungenErzeugen(const QList<Land> &laender, const QString &ordner)
         const QJsonObject beschreibung{
             {"Titel", QString::fromUtf8(thema.titel)},
             {"Autor", "Brinvale"},
-            {"Bemerkung", "Flaggenbilder: Sammlung svg-country-flags (gemeinfrei). Erzeugt mit tools/flaggen/erzeugen.sh."},
+            {"Bemerkung",
+             "Flaggenbilder: Sammlung svg-country-flags (gemeinfrei). Erzeugt mit tools/flaggen/erzeugen.sh."},
             {"DokTyp", 2},
             {"BasisBild", "../bilder/fragekarte.png"},
             {"Fragen", fragen},
         };
         QFile datei(ordner + "/" + thema.datei + ".json");
-        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            datei.write(QJsonDocument(beschreibung).toJson(QJsonDocument::Indented)) < 0)
+        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || datei.write(QJsonDocument(beschreibung).toJson(QJsonDocument::Indented)) < 0)
             return false;
     }
     return true;
