@@ -37,8 +37,15 @@ void BM_LangerAbsatz(benchmark::State &state)
         p.setFont(ArialPixel(22));
         PainterLeinwand l(p);
         MarkupUmgebung u;
-        benchmark::DoNotOptimize(
-            MarkupSchreiben(l, 870, Qt::black, MarkupVariante::Lernansicht, -22, 0, text, 6, 30, 650, u));
+        benchmark::DoNotOptimize(MarkupSchreiben(l,
+                                                 {.Text = text,
+                                                  .X = 30,
+                                                  .Y = 6,
+                                                  .Breite = 870,
+                                                  .Hoehe = 650,
+                                                  .Variante = MarkupVariante::Lernansicht,
+                                                  .Schrifthoehe = -22},
+                                                 u));
     }
     state.SetBytesProcessed(state.iterations() * text.size() * 2);
 }

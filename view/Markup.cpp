@@ -419,9 +419,10 @@ int Satz::Lauf(int Y)
 
 } // namespace
 
-int MarkupSchreiben(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
-                    int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung)
+int MarkupSchreiben(IMarkupLeinwand &leinwand, const MarkupAbsatz &absatz, MarkupUmgebung &umgebung)
 {
+    const int Schriftgrad = absatz.Schriftgrad;
+    const int Schrifthoehe = absatz.Schrifthoehe;
     QFont f = leinwand.Schrift();
     f.setFamily(QStringLiteral("Arial"));
     f.setBold(false);
@@ -436,9 +437,9 @@ int MarkupSchreiben(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, 
         f.setPixelSize(qMax(1, rnd(Schrifthoehe * 2048.0 / 2355.0))); // cell height -> em height
     leinwand.SchriftSetzen(f);
 
-    const QString text = Text.trimmed() + QLatin1Char(' ');
-    Satz satz(leinwand, Breite, Farbe, Variante, text, X, Hoehe, umgebung);
-    return satz.Lauf(Y);
+    const QString text = absatz.Text.trimmed() + QLatin1Char(' ');
+    Satz satz(leinwand, absatz.Breite, absatz.Farbe, absatz.Variante, text, absatz.X, absatz.Hoehe, umgebung);
+    return satz.Lauf(absatz.Y);
 }
 
 void InfotextZeichnen(QImage &Ziel, const QStringList &Zeilen, int Breite, int Schriftgrad, const QColor &Hintergrund)
@@ -452,7 +453,7 @@ void InfotextZeichnen(QImage &Ziel, const QStringList &Zeilen, int Breite, int S
         PainterLeinwand l(p);
         MarkupUmgebung u;
         for (const QString &z : Zeilen)
-            y = MarkupSchreiben(l, breite, Qt::black, MarkupVariante::Text, 0, Schriftgrad, z, y, 0, 3000, u);
+            y = MarkupSchreiben(l, {.Text = z, .Y = y, .Breite = breite, .Hoehe = 3000, .Schriftgrad = Schriftgrad}, u);
     }
     Ziel = kratz.copy(0, 0, breite, qBound(1, y, 3000));
 }

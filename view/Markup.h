@@ -55,13 +55,23 @@ namespace MarkupVariante {
 enum : int { Text = 0, Arbeitsblatt = 1, Loesung = 2, Loesungsblatt = 3, Lernansicht = 99 };
 }
 
-// Lays out and draws one paragraph (no line breaks) starting at top Y with
-// left margin X, wrapping at the right edge Breite. Schrifthoehe < 0 is an
-// em height in pixels, > 0 a cell height; Schriftgrad in points; 0 keeps the
-// canvas's size. Returns the y below the paragraph. A negative Variante
-// only measures.
-int MarkupSchreiben(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
-                    int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung);
+// One paragraph for the layout: its text, where it starts, where it wraps
+// and how it is drawn.
+struct MarkupAbsatz
+{
+    QString Text;   // one paragraph, no line breaks
+    int X = 0;      // left margin
+    int Y = 0;      // top
+    int Breite = 0; // right edge, where lines wrap
+    int Hoehe = 0;  // height of the picture the moved gap objects refer to
+    QColor Farbe = Qt::black;
+    int Variante = MarkupVariante::Text; // negative: only measure
+    int Schrifthoehe = 0;                // < 0 em height in pixels, > 0 cell height
+    int Schriftgrad = 0;                 // points; with Schrifthoehe 0 as well the canvas's size stays
+};
+
+// Lays out and draws one paragraph. Returns the y below it.
+int MarkupSchreiben(IMarkupLeinwand &leinwand, const MarkupAbsatz &absatz, MarkupUmgebung &umgebung);
 
 // Renders the lines of an info text (Variante 0) Breite pixels wide onto
 // Hintergrund at Schriftgrad points; Ziel becomes Breite x the text height.

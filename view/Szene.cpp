@@ -227,7 +227,15 @@ void Szene::LueckentextZeichnen()
     const int x = rnd(W * 0.035);
     const int hoehe = -qMax(1, rnd(22 * Massstab()));
     for (const QString &zeile : TextZeilen(dok.Lueckentext))
-        y = MarkupSchreiben(l, W, Qt::black, MarkupVariante::Lernansicht, hoehe, 0, zeile, y, x, H, u);
+        y = MarkupSchreiben(l,
+                            {.Text = zeile,
+                             .X = x,
+                             .Y = y,
+                             .Breite = W,
+                             .Hoehe = H,
+                             .Variante = MarkupVariante::Lernansicht,
+                             .Schrifthoehe = hoehe},
+                            u);
 }
 
 void Szene::AnsichtZeigen()

@@ -199,7 +199,8 @@ private:
         const int oben = y;
         MarkupUmgebung u;
         for (const QString &zeile : TextZeilen(dok.Lueckentext))
-            y = MarkupSchreiben(l, 970, Qt::black, o.Variante(), -30, 0, zeile, y, 20, 0, u);
+            y = MarkupSchreiben(
+                l, {.Text = zeile, .X = 20, .Y = y, .Breite = 970, .Variante = o.Variante(), .Schrifthoehe = -30}, u);
         if (o.MitVorlage())
             blatt.Rahmen(0, oben, SeitenBreite, y);
         SchriftHoehe(25);
@@ -241,7 +242,14 @@ private:
               bool antwortZeigen, FragenBilder &bilder, MarkupUmgebung &u, int y0 = -1)
     {
         int yy = y0 >= 0 ? y0 : y;
-        yy = MarkupSchreiben(l, 970, Qt::black, frageZeigen ? 0 : -1, -25, 0, frage, yy, 20, 0, u);
+        yy = MarkupSchreiben(l,
+                             {.Text = frage,
+                              .X = 20,
+                              .Y = yy,
+                              .Breite = 970,
+                              .Variante = frageZeigen ? MarkupVariante::Text : -1,
+                              .Schrifthoehe = -25},
+                             u);
         if (!bildName.isEmpty()) {
             // The flag under the question, a fixed three line units high so
             // the measuring pass needs no picture.
@@ -252,7 +260,15 @@ private:
                 bilder.Zeichnen(blatt, bildName, 20, oben, hoehe);
             yy = oben + hoehe + rnd(0.25 * zq);
         }
-        return MarkupSchreiben(l, 970, Rot, antwortZeigen ? 0 : -1, -25, 0, antwort, yy, 20, 0, u);
+        return MarkupSchreiben(l,
+                               {.Text = antwort,
+                                .X = 20,
+                                .Y = yy,
+                                .Breite = 970,
+                                .Farbe = Rot,
+                                .Variante = antwortZeigen ? MarkupVariante::Text : -1,
+                                .Schrifthoehe = -25},
+                               u);
     }
 
     void Fuss()

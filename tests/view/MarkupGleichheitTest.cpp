@@ -15,6 +15,23 @@ namespace {
 using Layout = int (*)(IMarkupLeinwand &, int, const QColor &, int, int, int, const QString &, int, int, int,
                        MarkupUmgebung &);
 
+// The layout under test with the reference's single arguments.
+int AbsatzSchreiben(IMarkupLeinwand &l, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
+                    int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &u)
+{
+    return MarkupSchreiben(l,
+                           {.Text = Text,
+                            .X = X,
+                            .Y = Y,
+                            .Breite = Breite,
+                            .Hoehe = Hoehe,
+                            .Farbe = Farbe,
+                            .Variante = Variante,
+                            .Schrifthoehe = Schrifthoehe,
+                            .Schriftgrad = Schriftgrad},
+                           u);
+}
+
 // Records every drawing call as a line of text; the measuring calls are
 // only counted, since the fast layout measures less often.
 class Protokoll
@@ -241,7 +258,7 @@ TEST(MarkupGleichheit, ZufallstexteGleichWieZeichenweise)
         MessLeinwand neu, alt;
         // The break found must not depend on how good the guess was.
         neu.luege = i % 3 - 1;
-        const QStringList a = Ausfuehren(MarkupSchreiben, neu, neu.p, f);
+        const QStringList a = Ausfuehren(AbsatzSchreiben, neu, neu.p, f);
         const QStringList b = Ausfuehren(MarkupZeichenweise, alt, alt.p, f);
         ASSERT_EQ(a, b) << Beschreibung(f).toStdString() << " Lüge " << neu.luege;
     }
@@ -260,7 +277,7 @@ TEST(MarkupGleichheit, LangeTexteGleichUndLinearGemessen)
         f.text = text;
         f.breite = 8000; // several hundred characters a line
         MessLeinwand neu, alt;
-        ASSERT_EQ(Ausfuehren(MarkupSchreiben, neu, neu.p, f), Ausfuehren(MarkupZeichenweise, alt, alt.p, f));
+        ASSERT_EQ(Ausfuehren(AbsatzSchreiben, neu, neu.p, f), Ausfuehren(MarkupZeichenweise, alt, alt.p, f));
         // Measuring the whole run again for every character costs hundreds
         // of times the text; with a good guess of the break the fast layout
         // measures each line about three times (two probes and the output).
@@ -292,7 +309,7 @@ TEST(MarkupGleichheit, MalerLeinwandGleichePixel)
     for (Fall g : faelle) {
         QImage bild[2];
         QStringList protokoll[2];
-        const Layout layouts[2] = {MarkupSchreiben, MarkupZeichenweise};
+        const Layout layouts[2] = {AbsatzSchreiben, MarkupZeichenweise};
         for (int i = 0; i < 2; ++i) {
             bild[i] = QImage(400, 500, QImage::Format_RGB32);
             bild[i].fill(Qt::white);
@@ -328,7 +345,7 @@ TEST(MarkupGleichheit, SchrumpfendeBreiteEndetUndVerliertNichts)
             text += z.Wort(1 + z.Zahl(z.Zahl(4) == 0 ? 200 : 10)) + ' ';
         LaunischeLeinwand l;
         MarkupUmgebung u;
-        const int y = MarkupSchreiben(l, 150, Qt::black, 0, 0, 0, text, 0, 0, 400, u);
+        const int y = MarkupSchreiben(l, {.Text = text, .Breite = 150, .Hoehe = 400}, u);
         QString gezeichnet;
         int zeilenY = -1, zeilen = 0;
         for (const QString &zeile : l.p.zeilen) {

@@ -45,7 +45,8 @@ int Schreiben(MessLeinwand &l, const QString &text, int variante = 0, int breite
               MarkupUmgebung *u = nullptr)
 {
     MarkupUmgebung leer;
-    return MarkupSchreiben(l, breite, Qt::black, variante, 0, 0, text, 0, x, 500, u ? *u : leer);
+    return MarkupSchreiben(l, {.Text = text, .X = x, .Breite = breite, .Hoehe = 500, .Variante = variante},
+                           u ? *u : leer);
 }
 } // namespace
 
@@ -55,7 +56,7 @@ TEST(Markup, LeererAbsatzIstEineZeile)
     EXPECT_EQ(Schreiben(l, ""), 9 + 25);
     EXPECT_EQ(Schreiben(l, "", MarkupVariante::Arbeitsblatt), 9 + 28);
     MarkupUmgebung u;
-    EXPECT_EQ(MarkupSchreiben(l, 1000, Qt::black, 0, 0, 0, "Hallo", 100, 0, 500, u), 134);
+    EXPECT_EQ(MarkupSchreiben(l, {.Text = "Hallo", .Y = 100, .Breite = 1000, .Hoehe = 500}, u), 134);
 }
 
 TEST(Markup, TagsOhneRuecksichtAufGrossKleinschreibung)

@@ -2,6 +2,7 @@
 #pragma once
 #include "Markup.h"
 
-// Same arguments and result as MarkupSchreiben; quadratic in the line length.
+// The result of MarkupSchreiben, the paragraph as single arguments; quadratic
+// in the line length.
 int MarkupZeichenweise(IMarkupLeinwand &leinwand, int Breite, const QColor &Farbe, int Variante, int Schrifthoehe,
                        int Schriftgrad, const QString &Text, int Y, int X, int Hoehe, MarkupUmgebung &umgebung);
