@@ -343,7 +343,7 @@ KopfErgebnis TitelAusKopf(const char *daten, qint64 laenge, bool ganzeDatei, QSt
     for (int i = 0; i < 4; ++i) {
         if (laenge - pos < 4)
             return ganzeDatei ? KopfErgebnis::Fehler : KopfErgebnis::MehrNoetig;
-        n = qFromLittleEndian<qint32>(daten + pos);
+        n = LeInt(daten + pos);
         pos += 4;
         if (n < 0 || n > DokMaxKurzText)
             return KopfErgebnis::Fehler;

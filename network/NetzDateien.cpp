@@ -3,27 +3,14 @@
 
 #include "Cp1252.h"
 #include "DateiSperre.h"
+#include "LeDaten.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <unistd.h>
 
 namespace {
-void Int32(QByteArray &b, qint32 v)
-{
-    char buf[4];
-    qToLittleEndian(v, buf);
-    b.append(buf, 4);
-}
-
-void Text(QByteArray &b, const QByteArray &text)
-{
-    Int32(b, qint32(text.size()));
-    b.append(text);
-}
-
 struct Leser
 {
     const QByteArray &d;
@@ -32,7 +19,7 @@ struct Leser
     {
         if (d.size() - pos < 4)
             return false;
-        v = qFromLittleEndian<qint32>(d.constData() + pos);
+        v = LeInt(d.constData() + pos);
         pos += 4;
         return true;
     }
@@ -55,14 +42,14 @@ QString NetzBasisName(const QString &komOrdner, const QString &kanal)
 
 QByteArray NetzDatBytes(const QString &master, const UebOptionen &o)
 {
-    QByteArray b;
-    Text(b, NetzDatei::Kennung);
-    Text(b, NetzDatei::FeldListe);
-    Text(b, NachCp1252(master));
+    LeSchreiber s;
+    s.StrRoh(NetzDatei::Kennung);
+    s.StrRoh(NetzDatei::FeldListe);
+    s.StrRoh(NachCp1252(master));
     for (int v : {o.RiFaRueckmeldung, o.ZuordnungRichtig, o.ZuordnungFalsch, o.Zuordnungstexte, o.Zuordnungsziele,
                   o.AbfrageModus, o.ZeitLimitIndex, o.ZeitLimitWert})
-        Int32(b, v);
-    return b;
+        s.Int(v);
+    return s.daten;
 }
 
 bool NetzDatAusBytes(const QByteArray &daten, QString &master, UebOptionen &opt)
