@@ -11,17 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNDEN=${1:-20}
-BUILD_DIR=${BUILD_DIR:-build}
-PROGRAMM="$BUILD_DIR/pennoria/pennoria"
-[ -x "$PROGRAMM" ] || { echo "Zuerst bauen: $PROGRAMM fehlt." >&2; exit 1; }
-
-ARBEIT=$(mktemp -d)
-XVFB_PID=
-aufraeumen() {
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$ARBEIT"
-}
-trap aufraeumen EXIT
+. scripts/startlauf.sh
 
 # The bare window, built as the program is (optimised, same Qt).
 LEER="$BUILD_DIR/leeres-fenster"
@@ -39,21 +29,6 @@ mapfile -t acht < <(find "$ARBEIT/acht" -name '*.tvl' | sort)
 for ((i = 0; i < 5000; i++)); do
   cp "${acht[i % 8]}" "$ARBEIT/fuenftausend/$(printf 'd%04d' $(((i * 7919) % 5000))).tvl"
 done
-
-if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-      XVFB_PID=$!
-      export DISPLAY=":$n"
-      break
-    fi
-  done
-  sleep 1
-fi
-export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export XDG_CONFIG_HOME="$ARBEIT/einstellungen"
 
 # One start: prints "ms KB".
 lauf() {

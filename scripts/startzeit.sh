@@ -9,37 +9,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNDEN=${1:-15}
-BUILD_DIR=${BUILD_DIR:-build}
-PROGRAMM="$BUILD_DIR/pennoria/pennoria"
-[ -x "$PROGRAMM" ] || { echo "Zuerst bauen: $PROGRAMM fehlt." >&2; exit 1; }
-
-ARBEIT=$(mktemp -d)
-XVFB_PID=
-aufraeumen() {
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$ARBEIT"
-}
-trap aufraeumen EXIT
+. scripts/startlauf.sh
 
 mkdir "$ARBEIT/themen"
 find "$BUILD_DIR/pennoria" -maxdepth 1 -name '*.tvl' | sort | head -n 8 | xargs -I{} cp {} "$ARBEIT/themen/"
 [ "$(find "$ARBEIT/themen" -name '*.tvl' | wc -l)" -eq 8 ] || { echo "Weniger als 8 Dokumente." >&2; exit 1; }
-
-if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-      XVFB_PID=$!
-      export DISPLAY=":$n"
-      break
-    fi
-  done
-  sleep 1
-fi
-export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-# Settings of the run stay in the scratch folder.
-export XDG_CONFIG_HOME="$ARBEIT/einstellungen"
 
 zeiten=()
 for ((r = 1; r <= RUNDEN; r++)); do
