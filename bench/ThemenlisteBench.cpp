@@ -73,6 +73,13 @@ void CachesLeeren(benchmark::State &state)
 // Runs per size of the growth series: each also empties the caches first.
 constexpr int WachstumsRunden = 30;
 
+// The folder sizes of the growth series, each timed in milliseconds.
+void Wachstumsreihe(benchmark::internal::Benchmark *b)
+{
+    b->Arg(10)->Arg(100)->Arg(1000)->Arg(5000);
+    b->Iterations(WachstumsRunden)->Unit(benchmark::kMillisecond)->Complexity();
+}
+
 QApplication &Anwendung()
 {
     static int argc = 1;
@@ -157,14 +164,7 @@ static void BM_OrdnerEinlesen(benchmark::State &state)
     }
     state.SetComplexityN(n);
 }
-BENCHMARK(BM_OrdnerEinlesen)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(5000)
-    ->Iterations(WachstumsRunden)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_OrdnerEinlesen)->Apply(Wachstumsreihe);
 
 namespace {
 struct Hauptfenster
@@ -219,14 +219,7 @@ static void BM_ThemenMenue(benchmark::State &state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ThemenMenue)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(5000)
-    ->Iterations(WachstumsRunden)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_ThemenMenue)->Apply(Wachstumsreihe);
 
 // The first list of a fresh window, as at start-up: every item created and
 // added, then the first layout (the window's construction not timed).
@@ -247,14 +240,7 @@ static void BM_ThemenMenueErstesMal(benchmark::State &state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ThemenMenueErstesMal)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(5000)
-    ->Iterations(WachstumsRunden)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_ThemenMenueErstesMal)->Apply(Wachstumsreihe);
 
 // The first layout alone, right after a rebuild with new texts (the
 // rebuild not timed).
