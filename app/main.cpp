@@ -8,6 +8,7 @@
 #include "QtMeldungen.h"
 #include "QtUebersetzung.h"
 #include "Rahmen.h"
+#include "SchriftVorlauf.h"
 #include "StartBild.h"
 #include "StartMessung.h"
 #include "TForm1.h"
@@ -20,6 +21,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The font database fills on another core while the windows are built.
+    const SchriftVorlauf schriften;
     app.setWindowIcon(ProgrammSymbol());
     // File dialogs and standard buttons in German, as every other text.
     DeutscheQtTexteLaden(app);

@@ -1,0 +1,24 @@
+// Fills the font database on a worker thread while the windows are built.
+#pragma once
+#include <future>
+
+// Qt fills its font database (reading the font configuration and listing
+// every installed font) on the first use of a font, which at start-up is the
+// main window's first layout. Started right after the application object,
+// this does that work on another processor core while the main thread builds
+// the windows; it also looks up once the fallback fonts of the captions'
+// family, which Qt keeps for every thread. The font database is thread-safe;
+// a main thread that needs it earlier waits for it instead of filling it
+// twice. The destructor waits for the worker, so the object must die before
+// the application object.
+class SchriftVorlauf
+{
+public:
+    SchriftVorlauf();
+    ~SchriftVorlauf();
+    SchriftVorlauf(const SchriftVorlauf &) = delete;
+    SchriftVorlauf &operator=(const SchriftVorlauf &) = delete;
+
+private:
+    std::future<void> arbeit;
+};
