@@ -1,11 +1,10 @@
 // WAV reading and playback on ALSA's default sound device.
 #include "AlsaKlang.h"
+#include "AlsaBibliothek.h"
 #include "SichereDatei.h"
 
 #include <QFile>
 #include <QtEndian>
-
-#include <alsa/asoundlib.h>
 
 #include <cstring>
 
@@ -13,8 +12,6 @@ namespace {
 // Longer sounds are not feedback sounds; refusing them bounds the memory a
 // damaged or hostile file can make us take.
 constexpr qint64 MaxWavBytes = 64 * 1024 * 1024;
-
-void StillerFehler(const char *, int, const char *, int, const char *, ...) {}
 
 quint32 U32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 U16(const char *p) { return qFromLittleEndian<quint16>(p); }
@@ -73,11 +70,7 @@ bool WavLesen(const QString &datei, WavDaten &wav)
     return WavAusBytes(daten, wav);
 }
 
-AlsaKlang::AlsaKlang()
-{
-    // ALSA writes its own complaints to stderr when there is no device.
-    snd_lib_error_set_handler(StillerFehler);
-}
+AlsaKlang::AlsaKlang(const char *bibliothek) : bibliothek(bibliothek) {}
 
 AlsaKlang::~AlsaKlang()
 {
@@ -103,7 +96,7 @@ void AlsaKlang::Stoppen()
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (pcm)
-            snd_pcm_drop(static_cast<snd_pcm_t *>(pcm));
+            alsa->pcm_drop(static_cast<snd_pcm_t *>(pcm)); // set together with pcm
     }
     if (arbeiter.joinable())
         arbeiter.join();
@@ -112,8 +105,11 @@ void AlsaKlang::Stoppen()
 
 bool AlsaKlang::Abspielen(const WavDaten &wav)
 {
+    const AlsaBibliothek *a = AlsaLaden(bibliothek);
+    if (!a)
+        return false;
     snd_pcm_t *h = nullptr;
-    if (snd_pcm_open(&h, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
+    if (a->pcm_open(&h, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
         return false;
     snd_pcm_format_t format;
     switch (wav.Bits) {
@@ -122,14 +118,15 @@ bool AlsaKlang::Abspielen(const WavDaten &wav)
     case 24: format = SND_PCM_FORMAT_S24_3LE; break;
     default: format = wav.Gleitkomma ? SND_PCM_FORMAT_FLOAT_LE : SND_PCM_FORMAT_S32_LE; break;
     }
-    if (snd_pcm_set_params(h, format, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(wav.Kanaele), unsigned(wav.Rate), 1,
+    if (a->pcm_set_params(h, format, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(wav.Kanaele), unsigned(wav.Rate), 1,
                            200000)
         < 0) {
-        snd_pcm_close(h);
+        a->pcm_close(h);
         return false;
     }
     {
         std::lock_guard<std::mutex> lock(mutex);
+        alsa = a;
         pcm = h;
     }
     const int fb = wav.BytesProFrame();
@@ -137,9 +134,9 @@ bool AlsaKlang::Abspielen(const WavDaten &wav)
     snd_pcm_uframes_t offen = snd_pcm_uframes_t(wav.Proben.size() / fb);
     bool ok = true;
     while (offen > 0 && !abbrechen) {
-        const snd_pcm_sframes_t n = snd_pcm_writei(h, daten, std::min<snd_pcm_uframes_t>(offen, 4096));
+        const snd_pcm_sframes_t n = a->pcm_writei(h, daten, std::min<snd_pcm_uframes_t>(offen, 4096));
         if (n < 0) {
-            if (abbrechen || snd_pcm_recover(h, int(n), 1) < 0) {
+            if (abbrechen || a->pcm_recover(h, int(n), 1) < 0) {
                 ok = false;
                 break;
             }
@@ -149,11 +146,11 @@ bool AlsaKlang::Abspielen(const WavDaten &wav)
         offen -= snd_pcm_uframes_t(n);
     }
     if (ok && !abbrechen)
-        snd_pcm_drain(h);
+        a->pcm_drain(h);
     {
         std::lock_guard<std::mutex> lock(mutex);
         pcm = nullptr;
     }
-    snd_pcm_close(h);
+    a->pcm_close(h);
     return ok;
 }

@@ -29,10 +29,14 @@ bool WavAusBytes(const QByteArray &bytes, WavDaten &wav);
 // same on a worker thread; Stoppen drops what is playing. Without a sound
 // device (or with a file it cannot read) nothing is played and nothing is
 // reported: a quiz must never stop for its sound.
+struct AlsaBibliothek;
+
 class AlsaKlang : public IKlang
 {
 public:
-    AlsaKlang();
+    // The ALSA library is opened on the first sound (see AlsaBibliothek.h);
+    // another file name is for tests.
+    explicit AlsaKlang(const char *bibliothek = "libasound.so.2");
     ~AlsaKlang() override;
     bool Spielen(const QString &wavDatei, bool synchron) override;
     void Stoppen() override;
@@ -40,8 +44,10 @@ public:
 private:
     bool Abspielen(const WavDaten &wav); // on the calling thread
 
-    std::mutex mutex;    // guards pcm
-    void *pcm = nullptr; // snd_pcm_t of the sound now playing
+    const char *bibliothek;
+    std::mutex mutex;                      // guards pcm and alsa
+    void *pcm = nullptr;                   // snd_pcm_t of the sound now playing
+    const AlsaBibliothek *alsa = nullptr;  // the library pcm came from
     std::atomic<bool> abbrechen{false};
     std::thread arbeiter;
 };

@@ -1,4 +1,5 @@
 // Tests of the WAV reader and of the player without a file or device.
+#include "AlsaBibliothek.h"
 #include "AlsaKlang.h"
 
 #include <QTemporaryDir>
@@ -67,4 +68,35 @@ TEST(AlsaKlang, MissingFileOrNoDevicePlaysNothingAndReturns)
     k.Spielen(f.fileName(), true);
     k.Spielen(f.fileName(), false);
     k.Stoppen();
+}
+
+TEST(AlsaKlang, WithoutTheSoundLibraryNothingPlaysAndNothingFails)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("kurz.wav"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Wav(1, 1, 8000, 16, QByteArray(160, 0), 160));
+    f.close();
+    // No such library, and a library without ALSA's functions (the C
+    // library is always there): both are refused, every time.
+    for (const char *bibliothek : {"libpennoria-gibt-es-nicht.so.2", "libc.so.6"}) {
+        EXPECT_EQ(AlsaLaden(bibliothek), nullptr) << bibliothek;
+        EXPECT_EQ(AlsaLaden(bibliothek), nullptr) << bibliothek;
+        AlsaKlang k(bibliothek);
+        EXPECT_FALSE(k.Spielen(f.fileName(), true)) << bibliothek;
+        EXPECT_TRUE(k.Spielen(f.fileName(), false)) << bibliothek; // the file is fine; the worker finds no library
+        k.Stoppen();
+    }
+}
+
+TEST(AlsaKlang, TheSystemLibraryIsOpenedOnceWithEveryFunction)
+{
+    const AlsaBibliothek *a = AlsaLaden();
+    if (!a)
+        GTEST_SKIP() << "no ALSA library on this machine";
+    EXPECT_EQ(AlsaLaden(), a);
+    for (const void *f : {(const void *)a->pcm_open, (const void *)a->pcm_set_params, (const void *)a->pcm_writei,
+                          (const void *)a->pcm_recover, (const void *)a->pcm_drain, (const void *)a->pcm_drop,
+                          (const void *)a->pcm_close})
+        EXPECT_NE(f, nullptr);
 }
