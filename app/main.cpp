@@ -20,9 +20,12 @@
 
 int main(int argc, char *argv[])
 {
+    // The font configuration is read on another core while Qt connects to
+    // the display, then Qt's font database fills there while the windows
+    // are built.
+    const auto schriftKonfiguration = SchriftKonfigurationLesen();
     QApplication app(argc, argv);
-    // The font database fills on another core while the windows are built.
-    const SchriftVorlauf schriften;
+    const SchriftVorlauf schriften(schriftKonfiguration);
     app.setWindowIcon(ProgrammSymbol());
     // File dialogs and standard buttons in German, as every other text.
     DeutscheQtTexteLaden(app);

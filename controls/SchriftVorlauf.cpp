@@ -8,9 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 namespace {
-void Vorlauf()
+void Vorlauf(const std::shared_future<void> &konfiguration)
 {
+    if (konfiguration.valid())
+        konfiguration.wait();
     QFontDatabase::families();
     // The menus' font and the captions' family in both weights, with the
     // arrow signs the start page shows: a family that is not installed makes
@@ -27,7 +31,16 @@ void Vorlauf()
 }
 }
 
-SchriftVorlauf::SchriftVorlauf() : arbeit(std::async(std::launch::async, Vorlauf)) {}
+std::shared_future<void> SchriftKonfigurationLesen()
+{
+    // FcInit is thread-safe and does nothing once the configuration is in.
+    return std::async(std::launch::async, [] { FcInit(); }).share();
+}
+
+SchriftVorlauf::SchriftVorlauf(std::shared_future<void> konfiguration)
+    : arbeit(std::async(std::launch::async, [k = std::move(konfiguration)] { Vorlauf(k); }))
+{
+}
 
 SchriftVorlauf::~SchriftVorlauf()
 {

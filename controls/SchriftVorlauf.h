@@ -2,6 +2,12 @@
 #pragma once
 #include <future>
 
+// Reads the system's font configuration (many small XML files) on a worker
+// thread. Needs no application object, so it can start first thing in
+// main() and overlap the application object's construction, which mostly
+// waits for the display server and for plug-ins to load.
+std::shared_future<void> SchriftKonfigurationLesen();
+
 // Qt fills its font database (reading the font configuration and listing
 // every installed font) on the first use of a font, which at start-up is the
 // main window's first layout. Started right after the application object,
@@ -9,12 +15,13 @@
 // the windows; it also looks up once the fallback fonts of the captions'
 // family, which Qt keeps for every thread. The font database is thread-safe;
 // a main thread that needs it earlier waits for it instead of filling it
-// twice. The destructor waits for the worker, so the object must die before
-// the application object.
+// twice. Given the configuration read-ahead, it starts after that, so the
+// configuration is not read twice. The destructor waits for the worker, so
+// the object must die before the application object.
 class SchriftVorlauf
 {
 public:
-    SchriftVorlauf();
+    explicit SchriftVorlauf(std::shared_future<void> konfiguration = {});
     ~SchriftVorlauf();
     SchriftVorlauf(const SchriftVorlauf &) = delete;
     SchriftVorlauf &operator=(const SchriftVorlauf &) = delete;

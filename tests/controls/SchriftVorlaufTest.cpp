@@ -11,13 +11,14 @@
 // Each test runs in a fresh process, so the database is still empty here and
 // both threads race for filling it: neither may block the other for good or
 // see a half-filled database.
-TEST(SchriftVorlauf, MainThreadUsesFontsWhileTheWorkerFillsTheDatabase)
+namespace {
+void MitVorlauf(std::shared_future<void> konfiguration)
 {
     QImage bild(200, 40, QImage::Format_RGB32);
     bild.fill(Qt::white);
     int breite = 0;
     {
-        const SchriftVorlauf vorlauf;
+        const SchriftVorlauf vorlauf(std::move(konfiguration));
         QFont f(QStringLiteral("Arial"));
         f.setPixelSize(14);
         f.setBold(true);
@@ -34,4 +35,15 @@ TEST(SchriftVorlauf, MainThreadUsesFontsWhileTheWorkerFillsTheDatabase)
         for (int x = 0; x < bild.width() && !tinte; ++x)
             tinte = bild.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_TRUE(tinte);
+}
+}
+
+TEST(SchriftVorlauf, MainThreadUsesFontsWhileTheWorkerFillsTheDatabase)
+{
+    MitVorlauf({});
+}
+
+TEST(SchriftVorlauf, AndWithTheFontConfigurationReadAheadOnAnotherThread)
+{
+    MitVorlauf(SchriftKonfigurationLesen());
 }
