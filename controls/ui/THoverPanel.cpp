@@ -1,6 +1,7 @@
 // THoverPanel: the flat button panel, its colours, caption fitting and painting.
 #include "THoverPanel.h"
 
+#include "BildFuerZeichnen.h"
 #include "Farben.h"
 #include "TextEinpassen.h"
 
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QResizeEvent>
 
 THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
 {
@@ -24,6 +26,7 @@ THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
 void THoverPanel::setCaption(const QString &c)
 {
     caption = c;
+    BeschriftungGeaendert();
     update();
 }
 
@@ -77,19 +80,27 @@ void THoverPanel::setChecked(bool c)
 // clang-format off
 void THoverPanel::setHoverActive(bool a) { hoverActive = a; FarbeNeu(); }
 void THoverPanel::setXPCheck(bool x) { xpCheck = x; update(); }
-void THoverPanel::setWordWrap(bool w) { wordWrap = w; update(); }
-void THoverPanel::setFontAutoSize(bool a) { fontAutoSize = a; update(); }
-void THoverPanel::setMinFontSize(int s) { minFontSize = s; update(); }
-void THoverPanel::setLayout(TTextLayout l) { layout = l; update(); }
+void THoverPanel::setWordWrap(bool w) { wordWrap = w; BeschriftungGeaendert(); update(); }
+void THoverPanel::setFontAutoSize(bool a) { fontAutoSize = a; BeschriftungGeaendert(); update(); }
+void THoverPanel::setMinFontSize(int s) { minFontSize = s; BeschriftungGeaendert(); update(); }
+void THoverPanel::setLayout(TTextLayout l) { layout = l; BeschriftungGeaendert(); update(); }
 void THoverPanel::setBorderColor(const QColor &c) { borderColor = c; update(); }
-void THoverPanel::setBitmap(const QImage &b) { bitmap = b; update(); }
-void THoverPanel::setPadding(const TPadding &p) { padding = p; update(); }
-void THoverPanel::setBorderWidth(int w) { borderWidth = qMax(0, w); update(); }
-void THoverPanel::setBevelRaised(bool r) { bevelRaised = r; update(); }
-void THoverPanel::setBevelWidth(int w) { bevelWidth = qMax(0, w); update(); }
-void THoverPanel::setAlignment(Qt::Alignment a) { alignment = a; update(); }
+void THoverPanel::setPadding(const TPadding &p) { padding = p; BeschriftungGeaendert(); update(); }
+void THoverPanel::setBorderWidth(int w) { borderWidth = qMax(0, w); BeschriftungGeaendert(); update(); }
+void THoverPanel::setBevelRaised(bool r) { bevelRaised = r; BeschriftungGeaendert(); update(); }
+void THoverPanel::setBevelWidth(int w) { bevelWidth = qMax(0, w); BeschriftungGeaendert(); update(); }
+void THoverPanel::setAlignment(Qt::Alignment a) { alignment = a; BeschriftungGeaendert(); update(); }
 void THoverPanel::setFontColor(const QColor &c) { fontColor = c; update(); }
 // clang-format on
+
+// The bitmap is converted once here, so that a paint (every hover change)
+// copies it instead of converting its pixel format again.
+void THoverPanel::setBitmap(const QImage &b)
+{
+    bitmap = b;
+    zeichenBitmap = BildFuerZeichnen(b);
+    update();
+}
 
 void THoverPanel::setTabStop(bool t)
 {
@@ -173,6 +184,57 @@ void THoverPanel::focusOutEvent(QFocusEvent *e)
     QWidget::focusOutEvent(e);
 }
 
+void THoverPanel::showEvent(QShowEvent *e)
+{
+    BeschriftungEinpassen();
+    QWidget::showEvent(e);
+}
+
+void THoverPanel::resizeEvent(QResizeEvent *e)
+{
+    BeschriftungGeaendert();
+    QWidget::resizeEvent(e);
+}
+
+void THoverPanel::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::FontChange)
+        BeschriftungGeaendert();
+    QWidget::changeEvent(e);
+}
+
+QRect THoverPanel::Innenflaeche() const
+{
+    QRect r = rect().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
+    if (bevelRaised)
+        for (int i = 0; i < bevelWidth && r.width() > 0 && r.height() > 0; ++i)
+            r.adjust(1, 1, -1, -1);
+    return r;
+}
+
+void THoverPanel::BeschriftungGeaendert()
+{
+    if (isVisible())
+        BeschriftungEinpassen();
+}
+
+void THoverPanel::BeschriftungEinpassen()
+{
+    // 4./5. Caption area and text format.
+    QRect bereich = Innenflaeche().adjusted(padding.Left, padding.Top, -padding.Right, -padding.Bottom);
+    int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs;
+    if (wordWrap)
+        flags |= Qt::TextWordWrap;
+
+    // 6./7. Fitting and vertical placement.
+    const Einpassung e =
+        BeschriftungSetzen(einpassung, caption, font(), flags, bereich, fontAutoSize, minFontSize, true, layout);
+    gezeichnet = e.text;
+    gezeichneteGroesse = e.groesse;
+    textFlags = flags;
+    textBereich = bereich;
+}
+
 void THoverPanel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -202,30 +264,21 @@ void THoverPanel::paintEvent(QPaintEvent *)
     }
 
     // 3. Background colour, then the bitmap from its pixel (border, border).
-    if (bitmap.isNull() || bitmap.width() < r.width() || bitmap.height() < r.height())
+    if (zeichenBitmap.isNull() || zeichenBitmap.width() < r.width() || zeichenBitmap.height() < r.height())
         p.fillRect(r, color);
-    if (!bitmap.isNull())
-        p.drawImage(r.topLeft(), bitmap, QRect(borderWidth, borderWidth, r.width(), r.height()));
+    if (!zeichenBitmap.isNull())
+        p.drawImage(r.topLeft(), zeichenBitmap, QRect(borderWidth, borderWidth, r.width(), r.height()));
 
-    // 4./5. Caption area and text format.
-    QRect bereich = r.adjusted(padding.Left, padding.Top, -padding.Right, -padding.Bottom);
-    int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs;
-    if (wordWrap)
-        flags |= Qt::TextWordWrap;
-
-    // 6./7. Fitting and vertical placement.
-    const QFont schrift = font();
-    const Einpassung e =
-        BeschriftungSetzen(einpassung, caption, schrift, flags, bereich, fontAutoSize, minFontSize, true, layout);
-    gezeichnet = e.text;
-    gezeichneteGroesse = e.groesse;
+    // 4.-7. Normally fitted before (shown, resized, changed); this only looks
+    // the fit up, and fits here should an input have changed unnoticed.
+    BeschriftungEinpassen();
 
     // 8. Caption.
-    QFont f = schrift;
-    SetzeSchriftGroesse(f, e.groesse);
+    QFont f = font();
+    SetzeSchriftGroesse(f, gezeichneteGroesse);
     p.setFont(f);
     p.setPen(fontColor);
-    p.drawText(bereich, flags | Qt::AlignTop, e.text);
+    p.drawText(textBereich, textFlags | Qt::AlignTop, gezeichnet);
 
     // 9. Checked marker along the top edge, inside the frame.
     if (checked) {

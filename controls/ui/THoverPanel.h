@@ -84,7 +84,8 @@ public:
     void setFontColor(const QColor &c);
     // Current background colour (follows the colour rule).
     QColor Color() const { return color; }
-    // The caption as last drawn after fitting.
+    // The caption as fitted for drawing: fitted when the panel is shown,
+    // resized or changed while visible, else at the latest when painted.
     QString GezeichneterText() const { return gezeichnet; }
     int GezeichneteGroesse() const { return gezeichneteGroesse; }
     // How often the caption was fitted (not on every paint, only after a change).
@@ -104,6 +105,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void showEvent(QShowEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void changeEvent(QEvent *) override;
     void enterEvent(QEnterEvent *) override;
     void leaveEvent(QEvent *) override;
     void mousePressEvent(QMouseEvent *) override;
@@ -114,6 +118,14 @@ protected:
 
 private:
     void FarbeNeu();
+    // The area inside the frame lines and the bevel.
+    QRect Innenflaeche() const;
+    // Fits the caption into its area (a cheap look-up when no input changed)
+    // and keeps the result and the placed text area for drawing.
+    void BeschriftungEinpassen();
+    // An input of the fitting changed: fit now when visible; a hidden panel
+    // fits once when it is shown (or painted), however many inputs changed.
+    void BeschriftungGeaendert();
 
     QString caption;
     QColor normColor;
@@ -131,6 +143,7 @@ private:
     TTextLayout layout = TTextLayout::Center;
     QColor borderColor{Qt::black};
     QImage bitmap;
+    QImage zeichenBitmap; // bitmap in a format the painter copies without converting
     TPadding padding;
     int borderWidth = 0;
     bool bevelRaised = true;
@@ -144,5 +157,7 @@ private:
     bool gedrueckt = false;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
+    int textFlags = 0;
+    QRect textBereich;
     EinpassungsSpeicher einpassung;
 };

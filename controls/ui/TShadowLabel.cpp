@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 TShadowLabel::TShadowLabel(QWidget *parent) : QWidget(parent)
 {
@@ -20,6 +21,7 @@ void TShadowLabel::setCaption(const QString &c)
 {
     caption = c;
     GroesseAnpassen();
+    BeschriftungGeaendert();
     update();
 }
 
@@ -29,15 +31,16 @@ void TShadowLabel::setShadowColor(const QColor &c) { shadowColor = c; update(); 
 void TShadowLabel::setFontColor(const QColor &c) { fontColor = c; update(); }
 void TShadowLabel::setColor(const QColor &c) { color = c; update(); }
 void TShadowLabel::setTransparent(bool t) { transparent = t; update(); }
-void TShadowLabel::setWordWrap(bool w) { wordWrap = w; update(); }
-void TShadowLabel::setLayout(TTextLayout l) { layout = l; update(); }
-void TShadowLabel::setAlignment(Qt::Alignment a) { alignment = a; update(); }
+void TShadowLabel::setWordWrap(bool w) { wordWrap = w; BeschriftungGeaendert(); update(); }
+void TShadowLabel::setLayout(TTextLayout l) { layout = l; BeschriftungGeaendert(); update(); }
+void TShadowLabel::setAlignment(Qt::Alignment a) { alignment = a; BeschriftungGeaendert(); update(); }
 // clang-format on
 
 void TShadowLabel::setAutoSize(bool a)
 {
     autoSize = a;
     GroesseAnpassen();
+    BeschriftungGeaendert();
     update();
 }
 
@@ -60,34 +63,68 @@ void TShadowLabel::mouseReleaseEvent(QMouseEvent *e)
         emit clicked();
 }
 
-void TShadowLabel::paintEvent(QPaintEvent *)
+void TShadowLabel::showEvent(QShowEvent *e)
 {
-    QPainter p(this);
+    BeschriftungEinpassen();
+    QWidget::showEvent(e);
+}
+
+void TShadowLabel::resizeEvent(QResizeEvent *e)
+{
+    BeschriftungGeaendert();
+    QWidget::resizeEvent(e);
+}
+
+void TShadowLabel::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::FontChange)
+        BeschriftungGeaendert();
+    QWidget::changeEvent(e);
+}
+
+void TShadowLabel::BeschriftungGeaendert()
+{
+    if (isVisible())
+        BeschriftungEinpassen();
+}
+
+void TShadowLabel::BeschriftungEinpassen()
+{
     QString text = caption;
     text.replace('|', '\n');
-    if (!transparent)
-        p.fillRect(rect(), color);
-
     QRect bereich = rect();
     int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs;
     if (wordWrap)
         flags |= Qt::TextWordWrap;
 
-    const QFont schrift = font();
     // An auto-sized label grows to its text, so only a fixed one is fitted.
-    const Einpassung e = BeschriftungSetzen(einpassung, text, schrift, flags, bereich, !autoSize, 7, false, layout);
+    const Einpassung e = BeschriftungSetzen(einpassung, text, font(), flags, bereich, !autoSize, 7, false, layout);
     gezeichnet = e.text;
+    gezeichneteGroesse = e.groesse;
+    textFlags = flags;
+    textBereich = bereich;
+}
 
-    QFont f = schrift;
-    SetzeSchriftGroesse(f, e.groesse);
+void TShadowLabel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (!transparent)
+        p.fillRect(rect(), color);
+
+    // Normally fitted before (shown, resized, changed); this only looks the
+    // fit up, and fits here should an input have changed unnoticed.
+    BeschriftungEinpassen();
+
+    QFont f = font();
+    SetzeSchriftGroesse(f, gezeichneteGroesse);
     p.setFont(f);
     zeichnungen = 0;
     if (shadow > 0) {
         p.setPen(shadowColor);
-        p.drawText(bereich.translated(shadow, shadow), flags | Qt::AlignTop, e.text);
+        p.drawText(textBereich.translated(shadow, shadow), textFlags | Qt::AlignTop, gezeichnet);
         ++zeichnungen;
     }
     p.setPen(fontColor);
-    p.drawText(bereich, flags | Qt::AlignTop, e.text);
+    p.drawText(textBereich, textFlags | Qt::AlignTop, gezeichnet);
     ++zeichnungen;
 }

@@ -37,6 +37,8 @@ public:
 
     // How often the caption was drawn in the last paint (2 with a shadow).
     int Zeichnungen() const { return zeichnungen; }
+    // The caption as fitted for drawing: fitted when the label is shown,
+    // resized or changed while visible, else at the latest when painted.
     QString GezeichneterText() const { return gezeichnet; }
     // How often the caption was fitted (not on every paint, only after a change).
     int Einpassungen() const { return einpassung.Laeufe(); }
@@ -46,10 +48,19 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void showEvent(QShowEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void changeEvent(QEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
 
 private:
     void GroesseAnpassen();
+    // Fits the caption into the label (a cheap look-up when no input changed)
+    // and keeps the result and the placed text area for drawing.
+    void BeschriftungEinpassen();
+    // An input of the fitting changed: fit now when visible; a hidden label
+    // fits once when it is shown (or painted), however many inputs changed.
+    void BeschriftungGeaendert();
 
     QString caption = QStringLiteral("ShadowLabel");
     int shadow = 1;
@@ -63,5 +74,8 @@ private:
     Qt::Alignment alignment = Qt::AlignLeft;
     int zeichnungen = 0;
     QString gezeichnet;
+    int gezeichneteGroesse = 0;
+    int textFlags = 0;
+    QRect textBereich;
     EinpassungsSpeicher einpassung;
 };
