@@ -3,12 +3,76 @@
 
 #include <QPainter>
 
+#include <cwchar>
+
+static_assert(sizeof(wchar_t) == sizeof(QRgb), "rows are filled as wide characters");
+
 namespace {
 void Kopie(QPainter &p, const QImage &tile, QRect quelle, QRect ziel)
 {
     if (quelle.isEmpty() || ziel.isEmpty())
         return;
     p.drawImage(ziel, tile, quelle);
+}
+
+// The colour of a tile pixel as QImage::pixel gives it, read directly from
+// the 32-bit formats, where an opaque pixel is stored as it is given.
+QRgb Pixel(const QImage &tile, int x, int y, bool direkt)
+{
+    return direkt ? reinterpret_cast<const QRgb *>(tile.constScanLine(y))[x] : tile.pixel(x, y);
+}
+
+// True when each row of the area is of one opaque colour (all rows of the
+// same one if ganz). A smooth stretch mixes source pixels with weights that
+// depend on the target row for vertical and on the target column for
+// horizontal neighbours, so such an area gives target rows of one colour
+// each; if ganz, the whole target gets that colour, as a fill does.
+bool EinfarbigDeckend(const QImage &tile, QRect bereich, bool ganz)
+{
+    if (bereich.isEmpty() || !tile.rect().contains(bereich))
+        return false;
+    const QImage::Format f = tile.format();
+    const bool direkt =
+        f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+    const QRgb erste = Pixel(tile, bereich.left(), bereich.top(), direkt);
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
+        const QRgb farbe = ganz ? erste : Pixel(tile, bereich.left(), y, direkt);
+        if (qAlpha(farbe) != 255)
+            return false;
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            if (Pixel(tile, x, y, direkt) != farbe)
+                return false;
+    }
+    return true;
+}
+
+// Stretches a part of the tile smoothly onto the work bitmap. When each of
+// its rows is of one opaque colour, the painter stretches only the middle
+// column and each row's pixel there is copied along the row: the same
+// pixels for a fraction of the work. Returns whether it went that way.
+bool Strecken(QImage &arbeit, const QImage &tile, QRect quelle, QRect ziel)
+{
+    if (quelle.isEmpty() || ziel.isEmpty())
+        return false;
+    const QRect sichtbar = ziel & arbeit.rect();
+    const bool zeilenweise = !sichtbar.isEmpty() && EinfarbigDeckend(tile, quelle, false);
+    const int mitteX = sichtbar.center().x();
+    {
+        QPainter p(&arbeit);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (zeilenweise)
+            p.setClipRect(QRect(mitteX, sichtbar.top(), 1, sichtbar.height()));
+        Kopie(p, tile, quelle, ziel);
+    }
+    if (!zeilenweise)
+        return false;
+    for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y) {
+        auto *zeile = reinterpret_cast<QRgb *>(arbeit.scanLine(y));
+        const QRgb farbe = zeile[mitteX];
+        // The C library's wide fill is the vectorised fill of 32-bit words.
+        std::wmemset(reinterpret_cast<wchar_t *>(zeile + sichtbar.left()), wchar_t(farbe), size_t(sichtbar.width()));
+    }
+    return true;
 }
 }
 
@@ -20,24 +84,37 @@ void ZeichneRahmenBild(QImage &target, const QImage &tile, int b)
         return;
     b = qBound(0, b, qMin(w, h) / 2);
 
-    // 1. Work bitmap in the colour of the tile's pixel (b, b).
     QImage arbeit(W, H, QImage::Format_RGB32);
     arbeit.setDotsPerMeterX(3780);
     arbeit.setDotsPerMeterY(3780);
-    arbeit.fill(tile.pixelColor(qMin(b, w - 1), qMin(b, h - 1)));
+    // 1. The centre over everything, on a fill in the colour of the tile's
+    // pixel (b, b), the centre's first pixel. A centre of one opaque colour
+    // is what the fill gives; one of opaque rows covers every pixel.
+    const QRect mitte(QPoint(b, b), QPoint(w - b - 1, h - b - 1));
+    const QColor grund = tile.pixelColor(qMin(b, w - 1), qMin(b, h - 1));
+    if (mitte.isEmpty() || EinfarbigDeckend(tile, mitte, true)) {
+        arbeit.fill(grund);
+    } else if (!EinfarbigDeckend(tile, mitte, false)) {
+        arbeit.fill(grund);
+        Strecken(arbeit, tile, mitte, QRect(0, 0, W, H));
+    } else {
+        Strecken(arbeit, tile, mitte, QRect(0, 0, W, H));
+    }
+
+    // 2. The top and bottom edges. They share no pixel with the corners,
+    // the left column or the right strip, so they may come before them.
+    Strecken(arbeit, tile, QRect(b, 0, w - 2 * b, b), QRect(b, 0, W - 2 * b, b));
+    Strecken(arbeit, tile, QRect(b, h - b, w - 2 * b, b), QRect(b, H - b, W - 2 * b, b));
+
     {
         QPainter p(&arbeit);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        // 2. Centre over everything, then the left column and the top and
-        // bottom edges.
-        Kopie(p, tile, QRect(QPoint(b, b), QPoint(w - b - 1, h - b - 1)), QRect(0, 0, W, H));
+        // 3. The left corners and column.
         Kopie(p, tile, QRect(0, 0, b, b), QRect(0, 0, b, b));
         Kopie(p, tile, QRect(0, h - b, b, b), QRect(0, H - b, b, b));
-        Kopie(p, tile, QRect(b, 0, w - 2 * b, b), QRect(b, 0, W - 2 * b, b));
-        Kopie(p, tile, QRect(b, h - b, w - 2 * b, b), QRect(b, H - b, W - 2 * b, b));
         Kopie(p, tile, QRect(0, b, b, h - 2 * b), QRect(0, b, b, H - 2 * b));
 
-        // 3. The right column as a strip of its own, drawn last.
+        // 4. The right column as a strip of its own, drawn last.
         if (b > 0) {
             QImage streifen(b, H, QImage::Format_ARGB32_Premultiplied);
             streifen.fill(Qt::transparent);
@@ -51,6 +128,6 @@ void ZeichneRahmenBild(QImage &target, const QImage &tile, int b)
             p.drawImage(W - b, 0, streifen);
         }
     }
-    // 4. Replace the target's picture.
-    target = arbeit;
+    // 5. Replace the target's picture.
+    target = std::move(arbeit);
 }

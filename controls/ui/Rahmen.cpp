@@ -88,7 +88,8 @@ void MaleRahmen(QLabel *bild, const QImage &tile)
     bild->setProperty("rahmenKennung", kennung);
     QImage ziel(bild->size(), QImage::Format_RGB32);
     ZeichneRahmenBild(ziel, tile, 30);
-    bild->setPixmap(QPixmap::fromImage(ziel));
+    // Handed over, not copied: the pixmap takes the image's pixels.
+    bild->setPixmap(QPixmap::fromImage(std::move(ziel)));
 }
 
 void FuelleHintergrund3(QLabel *bild) { Fuellen(bild, BackTeileImg3()); }

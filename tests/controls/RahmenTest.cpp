@@ -3,6 +3,7 @@
 #include "RahmenBild.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QWidget>
 
@@ -21,6 +22,108 @@ QImage Kachel()
             t.setPixel(x, y, farben[y / 3][x / 3]);
     return t;
 }
+
+// The frame painting as it was first written, every step done in full: the
+// reference the cheaper painting must match bit for bit.
+void AlterRahmen(QImage &target, const QImage &tile, int b)
+{
+    const int W = target.width(), H = target.height();
+    const int w = tile.width(), h = tile.height();
+    if (W <= 0 || H <= 0 || w <= 0 || h <= 0)
+        return;
+    b = qBound(0, b, qMin(w, h) / 2);
+    auto kopie = [&](QPainter &p, QRect quelle, QRect ziel) {
+        if (!quelle.isEmpty() && !ziel.isEmpty())
+            p.drawImage(ziel, tile, quelle);
+    };
+    QImage arbeit(W, H, QImage::Format_RGB32);
+    arbeit.setDotsPerMeterX(3780);
+    arbeit.setDotsPerMeterY(3780);
+    arbeit.fill(tile.pixelColor(qMin(b, w - 1), qMin(b, h - 1)));
+    {
+        QPainter p(&arbeit);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        kopie(p, QRect(QPoint(b, b), QPoint(w - b - 1, h - b - 1)), QRect(0, 0, W, H));
+        kopie(p, QRect(0, 0, b, b), QRect(0, 0, b, b));
+        kopie(p, QRect(0, h - b, b, b), QRect(0, H - b, b, b));
+        kopie(p, QRect(b, 0, w - 2 * b, b), QRect(b, 0, W - 2 * b, b));
+        kopie(p, QRect(b, h - b, w - 2 * b, b), QRect(b, H - b, W - 2 * b, b));
+        kopie(p, QRect(0, b, b, h - 2 * b), QRect(0, b, b, H - 2 * b));
+        if (b > 0) {
+            QImage streifen(b, H, QImage::Format_ARGB32_Premultiplied);
+            streifen.fill(Qt::transparent);
+            {
+                QPainter s(&streifen);
+                s.setRenderHint(QPainter::SmoothPixmapTransform);
+                kopie(s, QRect(w - b, 0, b, b), QRect(0, 0, b, b));
+                kopie(s, QRect(w - b, h - b, b, b), QRect(0, H - b, b, b));
+                kopie(s, QRect(w - b, b, b, h - 2 * b), QRect(0, b, b, H - 2 * b));
+            }
+            p.drawImage(W - b, 0, streifen);
+        }
+    }
+    target = arbeit;
+}
+
+// A 90 x 90 tile like the real ones, with a centre of one colour that may be
+// half transparent, and a rim that is.
+QImage EinfarbigeMitte(QRgb mitte, QRgb rand)
+{
+    QImage t(90, 90, QImage::Format_ARGB32);
+    t.fill(rand);
+    for (int y = 10; y < 80; ++y)
+        for (int x = 10; x < 80; ++x)
+            t.setPixel(x, y, mitte);
+    t.setPixel(45, 5, qRgb(9, 99, 199)); // the top edge is not uniform
+    return t;
+}
+
+void GleichWieFrueher(const QImage &tile, int rand, const char *name)
+{
+    const QSize groessen[] = {{1, 1},   {1, 9},   {7, 1},   {2, 2},    {29, 61},  {59, 59},  {60, 60},
+                              {61, 61}, {89, 90}, {91, 33}, {131, 97}, {433, 37}, {871, 599}};
+    for (const QSize g : groessen) {
+        QImage alt(g, QImage::Format_RGB32), neu(g, QImage::Format_RGB32);
+        AlterRahmen(alt, tile, rand);
+        ZeichneRahmenBild(neu, tile, rand);
+        ASSERT_EQ(neu.format(), alt.format()) << name << " " << g.width() << "x" << g.height();
+        ASSERT_EQ(neu.dotsPerMeterX(), alt.dotsPerMeterX());
+        // QImage compares pixel by pixel; the first difference is named.
+        QString erste;
+        for (int y = 0; y < g.height() && erste.isEmpty() && !(neu == alt); ++y)
+            for (int x = 0; x < g.width() && erste.isEmpty(); ++x)
+                if (neu.pixel(x, y) != alt.pixel(x, y))
+                    erste = QString("(%1, %2): %3 statt %4").arg(x).arg(y).arg(neu.pixel(x, y), 8, 16).arg(alt.pixel(x, y), 8, 16);
+        EXPECT_TRUE(neu == alt) << name << " " << g.width() << "x" << g.height() << " " << erste.toStdString();
+    }
+}
+}
+
+TEST(RahmenBild, EveryPixelAsTheFullPaintingGaveItForRealAndOddTiles)
+{
+    GleichWieFrueher(BackTeileImg3(), 30, "BackTeileImg3");
+    GleichWieFrueher(BackTeileImg3Tit(), 30, "BackTeileImg3Tit");
+    GleichWieFrueher(BackTeileImg4(), 30, "BackTeileImg4");
+    GleichWieFrueher(Kachel(), 3, "neun Farben");
+    GleichWieFrueher(EinfarbigeMitte(qRgb(250, 250, 247), qRgb(212, 216, 230)), 30, "deckend");
+    GleichWieFrueher(EinfarbigeMitte(qRgb(250, 250, 247), qRgba(212, 216, 230, 90)), 30, "Rand durchscheinend");
+    GleichWieFrueher(EinfarbigeMitte(qRgba(250, 250, 247, 128), qRgb(212, 216, 230)), 30, "Mitte durchscheinend");
+    GleichWieFrueher(EinfarbigeMitte(qRgb(1, 2, 3), qRgb(4, 5, 6)).convertToFormat(QImage::Format_RGB32), 0, "ohne Rand");
+    // Noise everywhere: every part stretched by the painter.
+    QImage rauschen(90, 90, QImage::Format_ARGB32);
+    quint32 z = 12345;
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 90; ++x) {
+            z = z * 1103515245u + 12345u;
+            rauschen.setPixel(x, y, z | 0xff000000u);
+        }
+    GleichWieFrueher(rauschen, 30, "Rauschen");
+    // Rows of one colour each, in the centre too, as in the title tile.
+    QImage zeilen(90, 90, QImage::Format_ARGB32);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 90; ++x)
+            zeilen.setPixel(x, y, qRgb(3 * y, 255 - 2 * y, (x < 30 || x >= 60) ? x : 77));
+    GleichWieFrueher(zeilen, 30, "Zeilen");
 }
 
 TEST(RahmenBild, NineSliceKeepsCornersAndStretchesEdges)
