@@ -12,6 +12,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
+#include <future>
+
 static void RessourcenLaden()
 {
     static const bool geladen = [] {
@@ -35,13 +38,39 @@ QImage RessourcenBild(const QString &pfad)
     return bild;
 }
 
+// The frame tiles in the format the painting wants.
+QImage KachelLesen(const QString &name)
+{
+    return RessourcenBild(":/rahmen/" + name + ".png").convertToFormat(QImage::Format_ARGB32);
+}
+
+// The main window's tiles, decoded ahead on a worker thread.
+constexpr std::array<const char *, 2> VorabKacheln = {"BackTeileImg3", "BackTeileImg3Tit"};
+std::future<std::array<QImage, VorabKacheln.size()>> &Vorab()
+{
+    static std::future<std::array<QImage, VorabKacheln.size()>> v;
+    return v;
+}
+
+// Each tile is decoded once and kept; only the main thread comes here.
 const QImage &Kachel(const char *name)
 {
     static QHash<QString, QImage> cache;
     auto it = cache.find(name);
-    if (it == cache.end())
-        it = cache.insert(name, RessourcenBild(QString(":/rahmen/") + name + ".png").convertToFormat(QImage::Format_ARGB32));
-    return *it;
+    if (it != cache.end())
+        return *it;
+    // A read-ahead is taken whole at the first tile's use, waiting for it
+    // if it has not finished yet.
+    if (Vorab().valid()) {
+        const auto bilder = Vorab().get();
+        for (size_t i = 0; i < VorabKacheln.size(); ++i)
+            if (!cache.contains(VorabKacheln[i]))
+                cache.insert(VorabKacheln[i], bilder[i]);
+        it = cache.find(name);
+        if (it != cache.end())
+            return *it;
+    }
+    return *cache.insert(name, KachelLesen(name));
 }
 
 QColor Pixel(const QImage &img, int x, int y)
@@ -59,6 +88,23 @@ void Fuellen(QLabel *bild, const QImage &tile)
         bild->setGeometry(eltern->rect());
     MaleRahmen(bild, tile);
 }
+}
+
+void RahmenVorladen()
+{
+    static bool gestartet = false;
+    if (gestartet)
+        return;
+    gestartet = true;
+    // The resources are registered here, on the main thread; reading them
+    // from another thread is safe.
+    RessourcenLaden();
+    Vorab() = std::async(std::launch::async, [] {
+        std::array<QImage, VorabKacheln.size()> bilder;
+        for (size_t i = 0; i < VorabKacheln.size(); ++i)
+            bilder[i] = KachelLesen(VorabKacheln[i]);
+        return bilder;
+    });
 }
 
 const QImage &BackTeileImg3() { return Kachel("BackTeileImg3"); }
@@ -155,9 +201,15 @@ const CursorEintrag *CursorSuchen(int nummer)
     return nullptr;
 }
 
+// Each cursor picture is decoded once, on its first use, and kept; cursors
+// are made on the main thread only.
 QImage CursorRohbild(const CursorEintrag &e)
 {
-    return RessourcenBild(QString(":/cursor/") + e.name + ".png");
+    static QHash<int, QImage> cache;
+    auto it = cache.find(e.nummer);
+    if (it == cache.end())
+        it = cache.insert(e.nummer, RessourcenBild(QString(":/cursor/") + e.name + ".png"));
+    return *it;
 }
 }
 

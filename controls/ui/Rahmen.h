@@ -13,6 +13,12 @@ const QImage &BackTeileImg3();    // main and worksheet backgrounds
 const QImage &BackTeileImg3Tit(); // title bar
 const QImage &BackTeileImg4();    // worksheet resize and about box
 
+// Starts decoding the main window's tiles (BackTeileImg3, BackTeileImg3Tit)
+// on a worker thread, so that it overlaps the building of the window; their
+// first use takes the result, a missing or damaged tile being empty as
+// ever. Call it on the main thread; a second call does nothing.
+void RahmenVorladen();
+
 // The shared colours, taken from the tiles.
 QColor FensterFarbe(); // pixel (0, 0) of BackTeileImg3
 QColor KartenFarbe();  // pixel (30, 30) of BackTeileImg3

@@ -30,6 +30,15 @@ QImage Zeigerbild()
     p.drawPolygon(pfeil, 7);
     return b;
 }
+
+QImage Knopfbild(const WerkzeugEintrag &e)
+{
+    if (e.werkzeug == Werkzeug::Zeiger)
+        return Zeigerbild();
+    if (e.werkzeug == Werkzeug::GruenMarker)
+        return KnopfbildVonCursor(e.cursor, 22, StiftVon(e.werkzeug).farbe);
+    return KnopfbildVonCursor(e.cursor);
+}
 } // namespace
 
 LernWerkzeugAnschluss::LernWerkzeugAnschluss(TForm1 &f, Szene &s, LernKartBild &b)
@@ -53,10 +62,6 @@ void LernWerkzeugAnschluss::BaueLeiste()
     QList<QWidget *> reihe;
     for (const WerkzeugEintrag &e : WerkzeugTabelle) {
         THoverPanel *k = leiste.Knopf(e.knopf, QString(), QString::fromUtf8(e.hinweis));
-        k->setBitmap(e.werkzeug == Werkzeug::Zeiger ? Zeigerbild()
-                     : e.werkzeug == Werkzeug::GruenMarker
-                         ? KnopfbildVonCursor(e.cursor, 22, StiftVon(e.werkzeug).farbe)
-                         : KnopfbildVonCursor(e.cursor));
         const Werkzeug w = e.werkzeug;
         connect(k, &THoverPanel::clicked, this, [this, w] { WerkzeugKlick(w); });
         Knoepfe << k;
@@ -71,6 +76,22 @@ void LernWerkzeugAnschluss::BaueLeiste()
     MarkEntfBtn = leiste.KnopfHinzufuegen("MarkEntfBtn", "Zeichnungen entfernen", "Alle Zeichnungen entfernen");
     leiste.Abstand();
     connect(MarkEntfBtn, &THoverPanel::clicked, this, &LernWerkzeugAnschluss::AlleZeichnungenEntfernen);
+    // The pictures wait for the tool bar's first showing; nothing is painted
+    // before it, and the buttons work without them.
+    if (form.LernInfoPan->isVisible())
+        KnopfbilderMachen();
+    else
+        form.LernInfoPan->installEventFilter(this);
+}
+
+void LernWerkzeugAnschluss::KnopfbilderMachen()
+{
+    if (knopfbilderGemacht)
+        return;
+    knopfbilderGemacht = true;
+    form.LernInfoPan->removeEventFilter(this);
+    for (int i = 0; i < Knoepfe.size(); ++i)
+        Knoepfe[i]->setBitmap(Knopfbild(WerkzeugTabelle[i]));
 }
 
 void LernWerkzeugAnschluss::BaueMenue()
@@ -235,6 +256,9 @@ void LernWerkzeugAnschluss::TexteingabeVerwerfen()
 
 bool LernWerkzeugAnschluss::eventFilter(QObject *obj, QEvent *e)
 {
+    // Shown, not yet painted.
+    if (obj == form.LernInfoPan && e->type() == QEvent::Show)
+        KnopfbilderMachen();
     if (texteingabe && obj == texteingabe && e->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent *>(e)->key();
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {

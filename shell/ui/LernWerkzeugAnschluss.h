@@ -26,6 +26,11 @@ public:
     THoverPanel *MarkEntfBtn = nullptr;
     QAction *AlleZeichnungenentfernen1 = nullptr;
 
+    // The buttons' pictures, made when the tool bar is first shown (it is
+    // hidden at start) or when called; a second call does nothing.
+    void KnopfbilderMachen();
+    bool KnopfbilderGemacht() const { return knopfbilderGemacht; }
+
     // Buttons and items call it; the check and cross clear the stamp
     // first, the keyword tool empties a hidden field.
     void WerkzeugKlick(Werkzeug w);
@@ -62,4 +67,5 @@ private:
     LernKartBild &bild;
     QActionGroup *gruppe = nullptr;
     QLineEdit *texteingabe = nullptr;
+    bool knopfbilderGemacht = false;
 };

@@ -35,6 +35,8 @@
 TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *parent)
     : QMainWindow(parent), dienste(d), speicher(sp), argumente(args)
 {
+    // The frame tiles decode on another core while the window is built.
+    RahmenVorladen();
     setObjectName("Form1");
     QApplication::setApplicationDisplayName(QString());
     setWindowTitle("Brinvale Pennoria");

@@ -1,7 +1,9 @@
 // Tests of the nine-slice frame painting, shared colours and cursors.
+#include "BildDatei.h"
 #include "Rahmen.h"
 #include "RahmenBild.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -206,6 +208,33 @@ TEST(Rahmen, CursorPictureIsWhatTheCursorShows)
     }
     EXPECT_TRUE(ProgrammCursorBild(-13).isNull()); // the built-in no-drop cursor
     EXPECT_TRUE(ProgrammCursorBild(99).isNull());
+}
+
+TEST(Rahmen, PicturesAreDecodedOnceAndReadAheadTilesAreTheTilesReadDirectly)
+{
+    // In a process of its own (as CTest runs it) the read-ahead is what the
+    // first use takes; a second start does nothing.
+    RahmenVorladen();
+    RahmenVorladen();
+    const QImage &kachel = BackTeileImg3();
+    for (const char *name : {"BackTeileImg3", "BackTeileImg3Tit", "BackTeileImg4"}) {
+        QFile f(QString(":/rahmen/") + name + ".png");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        QImage direkt;
+        ASSERT_TRUE(PngLesen(f, direkt)) << name;
+        const QImage &k = QString(name) == "BackTeileImg3"      ? BackTeileImg3()
+                          : QString(name) == "BackTeileImg3Tit" ? BackTeileImg3Tit()
+                                                                : BackTeileImg4();
+        EXPECT_EQ(k.format(), QImage::Format_ARGB32) << name;
+        EXPECT_EQ(k, direkt.convertToFormat(QImage::Format_ARGB32)) << name;
+    }
+    // The same pixels each time, not a new decode.
+    EXPECT_EQ(&BackTeileImg3(), &kachel);
+    EXPECT_EQ(BackTeileImg3().cacheKey(), kachel.cacheKey());
+    for (int n : {-12, 1, 8}) {
+        const QImage a = ProgrammCursorBild(n), b = ProgrammCursorBild(n);
+        EXPECT_EQ(a.cacheKey(), b.cacheKey()) << n;
+    }
 }
 
 TEST(Rahmen, ButtonsAreColouredWithArrowCursor)

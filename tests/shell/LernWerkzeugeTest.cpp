@@ -5,6 +5,7 @@
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
 #include "LernNavigationAnschluss.h"
+#include "LernLeiste.h"
 #include "LernWerkzeugAnschluss.h"
 #include "Ordner.h"
 #include "Szene.h"
@@ -164,6 +165,50 @@ TEST_F(LernWerkzeuge, WerkzeugeAlsRadiogruppeMitCursor)
     werkzeuge->Knoepfe[0]->clicked();
     EXPECT_EQ(bild->cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(werkzeuge->Aktionen[0]->isChecked());
+}
+
+TEST_F(LernWerkzeuge, KnopfbilderEntstehenErstMitDerLeisteUndGleichenDenSofortGemachten)
+{
+    // Hidden at start: no picture made, yet items and buttons work.
+    ASSERT_TRUE(form->LernInfoPan->isHidden());
+    EXPECT_FALSE(werkzeuge->KnopfbilderGemacht());
+    for (THoverPanel *k : werkzeuge->Knoepfe)
+        EXPECT_TRUE(k->Bitmap().isNull()) << k->objectName().toStdString();
+    werkzeuge->Aktionen[4]->trigger(); // "&Grüner Marker, teiltransparent"
+    EXPECT_EQ(szene->AktWerkzeug, Werkzeug::GruenMarker);
+    EXPECT_TRUE(werkzeuge->Knoepfe[4]->Checked());
+    EXPECT_EQ(bild->cursor().shape(), Qt::BitmapCursor);
+    werkzeuge->Knoepfe[6]->clicked();
+    EXPECT_EQ(szene->AktWerkzeug, Werkzeug::Haekchen);
+    EXPECT_FALSE(werkzeuge->KnopfbilderGemacht());
+
+    // The extended functions show it: the pictures are there before
+    // anything is painted.
+    form->ErweiterteFunktionenSetzen(true);
+    form->ZeigeStartseite(); // as after the first activation
+    ASSERT_TRUE(form->LernInfoPan->isVisible());
+    EXPECT_TRUE(werkzeuge->KnopfbilderGemacht());
+    for (int i = 1; i < 9; ++i) {
+        const WerkzeugEintrag &e = WerkzeugTabelle[i];
+        const QImage sofort = e.werkzeug == Werkzeug::GruenMarker
+                                  ? KnopfbildVonCursor(e.cursor, 22, QColor(0, 255, 0))
+                                  : KnopfbildVonCursor(e.cursor);
+        ASSERT_FALSE(sofort.isNull()) << i;
+        EXPECT_EQ(werkzeuge->Knoepfe[i]->Bitmap(), sofort) << i;
+    }
+    const QImage zeiger = werkzeuge->Knoepfe[0]->Bitmap();
+    EXPECT_EQ(zeiger.size(), QSize(22, 22));
+    EXPECT_EQ(QColor::fromRgba(zeiger.pixel(0, 0)).alpha(), 0);
+    // The two highlighters share a cursor; only the green one is recoloured.
+    EXPECT_NE(werkzeuge->Knoepfe[3]->Bitmap(), werkzeuge->Knoepfe[4]->Bitmap());
+
+    // Made once: folding and showing again keeps the same pictures.
+    const qint64 schluessel = werkzeuge->Knoepfe[2]->Bitmap().cacheKey();
+    form->Menue.Werkzeugleisteklappen1->trigger();
+    ASSERT_TRUE(form->LernInfoPan->isHidden());
+    form->Menue.Werkzeugleisteklappen1->trigger();
+    ASSERT_TRUE(form->LernInfoPan->isVisible());
+    EXPECT_EQ(werkzeuge->Knoepfe[2]->Bitmap().cacheKey(), schluessel);
 }
 
 TEST_F(LernWerkzeuge, StiftUndMarkerMitDerMaus)
