@@ -4,6 +4,7 @@
 #include "BildDatei.h"
 #include "Farben.h"
 #include "RahmenBild.h"
+#include "VorabSymbol.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -235,5 +236,11 @@ QImage ProgrammCursorBild(int nummer)
 
 QIcon ProgrammSymbol()
 {
-    return QIcon(QPixmap::fromImage(RessourcenBild(":/programm/Pennoria.png")));
+    // Decoded once, on a worker thread started at the first call; the
+    // window asks for the picture only when it is shown.
+    static const std::shared_future<QImage> bild = [] {
+        RessourcenLaden();
+        return std::async(std::launch::async, [] { return RessourcenBild(":/programm/Pennoria.png"); }).share();
+    }();
+    return QIcon(new VorabSymbol(bild));
 }
