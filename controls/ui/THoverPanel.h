@@ -4,6 +4,7 @@
 #include "TextEinpassen.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QWidget>
 
@@ -23,6 +24,11 @@ enum class TTextLayout { Top, Center, Bottom };
 Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift, int flags,
                               QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
                               TTextLayout layout);
+
+// The event a caption area posts to itself to fit its caption after inputs
+// changed while visible: delivered before the repaint they asked for, it
+// fits once however many inputs changed together (caption, then geometry).
+QEvent::Type BeschriftungsEreignis();
 
 // A flat button panel: changes colour under the mouse, shows a checked
 // state with a marker line, paints an optional background bitmap and fits
@@ -85,7 +91,8 @@ public:
     // Current background colour (follows the colour rule).
     QColor Color() const { return color; }
     // The caption as fitted for drawing: fitted when the panel is shown,
-    // resized or changed while visible, else at the latest when painted.
+    // after a change while visible (before the paint it asks for), else at
+    // the latest when painted.
     QString GezeichneterText() const { return gezeichnet; }
     int GezeichneteGroesse() const { return gezeichneteGroesse; }
     // How often the caption was fitted (not on every paint, only after a change).
@@ -108,6 +115,7 @@ protected:
     void showEvent(QShowEvent *) override;
     void resizeEvent(QResizeEvent *) override;
     void changeEvent(QEvent *) override;
+    bool event(QEvent *) override;
     void enterEvent(QEnterEvent *) override;
     void leaveEvent(QEvent *) override;
     void mousePressEvent(QMouseEvent *) override;
@@ -123,8 +131,8 @@ private:
     // Fits the caption into its area (a cheap look-up when no input changed)
     // and keeps the result and the placed text area for drawing.
     void BeschriftungEinpassen();
-    // An input of the fitting changed: fit now when visible; a hidden panel
-    // fits once when it is shown (or painted), however many inputs changed.
+    // An input of the fitting changed: a visible panel asks for a fit before
+    // its next paint; a hidden one fits once when shown (or painted).
     void BeschriftungGeaendert();
 
     QString caption;
@@ -157,6 +165,7 @@ private:
     bool gedrueckt = false;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
+    bool einpassenAngefordert = false;
     int textFlags = 0;
     QRect textBereich;
     EinpassungsSpeicher einpassung;

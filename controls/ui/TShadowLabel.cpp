@@ -84,8 +84,20 @@ void TShadowLabel::changeEvent(QEvent *e)
 
 void TShadowLabel::BeschriftungGeaendert()
 {
+    if (isVisible() && !einpassenAngefordert) {
+        einpassenAngefordert = true;
+        QCoreApplication::postEvent(this, new QEvent(BeschriftungsEreignis()));
+    }
+}
+
+bool TShadowLabel::event(QEvent *e)
+{
+    if (e->type() != BeschriftungsEreignis())
+        return QWidget::event(e);
+    einpassenAngefordert = false;
     if (isVisible())
         BeschriftungEinpassen();
+    return true;
 }
 
 void TShadowLabel::BeschriftungEinpassen()

@@ -38,7 +38,8 @@ public:
     // How often the caption was drawn in the last paint (2 with a shadow).
     int Zeichnungen() const { return zeichnungen; }
     // The caption as fitted for drawing: fitted when the label is shown,
-    // resized or changed while visible, else at the latest when painted.
+    // after a change while visible (before the paint it asks for), else at
+    // the latest when painted.
     QString GezeichneterText() const { return gezeichnet; }
     // How often the caption was fitted (not on every paint, only after a change).
     int Einpassungen() const { return einpassung.Laeufe(); }
@@ -51,6 +52,7 @@ protected:
     void showEvent(QShowEvent *) override;
     void resizeEvent(QResizeEvent *) override;
     void changeEvent(QEvent *) override;
+    bool event(QEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
 
 private:
@@ -58,8 +60,8 @@ private:
     // Fits the caption into the label (a cheap look-up when no input changed)
     // and keeps the result and the placed text area for drawing.
     void BeschriftungEinpassen();
-    // An input of the fitting changed: fit now when visible; a hidden label
-    // fits once when it is shown (or painted), however many inputs changed.
+    // An input of the fitting changed: a visible label asks for a fit before
+    // its next paint; a hidden one fits once when shown (or painted).
     void BeschriftungGeaendert();
 
     QString caption = QStringLiteral("ShadowLabel");
@@ -75,6 +77,7 @@ private:
     int zeichnungen = 0;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
+    bool einpassenAngefordert = false;
     int textFlags = 0;
     QRect textBereich;
     EinpassungsSpeicher einpassung;

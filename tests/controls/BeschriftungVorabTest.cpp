@@ -3,8 +3,10 @@
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,8 +43,9 @@ void Einrichten(THoverPanel &p)
 }
 
 // A shown panel has its caption fitted before any paint, exactly as a paint
-// of a hidden twin fits it; every later change while visible fits again at
-// once, and what it draws is pixel for pixel the twin's.
+// of a hidden twin fits it; every later change while visible fits again
+// before the paint it asks for, and what it draws is pixel for pixel the
+// twin's.
 TEST(BeschriftungVorab, ShownPanelFitsBeforePaintAndOnEveryChange)
 {
     QWidget fenster;
@@ -90,6 +93,7 @@ TEST(BeschriftungVorab, ShownPanelFitsBeforePaintAndOnEveryChange)
     for (const auto &[name, schritt] : schritte) {
         const int vorher = p->Einpassungen();
         schritt(*p);
+        QCoreApplication::sendPostedEvents(p);
         schritt(zwilling);
         const QImage soll = Bild(zwilling);
         EXPECT_EQ(p->Einpassungen(), vorher + 1) << name;
@@ -105,7 +109,28 @@ TEST(BeschriftungVorab, ShownPanelFitsBeforePaintAndOnEveryChange)
     QFont fett = fenster.font();
     fett.setBold(true);
     fenster.setFont(fett);
+    QCoreApplication::sendPostedEvents(p);
     EXPECT_EQ(p->Einpassungen(), vorher + 1);
+
+    // Changes that come together (caption, then geometry) fit once, with the
+    // last of them.
+    p->setCaption(lang);
+    p->setGeometry(0, 0, 60, 16);
+    p->setPadding({});
+    QCoreApplication::sendPostedEvents(p);
+    EXPECT_EQ(p->Einpassungen(), vorher + 2);
+    EXPECT_EQ(anstriche.zahl, 0);
+
+    // A paint right after a change draws the new caption and leaves nothing
+    // to fit afterwards.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    anstriche.zahl = 0;
+    p->setCaption("Kurz");
+    p->repaint();
+    EXPECT_EQ(anstriche.zahl, 1);
+    EXPECT_EQ(p->GezeichneterText(), "Kurz");
+    QCoreApplication::sendPostedEvents(p);
+    EXPECT_EQ(p->Einpassungen(), vorher + 3);
 }
 
 // Building a window sets many inputs while hidden: the caption is fitted
@@ -141,10 +166,15 @@ TEST(BeschriftungVorab, HiddenChangesFitOnceOnShow)
     EXPECT_EQ(p->Einpassungen(), 1);
     EXPECT_EQ(l->Einpassungen(), 1);
 
-    // Visible: a change fits at once, before the paint.
+    // Visible: a change fits before the paint.
     l->setCaption("Neu");
+    l->resize(100, 30);
+    QCoreApplication::sendPostedEvents(l);
     EXPECT_EQ(l->GezeichneterText(), "Neu");
     EXPECT_EQ(l->Einpassungen(), 2);
+    l->setWordWrap(false);
+    QCoreApplication::sendPostedEvents(l);
+    EXPECT_EQ(l->Einpassungen(), 3);
 }
 
 // A paint never draws a caption from before a change, even when the change
