@@ -15,13 +15,6 @@ void Kopie(QPainter &p, const QImage &tile, QRect quelle, QRect ziel)
     p.drawImage(ziel, tile, quelle);
 }
 
-// The colour of a tile pixel as QImage::pixel gives it, read directly from
-// the 32-bit formats, where an opaque pixel is stored as it is given.
-QRgb Pixel(const QImage &tile, int x, int y, bool direkt)
-{
-    return direkt ? reinterpret_cast<const QRgb *>(tile.constScanLine(y))[x] : tile.pixel(x, y);
-}
-
 // True when each row of the area is of one opaque colour (all rows of the
 // same one if ganz). A smooth stretch mixes source pixels with weights that
 // depend on the target row for vertical and on the target column for
@@ -31,16 +24,23 @@ bool EinfarbigDeckend(const QImage &tile, QRect bereich, bool ganz)
 {
     if (bereich.isEmpty() || !tile.rect().contains(bereich))
         return false;
+    // In the 32-bit formats an opaque pixel is stored as QImage::pixel
+    // gives it; the others are converted first.
     const QImage::Format f = tile.format();
-    const bool direkt =
-        f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
-    const QRgb erste = Pixel(tile, bereich.left(), bereich.top(), direkt);
+    const QImage bild = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32
+                                || f == QImage::Format_ARGB32_Premultiplied
+                            ? tile
+                            : tile.copy(bereich).convertToFormat(QImage::Format_ARGB32);
+    if (bild.size() != tile.size())
+        bereich.moveTopLeft(QPoint(0, 0));
+    const QRgb erste = reinterpret_cast<const QRgb *>(bild.constScanLine(bereich.top()))[bereich.left()];
     for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
-        const QRgb farbe = ganz ? erste : Pixel(tile, bereich.left(), y, direkt);
+        const QRgb *zeile = reinterpret_cast<const QRgb *>(bild.constScanLine(y));
+        const QRgb farbe = ganz ? erste : zeile[bereich.left()];
         if (qAlpha(farbe) != 255)
             return false;
         for (int x = bereich.left(); x <= bereich.right(); ++x)
-            if (Pixel(tile, x, y, direkt) != farbe)
+            if (zeile[x] != farbe)
                 return false;
     }
     return true;

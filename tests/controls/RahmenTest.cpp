@@ -126,6 +126,11 @@ TEST(RahmenBild, EveryPixelAsTheFullPaintingGaveItForRealAndOddTiles)
         for (int x = 0; x < 90; ++x)
             zeilen.setPixel(x, y, qRgb(3 * y, 255 - 2 * y, (x < 30 || x >= 60) ? x : 77));
     GleichWieFrueher(zeilen, 30, "Zeilen");
+    // Tiles in other formats.
+    GleichWieFrueher(BackTeileImg3Tit().convertToFormat(QImage::Format_RGB888), 30, "RGB888");
+    GleichWieFrueher(BackTeileImg3().convertToFormat(QImage::Format_ARGB32_Premultiplied), 30, "vormultipliziert");
+    GleichWieFrueher(EinfarbigeMitte(qRgb(250, 250, 247), qRgb(212, 216, 230)).convertToFormat(QImage::Format_Indexed8),
+                     30, "Palette");
 }
 
 TEST(RahmenBild, NineSliceKeepsCornersAndStretchesEdges)
