@@ -98,9 +98,10 @@ void RahmenVorladen()
         return;
     gestartet = true;
     // The resources are registered here, on the main thread; reading them
-    // from another thread is safe.
+    // from another thread is safe. Without a thread to spare the tiles are
+    // decoded at their first use.
     RessourcenLaden();
-    Vorab() = std::async(std::launch::async, [] {
+    Vorab() = std::async(std::launch::async | std::launch::deferred, [] {
         std::array<QImage, VorabKacheln.size()> bilder;
         for (size_t i = 0; i < VorabKacheln.size(); ++i)
             bilder[i] = KachelLesen(VorabKacheln[i]);
@@ -236,11 +237,12 @@ QImage ProgrammCursorBild(int nummer)
 
 QIcon ProgrammSymbol()
 {
-    // Decoded once, on a worker thread started at the first call; the
-    // window asks for the picture only when it is shown.
+    // Decoded once, on a worker thread started at the first call (or at the
+    // first question if there is no thread to spare); the window asks for
+    // the picture only when it is shown.
     static const std::shared_future<QImage> bild = [] {
         RessourcenLaden();
-        return std::async(std::launch::async, [] { return RessourcenBild(":/programm/Pennoria.png"); }).share();
+        return std::async(std::launch::async | std::launch::deferred, [] { return RessourcenBild(":/programm/Pennoria.png"); }).share();
     }();
     return QIcon(new VorabSymbol(bild));
 }
