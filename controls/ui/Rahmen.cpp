@@ -242,7 +242,9 @@ QIcon ProgrammSymbol()
     // the picture only when it is shown.
     static const std::shared_future<QImage> bild = [] {
         RessourcenLaden();
-        return std::async(std::launch::async | std::launch::deferred, [] { return RessourcenBild(":/programm/Pennoria.png"); }).share();
+        return std::async(std::launch::async | std::launch::deferred,
+                          [] { return RessourcenBild(":/programm/Pennoria.png"); })
+            .share();
     }();
     return QIcon(new VorabSymbol(bild));
 }

@@ -95,7 +95,11 @@ void GleichWieFrueher(const QImage &tile, int rand, const char *name)
         for (int y = 0; y < g.height() && erste.isEmpty() && !(neu == alt); ++y)
             for (int x = 0; x < g.width() && erste.isEmpty(); ++x)
                 if (neu.pixel(x, y) != alt.pixel(x, y))
-                    erste = QString("(%1, %2): %3 statt %4").arg(x).arg(y).arg(neu.pixel(x, y), 8, 16).arg(alt.pixel(x, y), 8, 16);
+                    erste = QString("(%1, %2): %3 statt %4")
+                                .arg(x)
+                                .arg(y)
+                                .arg(neu.pixel(x, y), 8, 16)
+                                .arg(alt.pixel(x, y), 8, 16);
         EXPECT_TRUE(neu == alt) << name << " " << g.width() << "x" << g.height() << " " << erste.toStdString();
     }
 }
@@ -110,7 +114,8 @@ TEST(RahmenBild, EveryPixelAsTheFullPaintingGaveItForRealAndOddTiles)
     GleichWieFrueher(EinfarbigeMitte(qRgb(250, 250, 247), qRgb(212, 216, 230)), 30, "deckend");
     GleichWieFrueher(EinfarbigeMitte(qRgb(250, 250, 247), qRgba(212, 216, 230, 90)), 30, "Rand durchscheinend");
     GleichWieFrueher(EinfarbigeMitte(qRgba(250, 250, 247, 128), qRgb(212, 216, 230)), 30, "Mitte durchscheinend");
-    GleichWieFrueher(EinfarbigeMitte(qRgb(1, 2, 3), qRgb(4, 5, 6)).convertToFormat(QImage::Format_RGB32), 0, "ohne Rand");
+    GleichWieFrueher(EinfarbigeMitte(qRgb(1, 2, 3), qRgb(4, 5, 6)).convertToFormat(QImage::Format_RGB32), 0,
+                     "ohne Rand");
     // Noise everywhere: every part stretched by the painter.
     QImage rauschen(90, 90, QImage::Format_ARGB32);
     quint32 z = 12345;
@@ -139,18 +144,18 @@ TEST(RahmenBild, NineSliceKeepsCornersAndStretchesEdges)
     ZeichneRahmenBild(ziel, Kachel(), 3);
     ASSERT_EQ(ziel.size(), QSize(40, 30));
     auto c = [&](int x, int y) { return QColor(ziel.pixel(x, y)); };
-    EXPECT_EQ(c(0, 0), QColor(255, 0, 0));       // top-left corner
+    EXPECT_EQ(c(0, 0), QColor(255, 0, 0)); // top-left corner
     EXPECT_EQ(c(2, 2), QColor(255, 0, 0));
-    EXPECT_EQ(c(39, 0), QColor(0, 0, 255));      // top-right corner
+    EXPECT_EQ(c(39, 0), QColor(0, 0, 255)); // top-right corner
     EXPECT_EQ(c(37, 2), QColor(0, 0, 255));
-    EXPECT_EQ(c(0, 29), QColor(128, 0, 0));      // bottom-left
-    EXPECT_EQ(c(39, 29), QColor(0, 0, 128));     // bottom-right
-    EXPECT_EQ(c(20, 1), QColor(0, 255, 0));      // top edge stretched
-    EXPECT_EQ(c(20, 28), QColor(0, 128, 0));     // bottom edge
-    EXPECT_EQ(c(1, 15), QColor(255, 255, 0));    // left edge
-    EXPECT_EQ(c(38, 15), QColor(255, 0, 255));   // right edge
-    EXPECT_EQ(c(20, 15), QColor(0, 255, 255));   // centre
-    EXPECT_EQ(c(3, 3), QColor(0, 255, 255));     // the border stays 3 wide
+    EXPECT_EQ(c(0, 29), QColor(128, 0, 0));    // bottom-left
+    EXPECT_EQ(c(39, 29), QColor(0, 0, 128));   // bottom-right
+    EXPECT_EQ(c(20, 1), QColor(0, 255, 0));    // top edge stretched
+    EXPECT_EQ(c(20, 28), QColor(0, 128, 0));   // bottom edge
+    EXPECT_EQ(c(1, 15), QColor(255, 255, 0));  // left edge
+    EXPECT_EQ(c(38, 15), QColor(255, 0, 255)); // right edge
+    EXPECT_EQ(c(20, 15), QColor(0, 255, 255)); // centre
+    EXPECT_EQ(c(3, 3), QColor(0, 255, 255));   // the border stays 3 wide
     EXPECT_EQ(c(36, 26), QColor(0, 255, 255));
 }
 

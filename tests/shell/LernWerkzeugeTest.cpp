@@ -4,8 +4,8 @@
 #include "FensterTest.h"
 #include "LernAnsichtAnschluss.h"
 #include "LernKartBild.h"
-#include "LernNavigationAnschluss.h"
 #include "LernLeiste.h"
+#include "LernNavigationAnschluss.h"
 #include "LernWerkzeugAnschluss.h"
 #include "Ordner.h"
 #include "Szene.h"
@@ -190,9 +190,8 @@ TEST_F(LernWerkzeuge, KnopfbilderEntstehenErstMitDerLeisteUndGleichenDenSofortGe
     EXPECT_TRUE(werkzeuge->KnopfbilderGemacht());
     for (int i = 1; i < 9; ++i) {
         const WerkzeugEintrag &e = WerkzeugTabelle[i];
-        const QImage sofort = e.werkzeug == Werkzeug::GruenMarker
-                                  ? KnopfbildVonCursor(e.cursor, 22, QColor(0, 255, 0))
-                                  : KnopfbildVonCursor(e.cursor);
+        const QImage sofort = e.werkzeug == Werkzeug::GruenMarker ? KnopfbildVonCursor(e.cursor, 22, QColor(0, 255, 0))
+                                                                  : KnopfbildVonCursor(e.cursor);
         ASSERT_FALSE(sofort.isNull()) << i;
         EXPECT_EQ(werkzeuge->Knoepfe[i]->Bitmap(), sofort) << i;
     }
