@@ -49,11 +49,11 @@ bool EinfarbigDeckend(const QImage &tile, QRect bereich, bool ganz)
 // Stretches a part of the tile smoothly onto the work bitmap. When each of
 // its rows is of one opaque colour, the painter stretches only the middle
 // column and each row's pixel there is copied along the row: the same
-// pixels for a fraction of the work. Returns whether it went that way.
-bool Strecken(QImage &arbeit, const QImage &tile, QRect quelle, QRect ziel)
+// pixels for a fraction of the work.
+void Strecken(QImage &arbeit, const QImage &tile, QRect quelle, QRect ziel)
 {
     if (quelle.isEmpty() || ziel.isEmpty())
-        return false;
+        return;
     const QRect sichtbar = ziel & arbeit.rect();
     const bool zeilenweise = !sichtbar.isEmpty() && EinfarbigDeckend(tile, quelle, false);
     const int mitteX = sichtbar.center().x();
@@ -65,14 +65,13 @@ bool Strecken(QImage &arbeit, const QImage &tile, QRect quelle, QRect ziel)
         Kopie(p, tile, quelle, ziel);
     }
     if (!zeilenweise)
-        return false;
+        return;
     for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y) {
         auto *zeile = reinterpret_cast<QRgb *>(arbeit.scanLine(y));
         const QRgb farbe = zeile[mitteX];
         // The C library's wide fill is the vectorised fill of 32-bit words.
         std::wmemset(reinterpret_cast<wchar_t *>(zeile + sichtbar.left()), wchar_t(farbe), size_t(sichtbar.width()));
     }
-    return true;
 }
 }
 
@@ -94,10 +93,9 @@ void ZeichneRahmenBild(QImage &target, const QImage &tile, int b)
     const QColor grund = tile.pixelColor(qMin(b, w - 1), qMin(b, h - 1));
     if (mitte.isEmpty() || EinfarbigDeckend(tile, mitte, true)) {
         arbeit.fill(grund);
-    } else if (!EinfarbigDeckend(tile, mitte, false)) {
-        arbeit.fill(grund);
-        Strecken(arbeit, tile, mitte, QRect(0, 0, W, H));
     } else {
+        if (!EinfarbigDeckend(tile, mitte, false))
+            arbeit.fill(grund);
         Strecken(arbeit, tile, mitte, QRect(0, 0, W, H));
     }
 
