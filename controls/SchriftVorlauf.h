@@ -12,8 +12,10 @@ std::shared_future<void> SchriftKonfigurationLesen();
 // every installed font) on the first use of a font, which at start-up is the
 // main window's first layout. Started right after the application object,
 // this does that work on another processor core while the main thread builds
-// the windows; it also looks up once the fallback fonts of the captions'
-// family, which Qt keeps for every thread. The font database is thread-safe;
+// the windows. (Loading the captions' fonts there as well would not help:
+// Qt keeps loaded fonts per thread, so the main thread would load them again,
+// and on two cores the duplicate work costs more than it hides.) The font
+// database is thread-safe;
 // a main thread that needs it earlier waits for it instead of filling it
 // twice. Given the configuration read-ahead, it starts after that, so the
 // configuration is not read twice. The destructor waits for the worker, so
