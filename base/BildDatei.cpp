@@ -114,14 +114,21 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
         png_set_tRNS_to_alpha(png);
     if (tiefe == 16)
         png_set_strip_16(png);
-    if (!hatAlpha)
-        png_set_filler(png, 0xff, PNG_FILLER_AFTER);
-    // QImage's 32-bit formats are 0xAARRGGBB words, that is B, G, R, A bytes here.
-    png_set_bgr(png);
+    // Plain 8-bit RGB rows are taken as they are and widened by Qt's
+    // vectorised converter afterwards: libpng's own filler and byte swap work
+    // pixel by pixel and cost more than the whole inflating.
+    const bool rgb24 = farbtyp == PNG_COLOR_TYPE_RGB && tiefe == 8 && !hatAlpha;
+    if (!rgb24) {
+        if (!hatAlpha)
+            png_set_filler(png, 0xff, PNG_FILLER_AFTER);
+        // QImage's 32-bit formats are 0xAARRGGBB words, that is B, G, R, A bytes here.
+        png_set_bgr(png);
+    }
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
 
-    ergebnis = QImage(int(w), int(h), hatAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    ergebnis = QImage(int(w), int(h),
+                      rgb24 ? QImage::Format_RGB888 : hatAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (ergebnis.isNull())
         png_error(png, "Speicher");
     zeilen.resize(h);
@@ -137,6 +144,10 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
     ergebnis.setDotsPerMeterY(3780);
     if (hatAlpha)
         ergebnis.convertTo(QImage::Format_ARGB32_Premultiplied); // in place, same depth
+    else if (rgb24)
+        ergebnis.convertTo(QImage::Format_RGB32);
+    if (ergebnis.isNull())
+        return false; // out of memory while widening
     bild = std::move(ergebnis);
     return true;
 }

@@ -304,3 +304,33 @@ TEST(PngLesen, HugeBitmapsFromHighlyCompressedPicturesAreRefused)
     EXPECT_FALSE(PngLesen(buf, bild, -1));
     EXPECT_TRUE(bild.isNull());
 }
+
+TEST(PngLesen, PlainRgbRowsOfOddWidthsComeOutAsOpaqueWordsWithTheirResolution)
+{
+    // Plain RGB rows are widened after reading: every width (vector tails
+    // included), every channel in its place, the resolution kept.
+    for (const int w : {1, 3, 15, 16, 17, 257}) {
+        PngAuftrag a;
+        a.w = w;
+        a.h = 2;
+        for (int y = 0; y < a.h; ++y) {
+            std::vector<png_byte> zeile;
+            for (int x = 0; x < w; ++x) {
+                zeile.push_back(png_byte(x * 7 + y));
+                zeile.push_back(png_byte(255 - x));
+                zeile.push_back(png_byte(x * 3 + 100 * y));
+            }
+            a.zeilen.push_back(zeile);
+        }
+        QImage bild;
+        ASSERT_TRUE(Lesen(Erzeugen(a), bild)) << w;
+        ASSERT_EQ(bild.format(), QImage::Format_RGB32) << w;
+        ASSERT_EQ(bild.size(), QSize(w, 2)) << w;
+        EXPECT_EQ(bild.dotsPerMeterX(), 3780);
+        EXPECT_EQ(bild.dotsPerMeterY(), 3780);
+        for (int y = 0; y < a.h; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(bild.pixel(x, y), qRgb((x * 7 + y) % 256, (255 - x) % 256, (x * 3 + 100 * y) % 256))
+                    << w << ": " << x << "," << y;
+    }
+}
