@@ -214,17 +214,13 @@ QRect THoverPanel::Innenflaeche() const
 
 void THoverPanel::BeschriftungGeaendert()
 {
-    if (isVisible() && !einpassenAngefordert) {
-        einpassenAngefordert = true;
-        QCoreApplication::postEvent(this, new QEvent(BeschriftungsEreignis()));
-    }
+    einpassAuftrag.Anfordern(*this);
 }
 
 bool THoverPanel::event(QEvent *e)
 {
-    if (e->type() != BeschriftungsEreignis())
+    if (!einpassAuftrag.Eingetroffen(*e))
         return QWidget::event(e);
-    einpassenAngefordert = false;
     if (isVisible())
         BeschriftungEinpassen();
     return true;
@@ -316,12 +312,6 @@ void THoverPanel::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
-}
-
-QEvent::Type BeschriftungsEreignis()
-{
-    static const auto typ = QEvent::Type(QEvent::registerEventType());
-    return typ;
 }
 
 Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift, int flags,

@@ -1,5 +1,6 @@
 // THoverPanel, the flat button panel most buttons are, and its caption steps.
 #pragma once
+#include "EinpassAuftrag.h"
 #include "EinpassungsSpeicher.h"
 #include "TextEinpassen.h"
 
@@ -24,11 +25,6 @@ enum class TTextLayout { Top, Center, Bottom };
 Einpassung BeschriftungSetzen(EinpassungsSpeicher &speicher, const QString &caption, const QFont &schrift, int flags,
                               QRect &bereich, bool einpassen, int minGroesse, bool bindestrichSchritt,
                               TTextLayout layout);
-
-// The event a caption area posts to itself to fit its caption after inputs
-// changed while visible: delivered before the repaint they asked for, it
-// fits once however many inputs changed together (caption, then geometry).
-QEvent::Type BeschriftungsEreignis();
 
 // A flat button panel: changes colour under the mouse, shows a checked
 // state with a marker line, paints an optional background bitmap and fits
@@ -165,7 +161,7 @@ private:
     bool gedrueckt = false;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
-    bool einpassenAngefordert = false;
+    EinpassAuftrag einpassAuftrag;
     int textFlags = 0;
     QRect textBereich;
     EinpassungsSpeicher einpassung;

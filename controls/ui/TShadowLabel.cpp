@@ -84,17 +84,13 @@ void TShadowLabel::changeEvent(QEvent *e)
 
 void TShadowLabel::BeschriftungGeaendert()
 {
-    if (isVisible() && !einpassenAngefordert) {
-        einpassenAngefordert = true;
-        QCoreApplication::postEvent(this, new QEvent(BeschriftungsEreignis()));
-    }
+    einpassAuftrag.Anfordern(*this);
 }
 
 bool TShadowLabel::event(QEvent *e)
 {
-    if (e->type() != BeschriftungsEreignis())
+    if (!einpassAuftrag.Eingetroffen(*e))
         return QWidget::event(e);
-    einpassenAngefordert = false;
     if (isVisible())
         BeschriftungEinpassen();
     return true;

@@ -77,7 +77,7 @@ private:
     int zeichnungen = 0;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
-    bool einpassenAngefordert = false;
+    EinpassAuftrag einpassAuftrag;
     int textFlags = 0;
     QRect textBereich;
     EinpassungsSpeicher einpassung;
