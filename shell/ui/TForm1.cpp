@@ -362,6 +362,12 @@ void TForm1::Vollbild1Click()
     AnzeigeModusWechseln([this] {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowFlag(Qt::FramelessWindowHint, true);
+        // A window manager may take the maximise request before the lifted
+        // size limit and keep the old size (seen about once in 40 starts);
+        // with the screen's area asked for first, the result is the same
+        // either way.
+        if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
+            setGeometry(s->availableGeometry());
         showMaximized();
     });
 }
