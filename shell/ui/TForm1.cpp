@@ -45,11 +45,8 @@ TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *paren
     // empty document. Zoom and numbering mode belong to the scene.
     Zustand.AnsichtModus = AnsichtArt::Startseite;
     Zustand.ThemenIndex = -1;
-    Startbasisbild = QImage(870, 600, QImage::Format_RGB32);
-    Startbasisbild.fill(Qt::white);
-    Startbasisbild.setDotsPerMeterX(3780);
-    Startbasisbild.setDotsPerMeterY(3780);
-    BasisBild = Startbasisbild;
+    // The base picture takes the built-in start picture when the start page
+    // comes back; nothing draws it before, so its 2 MB are not made at start.
 
     BaueRegionen();
     BaueMenue();
@@ -633,9 +630,21 @@ void TForm1::TitelSetzen(const QString &fensterTitel, const QString &titelLabel)
     DokTitelLab->setCaption(titelLabel);
 }
 
+const QImage &TForm1::Startbasisbild()
+{
+    static const QImage bild = [] {
+        QImage b(870, 600, QImage::Format_RGB32);
+        b.fill(Qt::white);
+        b.setDotsPerMeterX(3780);
+        b.setDotsPerMeterY(3780);
+        return b;
+    }();
+    return bild;
+}
+
 void TForm1::StartseiteNachSchliessen()
 {
-    BasisBild = Startbasisbild;
+    BasisBild = Startbasisbild();
     lernBild->BildNeuAufbauen();
     StartInfoPanAnordnen();
     StartInfoPan->show();

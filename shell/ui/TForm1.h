@@ -59,7 +59,8 @@ public:
     // ---- State ----
     DokumentZustand Zustand;
     Dienste dienste;
-    QImage Startbasisbild;
+    // The built-in white start base picture (870 x 600), made on first use.
+    static const QImage &Startbasisbild();
     QImage BasisBild;
     bool ErsteAktivierungOffen() const { return ersteAktivierung; }
 

@@ -89,6 +89,22 @@ TEST_F(Hauptfenster, StartValuesAndFirstRunDefaults)
     EXPECT_EQ(form->DokTitelLab->Caption(), "Wählen Sie im Menü \"Quizauswahl\" das gewünschte Thema aus.");
 }
 
+TEST_F(Hauptfenster, ClosingADocumentGivesTheBasePictureTheWhiteStartPicture)
+{
+    Erzeugen();
+    form->ErsteAktivierung();
+    form->DokumentSchliessen();
+    const QImage &b = form->BasisBild;
+    ASSERT_EQ(b.size(), QSize(870, 600));
+    EXPECT_EQ(b.format(), QImage::Format_RGB32);
+    EXPECT_EQ(b.dotsPerMeterX(), 3780);
+    EXPECT_EQ(b.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(b.pixel(869, 599), qRgb(255, 255, 255));
+    // One shared picture, however often the start page comes back.
+    form->DokumentSchliessen();
+    EXPECT_EQ(form->BasisBild.cacheKey(), TForm1::Startbasisbild().cacheKey());
+}
+
 TEST_F(Hauptfenster, MissingStartImageIsReportedAndStartGoesOn)
 {
     QFile::remove(prog + "data/pennor.png");
