@@ -1,13 +1,14 @@
 // The main of the benchmarks that draw: Google Benchmark inside an offscreen Qt application.
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char **argv)
 {
-    // Fonts and painting need an application object but never a display.
+    // Fonts, painting and widgets need an application object but never a
+    // display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
