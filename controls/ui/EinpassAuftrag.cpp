@@ -1,4 +1,4 @@
-// The caption fit request a hover panel or shadow label posts to itself.
+// The caption fit a hover panel or shadow label asks for, driven by its events.
 #include "EinpassAuftrag.h"
 
 #include <QCoreApplication>
@@ -13,18 +13,35 @@ QEvent::Type Ereignis()
 }
 }
 
-void EinpassAuftrag::Anfordern(QWidget &w)
+EinpassAuftrag::EinpassAuftrag(QWidget &w, std::function<void()> e) : widget(w), einpassen(std::move(e))
 {
-    if (w.isVisible() && !angefordert) {
+    widget.installEventFilter(this);
+}
+
+EinpassAuftrag::~EinpassAuftrag()
+{
+    widget.removeEventFilter(this);
+}
+
+void EinpassAuftrag::Anfordern()
+{
+    if (widget.isVisible() && !angefordert) {
         angefordert = true;
-        QCoreApplication::postEvent(&w, new QEvent(Ereignis()));
+        QCoreApplication::postEvent(&widget, new QEvent(Ereignis()));
     }
 }
 
-bool EinpassAuftrag::Eingetroffen(const QEvent &e)
+bool EinpassAuftrag::eventFilter(QObject *, QEvent *e)
 {
-    if (e.type() != Ereignis())
-        return false;
-    angefordert = false;
-    return true;
+    if (e->type() == QEvent::Show) {
+        einpassen();
+    } else if (e->type() == QEvent::Resize || e->type() == QEvent::FontChange) {
+        Anfordern();
+    } else if (e->type() == Ereignis()) {
+        angefordert = false;
+        if (widget.isVisible())
+            einpassen();
+        return true;
+    }
+    return false;
 }

@@ -1,20 +1,31 @@
-// One pending caption fit of a widget, asked for while it is visible.
+// Watches a caption area and fits its caption when that is due.
 #pragma once
-class QEvent;
+#include <QObject>
+
+#include <functional>
+
 class QWidget;
 
-// A caption area posts itself one request to fit its caption after inputs
-// changed while visible: delivered before the repaint they asked for, it
-// fits once however many inputs changed together (caption, then geometry).
-// A hidden widget posts nothing; it fits when it is shown.
-class EinpassAuftrag
+// A caption area's fit follows its events: it fits when the widget is shown,
+// and after a resize, a new font or an input change (Anfordern) while it is
+// visible, through one request the widget posts to itself. Delivered before
+// the repaint the change asked for, that request fits once however many
+// inputs changed together (caption, then geometry). A hidden widget posts
+// nothing; it fits when it is shown.
+class EinpassAuftrag : public QObject
 {
 public:
-    // Posts the request to w unless one is pending or w is hidden.
-    void Anfordern(QWidget &w);
-    // Whether e is the request; if so, it is no longer pending.
-    bool Eingetroffen(const QEvent &e);
+    EinpassAuftrag(QWidget &widget, std::function<void()> einpassen);
+    ~EinpassAuftrag() override;
+
+    // An input of the fitting changed.
+    void Anfordern();
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    QWidget &widget;
+    std::function<void()> einpassen;
     bool angefordert = false;
 };

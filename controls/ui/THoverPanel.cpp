@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QResizeEvent>
 
 THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
 {
@@ -26,7 +25,7 @@ THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
 void THoverPanel::setCaption(const QString &c)
 {
     caption = c;
-    BeschriftungGeaendert();
+    einpassAuftrag.Anfordern();
     update();
 }
 
@@ -80,16 +79,16 @@ void THoverPanel::setChecked(bool c)
 // clang-format off
 void THoverPanel::setHoverActive(bool a) { hoverActive = a; FarbeNeu(); }
 void THoverPanel::setXPCheck(bool x) { xpCheck = x; update(); }
-void THoverPanel::setWordWrap(bool w) { wordWrap = w; BeschriftungGeaendert(); update(); }
-void THoverPanel::setFontAutoSize(bool a) { fontAutoSize = a; BeschriftungGeaendert(); update(); }
-void THoverPanel::setMinFontSize(int s) { minFontSize = s; BeschriftungGeaendert(); update(); }
-void THoverPanel::setLayout(TTextLayout l) { layout = l; BeschriftungGeaendert(); update(); }
+void THoverPanel::setWordWrap(bool w) { wordWrap = w; einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setFontAutoSize(bool a) { fontAutoSize = a; einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setMinFontSize(int s) { minFontSize = s; einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setLayout(TTextLayout l) { layout = l; einpassAuftrag.Anfordern(); update(); }
 void THoverPanel::setBorderColor(const QColor &c) { borderColor = c; update(); }
-void THoverPanel::setPadding(const TPadding &p) { padding = p; BeschriftungGeaendert(); update(); }
-void THoverPanel::setBorderWidth(int w) { borderWidth = qMax(0, w); BeschriftungGeaendert(); update(); }
-void THoverPanel::setBevelRaised(bool r) { bevelRaised = r; BeschriftungGeaendert(); update(); }
-void THoverPanel::setBevelWidth(int w) { bevelWidth = qMax(0, w); BeschriftungGeaendert(); update(); }
-void THoverPanel::setAlignment(Qt::Alignment a) { alignment = a; BeschriftungGeaendert(); update(); }
+void THoverPanel::setPadding(const TPadding &p) { padding = p; einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setBorderWidth(int w) { borderWidth = qMax(0, w); einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setBevelRaised(bool r) { bevelRaised = r; einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setBevelWidth(int w) { bevelWidth = qMax(0, w); einpassAuftrag.Anfordern(); update(); }
+void THoverPanel::setAlignment(Qt::Alignment a) { alignment = a; einpassAuftrag.Anfordern(); update(); }
 void THoverPanel::setFontColor(const QColor &c) { fontColor = c; update(); }
 // clang-format on
 
@@ -184,25 +183,6 @@ void THoverPanel::focusOutEvent(QFocusEvent *e)
     QWidget::focusOutEvent(e);
 }
 
-void THoverPanel::showEvent(QShowEvent *e)
-{
-    BeschriftungEinpassen();
-    QWidget::showEvent(e);
-}
-
-void THoverPanel::resizeEvent(QResizeEvent *e)
-{
-    BeschriftungGeaendert();
-    QWidget::resizeEvent(e);
-}
-
-void THoverPanel::changeEvent(QEvent *e)
-{
-    if (e->type() == QEvent::FontChange)
-        BeschriftungGeaendert();
-    QWidget::changeEvent(e);
-}
-
 QRect THoverPanel::Innenflaeche() const
 {
     QRect r = rect().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
@@ -210,20 +190,6 @@ QRect THoverPanel::Innenflaeche() const
         for (int i = 0; i < bevelWidth && r.width() > 0 && r.height() > 0; ++i)
             r.adjust(1, 1, -1, -1);
     return r;
-}
-
-void THoverPanel::BeschriftungGeaendert()
-{
-    einpassAuftrag.Anfordern(*this);
-}
-
-bool THoverPanel::event(QEvent *e)
-{
-    if (!einpassAuftrag.Eingetroffen(*e))
-        return QWidget::event(e);
-    if (isVisible())
-        BeschriftungEinpassen();
-    return true;
 }
 
 void THoverPanel::BeschriftungEinpassen()

@@ -108,10 +108,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    void showEvent(QShowEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
-    void changeEvent(QEvent *) override;
-    bool event(QEvent *) override;
     void enterEvent(QEnterEvent *) override;
     void leaveEvent(QEvent *) override;
     void mousePressEvent(QMouseEvent *) override;
@@ -127,9 +123,6 @@ private:
     // Fits the caption into its area (a cheap look-up when no input changed)
     // and keeps the result and the placed text area for drawing.
     void BeschriftungEinpassen();
-    // An input of the fitting changed: a visible panel asks for a fit before
-    // its next paint; a hidden one fits once when shown (or painted).
-    void BeschriftungGeaendert();
 
     QString caption;
     QColor normColor;
@@ -161,7 +154,8 @@ private:
     bool gedrueckt = false;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
-    EinpassAuftrag einpassAuftrag;
+    // Fits the caption when shown, and after changes while visible.
+    EinpassAuftrag einpassAuftrag{*this, [this] { BeschriftungEinpassen(); }};
     int textFlags = 0;
     QRect textBereich;
     EinpassungsSpeicher einpassung;

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QResizeEvent>
 
 TShadowLabel::TShadowLabel(QWidget *parent) : QWidget(parent)
 {
@@ -21,7 +20,7 @@ void TShadowLabel::setCaption(const QString &c)
 {
     caption = c;
     GroesseAnpassen();
-    BeschriftungGeaendert();
+    einpassAuftrag.Anfordern();
     update();
 }
 
@@ -31,16 +30,16 @@ void TShadowLabel::setShadowColor(const QColor &c) { shadowColor = c; update(); 
 void TShadowLabel::setFontColor(const QColor &c) { fontColor = c; update(); }
 void TShadowLabel::setColor(const QColor &c) { color = c; update(); }
 void TShadowLabel::setTransparent(bool t) { transparent = t; update(); }
-void TShadowLabel::setWordWrap(bool w) { wordWrap = w; BeschriftungGeaendert(); update(); }
-void TShadowLabel::setLayout(TTextLayout l) { layout = l; BeschriftungGeaendert(); update(); }
-void TShadowLabel::setAlignment(Qt::Alignment a) { alignment = a; BeschriftungGeaendert(); update(); }
+void TShadowLabel::setWordWrap(bool w) { wordWrap = w; einpassAuftrag.Anfordern(); update(); }
+void TShadowLabel::setLayout(TTextLayout l) { layout = l; einpassAuftrag.Anfordern(); update(); }
+void TShadowLabel::setAlignment(Qt::Alignment a) { alignment = a; einpassAuftrag.Anfordern(); update(); }
 // clang-format on
 
 void TShadowLabel::setAutoSize(bool a)
 {
     autoSize = a;
     GroesseAnpassen();
-    BeschriftungGeaendert();
+    einpassAuftrag.Anfordern();
     update();
 }
 
@@ -61,39 +60,6 @@ void TShadowLabel::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit clicked();
-}
-
-void TShadowLabel::showEvent(QShowEvent *e)
-{
-    BeschriftungEinpassen();
-    QWidget::showEvent(e);
-}
-
-void TShadowLabel::resizeEvent(QResizeEvent *e)
-{
-    BeschriftungGeaendert();
-    QWidget::resizeEvent(e);
-}
-
-void TShadowLabel::changeEvent(QEvent *e)
-{
-    if (e->type() == QEvent::FontChange)
-        BeschriftungGeaendert();
-    QWidget::changeEvent(e);
-}
-
-void TShadowLabel::BeschriftungGeaendert()
-{
-    einpassAuftrag.Anfordern(*this);
-}
-
-bool TShadowLabel::event(QEvent *e)
-{
-    if (!einpassAuftrag.Eingetroffen(*e))
-        return QWidget::event(e);
-    if (isVisible())
-        BeschriftungEinpassen();
-    return true;
 }
 
 void TShadowLabel::BeschriftungEinpassen()

@@ -49,10 +49,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    void showEvent(QShowEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
-    void changeEvent(QEvent *) override;
-    bool event(QEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
 
 private:
@@ -60,9 +56,6 @@ private:
     // Fits the caption into the label (a cheap look-up when no input changed)
     // and keeps the result and the placed text area for drawing.
     void BeschriftungEinpassen();
-    // An input of the fitting changed: a visible label asks for a fit before
-    // its next paint; a hidden one fits once when shown (or painted).
-    void BeschriftungGeaendert();
 
     QString caption = QStringLiteral("ShadowLabel");
     int shadow = 1;
@@ -77,7 +70,8 @@ private:
     int zeichnungen = 0;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
-    EinpassAuftrag einpassAuftrag;
+    // Fits the caption when shown, and after changes while visible.
+    EinpassAuftrag einpassAuftrag{*this, [this] { BeschriftungEinpassen(); }};
     int textFlags = 0;
     QRect textBereich;
     EinpassungsSpeicher einpassung;
