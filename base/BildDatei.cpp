@@ -87,7 +87,9 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
     png_set_read_fn(png, &kontext, PngLeseFn);
     png_set_user_limits(png, kHoechstSeite, kHoechstSeite);
     png_set_chunk_malloc_max(png, 8 * 1024 * 1024);
-    // Ancillary chunks with bad CRCs are skipped rather than fatal.
+    // A bad CRC is not fatal: critical chunks are used as they are, since
+    // zlib's own checksum still refuses damaged picture data, and ancillary
+    // chunks with bad CRCs are skipped.
     png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_DEFAULT);
     png_read_info(png, info);
 
