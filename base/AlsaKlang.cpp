@@ -13,8 +13,14 @@ namespace {
 // damaged or hostile file can make us take.
 constexpr qint64 MaxWavBytes = 64 * 1024 * 1024;
 
-quint32 U32(const char *p) { return qFromLittleEndian<quint32>(p); }
-quint16 U16(const char *p) { return qFromLittleEndian<quint16>(p); }
+quint32 U32(const char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 U16(const char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
 } // namespace
 
 bool WavAusBytes(const QByteArray &b, WavDaten &wav)
@@ -113,13 +119,21 @@ bool AlsaKlang::Abspielen(const WavDaten &wav)
         return false;
     snd_pcm_format_t format;
     switch (wav.Bits) {
-    case 8: format = SND_PCM_FORMAT_U8; break;
-    case 16: format = SND_PCM_FORMAT_S16_LE; break;
-    case 24: format = SND_PCM_FORMAT_S24_3LE; break;
-    default: format = wav.Gleitkomma ? SND_PCM_FORMAT_FLOAT_LE : SND_PCM_FORMAT_S32_LE; break;
+    case 8:
+        format = SND_PCM_FORMAT_U8;
+        break;
+    case 16:
+        format = SND_PCM_FORMAT_S16_LE;
+        break;
+    case 24:
+        format = SND_PCM_FORMAT_S24_3LE;
+        break;
+    default:
+        format = wav.Gleitkomma ? SND_PCM_FORMAT_FLOAT_LE : SND_PCM_FORMAT_S32_LE;
+        break;
     }
     if (a->pcm_set_params(h, format, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(wav.Kanaele), unsigned(wav.Rate), 1,
-                           200000)
+                          200000)
         < 0) {
         a->pcm_close(h);
         return false;

@@ -45,9 +45,9 @@ private:
     bool Abspielen(const WavDaten &wav); // on the calling thread
 
     const char *bibliothek;
-    std::mutex mutex;                      // guards pcm and alsa
-    void *pcm = nullptr;                   // snd_pcm_t of the sound now playing
-    const AlsaBibliothek *alsa = nullptr;  // the library pcm came from
+    std::mutex mutex;                     // guards pcm and alsa
+    void *pcm = nullptr;                  // snd_pcm_t of the sound now playing
+    const AlsaBibliothek *alsa = nullptr; // the library pcm came from
     std::atomic<bool> abbrechen{false};
     std::thread arbeiter;
 };

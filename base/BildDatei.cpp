@@ -7,11 +7,11 @@
 #include <QSaveFile>
 
 #include <csetjmp>
-#include <fcntl.h>
-#include <unistd.h>
 #include <cstdio>
+#include <fcntl.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -130,7 +130,9 @@ bool PngLesen(QIODevice &dev, QImage &bild, qint64 maxBytes)
     png_read_update_info(png, info);
 
     ergebnis = QImage(int(w), int(h),
-                      rgb24 ? QImage::Format_RGB888 : hatAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+                      rgb24      ? QImage::Format_RGB888
+                      : hatAlpha ? QImage::Format_ARGB32
+                                 : QImage::Format_RGB32);
     if (ergebnis.isNull())
         png_error(png, "Speicher");
     zeilen.resize(h);

@@ -10,19 +10,21 @@ QString MitPrefix(const QString &prefix, const QString &text)
 
 QString SchreibFehlerText(const QString &pfad, const QString &prefix)
 {
-    return MitPrefix(prefix, "Die Datei \"" + pfad + "\" kann nicht geschrieben werden. "
-                             "Mögliche Ursachen:\r\n"
-                             "- Ungültiger Ordner oder Dateiname\r\n"
-                             "- fehlende Schreibzugriffsberechtigung im Netzwerk");
+    return MitPrefix(prefix, "Die Datei \"" + pfad
+                                 + "\" kann nicht geschrieben werden. "
+                                   "Mögliche Ursachen:\r\n"
+                                   "- Ungültiger Ordner oder Dateiname\r\n"
+                                   "- fehlende Schreibzugriffsberechtigung im Netzwerk");
 }
 
 QString LeseFehlerText(const QString &pfad, const QString &prefix)
 {
-    return MitPrefix(prefix, "Die Datei \"" + pfad + "\" kann nicht gelesen werden. "
-                             "Mögliche Ursachen:\r\n"
-                             "- Datei existiert nicht\r\n"
-                             "- Ungültiges Dateiformat\r\n"
-                             "- fehlende Lesezugriffsberechtigung im Netzwerk");
+    return MitPrefix(prefix, "Die Datei \"" + pfad
+                                 + "\" kann nicht gelesen werden. "
+                                   "Mögliche Ursachen:\r\n"
+                                   "- Datei existiert nicht\r\n"
+                                   "- Ungültiges Dateiformat\r\n"
+                                   "- fehlende Lesezugriffsberechtigung im Netzwerk");
 }
 
 QString DateiFehltText(const QString &pfad, const QString &prefix)

@@ -53,7 +53,10 @@ QString ThemenOrdner(int n, int breite = 48, int hoehe = 36)
     return tmp->path() + "/";
 }
 
-QString Ordner1000() { return ThemenOrdner(1000, 160, 125); }
+QString Ordner1000()
+{
+    return ThemenOrdner(1000, 160, 125);
+}
 
 // The growth series time the program's single run after start-up or a
 // change of folder: nothing of the folder's files, the list or the menu is

@@ -6,7 +6,6 @@
 #include "Szene.h"
 #include "Uebung.h"
 
-
 #include <benchmark/benchmark.h>
 
 namespace {

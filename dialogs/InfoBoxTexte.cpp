@@ -5,24 +5,23 @@ namespace InfoBoxTexte {
 
 QString HinweisMitPlatzhalter()
 {
-    return QStringLiteral(
-        "%programmtitel% ist ein Flaggen- und Länderquiz für Schule und Zuhause.\r\n"
-        "\r\n"
-        "Hersteller: Brinvale Lernsoftware\r\n"
-        "Internet: https://pennoria.example.org/\r\n"
-        "\r\n"
-        "Nutzungsbedingungen\r\n"
-        "\r\n"
-        "1. %programmtitel% darf in Schulen, anderen Bildungseinrichtungen und zu Hause "
-        "ohne Gebühr benutzt und auf beliebig viele Rechner kopiert werden.\r\n"
-        "2. Die mitgelieferten Themendokumente, Flaggenbilder und Klänge dürfen für den "
-        "Unterricht verwendet, ausgedruckt und an Schülerinnen und Schüler weitergegeben werden.\r\n"
-        "3. %programmtitel% darf nur unverändert und vollständig weitergegeben werden; ein "
-        "Verkauf ist nicht gestattet.\r\n"
-        "4. %programmtitel% wurde mit großer Sorgfalt erstellt. Für Schäden, die aus der "
-        "Benutzung entstehen, wird keine Haftung übernommen, soweit das Gesetz dies zulässt.\r\n"
-        "\r\n"
-        "Hinweise, Fehlermeldungen und Vorschläge für neue Themen nehmen wir gern entgegen.");
+    return QStringLiteral("%programmtitel% ist ein Flaggen- und Länderquiz für Schule und Zuhause.\r\n"
+                          "\r\n"
+                          "Hersteller: Brinvale Lernsoftware\r\n"
+                          "Internet: https://pennoria.example.org/\r\n"
+                          "\r\n"
+                          "Nutzungsbedingungen\r\n"
+                          "\r\n"
+                          "1. %programmtitel% darf in Schulen, anderen Bildungseinrichtungen und zu Hause "
+                          "ohne Gebühr benutzt und auf beliebig viele Rechner kopiert werden.\r\n"
+                          "2. Die mitgelieferten Themendokumente, Flaggenbilder und Klänge dürfen für den "
+                          "Unterricht verwendet, ausgedruckt und an Schülerinnen und Schüler weitergegeben werden.\r\n"
+                          "3. %programmtitel% darf nur unverändert und vollständig weitergegeben werden; ein "
+                          "Verkauf ist nicht gestattet.\r\n"
+                          "4. %programmtitel% wurde mit großer Sorgfalt erstellt. Für Schäden, die aus der "
+                          "Benutzung entstehen, wird keine Haftung übernommen, soweit das Gesetz dies zulässt.\r\n"
+                          "\r\n"
+                          "Hinweise, Fehlermeldungen und Vorschläge für neue Themen nehmen wir gern entgegen.");
 }
 
 QString TitelEinsetzen(const QString &text, const QString &titel)

@@ -23,9 +23,9 @@ QString Information()
            + QStringLiteral("\r\n")
            + QStringLiteral("Zum Öffnen von TVL-Themendokumenten wird das TVL-Basissystem (liegt allen Themenpaketen "
                             "kostenlos bei) ")
-           + QStringLiteral("oder das TVL-Autorensystem (kostet z.Zt. ab 49,90 Euro) benötigt. ") + QStringLiteral("\r\n")
-           + QStringLiteral("Weitere Informationen im Internet unter: ") + QStringLiteral("\r\n")
-           + QString::fromLatin1(WebAdresse) + QStringLiteral(" \r\n");
+           + QStringLiteral("oder das TVL-Autorensystem (kostet z.Zt. ab 49,90 Euro) benötigt. ")
+           + QStringLiteral("\r\n") + QStringLiteral("Weitere Informationen im Internet unter: ")
+           + QStringLiteral("\r\n") + QString::fromLatin1(WebAdresse) + QStringLiteral(" \r\n");
 }
 
 QString SetupFehlt(const QString &setupOrdner)
@@ -36,7 +36,8 @@ QString SetupFehlt(const QString &setupOrdner)
 
 QString SetupFrage(const QString &setupName)
 {
-    return QStringLiteral("Soll die Setup-Programmdatei \"") + setupName + QStringLiteral("\" mitverschickt werden?\r\n")
+    return QStringLiteral("Soll die Setup-Programmdatei \"") + setupName
+           + QStringLiteral("\" mitverschickt werden?\r\n")
            + QStringLiteral("(Das einzelne Setup für das TVL-Basissystem ist nicht verfügbar.)");
 }
 
@@ -58,20 +59,29 @@ QString OrdnerOeffnenFrage()
 QString FehlerText(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("Der E-Mail-Versand wurde abgebrochen.");
-    case 2: return QStringLiteral("One or more unspecified errors occurred; no message was sent.");
+    case 1:
+        return QStringLiteral("Der E-Mail-Versand wurde abgebrochen.");
+    case 2:
+        return QStringLiteral("One or more unspecified errors occurred; no message was sent.");
     case 3:
         return QStringLiteral("There was no default logon, and the user failed to log on successfully when the logon "
                               "dialog box was displayed. No message was sent.");
-    case 5: return QStringLiteral("There was insufficient memory to proceed. No message was sent.");
-    case 9: return QStringLiteral("There were too many file attachments; no message was sent.");
-    case 10: return QStringLiteral("There were too many recipients; no message was sent.");
-    case 11: return QStringLiteral("The specified attachment was not found; no message was sent.");
-    case 12: return QStringLiteral("The specified attachment could not be open; no message was sent.");
-    case 14: return QStringLiteral("A recipient did not appear in the address list; no message was sent.");
+    case 5:
+        return QStringLiteral("There was insufficient memory to proceed. No message was sent.");
+    case 9:
+        return QStringLiteral("There were too many file attachments; no message was sent.");
+    case 10:
+        return QStringLiteral("There were too many recipients; no message was sent.");
+    case 11:
+        return QStringLiteral("The specified attachment was not found; no message was sent.");
+    case 12:
+        return QStringLiteral("The specified attachment could not be open; no message was sent.");
+    case 14:
+        return QStringLiteral("A recipient did not appear in the address list; no message was sent.");
     case 15:
         return QStringLiteral("The type of a recipient was not MAPI_TO, MAPI_CC, or MAPI_BCC. No message was sent.");
-    case 18: return QStringLiteral("The text in the message was too large to send; the message was not sent.");
+    case 18:
+        return QStringLiteral("The text in the message was too large to send; the message was not sent.");
     case 21:
         return QStringLiteral("A recipient matched more than one of the recipient descriptor structures and "
                               "MAPI_DIALOG was not set. No message was sent.");
@@ -124,10 +134,15 @@ int MailCodeAusXdgEmail(bool gestartet, bool normalBeendet, int exitCode)
     if (!normalBeendet)
         return 2;
     switch (exitCode) {
-    case 0: return 0;
-    case 3: return 1;  // no program to compose the message
-    case 2: return 11; // an attachment does not exist
-    case 5: return 12; // an attachment cannot be read
-    default: return 2;
+    case 0:
+        return 0;
+    case 3:
+        return 1; // no program to compose the message
+    case 2:
+        return 11; // an attachment does not exist
+    case 5:
+        return 12; // an attachment cannot be read
+    default:
+        return 2;
     }
 }

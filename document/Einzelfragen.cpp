@@ -53,10 +53,8 @@ QList<DokObjekt> NavigationsObjekte()
 {
     const double ky = 0.775;
     return {
-        Objekt(ObjektTyp::ErsteFrage, 0.1, ky, {}, 2, -1),
-        Objekt(ObjektTyp::VorigeFrage, 0.16, ky, {}, 2, -1),
-        Objekt(ObjektTyp::NaechsteFrage, 0.22, ky, {}, 2, -1),
-        Objekt(ObjektTyp::LetzteFrage, 0.28, ky, {}, 2, -1),
+        Objekt(ObjektTyp::ErsteFrage, 0.1, ky, {}, 2, -1),     Objekt(ObjektTyp::VorigeFrage, 0.16, ky, {}, 2, -1),
+        Objekt(ObjektTyp::NaechsteFrage, 0.22, ky, {}, 2, -1), Objekt(ObjektTyp::LetzteFrage, 0.28, ky, {}, 2, -1),
         Objekt(ObjektTyp::ZufallsFrage, 0.34, ky, {}, 2, -1),
     };
 }

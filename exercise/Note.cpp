@@ -14,25 +14,38 @@ namespace Noten {
 QString BewertungsWort(int note)
 {
     switch (note) {
-    case 1: return QStringLiteral("sehr gut");
-    case 2: return QStringLiteral("gut");
-    case 3: return QStringLiteral("befriedigend");
-    case 4: return QStringLiteral("ausreichend");
-    case 5: return QStringLiteral("mangelhaft");
-    case 6: return QStringLiteral("ungenügend");
-    default: return {};
+    case 1:
+        return QStringLiteral("sehr gut");
+    case 2:
+        return QStringLiteral("gut");
+    case 3:
+        return QStringLiteral("befriedigend");
+    case 4:
+        return QStringLiteral("ausreichend");
+    case 5:
+        return QStringLiteral("mangelhaft");
+    case 6:
+        return QStringLiteral("ungenügend");
+    default:
+        return {};
     }
 }
 
 QColor BandFarbe(int note)
 {
     switch (note) {
-    case 1: return QColor(0, 255, 0);
-    case 2: return QColor(191, 255, 0);
-    case 3: return QColor(255, 255, 0);
-    case 4: return QColor(255, 224, 0);
-    case 5: return QColor(255, 160, 0);
-    default: return QColor(255, 0, 0);
+    case 1:
+        return QColor(0, 255, 0);
+    case 2:
+        return QColor(191, 255, 0);
+    case 3:
+        return QColor(255, 255, 0);
+    case 4:
+        return QColor(255, 224, 0);
+    case 5:
+        return QColor(255, 160, 0);
+    default:
+        return QColor(255, 0, 0);
     }
 }
 

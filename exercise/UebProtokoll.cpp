@@ -36,7 +36,7 @@ static QString DatumZeit(double delphi)
 {
     const QDateTime t = DelphiNachZeit(delphi);
     return KurzesDatum(t.date(), QLocale::system()) + QStringLiteral(" ")
-        + t.time().toString(QStringLiteral("HH:mm:ss"));
+           + t.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 void Uebung::ProtokollAbschliessen()
@@ -88,11 +88,11 @@ void Uebung::ProtokollAbschliessen()
         return QString();
     };
     const QString zeitlimit = Opt.ZeitLimitIndex == 1 ? QStringLiteral("ja, ") + DauerText(Opt.ZeitLimitWert)
-                                                       : QStringLiteral("nein");
+                                                      : QStringLiteral("nein");
     if (einzel) {
         z(QStringLiteral("Abfragemodus:\t")
-          + wahl(Opt.ZuordnungFalsch, {"solange wiederholen, bis jede Frage richtig beantwortet wurde",
-                                       "jede Frage nur einmal stellen"}));
+          + wahl(Opt.ZuordnungFalsch,
+                 {"solange wiederholen, bis jede Frage richtig beantwortet wurde", "jede Frage nur einmal stellen"}));
         z(QStringLiteral("Zeitlimit:\t") + zeitlimit);
         z(QStringLiteral("Antwortmöglichkeiten:\t")
           + wahl(Opt.Zuordnungstexte, {"alphabetisch geordnet", "zufällig gemischt"}));
@@ -107,7 +107,8 @@ void Uebung::ProtokollAbschliessen()
         z(QStringLiteral("Verhalten bei Fehlversuch:\t")
           + wahl(Opt.ZuordnungFalsch, {"beliebig viele Zuordnungsversuche erlaubt",
                                        "rotes Kreuz setzen, keine erneute Zuordnung an dieser Position"}));
-        z(QStringLiteral("Zuordnungstexte:\t") + wahl(Opt.Zuordnungstexte, {"alphabetisch geordnet", "zufällig gemischt"}));
+        z(QStringLiteral("Zuordnungstexte:\t")
+          + wahl(Opt.Zuordnungstexte, {"alphabetisch geordnet", "zufällig gemischt"}));
         z(QStringLiteral("Zuordnungsziele (Positionen):\t")
           + wahl(Opt.Zuordnungsziele, {"geordnet nummeriert", "zufällig gemischt nummeriert", "Fragezeichen"}));
     }
@@ -127,15 +128,14 @@ void Uebung::ProtokollAbschliessen()
 
 QString Uebung::ErgebnisKurztext() const
 {
-    return QStringLiteral("Quiz beendet\r\n\r\n")
-        + QStringLiteral("Richtig beantwortet:\t") + RichtigErgebnisText() + QStringLiteral("\r\n")
-        + QStringLiteral("Fehlversuche:\t") + status.FalschLab + QStringLiteral("\r\n")
-        + QStringLiteral("Erfolgsquote:\t") + status.QuoteLab + QStringLiteral("\r\n")
-        + ZeitArtText() + QStringLiteral("\t") + status.UebZeitLab + QStringLiteral("\r\n")
-        + QStringLiteral("Offene Fragen:\t") + QString::number(Lauf.AnzOffen) + QStringLiteral("\r\n")
-        + QStringLiteral("Gesamtleistung:\t") + status.GesamtleistungLab + QStringLiteral("\r\n")
-        + QStringLiteral("Bewertung:\t") + Noten::BewertungsWort(Lauf.Schulnote) + QStringLiteral("\r\n")
-        + QStringLiteral("Schulnote:\t") + QString::number(Lauf.Schulnote);
+    return QStringLiteral("Quiz beendet\r\n\r\n") + QStringLiteral("Richtig beantwortet:\t") + RichtigErgebnisText()
+           + QStringLiteral("\r\n") + QStringLiteral("Fehlversuche:\t") + status.FalschLab + QStringLiteral("\r\n")
+           + QStringLiteral("Erfolgsquote:\t") + status.QuoteLab + QStringLiteral("\r\n") + ZeitArtText()
+           + QStringLiteral("\t") + status.UebZeitLab + QStringLiteral("\r\n") + QStringLiteral("Offene Fragen:\t")
+           + QString::number(Lauf.AnzOffen) + QStringLiteral("\r\n") + QStringLiteral("Gesamtleistung:\t")
+           + status.GesamtleistungLab + QStringLiteral("\r\n") + QStringLiteral("Bewertung:\t")
+           + Noten::BewertungsWort(Lauf.Schulnote) + QStringLiteral("\r\n") + QStringLiteral("Schulnote:\t")
+           + QString::number(Lauf.Schulnote);
 }
 
 UebErgebnis Uebung::Ergebnis() const

@@ -19,11 +19,11 @@ class IUebAnsicht
 {
 public:
     virtual ~IUebAnsicht() = default;
-    virtual void SzeneAufbauen() = 0;             // full rebuild
-    virtual void ObjekteNeuZeichnen() = 0;        // all objects, after a question change
+    virtual void SzeneAufbauen() = 0;              // full rebuild
+    virtual void ObjekteNeuZeichnen() = 0;         // all objects, after a question change
     virtual void ObjektNeuZeichnen(int index) = 0; // one object after its cover changed
-    virtual void NummerierungErneuern() = 0;      // covers numbered with the current mode
-    virtual void ZoomZuruecksetzen() = 0;         // zoom step 100 %
+    virtual void NummerierungErneuern() = 0;       // covers numbered with the current mode
+    virtual void ZoomZuruecksetzen() = 0;          // zoom step 100 %
     virtual void ZeigerWerkzeugWaehlen() = 0;
     // What the scene needs to draw open targets in a run: the query mode, the
     // question order and its current entry.
@@ -68,11 +68,11 @@ public:
 
     // Modes and layout.
     virtual AnsichtArt AnsichtModus() = 0;
-    virtual void QuizModusSetzen() = 0;        // quiz mode, command states
-    virtual void StartseiteZeigen() = 0;       // learning view / start page, mode 2
+    virtual void QuizModusSetzen() = 0;  // quiz mode, command states
+    virtual void StartseiteZeigen() = 0; // learning view / start page, mode 2
     virtual void KnoepfeAktualisieren() = 0;
-    virtual void UebungenBtnLoesen() = 0;      // "Quiz starten" unchecked
-    virtual QSize UebungPanPlatzieren() = 0;   // hide picture, place UebungPan; its size
+    virtual void UebungenBtnLoesen() = 0;    // "Quiz starten" unchecked
+    virtual QSize UebungPanPlatzieren() = 0; // hide picture, place UebungPan; its size
     virtual QSize UebungPanGroesse() = 0;
     virtual void BildBreiteSetzen(int breite) = 0; // width of LernKartPicImg in the run
     virtual void UebungPanZeigen() = 0;
@@ -104,7 +104,7 @@ class IUebNetz
 {
 public:
     virtual ~IUebNetz() = default;
-    virtual void AktionMelden() = 0;                 // "TN-AKTION"
+    virtual void AktionMelden() = 0;                  // "TN-AKTION"
     virtual void EndeMelden(bool mitBestenliste) = 0; // "TN-FERTIG" (+ "TN-BESTLIST")
     virtual void NetzDokumentSchliessen() = 0;
     // A participant's repetition joins the exercise again; true when the run started.

@@ -40,9 +40,7 @@ QString UhrText(int sekunden)
 {
     if (sekunden < 0)
         sekunden = 0;
-    return QStringLiteral("%1:%2")
-        .arg(sekunden / 60, 2, 10, QChar('0'))
-        .arg(sekunden % 60, 2, 10, QChar('0'));
+    return QStringLiteral("%1:%2").arg(sekunden / 60, 2, 10, QChar('0')).arg(sekunden % 60, 2, 10, QChar('0'));
 }
 
 QString ProzentText(double bruch)
@@ -68,15 +66,21 @@ QString AnweisungsText(DokArt dokTyp, int abfrageModus)
         return QStringLiteral("Klicke auf die richtige Antwort!");
     if (dokTyp == DokArt::Lueckentext) {
         switch (abfrageModus) {
-        case 1: return QStringLiteral("Ziehe den Lückentext an die richtige Position!");
-        case 2: return QStringLiteral("Ziehe den richtigen Lückentext an die markierte Position!");
-        default: return QStringLiteral("Ziehe die Lückentexte an die jeweils richtige Position!");
+        case 1:
+            return QStringLiteral("Ziehe den Lückentext an die richtige Position!");
+        case 2:
+            return QStringLiteral("Ziehe den richtigen Lückentext an die markierte Position!");
+        default:
+            return QStringLiteral("Ziehe die Lückentexte an die jeweils richtige Position!");
         }
     }
     switch (abfrageModus) {
-    case 1: return QStringLiteral("Ziehe die Beschriftung an die richtige Position!");
-    case 2: return QStringLiteral("Ziehe die richtige Beschriftung an die markierte Position!");
-    default: return QStringLiteral("Ziehe die Beschriftungen an die jeweils richtige Position!");
+    case 1:
+        return QStringLiteral("Ziehe die Beschriftung an die richtige Position!");
+    case 2:
+        return QStringLiteral("Ziehe die richtige Beschriftung an die markierte Position!");
+    default:
+        return QStringLiteral("Ziehe die Beschriftungen an die jeweils richtige Position!");
     }
 }
 

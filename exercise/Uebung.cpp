@@ -67,9 +67,8 @@ bool Uebung::DarfVerlassen()
     if (ui.AnsichtModus() != AnsichtArt::Quiz || Lauf.Endestatus != EndeArt::Laeuft)
         return true;
     return dienste.meldungen->JaNein(
-               QStringLiteral("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?"),
-               FrageArt::Frage)
-        != Antwort::Nein;
+               QStringLiteral("Das aktuelle Quiz ist noch nicht beendet.\r\nQuiz wirklich abbrechen?"), FrageArt::Frage)
+           != Antwort::Nein;
 }
 
 void Uebung::FragenFolgeBauen(int n)
@@ -105,8 +104,7 @@ void Uebung::FragenFolgeBauen(int n)
     if (d.DokTyp != DokArt::Einzelfragen && Opt.Zuordnungstexte == 1)
         mischen(&FragenPaar::TextObjekt);
     else
-        sortieren(&FragenPaar::TextObjekt,
-                  [&](int a, int b) { return textKleiner(ObjektText(a), ObjektText(b)); });
+        sortieren(&FragenPaar::TextObjekt, [&](int a, int b) { return textKleiner(ObjektText(a), ObjektText(b)); });
 
     if (Opt.Zuordnungsziele != 0)
         mischen(&FragenPaar::ZielObjekt);
@@ -259,7 +257,8 @@ void Uebung::KennzahlenBerechnen()
 
 void Uebung::StatusAnzeigen()
 {
-    status.UebStatLab = Lauf.Endestatus == EndeArt::Laeuft ? QStringLiteral("warte auf Antwort") : QStringLiteral("Quiz beendet");
+    status.UebStatLab = Lauf.Endestatus == EndeArt::Laeuft ? QStringLiteral("warte auf Antwort")
+                                                           : QStringLiteral("Quiz beendet");
     status.UebStatFarbe = StatFarbe::Zeit;
     status.GesAnzLab = QStringLiteral("von  ") + QString::number(Lauf.AnzFragen);
     QString name;
@@ -279,8 +278,8 @@ void Uebung::StatusAnzeigen()
         status.GesamtleistungLab = ProzentText(Lauf.Gesamtleistung);
         status.OffenLab = QString::number(Lauf.AnzOffen);
     }
-    status.UebZeitModeLab =
-        Opt.ZeitLimitIndex == 1 ? QStringLiteral("Verbleibende Zeit:") : QStringLiteral("Benötigte Zeit:");
+    status.UebZeitModeLab = Opt.ZeitLimitIndex == 1 ? QStringLiteral("Verbleibende Zeit:")
+                                                    : QStringLiteral("Benötigte Zeit:");
     ui.StatusSetzen(status);
     UhrAktualisieren();
 }

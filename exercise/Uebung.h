@@ -17,8 +17,8 @@
 // Menu options and machine facts the run reads.
 struct UebEinstellungen
 {
-    bool Tonausgabe = true;        // "&Tonausgabe"
-    bool NameEingabe = false;      // "&Namenseingabe bei Quiz-Start"
+    bool Tonausgabe = true;         // "&Tonausgabe"
+    bool NameEingabe = false;       // "&Namenseingabe bei Quiz-Start"
     bool AutoProtSpeichern = false; // "&Protokolle automatisch speichern"
     QString Rechnername;
     QString Benutzername;
@@ -133,7 +133,7 @@ private:
     // Set while an answer's feedback runs and while pending messages are
     // let run: the clock tick and a second answer must not come in between.
     bool inBewertung = false;
-    int laufNummer = 0; // counts the starts, to notice a new run begun meanwhile
+    int laufNummer = 0;        // counts the starts, to notice a new run begun meanwhile
     bool laufzeitFest = false; // Laufzeit fixed at the end of the run
     UebStatus status;
     QString frageZaehlerText;

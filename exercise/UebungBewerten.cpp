@@ -46,7 +46,8 @@ int Uebung::DropZielSuchen(const QRect &feld) const
         if (!kandidat(i))
             continue;
         const Rechteck &r = obj[i].Rahmen;
-        if (r.Left <= mitteLinks.x() && mitteLinks.x() < r.Right && r.Top <= mitteLinks.y() && mitteLinks.y() < r.Bottom)
+        if (r.Left <= mitteLinks.x() && mitteLinks.x() < r.Right && r.Top <= mitteLinks.y()
+            && mitteLinks.y() < r.Bottom)
             return i;
     }
     // Pass 2: the label the panel covers most. A panel is about twice as
@@ -164,7 +165,7 @@ void Uebung::AntwortBewerten(int index)
     QString zeile;
     if (einzel) {
         zeile = (richtig ? QStringLiteral("RICHTIG") : QStringLiteral("FALSCH"))
-            + QStringLiteral(" - Gewählte Antwort: ") + q + gewaehlt + q;
+                + QStringLiteral(" - Gewählte Antwort: ") + q + gewaehlt + q;
     } else {
         const QString art = luecke ? QStringLiteral("Lückentext ") : QStringLiteral("Beschriftungstext ");
         const QString ort = luecke ? QStringLiteral("Lücke") : QStringLiteral("Position");
@@ -177,10 +178,11 @@ void Uebung::AntwortBewerten(int index)
                                   .arg(stelle, zielText, art, gewaehlt);
         } else if (richtig) {
             zeile = Opt.AbfrageModus == 1
-                ? QStringLiteral("RICHTIG - %1\"%2\" wird richtig zugeordnet").arg(art, gewaehlt)
-                : QStringLiteral("RICHTIG - %1\"%2\" wird der richtigen %3 zugeordnet").arg(art, gewaehlt, ort);
+                        ? QStringLiteral("RICHTIG - %1\"%2\" wird richtig zugeordnet").arg(art, gewaehlt)
+                        : QStringLiteral("RICHTIG - %1\"%2\" wird der richtigen %3 zugeordnet").arg(art, gewaehlt, ort);
         } else {
-            zeile = QStringLiteral("FALSCH - %1\"%2\" wird der %3 von \"%4\" zugeordnet").arg(art, gewaehlt, ort, zielText);
+            zeile =
+                QStringLiteral("FALSCH - %1\"%2\" wird der %3 von \"%4\" zugeordnet").arg(art, gewaehlt, ort, zielText);
         }
     }
     ProtokollZeile(1, zeile, true);

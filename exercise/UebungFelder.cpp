@@ -168,8 +168,8 @@ void Uebung::TextVorgeben()
     if (dok.Dok.DokTyp == DokArt::Lueckentext)
         ProtokollZeile(1, QStringLiteral("Lückentext \"%1\" soll der richtigen Lücke zugeordnet werden").arg(t), true);
     else
-        ProtokollZeile(1, QStringLiteral("Beschriftungstext \"%1\" soll der richtigen Position zugeordnet werden").arg(t),
-                       true);
+        ProtokollZeile(
+            1, QStringLiteral("Beschriftungstext \"%1\" soll der richtigen Position zugeordnet werden").arg(t), true);
     AntwortfelderAnordnen();
 }
 
@@ -179,10 +179,12 @@ void Uebung::PositionVorgeben()
     ansicht.QuizZustandSetzen(Opt.AbfrageModus, Lauf.FragenFolge, Lauf.Position);
     const QString t = ObjektText(ziel);
     if (dok.Dok.DokTyp == DokArt::Lueckentext)
-        ProtokollZeile(1, QStringLiteral("Der Lücke \"%1\" soll der richtige Lückentext zugeordnet werden").arg(t), true);
-    else
-        ProtokollZeile(1, QStringLiteral("Der Position \"%1\" soll der richtige Beschriftungstext zugeordnet werden").arg(t),
+        ProtokollZeile(1, QStringLiteral("Der Lücke \"%1\" soll der richtige Lückentext zugeordnet werden").arg(t),
                        true);
+    else
+        ProtokollZeile(
+            1, QStringLiteral("Der Position \"%1\" soll der richtige Beschriftungstext zugeordnet werden").arg(t),
+            true);
 }
 
 QString Uebung::FrageTextFuer(int frageNummer) const
@@ -257,8 +259,8 @@ void Uebung::EinzelfrageVorgeben()
     for (const auto &[i, f] : felder)
         ui.FeldAktualisieren(f, false);
 
-    ProtokollZeile(1, QString::number(Lauf.FrageZaehler) + QStringLiteral(". Frage\r\n") + FrageTextFuer(qo.FrageNummer),
-                   true);
+    ProtokollZeile(
+        1, QString::number(Lauf.FrageZaehler) + QStringLiteral(". Frage\r\n") + FrageTextFuer(qo.FrageNummer), true);
     QStringList moeglich;
     for (const auto &[i, f] : felder) {
         if (!f.Sichtbar)

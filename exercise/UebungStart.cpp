@@ -103,8 +103,8 @@ void Uebung::FragenAuswaehlen()
             continue;
         DokObjekt &o = obj[i];
         if (Umfang == UmfangArt::Teilwiederholung)
-            o.Abdeckung =
-                (o.FehlerAlsZiel >= 1 || o.FehlerAlsText >= 1) ? AbdeckungsArt::OffeneFrage : AbdeckungsArt::Aufgedeckt;
+            o.Abdeckung = (o.FehlerAlsZiel >= 1 || o.FehlerAlsText >= 1) ? AbdeckungsArt::OffeneFrage
+                                                                         : AbdeckungsArt::Aufgedeckt;
         else
             o.Abdeckung = AbdeckungsArt::OffeneFrage;
         o.FehlerAlsZiel = 0;

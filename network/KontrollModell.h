@@ -12,8 +12,21 @@ class KontrollModell : public QAbstractTableModel
     Q_OBJECT
 public:
     enum Spalte {
-        SpKennung, SpRechner, SpName, SpLauf, SpStart, SpBeantwortet, SpRichtig, SpFalsch, SpOffen,
-        SpErfolgsquote, SpGesamtleistung, SpNote, SpZeit, SpStatus, SpaltenZahl
+        SpKennung,
+        SpRechner,
+        SpName,
+        SpLauf,
+        SpStart,
+        SpBeantwortet,
+        SpRichtig,
+        SpFalsch,
+        SpOffen,
+        SpErfolgsquote,
+        SpGesamtleistung,
+        SpNote,
+        SpZeit,
+        SpStatus,
+        SpaltenZahl
     };
     enum class Zustand { Laeuft, Fertig, Abgebrochen, Zeitlimit };
 

@@ -17,14 +17,14 @@
 #include <QThread>
 
 namespace {
-const QString KeineUebungText = QStringLiteral(
-    "Zurzeit ist keine Netzwerk-Übung freigegeben.\r\n\r\n"
-    "Im Kommunikationsordner \"%1\" wurde keine Übung zum Kanal \"%2\" gefunden. "
-    "Bitte warten Sie, bis die Lehrkraft die Übung initiiert hat, und versuchen Sie es dann erneut.");
+const QString KeineUebungText =
+    QStringLiteral("Zurzeit ist keine Netzwerk-Übung freigegeben.\r\n\r\n"
+                   "Im Kommunikationsordner \"%1\" wurde keine Übung zum Kanal \"%2\" gefunden. "
+                   "Bitte warten Sie, bis die Lehrkraft die Übung initiiert hat, und versuchen Sie es dann erneut.");
 }
 
-NetzUebung::NetzUebung(Uebung &e, DokumentZustand &d, IDokumentUmgebung &u, Dienste &di, BestListen &l,
-                       INetzFenster &f, QObject *eltern)
+NetzUebung::NetzUebung(Uebung &e, DokumentZustand &d, IDokumentUmgebung &u, Dienste &di, BestListen &l, INetzFenster &f,
+                       QObject *eltern)
     : QObject(eltern), TNMailSlot(di.meldungen, this), MasterMailslot(di.meldungen, this), engine(e), dok(d),
       umgebung(u), dienste(di), listen(l), fenster(f)
 {
@@ -101,8 +101,7 @@ bool NetzUebung::NetzUebungBeitreten()
     QString master;
     UebOptionen opt;
     if (!NetzDatLesen(datPfad, master, opt)) {
-        dienste.meldungen->Fehler(QStringLiteral("Fehler beim Einlesen der Datei \"") + datPfad
-                                  + QStringLiteral("\""));
+        dienste.meldungen->Fehler(QStringLiteral("Fehler beim Einlesen der Datei \"") + datPfad + QStringLiteral("\""));
         return false;
     }
     NetzUebungMaster = master;
@@ -199,9 +198,9 @@ void NetzUebung::Netzwerkuebung1Click()
         return;
     }
     if (engine.Lauf.NetzRolle == Rolle::Initiator) {
-        dienste.meldungen->Information(QStringLiteral(
-            "Die Netzwerk-Übung wurde auf diesem Rechner initiiert. "
-            "Die Teilnahme an der Netzwerk-Übung muss an einem anderen Rechner erfolgen."));
+        dienste.meldungen->Information(
+            QStringLiteral("Die Netzwerk-Übung wurde auf diesem Rechner initiiert. "
+                           "Die Teilnahme an der Netzwerk-Übung muss an einem anderen Rechner erfolgen."));
         return;
     }
     if (!NetzUebungVorhanden()) {
@@ -284,7 +283,8 @@ bool NetzUebung::Initiieren(const UebOptionen &opt)
     if (!MasterMailslot.Active())
         dienste.meldungen->Warnung(
             QStringLiteral("Der Kanal \"") + MasterMailslot.MailBox()
-            + QStringLiteral("\" ist auf diesem Rechner bereits belegt (UDP-Port ") + QString::number(MasterMailslot.Port())
+            + QStringLiteral("\" ist auf diesem Rechner bereits belegt (UDP-Port ")
+            + QString::number(MasterMailslot.Port())
             + QStringLiteral("). Die Übung wurde freigegeben, die Kontrollanzeige erhält jedoch keine Meldungen. "
                              "Beenden Sie das andere Programm, das den Kanal verwendet, und initiieren Sie die "
                              "Übung erneut."));

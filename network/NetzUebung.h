@@ -2,8 +2,8 @@
 // reports, the initiator's initiation, its live view and class list, and the
 // clean-up at the end.
 #pragma once
-#include "KontrollModell.h"
 #include "KontrollMessung.h"
+#include "KontrollModell.h"
 #include "NetzFenster.h"
 #include "TMailSlot2.h"
 #include "UebSchnittstellen.h"
@@ -21,8 +21,8 @@ class NetzUebung : public QObject, public IUebNetz
 {
     Q_OBJECT
 public:
-    NetzUebung(Uebung &engine, DokumentZustand &dok, IDokumentUmgebung &umgebung, Dienste &dienste,
-               BestListen &listen, INetzFenster &fenster, QObject *eltern = nullptr);
+    NetzUebung(Uebung &engine, DokumentZustand &dok, IDokumentUmgebung &umgebung, Dienste &dienste, BestListen &listen,
+               INetzFenster &fenster, QObject *eltern = nullptr);
     ~NetzUebung() override;
 
     // The two channel components: the participant's sender and the
@@ -51,7 +51,7 @@ public:
     bool NetzUebungBeenden(bool mitBestaetigung);
 
     // Commands.
-    void Netzwerkuebunginitiieren1Click();    // F9
+    void Netzwerkuebunginitiieren1Click(); // F9
     void LehrerNetzwerkUebungbeenden1Click();
     void NetzwerkbungKontrollanzeige1Click(); // Alt+F9
     void Netzwerkuebung1Click();              // F8

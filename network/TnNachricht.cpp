@@ -150,9 +150,12 @@ QStringList TnFertigZeilen(const TnNachricht &n)
 
 QStringList TnBestlistZeilen(const TnNachricht &n)
 {
-    return {QStringLiteral("TN-BESTLIST"), n.Kennung,
-            n.Name,                        n.Rechner,
-            AllgemeineZahlText(n.Beginn),  QString::number(n.Laufzeit),
+    return {QStringLiteral("TN-BESTLIST"),
+            n.Kennung,
+            n.Name,
+            n.Rechner,
+            AllgemeineZahlText(n.Beginn),
+            QString::number(n.Laufzeit),
             AllgemeineZahlText(n.Leistung)};
 }
 

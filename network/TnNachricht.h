@@ -15,10 +15,10 @@ enum class TnArt { Init, Aktion, Fertig, Bestlist };
 struct TnNachricht
 {
     TnArt Art = TnArt::Init;
-    QString Kennung;         // 30 capitals A..Z
-    QString Name;            // Init, Bestlist
-    QString StartZeitText;   // Init, Aktion: time of day
-    int AktZiel = -1;        // Aktion
+    QString Kennung;       // 30 capitals A..Z
+    QString Name;          // Init, Bestlist
+    QString StartZeitText; // Init, Aktion: time of day
+    int AktZiel = -1;      // Aktion
     int Abdeckung = 0;
     int FehlerAlsZiel = 0;
     EndeArt Endestatus = EndeArt::Laeuft; // Aktion, Fertig
@@ -30,10 +30,10 @@ struct TnNachricht
     double Erfolgsquote = 0; // Aktion: percent 0..100
     double Gesamtleistung = 0;
     int Schulnote = 0;
-    QString Rechner;         // Bestlist
-    double Beginn = 0;       // Bestlist: days since 1899-12-30
-    qint32 Laufzeit = 0;     // Bestlist: ms
-    double Leistung = 0;     // Bestlist: fraction 0..1
+    QString Rechner;     // Bestlist
+    double Beginn = 0;   // Bestlist: days since 1899-12-30
+    qint32 Laufzeit = 0; // Bestlist: ms
+    double Leistung = 0; // Bestlist: fraction 0..1
 };
 
 namespace TnGrenzen {
@@ -45,9 +45,9 @@ inline constexpr int MaxZaehler = 1000000;
 } // namespace TnGrenzen
 
 // Formats of the lines.
-QString ProzentZahlText(double bruch);            // 0.853 -> "85.3"
-QString LangeZeitText(const QTime &zeit);         // the system's long time format
-QString AllgemeineZahlText(double wert);          // up to 15 significant digits, system decimal separator
+QString ProzentZahlText(double bruch);                       // 0.853 -> "85.3"
+QString LangeZeitText(const QTime &zeit);                    // the system's long time format
+QString AllgemeineZahlText(double wert);                     // up to 15 significant digits, system decimal separator
 bool AllgemeineZahlLesen(const QString &text, double &wert); // either separator
 
 // The lines of each message, in the order the initiator reads them.

@@ -2,8 +2,8 @@
 #include "BestListen.h"
 #include "BestListDatei.h"
 #include "BestListSortierung.h"
-#include "DelphiZeit.h"
 #include "Dateifehler.h"
+#include "DelphiZeit.h"
 #include "Dokument.h"
 #include "Ordner.h"
 
@@ -26,8 +26,8 @@ QString BestListen::NetzPfad()
     return Ordner().NetzKomOrdner + Ordner().NetzKomKanal + "-" + "tvlnetzuebung.hsc";
 }
 
-BestListDatensatz BestListen::LaufDatensatz(const QString &teilnehmername, const QDateTime &startZeit,
-                                            qint32 laufzeit, double gesamtleistung)
+BestListDatensatz BestListen::LaufDatensatz(const QString &teilnehmername, const QDateTime &startZeit, qint32 laufzeit,
+                                            double gesamtleistung)
 {
     BestListDatensatz d;
     d.Name = teilnehmername.trimmed().isEmpty() ? QStringLiteral("(kein Name)") : teilnehmername;
@@ -99,8 +99,8 @@ void BestListen::BestListZeigen(bool netz, const Dokument *dok, IBestListAnzeige
 void BestListen::BestenlisteBefehl(Rolle netzRolle, const Dokument *dok, IBestListAnzeige &anzeige)
 {
     if (netzRolle == Rolle::Teilnehmer) {
-        dienste.meldungen->Information(QStringLiteral(
-            "Während der Netzwerk-Übung ist die Bestenliste der Individual-Übung nicht einsehbar."));
+        dienste.meldungen->Information(
+            QStringLiteral("Während der Netzwerk-Übung ist die Bestenliste der Individual-Übung nicht einsehbar."));
         return;
     }
     BestListZeigen(false, dok, anzeige);

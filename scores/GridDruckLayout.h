@@ -1,7 +1,7 @@
 // The printed table's layout, computed without a printer.
 #pragma once
-#include <QList>
 #include <QLine>
+#include <QList>
 #include <QRect>
 #include <QStringList>
 
@@ -11,13 +11,13 @@
 // any printer, so that page breaks and scaling can be checked without one.
 struct GridDruckEingabe
 {
-    QList<QStringList> zeilen;   // all rows, header first
-    int festeZeilen = 1;         // header rows, drawn left-aligned
-    QList<int> spaltenBreiten;   // on screen, pixels
-    QList<int> ausrichtungen;    // 0 left, 1 centred, 2 right
-    int seitenBreite = 2100;     // physical page, units
+    QList<QStringList> zeilen; // all rows, header first
+    int festeZeilen = 1;       // header rows, drawn left-aligned
+    QList<int> spaltenBreiten; // on screen, pixels
+    QList<int> ausrichtungen;  // 0 left, 1 centred, 2 right
+    int seitenBreite = 2100;   // physical page, units
     int seitenHoehe = 2970;
-    int randLinksOffset = 0;     // the printer's unprintable offsets, units
+    int randLinksOffset = 0; // the printer's unprintable offsets, units
     int randObenOffset = 0;
     // Row height for a font of the given character height (both in units).
     std::function<int(int schriftHoehe)> zeilenHoehe;

@@ -72,9 +72,9 @@ bool ThemenNavigation::SpeicherAbfrage()
 {
     if (!z.Dok.Geaendert)
         return true;
-    const QString text = z.Dok.DateiName.isEmpty()
-                             ? QStringLiteral("Änderungen speichern?")
-                             : QStringLiteral("Änderungen unter \"") + z.Dok.DateiName + QStringLiteral("\" speichern?");
+    const QString text = z.Dok.DateiName.isEmpty() ? QStringLiteral("Änderungen speichern?")
+                                                   : QStringLiteral("Änderungen unter \"") + z.Dok.DateiName
+                                                         + QStringLiteral("\" speichern?");
     switch (m.JaNeinAbbrechen(text)) {
     case Antwort::Ja:
         fenster.Speichern();

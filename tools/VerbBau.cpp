@@ -50,9 +50,8 @@ struct BauFehler
 
 const QSet<QString> &KopfSchluessel()
 {
-    static const QSet<QString> s{"Titel",  "Autor",       "Bemerkung",   "Vers",      "DokTyp",
-                                 "NumArt", "Lueckentext", "Fragentext",  "RandErw",   "GeordnetArt",
-                                 "Fragen", "Objekte",     "BasisBild"};
+    static const QSet<QString> s{"Titel",      "Autor",   "Bemerkung",   "Vers",   "DokTyp",  "NumArt",   "Lueckentext",
+                                 "Fragentext", "RandErw", "GeordnetArt", "Fragen", "Objekte", "BasisBild"};
     return s;
 }
 
@@ -226,8 +225,9 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
             throw BauFehler{QString("Objekt %1 ist kein JSON-Objekt.").arg(nr + 1)};
         d.Objekte << ObjektLesen(v.toObject(), ++nr);
     }
-    if (d.DokTyp == DokArt::Lueckentext &&
-        std::none_of(d.Objekte.begin(), d.Objekte.end(), [](const DokObjekt &o) { return o.Typ == ObjektTyp::Luecke; }))
+    if (d.DokTyp == DokArt::Lueckentext && std::none_of(d.Objekte.begin(), d.Objekte.end(), [](const DokObjekt &o) {
+            return o.Typ == ObjektTyp::Luecke;
+        }))
         for (const QString &luecke : Luecken(d.Lueckentext))
             d.Objekte << LueckenObjekt(luecke);
 
@@ -289,7 +289,8 @@ int Bau(const QStringList &args)
     }
     // Written beside the target and renamed over it only when complete.
     QSaveFile ziel(aus);
-    if (!SpeicherzielErlaubt(aus) || !ziel.open(QIODevice::WriteOnly) || !DokumentSchreiben(ziel, dok) || !ziel.commit()) {
+    if (!SpeicherzielErlaubt(aus) || !ziel.open(QIODevice::WriteOnly) || !DokumentSchreiben(ziel, dok)
+        || !ziel.commit()) {
         TvlFehler(QString("Die Datei \"%1\" kann nicht geschrieben werden.").arg(aus));
         return 1;
     }

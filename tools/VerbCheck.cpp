@@ -29,8 +29,8 @@ int Check(const QStringList &args)
             continue;
         }
         const QStringList konflikte = t.Dok().DokTyp == DokArt::Einzelfragen
-            ? KartenPruefung(t.Dok(), KartenPruefung::KleinstesFenster).Konflikte()
-            : QStringList();
+                                          ? KartenPruefung(t.Dok(), KartenPruefung::KleinstesFenster).Konflikte()
+                                          : QStringList();
         if (konflikte.isEmpty()) {
             TvlAus(QString("%1: ok (\"%2\", %3 Objekte, Bild %4 x %5)\n")
                        .arg(pfad, t.Dok().Titel)
@@ -47,6 +47,9 @@ int Check(const QStringList &args)
     return fehler ? 1 : 0;
 }
 
-TvlRegistrierung registrierung({"check", "check DATEI...             prüft, ob Themendokumente lesbar sind und ihre Fragekarten bei 900 x 650 passen", Check});
+TvlRegistrierung registrierung(
+    {"check",
+     "check DATEI...             prüft, ob Themendokumente lesbar sind und ihre Fragekarten bei 900 x 650 passen",
+     Check});
 
 } // namespace

@@ -17,11 +17,21 @@ QString JsonText(const QString &s)
     QString r = "\"";
     for (QChar c : s) {
         switch (c.unicode()) {
-        case '"': r += "\\\""; break;
-        case '\\': r += "\\\\"; break;
-        case '\n': r += "\\n"; break;
-        case '\r': r += "\\r"; break;
-        case '\t': r += "\\t"; break;
+        case '"':
+            r += "\\\"";
+            break;
+        case '\\':
+            r += "\\\\";
+            break;
+        case '\n':
+            r += "\\n";
+            break;
+        case '\r':
+            r += "\\r";
+            break;
+        case '\t':
+            r += "\\t";
+            break;
         default:
             if (c.unicode() < 0x20)
                 r += QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0'));

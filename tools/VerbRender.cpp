@@ -20,10 +20,10 @@
 
 namespace {
 
-const char *const Aufruf
-    = "render DATEI.tvl -o BILD.png [--groesse BxH] [--zoom 0-4] [--modus 2|3] [--frage N]\n"
-      "          [--nummerierung 0|1|2] [--aufdecken] [--ebenen 111] [--progordner ORDNER] [--saat N]\n"
-      "          Bild der Lernansicht (Modus 2: Szene, Modus 3: Quiz-Ansicht)";
+const char *const Aufruf =
+    "render DATEI.tvl -o BILD.png [--groesse BxH] [--zoom 0-4] [--modus 2|3] [--frage N]\n"
+    "          [--nummerierung 0|1|2] [--aufdecken] [--ebenen 111] [--progordner ORDNER] [--saat N]\n"
+    "          Bild der Lernansicht (Modus 2: Szene, Modus 3: Quiz-Ansicht)";
 
 struct Optionen
 {

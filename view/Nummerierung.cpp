@@ -72,7 +72,9 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, NummerierArt modus, IZufall
             // Top to bottom, then left to right. A NaN Ky compares with
             // nothing, so such a cover keeps its place; a NaN Kx counts as
             // right of every other cover of its row (damaged files only).
-            auto kx = [&](int i) { return std::isnan(obj[i].Kx) ? std::numeric_limits<double>::infinity() : obj[i].Kx; };
+            auto kx = [&](int i) {
+                return std::isnan(obj[i].Kx) ? std::numeric_limits<double>::infinity() : obj[i].Kx;
+            };
             Auswahlsortieren(
                 folge,
                 [&](int a, int b) {
@@ -104,4 +106,3 @@ void NummernVergeben(Dokument &dok, const FragenListe &folge, NummerierArt modus
             o.Nummer = 0;
     }
 }
-

@@ -28,4 +28,3 @@ FragenListe AbdeckerReihenfolge(const Dokument &dok, NummerierArt modus, IZufall
 // labels and gaps in modes 1 and 2, 0 in mode 0 and always 0 for answers of
 // single questions. Cover states are left alone.
 void NummernVergeben(Dokument &dok, const FragenListe &folge, NummerierArt modus);
-

@@ -146,9 +146,9 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
                 } else {
                     const double fx = double(w) / quelle.width(), fy = double(h) / quelle.height();
                     p.setClipRect(QRect(0, 0, w, h));
-                    p.drawImage(QRectF(ext.versatz.x() * fx, ext.versatz.y() * fy, basis.width() * fx,
-                                       basis.height() * fy),
-                                basis);
+                    p.drawImage(
+                        QRectF(ext.versatz.x() * fx, ext.versatz.y() * fy, basis.width() * fx, basis.height() * fy),
+                        basis);
                 }
             }
             eingepasstSchluessel = basis.cacheKey();

@@ -16,7 +16,6 @@
 #include <QRect>
 #include <QSize>
 
-
 struct ObjektMass;
 struct ObjektZeichnung;
 class QPainter;
@@ -24,13 +23,13 @@ class QPainter;
 // What a click in the learning view asks the main window to do after the
 // scene has done its own part (toggling a cover, navigating, opening a link).
 enum class KlickAktion {
-    Keine,          // nothing hit, or an object that does not react
-    Umgeschaltet,   // a cover was toggled and redrawn
-    Navigiert,      // AktFrage changed and the objects were redrawn
-    InfoZeigen,     // show the info text of object `index` (info box)
-    LinkGeoeffnet,  // the link was handed to the opener
-    LinkFehler,     // the opener refused; the error box has been shown
-    DokumentLaden,  // load the topic document or folder named by `ziel`
+    Keine,         // nothing hit, or an object that does not react
+    Umgeschaltet,  // a cover was toggled and redrawn
+    Navigiert,     // AktFrage changed and the objects were redrawn
+    InfoZeigen,    // show the info text of object `index` (info box)
+    LinkGeoeffnet, // the link was handed to the opener
+    LinkFehler,    // the opener refused; the error box has been shown
+    DokumentLaden, // load the topic document or folder named by `ziel`
 };
 
 // What one drawing step did: the changed part of the display bitmap, and
@@ -97,7 +96,7 @@ public:
     // --- Numbering and quiz state the drawing reads ---
     NummerierArt NummerierModus = NummerierArt::Geordnet;
     FragenListe FragenFolge;
-    int AbfrageModus = 0;  // the quiz's query mode (2 = single query of positions)
+    int AbfrageModus = 0;   // the quiz's query mode (2 = single query of positions)
     int AktFolgeIndex = -1; // current entry of FragenFolge during a quiz, -1 none
     // The query mode and the ZielObjekt of the current entry (the quiz
     // hands both in through QuizZustandSetzen).
@@ -164,7 +163,7 @@ public:
 
     // --- Coordinates ---
     QPoint SzenenPixel(double fx, double fy) const;
-    QPoint AnzeigePixel(double fx, double fy) const; // control pixel
+    QPoint AnzeigePixel(double fx, double fy) const;   // control pixel
     QPointF SteuerNachBruch(QPoint steuerPixel) const; // clamped to 0..1
 
     // --- Composition ---

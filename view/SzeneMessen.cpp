@@ -62,11 +62,11 @@ ObjektMass Szene::ObjektMessen(int Index, QSize ziel, double s, bool aufSzene) c
 
     m.text = o.Cap;
     m.textGemessen = o.Typ == ObjektTyp::Beschriftung || o.Typ == ObjektTyp::TextOhneAbdeckung
-        || o.Typ == ObjektTyp::Luecke
-        || ((o.Typ == ObjektTyp::Antwort || o.Typ == ObjektTyp::AntwortKopf) && aktuell && !modus3)
-        || (o.Typ == ObjektTyp::FrageText && aktuell);
-    const bool istBadge = o.Typ == ObjektTyp::Infopunkt || o.Typ == ObjektTyp::Link
-        || o.Typ == ObjektTyp::DokumentLink || (o.Typ >= ObjektTyp::VorigeFrage && o.Typ <= ObjektTyp::ZufallsFrage);
+                     || o.Typ == ObjektTyp::Luecke
+                     || ((o.Typ == ObjektTyp::Antwort || o.Typ == ObjektTyp::AntwortKopf) && aktuell && !modus3)
+                     || (o.Typ == ObjektTyp::FrageText && aktuell);
+    const bool istBadge = o.Typ == ObjektTyp::Infopunkt || o.Typ == ObjektTyp::Link || o.Typ == ObjektTyp::DokumentLink
+                          || (o.Typ >= ObjektTyp::VorigeFrage && o.Typ <= ObjektTyp::ZufallsFrage);
     if (m.textGemessen) {
         const bool frage = o.Typ == ObjektTyp::FrageText;
         if (frage && !m.text.isEmpty()) {

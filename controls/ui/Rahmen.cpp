@@ -109,11 +109,23 @@ void RahmenVorladen()
     });
 }
 
-const QImage &BackTeileImg3() { return Kachel("BackTeileImg3"); }
-const QImage &BackTeileImg3Tit() { return Kachel("BackTeileImg3Tit"); }
-const QImage &BackTeileImg4() { return Kachel("BackTeileImg4"); }
+const QImage &BackTeileImg3()
+{
+    return Kachel("BackTeileImg3");
+}
+const QImage &BackTeileImg3Tit()
+{
+    return Kachel("BackTeileImg3Tit");
+}
+const QImage &BackTeileImg4()
+{
+    return Kachel("BackTeileImg4");
+}
 
-QColor FensterFarbe() { return Pixel(BackTeileImg3(), 0, 0); }
+QColor FensterFarbe()
+{
+    return Pixel(BackTeileImg3(), 0, 0);
+}
 void FensterFarbeSetzen(QWidget *fenster)
 {
     QPalette pal = fenster->palette();
@@ -121,8 +133,14 @@ void FensterFarbeSetzen(QWidget *fenster)
     fenster->setPalette(pal);
 }
 
-QColor KartenFarbe() { return Pixel(BackTeileImg3(), 30, 30); }
-QColor TafelFarbe() { return Pixel(BackTeileImg4(), 30, 30); }
+QColor KartenFarbe()
+{
+    return Pixel(BackTeileImg3(), 30, 30);
+}
+QColor TafelFarbe()
+{
+    return Pixel(BackTeileImg4(), 30, 30);
+}
 
 void MaleRahmen(QLabel *bild, const QImage &tile)
 {
@@ -140,9 +158,18 @@ void MaleRahmen(QLabel *bild, const QImage &tile)
     bild->setPixmap(QPixmap::fromImage(std::move(ziel)));
 }
 
-void FuelleHintergrund3(QLabel *bild) { Fuellen(bild, BackTeileImg3()); }
-void FuelleHintergrund3Tit(QLabel *bild) { Fuellen(bild, BackTeileImg3Tit()); }
-void FuelleHintergrund4(QLabel *bild) { Fuellen(bild, BackTeileImg4()); }
+void FuelleHintergrund3(QLabel *bild)
+{
+    Fuellen(bild, BackTeileImg3());
+}
+void FuelleHintergrund3Tit(QLabel *bild)
+{
+    Fuellen(bild, BackTeileImg3Tit());
+}
+void FuelleHintergrund4(QLabel *bild)
+{
+    Fuellen(bild, BackTeileImg4());
+}
 
 void FaerbeKnoepfe(QWidget *fenster)
 {
@@ -193,8 +220,8 @@ struct CursorEintrag
 const CursorEintrag *CursorSuchen(int nummer)
 {
     static const CursorEintrag tabelle[] = {
-        {-12, "DRAGBLACK", 1, 1}, {1, "STIFT5", 2, 30},   {2, "MARKER25", 2, 29},
-        {3, "RADIER32", 10, 22},  {4, "PFEILMOVE", 16, 16}, {5, "HAEKCHEN", 1, 1},
+        {-12, "DRAGBLACK", 1, 1}, {1, "STIFT5", 2, 30},      {2, "MARKER25", 2, 29},
+        {3, "RADIER32", 10, 22},  {4, "PFEILMOVE", 16, 16},  {5, "HAEKCHEN", 1, 1},
         {6, "KREUZ", 1, 1},       {7, "TEXTEINGABE", 8, 16}, {8, "HAND", 16, 14},
     };
     for (const CursorEintrag &e : tabelle)

@@ -57,11 +57,11 @@ const SpaltenMenue::Anordnung &SpaltenMenue::Plan() const
                 hoehe = r.isValid() ? r.height() : 0;
             } else {
                 const QFont schrift = a->font().resolve(font());
-                const bool bild = !a->icon().isNull(), unter = a->menu() != nullptr,
-                           tab = a->text().contains(u'\t'), haken = a->isCheckable();
+                const bool bild = !a->icon().isNull(), unter = a->menu() != nullptr, tab = a->text().contains(u'\t'),
+                           haken = a->isCheckable();
                 const auto art = std::find_if(arten.cbegin(), arten.cend(), [&](const Art &k) {
-                    return k.bild == bild && k.unter == unter && k.tab == tab && k.haken == haken &&
-                           k.schrift == schrift;
+                    return k.bild == bild && k.unter == unter && k.tab == tab && k.haken == haken
+                           && k.schrift == schrift;
                 });
                 if (art != arten.cend()) {
                     hoehe = art->hoehe;
@@ -88,8 +88,7 @@ const SpaltenMenue::Anordnung &SpaltenMenue::Plan() const
     // second column it is also the lowest, otherwise the bottom margin is
     // the top one.
     const QSize rand(std::max(0, qtGroesse.width() - (unten.right() + 1)),
-                     unten.x() == oben.x() ? std::max(0, qtGroesse.height() - (unten.bottom() + 1))
-                                           : ursprung.y());
+                     unten.x() == oben.x() ? std::max(0, qtGroesse.height() - (unten.bottom() + 1)) : ursprung.y());
 
     int maxHoehe = 0, maxBreite = 0;
     if (const QScreen *s = screen()) {
@@ -107,8 +106,8 @@ const SpaltenMenue::Anordnung &SpaltenMenue::Plan() const
     plan.abstand = SpaltenAbstand;
     for (const QRect &f : sp.felder)
         plan.felder << (f.isNull() ? QRect() : f.translated(ursprung));
-    plan.groesse = QSize(ursprung.x() + sp.groesse.width() + rand.width(),
-                         ursprung.y() + sp.groesse.height() + rand.height());
+    plan.groesse =
+        QSize(ursprung.x() + sp.groesse.width() + rand.width(), ursprung.y() + sp.groesse.height() + rand.height());
     return plan;
 }
 
@@ -288,8 +287,7 @@ bool SpaltenMenue::SpalteWechseln(int richtung)
 
 void SpaltenMenue::keyPressEvent(QKeyEvent *e)
 {
-    if (Plan().eigen && e->modifiers() == Qt::NoModifier &&
-        (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)) {
+    if (Plan().eigen && e->modifiers() == Qt::NoModifier && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)) {
         const bool rechts = (e->key() == Qt::Key_Right) != (layoutDirection() == Qt::RightToLeft);
         if (SpalteWechseln(rechts ? 1 : -1)) {
             e->accept();

@@ -146,8 +146,8 @@ void UebungsSteuerung::ProtokollDarstellen()
 
 bool UebungsSteuerung::ProtokollAutoSpeichern()
 {
-    return ::ProtokollAutoSpeichern(UebProtokollForm().Rtf(), fenster.ProtOrdner(), Engine.Einst.Rechnername, dienste.uhr->Jetzt(),
-                                    *dienste.meldungen);
+    return ::ProtokollAutoSpeichern(UebProtokollForm().Rtf(), fenster.ProtOrdner(), Engine.Einst.Rechnername,
+                                    dienste.uhr->Jetzt(), *dienste.meldungen);
 }
 
 UebOptWerte UebungsSteuerung::OptWerteHolen() const
@@ -347,9 +347,9 @@ void UebungsSteuerung::StatusSetzen(const UebStatus &s)
     setzen("GesamtLab", QStringLiteral("Gesamtleistung: ") + s.GesamtleistungLab);
     setzen("ZeitLab", s.UebZeitModeLab + QStringLiteral(" ") + s.UebZeitLab);
     setzen("OffenLab", QStringLiteral("Offene Fragen: ") + s.OffenLab);
-    const QColor *farbe = s.UebStatFarbe == StatFarbe::Richtig ? &richtigFarbe
-        : s.UebStatFarbe == StatFarbe::Falsch                  ? &falschFarbe
-                                                               : &zeitFarbe;
+    const QColor *farbe = s.UebStatFarbe == StatFarbe::Richtig  ? &richtigFarbe
+                          : s.UebStatFarbe == StatFarbe::Falsch ? &falschFarbe
+                                                                : &zeitFarbe;
     setzen("StatusLab", s.UebStatLab, farbe);
 }
 

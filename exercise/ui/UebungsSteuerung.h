@@ -40,8 +40,8 @@ public:
         QHash<QString, TShadowLabel *> StatistikLabels; // NameLab, RichtigLab, ... StatusLab
     };
 
-    UebungsSteuerung(DokumentZustand &dok, Dienste &dienste, Szene &szene, IQuizFenster &fenster,
-                     Flaechen flaechen, QWidget *eltern);
+    UebungsSteuerung(DokumentZustand &dok, Dienste &dienste, Szene &szene, IQuizFenster &fenster, Flaechen flaechen,
+                     QWidget *eltern);
     ~UebungsSteuerung() override;
 
     Uebung Engine;
@@ -74,9 +74,9 @@ public:
     void OptWerteSetzen(const UebOptWerte &w) override;
 
     // Menu commands.
-    void UebOpt1Click(); // "Übungs&optionen..."
+    void UebOpt1Click();                    // "Übungs&optionen..."
     void ProtokollderletztenUebung1Click(); // "&Protokoll..."
-    void ProtokollDarstellen();              // the run's protocol into the window
+    void ProtokollDarstellen();             // the run's protocol into the window
     bool ProtokollAutoSpeichern();
 
     // IUebOberflaeche
@@ -141,6 +141,6 @@ private:
     QLabel *hintergrund = nullptr;
     QString anweisung;
     int bildBreite = 0;
-    int tastenZiel = -1; // target chosen with the arrow keys
+    int tastenZiel = -1;   // target chosen with the arrow keys
     bool imAufbau = false; // a start is under way: resizes wait for its end
 };

@@ -31,9 +31,12 @@ QFont Arial(int pixel)
 Qt::Alignment Ausrichtung(int a)
 {
     switch (a) {
-    case BestListTabelle::Zentriert: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case BestListTabelle::Rechts: return Qt::AlignRight | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case BestListTabelle::Zentriert:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case BestListTabelle::Rechts:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 } // namespace
@@ -173,7 +176,8 @@ bool TBestListForm::TextSpeichern(const QString &pfad)
 {
     QSaveFile datei(pfad);
     const QByteArray text = GridAlsText(zeilen).toUtf8();
-    if (!SpeicherzielErlaubt(pfad) || !datei.open(QIODevice::WriteOnly) || datei.write(text) != text.size() || !datei.commit()) {
+    if (!SpeicherzielErlaubt(pfad) || !datei.open(QIODevice::WriteOnly) || datei.write(text) != text.size()
+        || !datei.commit()) {
         ZeigeSchreibFehler(meldungen, pfad);
         return false;
     }

@@ -111,8 +111,8 @@ void LernWerkzeugAnschluss::BaueMenue()
         // The item calls its button's handler.
         connect(a, &QAction::triggered, Knoepfe[i], &THoverPanel::clicked);
     }
-    AlleZeichnungenentfernen1 = form.EintragHinzufuegen(form.Menue.Lernansicht1, "AlleZeichnungenentfernen1",
-                                                        "Alle &Zeichnungen entfernen");
+    AlleZeichnungenentfernen1 =
+        form.EintragHinzufuegen(form.Menue.Lernansicht1, "AlleZeichnungenentfernen1", "Alle &Zeichnungen entfernen");
     if (AlleZeichnungenentfernen1) {
         connect(AlleZeichnungenentfernen1, &QAction::triggered, MarkEntfBtn, &THoverPanel::clicked);
         form.ErweitertAnzeigen(AlleZeichnungenentfernen1);

@@ -36,7 +36,8 @@ NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
         connect(b.aktion, &QAction::triggered, n, b.befehl);
         f.ErweitertAnzeigen(b.aktion);
     }
-    connect(f.Menue.Kommunikationsverzeichnis1, &QAction::triggered, this, &NetzAnschluss::Kommunikationsverzeichnis1Click);
+    connect(f.Menue.Kommunikationsverzeichnis1, &QAction::triggered, this,
+            &NetzAnschluss::Kommunikationsverzeichnis1Click);
     f.ErweitertAnzeigen(f.Menue.Kommunikationsverzeichnis1);
     // The class list has its effect now, so the switch shows it too.
     f.ErweitertAnzeigen(f.Menue.BestenlistezurNetzwerkuebung1);

@@ -64,8 +64,9 @@ TForm1::TForm1(Dienste d, QSettings *sp, const QStringList &args, QWidget *paren
     LernKartPan->setAutoFillBackground(true);
     LernKartPan->setPalette(karte);
 
-    navigation = std::make_unique<ThemenNavigation>(Zustand, Ordner(), *dienste.meldungen, *this, *this,
-                                                    [](const QString &pfad, QString &titel) { return LeseTitel(pfad, titel); });
+    navigation =
+        std::make_unique<ThemenNavigation>(Zustand, Ordner(), *dienste.meldungen, *this, *this,
+                                           [](const QString &pfad, QString &titel) { return LeseTitel(pfad, titel); });
 
     DokumentLeeren(Zustand, *this);
     Ordner().VorigesDokument.clear();

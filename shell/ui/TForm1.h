@@ -161,7 +161,6 @@ signals:
     void BeimSchliessenFreigeben();
 
 public:
-
     // Widgets (names as the program's parts refer to them).
     QWidget *LernPan = nullptr;
     QWidget *InfoPan = nullptr;

@@ -1,8 +1,8 @@
 // The main menu with every caption and shortcut. Hidden items do not show,
 // but their shortcuts work while they and every menu above them are
 // enabled; items of later parts exist and do nothing until they are built.
-#include "TForm1.h"
 #include "SpaltenMenue.h"
+#include "TForm1.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -59,10 +59,11 @@ void TForm1::BaueMenue()
     // &Datei (hidden)
     m.Datei1 = Untermenue(nullptr, "Datei1", "&Datei", false);
     m.Oeffnen1 = Eintrag(m.Datei1, "Oeffnen1", "Ö&ffnen...", QKeySequence(Qt::CTRL | Qt::Key_O));
-    m.DateiDokumenteigenschaften =
-        Eintrag(m.Datei1, "DateiDokumenteigenschaften", "Do&kumenteigenschaften...", QKeySequence(Qt::ALT | Qt::Key_Return));
+    m.DateiDokumenteigenschaften = Eintrag(m.Datei1, "DateiDokumenteigenschaften", "Do&kumenteigenschaften...",
+                                           QKeySequence(Qt::ALT | Qt::Key_Return));
     m.Speichern1 = Eintrag(m.Datei1, "Speichern1", "&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.Speichernunter1 = Eintrag(m.Datei1, "Speichernunter1", "Speichern &unter...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m.Speichernunter1 =
+        Eintrag(m.Datei1, "Speichernunter1", "Speichern &unter...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.PerEMailversenden1 =
         Eintrag(m.Datei1, "PerEMailversenden1", "Per E-&Mail versenden...", QKeySequence(Qt::CTRL | Qt::Key_M));
     m.Drucken1 = Eintrag(m.Datei1, "Drucken1", "&Drucken...", QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -86,7 +87,8 @@ void TForm1::BaueMenue()
     m.Netzwerkuebung1 =
         Eintrag(m.Uebung1, "Netzwerkuebung1", "An Netzwerk-Übung &teilnehmen...", QKeySequence(Qt::Key_F8), false);
     m.BestenlistezurNetzwerkuebung1 = Eintrag(m.Uebung1, "BestenlistezurNetzwerkuebung1",
-                                              "Besten&liste Netzwerk-Übung...", QKeySequence(Qt::CTRL | Qt::Key_F8), false);
+                                              "Besten&liste Netzwerk-Übung...", QKeySequence(Qt::CTRL | Qt::Key_F8),
+                                              false);
     m.Uebung1->addSeparator();
     m.Lernkarte1 = Eintrag(m.Uebung1, "Lernkarte1", "Quiz &abbrechen");
     m.Uebung1->addSeparator();
@@ -105,7 +107,8 @@ void TForm1::BaueMenue()
     m.NextDok1 = Eintrag(m.Auswahl1, "NextDok1", "&Nächstes Quiz der Liste", QKeySequence(Qt::Key_PageDown), false);
     m.Auswahl1->addSeparator();
     m.Ordnerneueinlesen1 = Eintrag(m.Auswahl1, "Ordnerneueinlesen1", "&Aktuellen Ordner neu einlesen", {}, false);
-    m.Ordnerwaehlen1 = Eintrag(m.Auswahl1, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence(Qt::CTRL | Qt::Key_W), false);
+    m.Ordnerwaehlen1 =
+        Eintrag(m.Auswahl1, "Ordnerwaehlen1", "&Ordner wählen...", QKeySequence(Qt::CTRL | Qt::Key_W), false);
     m.Auswahl1->addSeparator()->setVisible(false);
     connect(m.Startseite1, &QAction::triggered, this, [this] { navigation->Startseite(); });
     connect(m.ZuletztAngzeigtesDokument1, &QAction::triggered, this,
@@ -117,8 +120,8 @@ void TForm1::BaueMenue()
 
     // &Lernansicht (hidden); the learning view adds its own items.
     m.Lernansicht1 = Untermenue(nullptr, "Lernansicht1", "&Lernansicht", false);
-    m.Werkzeugleisteklappen1 =
-        Eintrag(m.Lernansicht1, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen", QKeySequence(Qt::ALT | Qt::Key_W));
+    m.Werkzeugleisteklappen1 = Eintrag(m.Lernansicht1, "Werkzeugleisteklappen1", "Werkzeugleiste zu&klappen",
+                                       QKeySequence(Qt::ALT | Qt::Key_W));
 
     // Lehrer&steuerung (hidden)
     m.Lehrer1 = Untermenue(nullptr, "Lehrer1", "Lehrer&steuerung", false);

@@ -201,9 +201,14 @@ void TForm1::BaueUebInfoPan()
         const char *name;
         const char *text;
     } zeilen[] = {
-        {"NameLab", "Name:"},         {"RichtigLab", "Richtig:"},      {"FalschLab", "Fehlversuche:"},
-        {"QuoteLab", "Erfolgsquote:"}, {"GesamtLab", "Gesamtleistung:"}, {"ZeitLab", "Zeit:"},
-        {"OffenLab", "Offene Fragen:"}, {"StatusLab", ""},
+        {"NameLab", "Name:"},
+        {"RichtigLab", "Richtig:"},
+        {"FalschLab", "Fehlversuche:"},
+        {"QuoteLab", "Erfolgsquote:"},
+        {"GesamtLab", "Gesamtleistung:"},
+        {"ZeitLab", "Zeit:"},
+        {"OffenLab", "Offene Fragen:"},
+        {"StatusLab", ""},
     };
     int y = 14;
     for (const auto &z : zeilen) {
@@ -219,8 +224,8 @@ void TForm1::BaueUebInfoPan()
     KnopfStil(KennzInfoPan);
     KennzInfoPan->setGeometry(UebInfoPanBreite - 36, y + 4, 22, 22);
     auto *hinweis = Label(UebInfoPan, "HinweisLab",
-                          QString::fromUtf8("Hinweis: Falsch beantwortete Fragen werden später wiederholt."), 11,
-                          false, VclFarbe(5132625));
+                          QString::fromUtf8("Hinweis: Falsch beantwortete Fragen werden später wiederholt."), 11, false,
+                          VclFarbe(5132625));
     hinweis->setWordWrap(true);
     hinweis->setGeometry(14, y + 40, UebInfoPanBreite - 28, 48);
     UebInfoPan->hide();
@@ -292,8 +297,8 @@ void TForm1::QuizStartImgAnordnen()
                       groesse.width(), groesse.height());
     QuizStartImg->setGeometry(platz);
     if (QuizStartImg->pixmap().size() != groesse)
-        QuizStartImg->setPixmap(QPixmap::fromImage(
-            startBild.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        QuizStartImg->setPixmap(
+            QPixmap::fromImage(startBild.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     // The link is the zone in the middle of the image, not all of it.
     QRect zone(0, 0, 450, 160);
     zone.moveCenter(platz.center());

@@ -55,7 +55,7 @@ TEST(OeffnerRegel, DateienNachInhaltNichtNachName)
         Datei(dir, "aufgabe.odt", OdtKopf()),
         Datei(dir, "aufgabe.docx", QByteArray("PK\x03\x04", 4) + QByteArray(300, 'x')),
         Datei(dir, "leer.html", ""), // nothing to judge but the name
-        dir.path(),                   // a folder opens in the file manager
+        dir.path(),                  // a folder opens in the file manager
     };
     for (const QString &p : erlaubt) {
         ASSERT_FALSE(p.isEmpty());
@@ -71,8 +71,12 @@ TEST(OeffnerRegel, DateienNachInhaltNichtNachName)
         Datei(dir, "skript.sh", skript), // not executable, still a program
         Datei(dir, "skript", skript),
         Datei(dir, "text.desktop", "nur Text\n"), // the opener goes by the name
-        Datei(dir, "bild.sh", pngBytes), // a picture by content, a script by name
-        Datei(dir, "prog", QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(100, '\0')),
+        Datei(dir, "bild.sh", pngBytes),          // a picture by content, a script by name
+        Datei(dir, "prog",
+              QByteArray("\x7f"
+                         "ELF\x02\x01\x01",
+                         7)
+                  + QByteArray(100, '\0')),
         Datei(dir, "leer.sh", ""),
         Datei(dir, "leer", ""),
         ausfuehrbar,

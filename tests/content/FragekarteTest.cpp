@@ -18,8 +18,13 @@ namespace {
 const QSize Fenster[] = {KartenPruefung::KleinstesFenster, {760, 640}, {1560, 900}};
 
 const char *const Einzelfragendokumente[] = {
-    "flaggen-der-welt.tvl", "flaggen-europa.tvl",      "flaggen-afrika.tvl", "flaggen-asien.tvl",
-    "flaggen-ozeanien.tvl", "flaggen-suedamerika.tvl", "flaggen-nord-und-mittelamerika.tvl",
+    "flaggen-der-welt.tvl",
+    "flaggen-europa.tvl",
+    "flaggen-afrika.tvl",
+    "flaggen-asien.tvl",
+    "flaggen-ozeanien.tvl",
+    "flaggen-suedamerika.tvl",
+    "flaggen-nord-und-mittelamerika.tvl",
 };
 
 // Draws question k of a single-question document into the quiz's picture
@@ -71,8 +76,8 @@ TEST(Fragekarte, QuestionFlagAndAnswersNeverCollide)
         for (const QSize steuer : Fenster) {
             KartenPruefung pruefung(dok, steuer);
             const QStringList konflikte = pruefung.Konflikte();
-            EXPECT_TRUE(konflikte.isEmpty())
-                << name << " at " << steuer.width() << ":\n" << qPrintable(konflikte.mid(0, 5).join('\n'));
+            EXPECT_TRUE(konflikte.isEmpty()) << name << " at " << steuer.width() << ":\n"
+                                             << qPrintable(konflikte.mid(0, 5).join('\n'));
             // Every question has its text and its flag frame.
             for (int k = 1; k <= dok.AnzFrageNummern; ++k) {
                 int texte = 0, rahmen = 0;
@@ -198,8 +203,8 @@ TEST(Fragekarte, AnswerGridLiesOnTheCardAtEveryWindowSize)
             for (const QPoint ecke : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
                 const QPoint p = imBild(ecke);
                 ASSERT_TRUE(basis.rect().contains(p)) << steuer.width() << " x " << steuer.height();
-                EXPECT_EQ(basis.pixel(p), karte) << steuer.width() << " x " << steuer.height() << " at "
-                                                 << qPrintable(t.name);
+                EXPECT_EQ(basis.pixel(p), karte)
+                    << steuer.width() << " x " << steuer.height() << " at " << qPrintable(t.name);
             }
         }
         // Right of the last answer, before the picture ends: the card's edge.

@@ -64,8 +64,7 @@ TEST_F(VerbBau, QuestionListBecomesTheWholeSingleQuestionStructure)
     EXPECT_EQ(dok.Autor, "Frau Müller");
     EXPECT_EQ(dok.DokTyp, DokArt::Einzelfragen);
     EXPECT_EQ(dok.AnzFrageNummern, 3);
-    EXPECT_EQ(dok.Fragentext,
-              "<@flaggenfrage><@img=br.png>//Brasilien\r\nHauptstadt von Peru?//Lima\r\nOhne Antwort");
+    EXPECT_EQ(dok.Fragentext, "<@flaggenfrage><@img=br.png>//Brasilien\r\nHauptstadt von Peru?//Lima\r\nOhne Antwort");
     EXPECT_EQ(Antworten(dok), QStringList({"Brasilien", "Lima", "---"}));
     ASSERT_EQ(dok.Objekte.size(), 3 * 4 + 5);
     EXPECT_EQ(dok.Objekte[1].Cap, "<@flaggenfrage><@img=br.png>");
@@ -226,12 +225,12 @@ TEST(VerbBauInhalt, ShippedDescriptionsRebuildTheShippedDocuments)
         ASSERT_EQ(neu.Objekte.size(), alt.Objekte.size()) << name;
         for (qsizetype i = 0; i < neu.Objekte.size(); ++i) {
             const DokObjekt &a = neu.Objekte[i], &b = alt.Objekte[i];
-            EXPECT_TRUE(a.Cap == b.Cap && a.Typ == b.Typ && a.Sx == b.Sx && a.Sy == b.Sy && a.Kx == b.Kx &&
-                        a.Ky == b.Ky && a.KAusr == b.KAusr && a.FrageNummer == b.FrageNummer)
+            EXPECT_TRUE(a.Cap == b.Cap && a.Typ == b.Typ && a.Sx == b.Sx && a.Sy == b.Sy && a.Kx == b.Kx && a.Ky == b.Ky
+                        && a.KAusr == b.KAusr && a.FrageNummer == b.FrageNummer)
                 << name << " object " << i;
         }
-        EXPECT_TRUE(neu.BasisBild.convertToFormat(QImage::Format_RGB32) ==
-                    alt.BasisBild.convertToFormat(QImage::Format_RGB32))
+        EXPECT_TRUE(neu.BasisBild.convertToFormat(QImage::Format_RGB32)
+                    == alt.BasisBild.convertToFormat(QImage::Format_RGB32))
             << name;
     }
 }

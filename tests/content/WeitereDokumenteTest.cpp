@@ -13,10 +13,10 @@ namespace {
 TEST(InhaltDokumente, EveryShippedDocumentLoadsWithItsOwnTitle)
 {
     const QStringList dateien = QDir(InhaltOrdner()).entryList({"*.tvl"}, QDir::Files, QDir::Name);
-    EXPECT_EQ(dateien, QStringList({"aufbau-einer-flagge.tvl", "farben-und-zeichen.tvl", "flaggen-afrika.tvl",
-                                    "flaggen-asien.tvl", "flaggen-der-welt.tvl", "flaggen-europa.tvl",
-                                    "flaggen-nord-und-mittelamerika.tvl", "flaggen-ozeanien.tvl",
-                                    "flaggen-suedamerika.tvl"}));
+    EXPECT_EQ(dateien,
+              QStringList({"aufbau-einer-flagge.tvl", "farben-und-zeichen.tvl", "flaggen-afrika.tvl",
+                           "flaggen-asien.tvl", "flaggen-der-welt.tvl", "flaggen-europa.tvl",
+                           "flaggen-nord-und-mittelamerika.tvl", "flaggen-ozeanien.tvl", "flaggen-suedamerika.tvl"}));
     QSet<QString> titel;
     for (const QString &d : dateien) {
         const Dokument dok = InhaltDokument(d);
@@ -47,8 +47,8 @@ TEST(InhaltDokumente, FlagAnatomyLabelsEveryPart)
         beschriftungen << o.Cap;
     }
     beschriftungen.sort();
-    EXPECT_EQ(beschriftungen, QStringList({"Feld", "Flaggenmast", "Flugende", "Liek", "Obereck (Kanton)",
-                                           "Streifen", "Wappen"}));
+    EXPECT_EQ(beschriftungen,
+              QStringList({"Feld", "Flaggenmast", "Flugende", "Liek", "Obereck (Kanton)", "Streifen", "Wappen"}));
 }
 
 TEST(InhaltDokumente, ClozeTextHasOneGapObjectPerGapInOrder)

@@ -1,6 +1,6 @@
 // Tests of the hover panel and the shadow label: colours, keys, painting, fitting.
-#include "TShadowLabel.h"
 #include "THoverPanel.h"
+#include "TShadowLabel.h"
 
 #include <QImage>
 #include <QKeyEvent>

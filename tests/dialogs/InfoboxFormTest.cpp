@@ -13,12 +13,12 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
 

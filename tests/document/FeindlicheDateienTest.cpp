@@ -1,9 +1,9 @@
 // Tests of hostile document files: bounded fields, huge files, FIFOs.
+#include "Dateifehler.h"
 #include "DokTestHilfen.h"
 #include "DokumentDatei.h"
 #include "DokumentLaden.h"
 #include "DokumentModell.h"
-#include "Dateifehler.h"
 #include "Sonderdateien.h"
 #include "TestDienste.h"
 #include "Themenliste.h"

@@ -1,6 +1,6 @@
 // Tests of loading and saving documents with their messages and window effects.
-#include "DokTestHilfen.h"
 #include "Dateifehler.h"
+#include "DokTestHilfen.h"
 #include "DokumentDatei.h"
 #include "DokumentLaden.h"
 #include "Ordner.h"
@@ -69,8 +69,8 @@ TEST_F(DokumentLadenTest, LoadingFillsTheDocumentAndResetsTheView)
     EXPECT_EQ(z.ThemenIndex, -1);
     EXPECT_EQ(Ordner().VorigesDokument, "/vorher.tvl");
     EXPECT_EQ(Ordner().AktOrdner, dir.path() + "/");
-    EXPECT_EQ(umgebung.aufrufe, (QStringList{"DokTyp0", "WarteCursor an", "DokTyp2", "Zoom", "Startseite",
-                                             "ZiehMarken", "WarteCursor aus"}));
+    EXPECT_EQ(umgebung.aufrufe, (QStringList{"DokTyp0", "WarteCursor an", "DokTyp2", "Zoom", "Startseite", "ZiehMarken",
+                                             "WarteCursor aus"}));
 }
 
 TEST_F(DokumentLadenTest, WithoutFolderSwitchTheFolderStays)
@@ -166,8 +166,8 @@ TEST_F(DokumentLadenTest, SaveAdoptsThePathOnlyWhenAsked)
     EXPECT_EQ(z.Dok.DateiName, neu);
     EXPECT_FALSE(z.Dok.Geaendert);
     EXPECT_TRUE(meldungen.protokoll.empty());
-    EXPECT_EQ(umgebung.aufrufe, (QStringList{"WarteCursor an", "WarteCursor aus", "WarteCursor an",
-                                             "WarteCursor aus"}));
+    EXPECT_EQ(umgebung.aufrufe,
+              (QStringList{"WarteCursor an", "WarteCursor aus", "WarteCursor an", "WarteCursor aus"}));
 }
 
 TEST_F(DokumentLadenTest, FailedSaveKeepsTheOldFile)

@@ -67,7 +67,8 @@ TEST(LeereDokument, HeaderEmptiedFileNameRememberedObjectsKept)
 
 TEST(Einzelfragen, LinesAreTrimmedSplitAtFirstDoubleSlashBlankLinesSkipped)
 {
-    const auto fragen = FragenAusText("  Hauptstadt von Frankreich? //  Paris \r\n\r\n   \t \nOhne Antwort\nA//B//C\n//nur");
+    const auto fragen =
+        FragenAusText("  Hauptstadt von Frankreich? //  Paris \r\n\r\n   \t \nOhne Antwort\nA//B//C\n//nur");
     ASSERT_EQ(fragen.size(), 4);
     EXPECT_EQ(fragen[0].Frage, "Hauptstadt von Frankreich?");
     EXPECT_EQ(fragen[0].Antwort, "Paris");

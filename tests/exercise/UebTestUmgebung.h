@@ -64,7 +64,7 @@ public:
     int btnGeloest = 0;
     QSize pan{900, 560};
     UebStatus status;
-    QStringList zeitTexte; // every clock text shown, in order
+    QStringList zeitTexte;             // every clock text shown, in order
     std::map<int, Antwortfeld> felder; // what the widgets show
     std::vector<Antwortfeld> verlauf;  // every panel update, in order
     QRect anker;
@@ -206,10 +206,7 @@ struct UebTest
         return -1;
     }
     // The current single question's right answer.
-    QString AktuelleAntwort() const
-    {
-        return dok.Dok.Objekte[ueb.Lauf.FragenFolge[ueb.Lauf.Position].ZielObjekt].Cap;
-    }
+    QString AktuelleAntwort() const { return dok.Dok.Objekte[ueb.Lauf.FragenFolge[ueb.Lauf.Position].ZielObjekt].Cap; }
     // Clicking an answer panel of a single question.
     void Antworten(const QString &caption)
     {
@@ -240,10 +237,7 @@ struct UebTest
                 if (ui.ergebnisse == 0 && FeldMit(c) >= 0 && ueb.Felder().at(FeldMit(c)).Sichtbar)
                     Ziehen(c, ObjektMit(c));
     }
-    QStringList AblaufZeilen() const
-    {
-        return ueb.Lauf.ProtokollAblauf.split("\r\n", Qt::SkipEmptyParts);
-    }
+    QStringList AblaufZeilen() const { return ueb.Lauf.ProtokollAblauf.split("\r\n", Qt::SkipEmptyParts); }
 };
 
 // A single-question document from "question // answer" lines.

@@ -52,7 +52,10 @@ protected:
         return s;
     }
 
-    bool WarteAuf(int anzahl) { return WartenBis([&] { return empfangen.size() >= anzahl; }, 5000); }
+    bool WarteAuf(int anzahl)
+    {
+        return WartenBis([&] { return empfangen.size() >= anzahl; }, 5000);
+    }
 
     QString Falsche(const NetzEndpunkt &s) const
     {

@@ -212,8 +212,9 @@ TEST_F(NetzUebungTest, DatenDateiNichtSchreibbarKeineFreigabe)
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     ASSERT_EQ(lehrer.umg.meldungen.protokoll.size(), 1u);
     EXPECT_EQ(lehrer.umg.meldungen.protokoll[0].art, "Fehler");
-    EXPECT_TRUE(lehrer.umg.meldungen.protokoll[0].text.startsWith("Die Datei \"" + Basis() + ".dat\" kann nicht "
-                                                                                               "geschrieben werden."));
+    EXPECT_TRUE(lehrer.umg.meldungen.protokoll[0].text.startsWith("Die Datei \"" + Basis()
+                                                                  + ".dat\" kann nicht "
+                                                                    "geschrieben werden."));
     EXPECT_FALSE(QFile::exists(Basis() + ".okx"));
     EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Einzeln);
     EXPECT_FALSE(lehrer.netz.MasterMailslot.Active());
@@ -269,8 +270,7 @@ TEST_F(NetzUebungTest, BeschaedigteDatenDateiMeldetFehler)
     f.write("kaputt");
     f.close();
     EXPECT_FALSE(schueler.netz.NetzUebungBeitreten());
-    EXPECT_EQ(schueler.umg.meldungen.Texte(),
-              QStringList({"Fehler beim Einlesen der Datei \"" + Basis() + ".dat\""}));
+    EXPECT_EQ(schueler.umg.meldungen.Texte(), QStringList({"Fehler beim Einlesen der Datei \"" + Basis() + ".dat\""}));
 }
 
 TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)

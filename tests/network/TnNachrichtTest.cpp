@@ -82,7 +82,8 @@ TEST(TnNachricht, ZeilenDerVierNachrichten)
     b.Laufzeit = 65432;
     b.Leistung = 0.75;
     const QString sep = QLocale::system().decimalPoint();
-    EXPECT_EQ(TnZeilen(b), QStringList({"TN-BESTLIST", K, "Anna", "pc-07", "46363" + sep + "5", "65432", "0" + sep + "75"}));
+    EXPECT_EQ(TnZeilen(b),
+              QStringList({"TN-BESTLIST", K, "Anna", "pc-07", "46363" + sep + "5", "65432", "0" + sep + "75"}));
 
     // Every message reads back to what was sent.
     for (const TnNachricht &n : {i, Aktion(), f, b}) {
@@ -101,11 +102,32 @@ TEST(TnNachricht, StrengesLesen)
     EXPECT_DOUBLE_EQ(r.Gesamtleistung, 21.9);
 
     // Each field replaced by a wrong value in turn.
-    const QList<QPair<int, QString>> falsch = {
-        {0, "TN-Aktion"}, {1, "ABC"}, {1, K.toLower()}, {1, K.left(29) + "Ä"}, {2, "x"}, {2, "-2"},
-        {3, "1"}, {3, "-7"}, {4, "-1"}, {5, "4"}, {6, ""}, {6, QString(41, '1')}, {6, "10\x01"}, {7, "1.5"},
-        {8, "99999999999"}, {9, " 2"}, {10, "+3"}, {11, "1:05"}, {11, "01:60"}, {11, "a1:05"},
-        {12, "77,8"}, {12, "100.1"}, {12, "77.85"}, {13, "-1.0"}, {14, "0"}, {14, "7"}};
+    const QList<QPair<int, QString>> falsch = {{0, "TN-Aktion"},
+                                               {1, "ABC"},
+                                               {1, K.toLower()},
+                                               {1, K.left(29) + "Ä"},
+                                               {2, "x"},
+                                               {2, "-2"},
+                                               {3, "1"},
+                                               {3, "-7"},
+                                               {4, "-1"},
+                                               {5, "4"},
+                                               {6, ""},
+                                               {6, QString(41, '1')},
+                                               {6, "10\x01"},
+                                               {7, "1.5"},
+                                               {8, "99999999999"},
+                                               {9, " 2"},
+                                               {10, "+3"},
+                                               {11, "1:05"},
+                                               {11, "01:60"},
+                                               {11, "a1:05"},
+                                               {12, "77,8"},
+                                               {12, "100.1"},
+                                               {12, "77.85"},
+                                               {13, "-1.0"},
+                                               {14, "0"},
+                                               {14, "7"}};
     for (const auto &[zeile, wert] : falsch) {
         QStringList z = gut;
         z[zeile] = wert;

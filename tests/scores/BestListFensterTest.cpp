@@ -2,8 +2,8 @@
 #include "BestListBefehle.h"
 #include "BestListTabelle.h"
 #include "Dokument.h"
-#include "Ordner.h"
 #include "GridDrucken.h"
+#include "Ordner.h"
 #include "TBestListForm.h"
 #include "TBestListVerzForm.h"
 #include "TestDienste.h"
@@ -16,11 +16,11 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QTableWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -91,8 +91,8 @@ int PdfSeiten(const QString &pfad)
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray d = f.readAll();
-    return int(d.count("/Type /Page\n") + d.count("/Type /Page\r") + d.count("/Type /Page ")
-               + d.count("/Type /Page>") + d.count("/Type /Page/"));
+    return int(d.count("/Type /Page\n") + d.count("/Type /Page\r") + d.count("/Type /Page ") + d.count("/Type /Page>")
+               + d.count("/Type /Page/"));
 }
 } // namespace
 

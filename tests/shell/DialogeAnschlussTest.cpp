@@ -11,10 +11,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Tests of the main window: start-up, settings, quiz mode, menus and topics.
 #include "Ordner.h"
-#include "TForm1.h"
 #include "SpaltenMenue.h"
+#include "TForm1.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
 #include "TestDienste.h"
@@ -83,7 +83,7 @@ TEST_F(Hauptfenster, StartValuesAndFirstRunDefaults)
     EXPECT_EQ(Ordner().StartOrdner, prog);
     EXPECT_EQ(Ordner().AktOrdner, prog);
     EXPECT_EQ(form->Navigation().Liste().size(), 2);
-    EXPECT_EQ(Aktion("Auswahl1") , nullptr);
+    EXPECT_EQ(Aktion("Auswahl1"), nullptr);
     EXPECT_EQ(form->Menue.Auswahl1->actions().last()->text(), "&2:  Europa");
     EXPECT_FALSE(form->StartInfoPan->isHidden());
     EXPECT_EQ(form->DokTitelLab->Caption(), "Wählen Sie im Menü \"Quizauswahl\" das gewünschte Thema aus.");

@@ -130,11 +130,13 @@ TEST_F(Erweitert, AnZeigtLeisteUndLernansichtOhneQuizstart)
 TEST_F(Erweitert, WerkzeugleisteEnthaeltAlleSteuerelemente)
 {
     Schalten(true);
-    for (const char *name : {"EbenenPan", "AlleAbdeckenBtn", "AlleAufdeckenBtn", "NummerModeFragez", "NummerModeSort",
-                             "NummerModeZufall", "ZoomPan0", "ZoomPan2", "ZoomPan4", "ScrollLiBtn", "ScrollReBtn",
-                             "ScrollHoBtn", "ScrollRuBtn", "ZeigerBtn", "HandBtn", "StiftBtn", "MarkerBtn",
-                             "Marker2Btn", "RadierBtn", "HaekchenBtn", "KreuzBtn", "TexteingabeBtn", "MarkEntfBtn",
-                             "ExportBtn", "ClipbordBtn", "DruckBtn"}) {
+    for (const char *name :
+         {"EbenenPan",        "AlleAbdeckenBtn", "AlleAufdeckenBtn", "NummerModeFragez", "NummerModeSort",
+          "NummerModeZufall", "ZoomPan0",        "ZoomPan2",         "ZoomPan4",         "ScrollLiBtn",
+          "ScrollReBtn",      "ScrollHoBtn",     "ScrollRuBtn",      "ZeigerBtn",        "HandBtn",
+          "StiftBtn",         "MarkerBtn",       "Marker2Btn",       "RadierBtn",        "HaekchenBtn",
+          "KreuzBtn",         "TexteingabeBtn",  "MarkEntfBtn",      "ExportBtn",        "ClipbordBtn",
+          "DruckBtn"}) {
         auto *w = form->LernInfoPan->findChild<QWidget *>(name);
         ASSERT_NE(w, nullptr) << name;
         EXPECT_TRUE(w->isVisible()) << name;

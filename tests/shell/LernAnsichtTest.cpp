@@ -15,9 +15,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QProcessEnvironment>
 #include <QTest>
 
 #include <gtest/gtest.h>

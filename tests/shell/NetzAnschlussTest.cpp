@@ -9,8 +9,8 @@
 #include "Ordner.h"
 #include "Szene.h"
 #include "TForm1.h"
-#include "TKontrollForm.h"
 #include "THoverPanel.h"
+#include "TKontrollForm.h"
 #include "TestDienste.h"
 #include "TestDokumente.h"
 #include "UebungsAnschluss.h"
@@ -51,10 +51,7 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_FALSE(form->ErsteAktivierungOffen());
     }
-    QAction *Zwilling(const char *name)
-    {
-        return form->findChild<QAction *>(QString::fromLatin1(name) + "Zwilling");
-    }
+    QAction *Zwilling(const char *name) { return form->findChild<QAction *>(QString::fromLatin1(name) + "Zwilling"); }
 };
 } // namespace
 

@@ -24,8 +24,8 @@ struct Aufbau
     {
         QDir().mkpath(tmp.path() + "/prog/data");
         Ordner().Ableiten(tmp.path() + "/prog/");
-        programm = std::make_unique<Programm>(u.dienste,
-                                              new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat), QStringList());
+        programm = std::make_unique<Programm>(u.dienste, new QSettings(tmp.path() + "/p.conf", QSettings::IniFormat),
+                                              QStringList());
     }
 };
 } // namespace

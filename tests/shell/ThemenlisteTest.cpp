@@ -1,7 +1,7 @@
 // Tests of the topic list: reading, sorting, menu captions and columns.
 #include "DokumentLaden.h"
-#include "TestDokumente.h"
 #include "Sortierung.h"
+#include "TestDokumente.h"
 #include "Themenliste.h"
 
 #include <QFile>
@@ -65,8 +65,11 @@ TEST(Themenliste, GermanOrderWhenTheProcessLocaleHasNoCollation)
 {
     EXPECT_EQ(SortierSprache(QLocale::c()).language(), QLocale::German);
     EXPECT_EQ(SortierSprache(QLocale(QLocale::French, QLocale::France)).language(), QLocale::French);
-    QList<ThemenEintrag> l = {{"1", "/z", "zypern.tvl"}, {"2", "/ae", "ägypten.tvl"}, {"3", "/oe", "Österreich.tvl"},
-                              {"4", "/a", "albanien.tvl"}, {"5", "/p", "polen.tvl"}};
+    QList<ThemenEintrag> l = {{"1", "/z", "zypern.tvl"},
+                              {"2", "/ae", "ägypten.tvl"},
+                              {"3", "/oe", "Österreich.tvl"},
+                              {"4", "/a", "albanien.tvl"},
+                              {"5", "/p", "polen.tvl"}};
     ThemenSortieren(l);
     QStringList schluessel;
     for (const auto &e : l)

@@ -31,27 +31,27 @@ void Pruefen(const QString &verb, const QList<Fall> &faelle)
 
 TEST(TvlArgumente, RenderNenntJedenFehlerMitSeinerOption)
 {
-    Pruefen("render",
-            {
-                {{}, "Themendokument und Bilddatei (-o) angeben."},
-                {{"a.tvl"}, "Themendokument und Bilddatei (-o) angeben."},
-                {{"-o", "b.png"}, "Themendokument und Bilddatei (-o) angeben."},
-                {{"a.tvl", "-o"}, "Nach -o fehlt der Name der Bilddatei."},
-                {{"a.tvl", "--ausgabe"}, "Nach -o fehlt der Name der Bilddatei."},
-                {{"a.tvl", "-o", "b.png", "--progordner"}, "Nach --progordner fehlt der Ordner."},
-                {{"a.tvl", "-o", "b.png", "--farbe", "rot"}, "Unbekannte Option \"--farbe\"."},
-                {{"a.tvl", "-o", "b.png", "-"}, "Unbekannte Option \"-\"."},
-                {{"a.tvl", "b.tvl", "-o", "b.png"}, "Nur ein Themendokument angeben (\"b.tvl\" ist zu viel)."},
-                {{"a.tvl", "-o", "b.png", "--groesse", "10x10"},
-                 "--groesse erwartet Breite x Höhe in Pixeln, z. B. 870x650 (16 bis 8000)."},
-                {{"a.tvl", "-o", "b.png", "--groesse"},
-                 "--groesse erwartet Breite x Höhe in Pixeln, z. B. 870x650 (16 bis 8000)."},
-                {{"a.tvl", "-o", "b.png", "--zoom", "5"},
-                 "--zoom erwartet eine Zoomstufe von 0 (100 %) bis 4 (200 %)."},
-                {{"a.tvl", "-o", "b.png", "--ebenen", "12"},
-                 "--ebenen erwartet drei Ziffern 0 oder 1 (Illustration, Beschriftung, Infopunkte)."},
-                {{"a.tvl", "-o", "b.png", "--saat", "-1"}, "--saat erwartet eine ganze Zahl ab 0."},
-            });
+    Pruefen(
+        "render",
+        {
+            {{}, "Themendokument und Bilddatei (-o) angeben."},
+            {{"a.tvl"}, "Themendokument und Bilddatei (-o) angeben."},
+            {{"-o", "b.png"}, "Themendokument und Bilddatei (-o) angeben."},
+            {{"a.tvl", "-o"}, "Nach -o fehlt der Name der Bilddatei."},
+            {{"a.tvl", "--ausgabe"}, "Nach -o fehlt der Name der Bilddatei."},
+            {{"a.tvl", "-o", "b.png", "--progordner"}, "Nach --progordner fehlt der Ordner."},
+            {{"a.tvl", "-o", "b.png", "--farbe", "rot"}, "Unbekannte Option \"--farbe\"."},
+            {{"a.tvl", "-o", "b.png", "-"}, "Unbekannte Option \"-\"."},
+            {{"a.tvl", "b.tvl", "-o", "b.png"}, "Nur ein Themendokument angeben (\"b.tvl\" ist zu viel)."},
+            {{"a.tvl", "-o", "b.png", "--groesse", "10x10"},
+             "--groesse erwartet Breite x Höhe in Pixeln, z. B. 870x650 (16 bis 8000)."},
+            {{"a.tvl", "-o", "b.png", "--groesse"},
+             "--groesse erwartet Breite x Höhe in Pixeln, z. B. 870x650 (16 bis 8000)."},
+            {{"a.tvl", "-o", "b.png", "--zoom", "5"}, "--zoom erwartet eine Zoomstufe von 0 (100 %) bis 4 (200 %)."},
+            {{"a.tvl", "-o", "b.png", "--ebenen", "12"},
+             "--ebenen erwartet drei Ziffern 0 oder 1 (Illustration, Beschriftung, Infopunkte)."},
+            {{"a.tvl", "-o", "b.png", "--saat", "-1"}, "--saat erwartet eine ganze Zahl ab 0."},
+        });
 }
 
 TEST(TvlArgumente, ArbeitsblattNenntJedenFehlerMitSeinerOption)
@@ -66,8 +66,7 @@ TEST(TvlArgumente, ArbeitsblattNenntJedenFehlerMitSeinerOption)
                 // A lone "-" is a name here, so it is the second document.
                 {{"a.tvl", "-", "-o", "b.emf"}, "Nur ein Themendokument angeben (\"-\" ist zu viel)."},
                 {{"a.tvl", "-o", "b.emf", "--art", "bild"}, "--art erwartet arbeitsblatt, loesung oder folie."},
-                {{"a.tvl", "-o", "b.emf", "--ab-frage", "0"},
-                 "--ab-frage erwartet eine Fragennummer von 1 bis 99999."},
+                {{"a.tvl", "-o", "b.emf", "--ab-frage", "0"}, "--ab-frage erwartet eine Fragennummer von 1 bis 99999."},
                 {{"a.tvl", "-o", "b.txt"}, "Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."},
             });
 }

@@ -119,7 +119,8 @@ TEST(TvlDokument, CheckReportsQuestionCardsThatDoNotFit)
     EXPECT_EQ(l.code, 1);
     const QStringList zeilen = l.aus.split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(zeilen.size(), 2) << qPrintable(l.aus);
-    EXPECT_EQ(zeilen[0], QString("%1: FEHLER (%2 Überschneidungen im Fenster 900 x 650)").arg(eng).arg(zeilen.size() - 1));
+    EXPECT_EQ(zeilen[0],
+              QString("%1: FEHLER (%2 Überschneidungen im Fenster 900 x 650)").arg(eng).arg(zeilen.size() - 1));
     EXPECT_TRUE(zeilen.contains("  Frage 1: Antwortplatz 6 ragt aus dem Bild.")) << qPrintable(l.aus);
     EXPECT_TRUE(l.fehler.isEmpty()) << qPrintable(l.fehler);
 }

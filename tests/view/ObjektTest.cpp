@@ -199,7 +199,8 @@ TEST(Objektbox, JedeZoomstufeSkaliertSchriftUndScheiben)
         const double s = t.szene.Massstab();
         EXPECT_DOUBLE_EQ(s, 1.0 + 0.25 * stufe);
         const QFontMetrics fm(ArialPixel(rnd(22 * s)));
-        EXPECT_EQ(SzenenBox(t, 0).size(), QSize(qMax(fm.horizontalAdvance("Beschriftung"), rnd(30 * s)), fm.height() + 4))
+        EXPECT_EQ(SzenenBox(t, 0).size(),
+                  QSize(qMax(fm.horizontalAdvance("Beschriftung"), rnd(30 * s)), fm.height() + 4))
             << stufe;
         EXPECT_EQ(SzenenBox(t, 1).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;
         EXPECT_EQ(SzenenBox(t, 2).size(), QSize(rnd(30 * s), rnd(30 * s))) << stufe;

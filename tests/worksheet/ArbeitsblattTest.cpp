@@ -75,8 +75,8 @@ TEST(Arbeitsblatt, KopfTitelUndAufgabeLiegenUntereinander)
     EXPECT_EQ(fuss[0].y, 1625 - ZVon(15));
     bool adresse = false;
     for (const BlattElement &e : b.Elemente)
-        adresse
-            |= e.art == BlattElement::Art::Text && e.y == fuss[0].y && e.x == 1000 && (e.ausrichtung & Qt::AlignRight);
+        adresse |= e.art == BlattElement::Art::Text && e.y == fuss[0].y && e.x == 1000
+                   && (e.ausrichtung & Qt::AlignRight);
     EXPECT_TRUE(adresse);
 }
 

@@ -6,11 +6,11 @@
 #include "Cp1252.h"
 #include "Sonderdateien.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QHash>
 #include <QtEndian>
 
 #include <gtest/gtest.h>

@@ -128,9 +128,9 @@ void Schatten(QPainter &p, const QPainterPath &form, QPointF versatz, int stufen
 // by its slope, so the cloth seems to catch the light.
 void WehendeFlagge(QPainter &p, const QImage &flagge, QRectF ziel, double amplitude, double wellen, double phase)
 {
-    const QImage f = flagge.scaled(int(ziel.width()), int(ziel.height()), Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage f =
+        flagge.scaled(int(ziel.width()), int(ziel.height()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = f.width();
     QImage welle(w, int(f.height() + 2 * amplitude + 2), QImage::Format_ARGB32_Premultiplied);
     welle.fill(Qt::transparent);
@@ -168,8 +168,8 @@ QImage Flagge(const QString &ordner, const QString &iso)
 // A garland of pennants hanging from a sagging string.
 void Wimpelkette(QPainter &p, double links, double rechts, double oben, double durchhang, double wimpelBreite)
 {
-    const QColor farben[] = {QColor(214, 40, 40), QColor(244, 196, 48), QColor(29, 78, 137),
-                             QColor(42, 157, 143), QColor(247, 127, 0), QColor(255, 255, 255)};
+    const QColor farben[] = {QColor(214, 40, 40),  QColor(244, 196, 48), QColor(29, 78, 137),
+                             QColor(42, 157, 143), QColor(247, 127, 0),  QColor(255, 255, 255)};
     auto schnurY = [&](double x) {
         const double t = (x - links) / (rechts - links);
         return oben + durchhang * 4 * t * (1 - t);
@@ -424,12 +424,15 @@ bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad)
     p.fillRect(bild.rect(), glanz);
 
     // Four rows of waving flags on the right.
-    struct Platz { const char *iso; double x, y, phase; };
+    struct Platz
+    {
+        const char *iso;
+        double x, y, phase;
+    };
     const Platz plaetze[] = {
-        {"jp", 440, 32, 0.2},  {"br", 535, 32, 1.1},  {"de", 628, 32, 2.0},
-        {"ca", 410, 114, 0.6}, {"za", 530, 114, 1.6}, {"kr", 626, 114, 2.4},
-        {"in", 438, 196, 0.9}, {"gb", 532, 196, 1.4}, {"fr", 648, 196, 0.3},
-        {"us", 415, 278, 1.9}, {"mx", 526, 278, 0.5}, {"it", 632, 278, 1.2},
+        {"jp", 440, 32, 0.2},  {"br", 535, 32, 1.1},  {"de", 628, 32, 2.0},  {"ca", 410, 114, 0.6},
+        {"za", 530, 114, 1.6}, {"kr", 626, 114, 2.4}, {"in", 438, 196, 0.9}, {"gb", 532, 196, 1.4},
+        {"fr", 648, 196, 0.3}, {"us", 415, 278, 1.9}, {"mx", 526, 278, 0.5}, {"it", 632, 278, 1.2},
     };
     const double hoehe = 48;
     for (const Platz &pl : plaetze) {
@@ -465,8 +468,8 @@ bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad)
 
 bool BilderErzeugen(const QString &flaggenOrdner, const QString &bildOrdner, const QString &titelPfad)
 {
-    return FragekarteZeichnen(bildOrdner + "/fragekarte.png") &&
-           FlaggenaufbauZeichnen(bildOrdner + "/aufbau-einer-flagge.png") &&
-           LueckentextPapierZeichnen(flaggenOrdner, bildOrdner + "/lueckentext-papier.png") &&
-           TitelbildZeichnen(flaggenOrdner, titelPfad);
+    return FragekarteZeichnen(bildOrdner + "/fragekarte.png")
+           && FlaggenaufbauZeichnen(bildOrdner + "/aufbau-einer-flagge.png")
+           && LueckentextPapierZeichnen(flaggenOrdner, bildOrdner + "/lueckentext-papier.png")
+           && TitelbildZeichnen(flaggenOrdner, titelPfad);
 }

@@ -52,8 +52,10 @@ bool WavSchreiben(const QString &pfad, const std::vector<double> &proben)
 // exponential decay.
 void Glocke(std::vector<double> &proben, double start, double frequenz, double lautstaerke)
 {
-    const struct { double faktor, anteil, abklingen; } teile[] = {
-        {1.0, 1.0, 9.0}, {2.0, 0.45, 14.0}, {3.01, 0.2, 20.0}, {4.2, 0.08, 28.0}};
+    const struct
+    {
+        double faktor, anteil, abklingen;
+    } teile[] = {{1.0, 1.0, 9.0}, {2.0, 0.45, 14.0}, {3.01, 0.2, 20.0}, {4.2, 0.08, 28.0}};
     const size_t anfang = size_t(start * Abtastrate);
     for (size_t i = anfang; i < proben.size(); ++i) {
         const double t = double(i - anfang) / Abtastrate;
@@ -104,6 +106,6 @@ std::vector<double> FalschKlang()
 
 bool KlaengeErzeugen(const QString &ordner)
 {
-    return WavSchreiben(ordner + "/Richtig1.wav", RichtigKlang()) &&
-           WavSchreiben(ordner + "/Falsch1.wav", FalschKlang());
+    return WavSchreiben(ordner + "/Richtig1.wav", RichtigKlang())
+           && WavSchreiben(ordner + "/Falsch1.wav", FalschKlang());
 }

@@ -286,8 +286,8 @@ bool TArbeitsblattForm::eventFilter(QObject *obj, QEvent *e)
         // wheel setting gives, down for a turn toward the user.
         const auto *w = static_cast<QWheelEvent *>(e);
         const int raster = w->angleDelta().y() / 120;
-        const int schritte
-            = (raster != 0 ? raster : (w->angleDelta().y() > 0 ? 1 : -1)) * QApplication::wheelScrollLines();
+        const int schritte = (raster != 0 ? raster : (w->angleDelta().y() > 0 ? 1 : -1))
+                             * QApplication::wheelScrollLines();
         if (w->angleDelta().y() != 0)
             bar->setValue(bar->value() - schritte * bar->singleStep());
         return true;
