@@ -8,7 +8,7 @@ PKGS=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdg-utils shared-mime-info ccache
-  imagemagick xdotool unrtf time clang-format
+  imagemagick xdotool unrtf time clang-format clang-tidy
   librsvg2-bin libwmf-bin poppler-utils
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl
 )
