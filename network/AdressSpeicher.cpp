@@ -36,6 +36,16 @@ bool Nachschlagen(const QByteArray &name, int familie, sockaddr_storage &ziel, s
 }
 } // namespace
 
+bool AdresseNachschlagen(const QString &rechner, sockaddr_storage &ziel, socklen_t &laenge)
+{
+    const QString name = rechner.trimmed().toLower();
+    // Nothing that could be read as an option or a path reaches the resolver.
+    if (name.isEmpty() || name.size() > 253 || name.startsWith(QLatin1Char('-')))
+        return false;
+    const QByteArray n = name.toUtf8();
+    return Nachschlagen(n, AF_INET, ziel, laenge) || Nachschlagen(n, AF_INET6, ziel, laenge);
+}
+
 AdressSpeicher &AdressSpeicher::Instanz()
 {
     static AdressSpeicher s;

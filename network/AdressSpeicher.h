@@ -7,6 +7,12 @@
 
 #include <sys/socket.h>
 
+// One look-up without memory: an address literal, or the name through the
+// system's resolver (IPv4 first, as a school network mostly has it). May
+// block as long as the name service takes. False for an empty name, one
+// longer than a host name may be, or one that could be read as an option.
+bool AdresseNachschlagen(const QString &rechner, sockaddr_storage &ziel, socklen_t &laenge);
+
 class AdressSpeicher
 {
 public:

@@ -1,7 +1,19 @@
 // The teacher's live view as a table model.
 #include "KontrollModell.h"
 
-KontrollModell::KontrollModell(QObject *eltern) : QAbstractTableModel(eltern) {}
+#include "DelphiZeit.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <limits>
+
+KontrollModell::KontrollModell(QObject *eltern) : QAbstractTableModel(eltern)
+{
+    takt.setSingleShot(true);
+    takt.setInterval(AktualisierungMs);
+    connect(&takt, &QTimer::timeout, this, &KontrollModell::Aktualisieren);
+}
 
 QString KontrollModell::ZustandText(Zustand z)
 {
@@ -29,38 +41,207 @@ void KontrollModell::Leeren()
     beginResetModel();
     zeilen.clear();
     nachKennung.clear();
-    laeufeJeRechner.clear();
+    laeufeJePerson.clear();
+    anmeldungenJeAdresse.clear();
+    verworfen.fill(0);
+    geaendert.clear();
+    geaenderteZeilen.clear();
+    takt.stop();
     endResetModel();
+    verworfenGeaendert = true;
+    emit Aktualisiert();
 }
 
-int KontrollModell::ZeileFuer(const QString &rechner, const QString &benutzer, const TnNachricht &n)
+void KontrollModell::Beginnen(qint64 ms, bool zeitlimit)
 {
-    if (const auto it = nachKennung.constFind(n.Kennung); it != nachKennung.constEnd())
-        return *it;
-    if (zeilen.size() >= MaxZeilen)
+    const bool kopfAnders = zeitlimit != mitZeitlimit;
+    initiiertMs = ms;
+    mitZeitlimit = zeitlimit;
+    Leeren();
+    if (kopfAnders)
+        emit headerDataChanged(Qt::Horizontal, SpZeit, SpZeit);
+}
+
+qint64 KontrollModell::VerworfenGesamt() const
+{
+    qint64 n = 0;
+    for (qint64 v : verworfen)
+        n += v;
+    return n;
+}
+
+QString KontrollModell::VerworfenText() const
+{
+    static const char *const warum[size_t(Grund::Anzahl)] = {
+        "ohne Anmeldung zu dieser Übung", "Anmeldungen, zu viele von einer Adresse", "Anmeldungen bei voller Tabelle",
+        "unstimmige Bestenlisten-Einträge", "unlesbar"};
+    QStringList teile;
+    for (size_t g = 0; g < verworfen.size(); ++g)
+        if (verworfen[g] > 0)
+            teile << QString::number(verworfen[g]) + QLatin1Char(' ') + QString::fromUtf8(warum[g]);
+    return teile.isEmpty() ? QString() : QStringLiteral("Verworfene Meldungen: ") + teile.join(QStringLiteral(", "));
+}
+
+int KontrollModell::Laufend() const
+{
+    return int(
+        std::count_if(zeilen.cbegin(), zeilen.cend(), [](const Zeile &z) { return z.Status == Zustand::Laeuft; }));
+}
+
+void KontrollModell::Verwerfen(Grund g)
+{
+    ++verworfen[size_t(g)];
+    verworfenGeaendert = true;
+    if (!takt.isActive())
+        takt.start();
+}
+
+bool KontrollModell::AnmeldungErlaubt(const QString &adresse, qint64 jetzt)
+{
+    // A table of addresses must not grow without bound either: a flood from
+    // made-up addresses empties it, which only gives each a fresh burst.
+    if (anmeldungenJeAdresse.size() > 4096)
+        anmeldungenJeAdresse.clear();
+    auto it = anmeldungenJeAdresse.find(adresse);
+    if (it == anmeldungenJeAdresse.end())
+        it = anmeldungenJeAdresse.insert(adresse, Eimer{AnmeldungenStoss, jetzt});
+    Eimer &e = *it;
+    const qint64 vergangen = std::max<qint64>(0, jetzt - e.ZuletztMs);
+    e.Marken = std::min<double>(AnmeldungenStoss, e.Marken + double(vergangen) * AnmeldungenJeSekunde / 1000.0);
+    e.ZuletztMs = jetzt;
+    if (e.Marken < 1.0)
+        return false;
+    e.Marken -= 1.0;
+    return true;
+}
+
+int KontrollModell::FreieZeile() const
+{
+    // The oldest participation that never answered: a pupil who joined and
+    // left, or a made-up join.
+    int beste = -1;
+    for (int r = 0; r < zeilen.size(); ++r) {
+        const Zeile &z = zeilen[r];
+        if (z.Geantwortet || z.Eingetragen)
+            continue;
+        if (beste < 0 || z.AngemeldetMs < zeilen[beste].AngemeldetMs)
+            beste = r;
+    }
+    return beste;
+}
+
+int KontrollModell::Anmelden(const Absender &von, const TnNachricht &n, qint64 jetzt)
+{
+    if (!AnmeldungErlaubt(von.Adresse, jetzt)) {
+        Verwerfen(Grund::Anmeldeflut);
         return -1;
+    }
     Zeile z;
     z.Kennung = n.Kennung;
-    z.Rechner = rechner;
-    z.Benutzer = benutzer;
-    const QString schluessel = rechner.toLower();
-    z.Lauf = ++laeufeJeRechner[schluessel];
-    const int r = int(zeilen.size());
-    beginInsertRows({}, r, r);
-    zeilen.append(z);
+    z.Rechner = von.Rechner;
+    z.Benutzer = von.Benutzer;
+    z.Adresse = von.Adresse;
+    z.AngemeldetMs = jetzt;
+    const QString person = von.Rechner.toLower() + QLatin1Char('\n') + von.Benutzer;
+    if (zeilen.size() < MaxZeilen) {
+        z.Lauf = ++laeufeJePerson[person];
+        const int r = int(zeilen.size());
+        beginInsertRows({}, r, r);
+        zeilen.append(z);
+        geaendert.push_back(false);
+        nachKennung.insert(n.Kennung, r);
+        endInsertRows();
+        return r;
+    }
+    const int r = FreieZeile();
+    if (r < 0) {
+        Verwerfen(Grund::TabelleVoll);
+        return -1;
+    }
+    z.Lauf = ++laeufeJePerson[person];
+    nachKennung.remove(zeilen[r].Kennung);
+    zeilen[r] = z;
     nachKennung.insert(n.Kennung, r);
-    endInsertRows();
     return r;
+}
+
+bool KontrollModell::ListeneintragPasst(const Zeile &z, const TnNachricht &n, qint64 jetzt) const
+{
+    if (n.Leistung < 0 || n.Leistung > 1 || n.Laufzeit < 0)
+        return false;
+    // Every answer reported took its time; so did the span between the
+    // first and the last report this computer received.
+    const qint64 antworten = qint64(z.AnzRichtig) + z.AnzFalsch;
+    if (n.Laufzeit < antworten * MinMsJeAntwort)
+        return false;
+    if (z.Geantwortet && n.Laufzeit < z.LetzteAntwortMs - z.AngemeldetMs - UhrenAbweichungMs)
+        return false;
+    // A performance needs right answers reported; one report lost on the way
+    // is allowed for.
+    if (n.Leistung > 0) {
+        const int fragen = z.AnzRichtig + z.AnzFalsch + z.AnzOffen;
+        if (!z.Geantwortet || fragen <= 0 || n.Leistung > double(z.AnzRichtig + 1) / fragen + 1e-9)
+            return false;
+    }
+    if (initiiertMs <= 0)
+        return true;
+    // A run of this initiation began after it and not in the future.
+    const qint64 beginn = DelphiNachZeit(n.Beginn).toMSecsSinceEpoch();
+    return beginn >= initiiertMs - UhrenAbweichungMs && beginn <= jetzt + UhrenAbweichungMs
+           && n.Laufzeit <= jetzt - initiiertMs + UhrenAbweichungMs;
 }
 
 void KontrollModell::Geaendert(int r)
 {
-    emit dataChanged(index(r, 0), index(r, SpaltenZahl - 1));
+    if (r < 0 || size_t(r) >= geaendert.size())
+        return;
+    if (!geaendert[size_t(r)]) {
+        geaendert[size_t(r)] = true;
+        geaenderteZeilen.push_back(r);
+    }
+    if (!takt.isActive())
+        takt.start();
+}
+
+void KontrollModell::Aktualisieren()
+{
+    takt.stop();
+    if (geaenderteZeilen.empty() && !verworfenGeaendert)
+        return;
+    std::sort(geaenderteZeilen.begin(), geaenderteZeilen.end());
+    // Neighbouring rows in one signal.
+    for (size_t i = 0; i < geaenderteZeilen.size();) {
+        size_t j = i;
+        while (j + 1 < geaenderteZeilen.size() && geaenderteZeilen[j + 1] == geaenderteZeilen[j] + 1)
+            ++j;
+        emit dataChanged(index(geaenderteZeilen[i], 0), index(geaenderteZeilen[j], SpaltenZahl - 1));
+        i = j + 1;
+    }
+    for (int r : geaenderteZeilen)
+        geaendert[size_t(r)] = false;
+    geaenderteZeilen.clear();
+    verworfenGeaendert = false;
+    emit Aktualisiert();
 }
 
 bool KontrollModell::Verarbeiten(const QString &rechner, const QString &benutzer, const TnNachricht &n)
 {
-    const int r = ZeileFuer(rechner, benutzer, n);
+    return Verarbeiten(Absender{rechner, benutzer, QString()}, n, QDateTime::currentMSecsSinceEpoch());
+}
+
+bool KontrollModell::Verarbeiten(const Absender &von, const TnNachricht &n, qint64 jetzt)
+{
+    int r;
+    if (const auto it = nachKennung.constFind(n.Kennung); it != nachKennung.constEnd())
+        r = *it;
+    else if (n.Art == TnArt::Init)
+        r = Anmelden(von, n, jetzt);
+    else {
+        // Reports of a participation that never joined this initiation: a
+        // replay from an earlier one, or made up.
+        Verwerfen(Grund::Unbekannt);
+        return false;
+    }
     if (r < 0)
         return false;
     Zeile &z = zeilen[r];
@@ -75,9 +256,11 @@ bool KontrollModell::Verarbeiten(const QString &rechner, const QString &benutzer
         // late, or a duplicate, changes nothing.
         const int beantwortet = n.AnzRichtig + n.AnzFalsch;
         if (beantwortet < z.AnzRichtig + z.AnzFalsch)
-            break;
+            return false;
         if (z.StartZeit.isEmpty())
             z.StartZeit = n.StartZeitText;
+        z.Geantwortet = true;
+        z.LetzteAntwortMs = jetzt;
         z.AnzFragen = n.AnzFragen;
         z.AnzRichtig = n.AnzRichtig;
         z.AnzFalsch = n.AnzFalsch;
@@ -97,10 +280,20 @@ bool KontrollModell::Verarbeiten(const QString &rechner, const QString &benutzer
                                                         : Zustand::Abgebrochen;
         break;
     case TnArt::Bestlist:
+        if (z.Eingetragen)
+            break;
+        if (!ListeneintragPasst(z, n, jetzt)) {
+            Verwerfen(Grund::Listeneintrag);
+            return false;
+        }
         if (z.Name.isEmpty())
             z.Name = n.Name;
         z.Gesamtleistung = n.Leistung * 100.0;
-        eintragen = !z.Eingetragen;
+        // A list record is sent only after a completed run: its end report
+        // was lost on the way.
+        if (z.Status == Zustand::Laeuft)
+            z.Status = Zustand::Fertig;
+        eintragen = true;
         z.Eingetragen = true;
         break;
     }
@@ -120,8 +313,18 @@ int KontrollModell::columnCount(const QModelIndex &eltern) const
 
 QVariant KontrollModell::headerData(int s, Qt::Orientation o, int rolle) const
 {
-    if (o != Qt::Horizontal || rolle != Qt::DisplayRole)
+    if (o != Qt::Horizontal || (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole))
         return {};
+    if (s == SpZeit) {
+        if (rolle == Qt::ToolTipRole)
+            return mitZeitlimit ? QStringLiteral("Verbleibende Zeit bis zum Zeitlimit (Minuten:Sekunden)")
+                                : QStringLiteral("Seit dem Beginn vergangene Zeit (Minuten:Sekunden)");
+        return mitZeitlimit ? QStringLiteral("Restzeit") : QStringLiteral("Verstrichene Zeit");
+    }
+    if (rolle == Qt::ToolTipRole)
+        return s == SpOffen  ? QVariant(QStringLiteral("Fragen, die noch nicht richtig beantwortet wurden"))
+               : s == SpLauf ? QVariant(QStringLiteral("Die wievielte Teilnahme dieses Benutzers an diesem Rechner"))
+                             : QVariant();
     static const char *const titel[SpaltenZahl] = {"Kennung",        "Rechner", "Name",   "Lauf",  "Beginn",
                                                    "Beantwortet",    "Richtig", "Falsch", "Offen", "Erfolgsquote",
                                                    "Gesamtleistung", "Note",    "Zeit",   "Status"};
@@ -138,10 +341,23 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
         return i.column() >= SpLauf && i.column() <= SpZeit && i.column() != SpStart
                    ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
                    : QVariant();
-    if (rolle == Qt::ToolTipRole && i.column() == SpKennung)
-        return z.Kennung;
-    if (rolle == Qt::ToolTipRole && i.column() == SpRechner)
-        return z.Benutzer.isEmpty() ? QVariant() : QVariant(QStringLiteral("Benutzer: ") + z.Benutzer);
+    if (rolle == Qt::ToolTipRole) {
+        switch (i.column()) {
+        case SpKennung:
+            return z.Kennung;
+        case SpRechner: {
+            QStringList t;
+            if (!z.Benutzer.isEmpty())
+                t << QStringLiteral("Benutzer: ") + z.Benutzer;
+            if (!z.Adresse.isEmpty())
+                t << QStringLiteral("Adresse: ") + z.Adresse;
+            return t.isEmpty() ? QVariant() : QVariant(t.join(QLatin1Char('\n')));
+        }
+        case SpName:
+            return z.Name.size() > NamenAnzeigeLaenge ? QVariant(z.Name) : QVariant();
+        }
+        return {};
+    }
     if (rolle != Qt::DisplayRole && !sortieren)
         return {};
     auto prozent = [sortieren](double p) -> QVariant {
@@ -155,7 +371,11 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
     case SpRechner:
         return z.Rechner;
     case SpName:
-        return z.Name.isEmpty() && !sortieren ? QStringLiteral("-") : z.Name;
+        if (sortieren)
+            return z.Name;
+        if (z.Name.isEmpty())
+            return QStringLiteral("-");
+        return z.Name.size() > NamenAnzeigeLaenge ? z.Name.left(NamenAnzeigeLaenge - 1) + QStringLiteral("…") : z.Name;
     case SpLauf:
         return z.Lauf;
     case SpStart:
@@ -163,7 +383,7 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
     case SpBeantwortet:
         if (sortieren)
             return z.AnzRichtig + z.AnzFalsch;
-        if (z.AnzFragen == 0)
+        if (!z.Geantwortet)
             return QStringLiteral("-"); // joined, no answer reported yet
         return QString::number(z.AnzFragen - z.AnzOffen) + QStringLiteral(" von ") + QString::number(z.AnzFragen);
     case SpRichtig:
@@ -171,6 +391,10 @@ QVariant KontrollModell::data(const QModelIndex &i, int rolle) const
     case SpFalsch:
         return z.AnzFalsch;
     case SpOffen:
+        // Before the first report the number of questions is not known yet,
+        // but none of them is answered.
+        if (!z.Geantwortet)
+            return sortieren ? QVariant(std::numeric_limits<int>::max()) : QVariant(QStringLiteral("alle"));
         return z.AnzOffen;
     case SpErfolgsquote:
         return prozent(z.Erfolgsquote);

@@ -17,7 +17,8 @@ struct MailSlotEmpfang
 {
     QString Computer;
     QString UserName;
-    QString Text; // the caller's lines, each followed by CR LF
+    QString Text;    // the caller's lines, each followed by CR LF
+    QString Adresse; // the datagram's source address, if the receiver knows it
 };
 
 // "Message", the user name and the computer name in front of the lines,

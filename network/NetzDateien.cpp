@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -132,4 +133,18 @@ void NetzUebungsDateienLoeschen(const QString &basis)
 {
     for (const char *endung : {".tvl", ".dat", ".okx"})
         QFile::remove(basis + QLatin1String(endung));
+}
+
+DateiMarke DateiMarkeVon(const QString &pfad)
+{
+    struct stat st
+    {
+    };
+    DateiMarke m;
+    if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
+        return m;
+    m.Inode = quint64(st.st_ino);
+    m.Groesse = qint64(st.st_size);
+    m.GeaendertNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return m;
 }

@@ -46,3 +46,15 @@ bool FreigabeAnlegen(const QString &basis);
 
 // Deletes base + ".tvl", ".dat" and ".okx"; missing files are no error.
 void NetzUebungsDateienLoeschen(const QString &basis);
+
+// What tells one written file from a later one written over it (by another
+// program, perhaps on another computer): inode, size and modification time.
+struct DateiMarke
+{
+    quint64 Inode = 0;
+    qint64 Groesse = -1;
+    qint64 GeaendertNs = 0;
+    bool Vorhanden() const { return Groesse >= 0; }
+    bool operator==(const DateiMarke &) const = default;
+};
+DateiMarke DateiMarkeVon(const QString &pfad);

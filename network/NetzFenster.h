@@ -24,4 +24,6 @@ public:
     virtual void BefehlsstatusAktualisieren() = 0;
     virtual void KontrollanzeigeZeigen() = 0;
     virtual bool DokumentGeladenIst() = 0;
+    // A note about the network in the status line; empty: none.
+    virtual void NetzHinweis(const QString &text) = 0;
 };

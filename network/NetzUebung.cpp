@@ -3,6 +3,7 @@
 
 #include "NetzDateien.h"
 
+#include "BestListDatei.h"
 #include "BestListen.h"
 #include "Dateifehler.h"
 #include "DelphiZeit.h"
@@ -13,6 +14,7 @@
 #include "Uebung.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -33,6 +35,7 @@ NetzUebung::NetzUebung(Uebung &e, DokumentZustand &d, IDokumentUmgebung &u, Dien
     MasterMailslot.SetMailBox(QStringLiteral("TVL-1"));
     MasterMailslot.SetCheckInterval(150);
     connect(&MasterMailslot, &TMailSlot2::OnNewMessage, this, &NetzUebung::MasterMailslotNewMessage);
+    AusgangVerbinden();
     engine.Netz = this;
 }
 
@@ -40,6 +43,24 @@ NetzUebung::~NetzUebung()
 {
     if (engine.Netz == this)
         engine.Netz = nullptr;
+}
+
+void NetzUebung::AusgangVerbinden()
+{
+    // A teacher's computer whose name does not resolve is said once in the
+    // status line; the reports wait and go when it resolves.
+    connect(&TNMailSlot.Ausgang(), &Versand::NichtErreichbar, this, [this](const QString &rechner) {
+        fenster.NetzHinweis(QStringLiteral("Der Rechner der Lehrkraft \"") + rechner
+                            + QStringLiteral("\" ist nicht erreichbar. Die Meldungen werden nachgereicht, sobald er "
+                                             "erreichbar ist."));
+    });
+    connect(&TNMailSlot.Ausgang(), &Versand::WiederErreichbar, this, [this] { fenster.NetzHinweis(QString()); });
+}
+
+void NetzUebung::AufloesungSetzen(std::shared_ptr<INamensAufloesung> aufloesung)
+{
+    TNMailSlot.AufloesungSetzen(std::move(aufloesung));
+    AusgangVerbinden();
 }
 
 QString NetzUebung::KomOrdner()
@@ -105,16 +126,20 @@ bool NetzUebung::NetzUebungBeitreten()
         return false;
     }
     NetzUebungMaster = master;
+    // Once per join, off the window's thread: the reports that follow use
+    // what it found.
+    TNMailSlot.ZielVorbereiten(NetzUebungMaster);
     engine.Opt = opt;
     // 4. A new participation.
     TeilnehmerKennung = NeueKennung();
     Teilnehmername = GewaehlterName;
     engine.Lauf.StartZeit = ZeitNachDelphi(dienste.uhr->Jetzt());
     engine.Lauf.EndZeit = 0;
-    // 5. The channel under the exercise's name.
+    // 5. The channel under the exercise's name. The participant only sends:
+    // it listens on no port, so that it never holds the port a live view on
+    // the same computer needs.
     TNMailSlot.SetActive(false);
     TNMailSlot.SetMailBox(Ordner().NetzKomKanal);
-    TNMailSlot.SetActive(true);
     // 6.
     TnNachricht n;
     n.Art = TnArt::Init;
@@ -171,8 +196,7 @@ void NetzUebung::NetzUebEndeMelden()
     Senden(f);
     if (l.Endestatus != EndeArt::Fertig && l.Endestatus != EndeArt::Zeitlimit)
         return;
-    // The pause keeps the two datagrams apart; no window messages meanwhile.
-    QThread::msleep(50);
+    // The pause keeps the two datagrams apart; the sender waits, not the window.
     TnNachricht b;
     b.Art = TnArt::Bestlist;
     b.Kennung = TeilnehmerKennung;
@@ -181,7 +205,7 @@ void NetzUebung::NetzUebEndeMelden()
     b.Beginn = l.StartZeit;
     b.Laufzeit = l.Laufzeit;
     b.Leistung = l.Gesamtleistung;
-    Senden(b);
+    TNMailSlot.Send(NetzUebungMaster, TnZeilen(b), 50);
 }
 
 void NetzUebung::NetzDokumentSchliessen()
@@ -194,7 +218,7 @@ void NetzUebung::Netzwerkuebung1Click()
     if (engine.Laeuft()) {
         dienste.meldungen->Information(QStringLiteral(
             "Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst beendet werden. "
-            "Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig abzubrechen."));
+            "Wählen Sie \"Quiz abbrechen\", um die aktuelle Übung vorzeitig abzubrechen."));
         return;
     }
     if (engine.Lauf.NetzRolle == Rolle::Initiator) {
@@ -253,8 +277,63 @@ void NetzUebung::Netzwerkuebunginitiieren1Click()
     UebOptionen opt;
     if (!fenster.NetzOptionenErfragen(opt))
         return;
+    if (!InitiierenErlaubt())
+        return;
     LaufOhneFrageBeenden();
     Initiieren(opt);
+}
+
+bool NetzUebung::InitiierenErlaubt()
+{
+    const QString basis = Basis();
+    const bool warInitiator = engine.Lauf.NetzRolle == Rolle::Initiator;
+    // The channel first: pupils report to this computer's port, so an
+    // exercise released without it would report into the void, and the
+    // program that holds it (this computer's other one) runs an exercise.
+    TNMailSlot.SetActive(false);
+    MasterMailslot.SetActive(false);
+    MasterMailslot.SetMailBox(Ordner().NetzKomKanal);
+    MasterMailslot.SetActive(true);
+    if (!MasterMailslot.Active()) {
+        dienste.meldungen->Warnung(
+            QStringLiteral("Der Kanal \"") + MasterMailslot.MailBox()
+            + QStringLiteral("\" ist auf diesem Rechner bereits belegt (UDP-Port ")
+            + QString::number(MasterMailslot.Port())
+            + QStringLiteral("). Die Übung wurde nicht freigegeben. Beenden Sie das andere Programm, das den Kanal "
+                             "verwendet, und initiieren Sie die Übung erneut."));
+        return false;
+    }
+    auto abbrechen = [&] {
+        if (!warInitiator)
+            MasterMailslot.SetActive(false);
+        return false;
+    };
+    // Another computer's exercise on this channel (our own earlier one, one
+    // this computer left behind, or a damaged data file is replaced without
+    // asking).
+    const QString datPfad = basis + QStringLiteral(".dat");
+    const bool eigene = !eigeneBasis.isEmpty() && eigeneBasis == basis && DateiMarkeVon(datPfad) == eigeneDat;
+    QString master;
+    UebOptionen o;
+    if (!eigene && NetzDatLesen(datPfad, master, o)
+        && master.compare(MasterMailslot.ComputerName, Qt::CaseInsensitive) != 0
+        && dienste.meldungen->JaNein(QStringLiteral("Auf diesem Kanal läuft bereits eine Netzwerk-Übung von ") + master
+                                         + QStringLiteral(". Ersetzen?"),
+                                     FrageArt::Warnung)
+               != Antwort::Ja)
+        return abbrechen();
+    // Results of the class are not thrown away without a word.
+    TBestList liste;
+    if (BestListLesen(basis + QStringLiteral(".hsc"), liste) && !liste.isEmpty()
+        && dienste.meldungen->JaNein(
+               (liste.size() == 1
+                    ? QStringLiteral("Das Ergebnis der Klassen-Bestenliste wird")
+                    : QStringLiteral("Die %1 Ergebnisse der Klassen-Bestenliste werden").arg(liste.size()))
+                   + QStringLiteral(" beim Initiieren gelöscht, und die Kontrollanzeige wird geleert. Fortfahren?"),
+               FrageArt::Warnung)
+               != Antwort::Ja)
+        return abbrechen();
+    return true;
 }
 
 bool NetzUebung::Initiieren(const UebOptionen &opt)
@@ -265,35 +344,38 @@ bool NetzUebung::Initiieren(const UebOptionen &opt)
     QFile::remove(basis + QStringLiteral(".hsc"));
     // A participant may still find the previous release: it goes first.
     QFile::remove(basis + QStringLiteral(".okx"));
-    if (!SpeichereDokument(dok, umgebung, *dienste.meldungen, basis + QStringLiteral(".tvl"), false))
+    eigeneBasis.clear();
+    auto ohneKanal = [&] {
+        if (engine.Lauf.NetzRolle != Rolle::Initiator)
+            MasterMailslot.SetActive(false);
         return false;
+    };
+    if (!SpeichereDokument(dok, umgebung, *dienste.meldungen, basis + QStringLiteral(".tvl"), false))
+        return ohneKanal();
     const QString datPfad = basis + QStringLiteral(".dat");
     if (!NetzDatSchreiben(datPfad, MasterMailslot.ComputerName, opt)) {
         ZeigeSchreibFehler(*dienste.meldungen, datPfad);
-        return false;
+        return ohneKanal();
     }
+    eigeneBasis = basis;
+    eigeneDat = DateiMarkeVon(datPfad);
     // This computer is the initiator from now on and listens on the channel.
-    Kontrolle.Leeren();
+    Kontrolle.Beginnen(dienste.uhr->Jetzt().toMSecsSinceEpoch(), opt.ZeitLimitIndex == 1);
     eingetragen = 0;
     engine.Lauf.NetzRolle = Rolle::Initiator;
-    TNMailSlot.SetActive(false);
-    MasterMailslot.SetActive(false);
-    MasterMailslot.SetMailBox(Ordner().NetzKomKanal);
-    MasterMailslot.SetActive(true);
-    if (!MasterMailslot.Active())
-        dienste.meldungen->Warnung(
-            QStringLiteral("Der Kanal \"") + MasterMailslot.MailBox()
-            + QStringLiteral("\" ist auf diesem Rechner bereits belegt (UDP-Port ")
-            + QString::number(MasterMailslot.Port())
-            + QStringLiteral("). Die Übung wurde freigegeben, die Kontrollanzeige erhält jedoch keine Meldungen. "
-                             "Beenden Sie das andere Programm, das den Kanal verwendet, und initiieren Sie die "
-                             "Übung erneut."));
     // The release marker last: nobody joins before the files are complete.
     if (!FreigabeAnlegen(basis))
         ZeigeSchreibFehler(*dienste.meldungen, basis + QStringLiteral(".okx"));
     fenster.BefehlsstatusAktualisieren();
     fenster.KontrollanzeigeZeigen();
     return true;
+}
+
+void NetzUebung::EigeneDateienLoeschen()
+{
+    if (!eigeneBasis.isEmpty() && DateiMarkeVon(eigeneBasis + QStringLiteral(".dat")) == eigeneDat)
+        NetzUebungsDateienLoeschen(eigeneBasis);
+    eigeneBasis.clear();
 }
 
 bool NetzUebung::NetzUebungBeenden(bool mitBestaetigung)
@@ -307,7 +389,7 @@ bool NetzUebung::NetzUebungBeenden(bool mitBestaetigung)
         return false;
     engine.Lauf.NetzRolle = Rolle::Einzeln;
     MasterMailslot.SetActive(false);
-    NetzUebungsDateienLoeschen(Basis());
+    EigeneDateienLoeschen();
     fenster.BefehlsstatusAktualisieren();
     return true;
 }
@@ -333,20 +415,23 @@ void NetzUebung::MasterMailslotNewMessage(TMailSlot2 *, const QString &computer,
     TnNachricht n;
     if (engine.Lauf.NetzRolle != Rolle::Initiator || !TnLesen(NachrichtZeilen(text), n)) {
         ++verworfen;
+        Kontrolle.Unlesbar();
         Messung.Verworfen(verworfen);
         return;
     }
-    const bool eintragen = Kontrolle.Verarbeiten(computer, userName, n);
-    if (Messung.Aktiv())
-        if (const KontrollModell::Zeile *z = Kontrolle.ZeileVon(n.Kennung))
-            Messung.Genommen(n.Kennung, z->AnzRichtig + z->AnzFalsch, int(z->Status));
-    if (!eintragen)
+    const bool eintragen = Kontrolle.Verarbeiten({computer, userName, MasterMailslot.Absender()}, n,
+                                                 dienste.uhr->Jetzt().toMSecsSinceEpoch());
+    const KontrollModell::Zeile *z = Kontrolle.ZeileVon(n.Kennung);
+    if (Messung.Aktiv() && z)
+        Messung.Genommen(n.Kennung, z->AnzRichtig + z->AnzFalsch, int(z->Status));
+    if (!eintragen || !z)
         return;
     // The first list report of a participation becomes one record of the
     // class list; the second one of a time-limit end is not entered again.
+    // The computer is the one the participation joined from.
     BestListDatensatz d;
     d.Name = n.Name.trimmed().isEmpty() ? QStringLiteral("(kein Name)") : n.Name;
-    d.Rechner = n.Rechner;
+    d.Rechner = z->Rechner;
     d.Beginn = n.Beginn;
     d.Dauer = n.Laufzeit;
     d.Leistung = n.Leistung;
@@ -359,5 +444,6 @@ void NetzUebung::ProgrammEnde()
 {
     TNMailSlot.SetActive(false);
     MasterMailslot.SetActive(false);
-    NetzUebungsDateienLoeschen(Basis());
+    // A pupil's or an idle program leaves the class's exercise alone.
+    EigeneDateienLoeschen();
 }

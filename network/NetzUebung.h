@@ -4,6 +4,7 @@
 #pragma once
 #include "KontrollMessung.h"
 #include "KontrollModell.h"
+#include "NetzDateien.h"
 #include "NetzFenster.h"
 #include "TMailSlot2.h"
 #include "UebSchnittstellen.h"
@@ -82,10 +83,20 @@ public:
     // 30 capitals, each drawn uniformly.
     static QString NeueKennung();
 
+    // The resolver for the teacher's computer name (tests).
+    void AufloesungSetzen(std::shared_ptr<INamensAufloesung> aufloesung);
+
 private:
+    void AusgangVerbinden();
     void Senden(const TnNachricht &n);
     QString StartZeitText() const;
+    // Takes the channel and asks before anything of value goes: another
+    // computer's exercise on the channel, results in the class list.
+    bool InitiierenErlaubt();
     bool Initiieren(const UebOptionen &opt);
+    // Removes the exercise files only when this program wrote them and
+    // nobody has written over them since.
+    void EigeneDateienLoeschen();
     void LaufOhneFrageBeenden();
 
     Uebung &engine;
@@ -96,4 +107,8 @@ private:
     INetzFenster &fenster;
     qint64 verworfen = 0;
     int eingetragen = 0;
+    // The exercise this program initiated: its base name and its data file
+    // as written. Empty base: none.
+    QString eigeneBasis;
+    DateiMarke eigeneDat;
 };

@@ -6,6 +6,7 @@
 #include "Meldungen.h"
 #include "TCheckThread.h"
 
+#include <QElapsedTimer>
 #include <QMetaMethod>
 #include <QSysInfo>
 
@@ -29,7 +30,7 @@ QString LokalerBenutzername()
 
 TMailSlot2::TMailSlot2(IMeldungen *m, QObject *eltern)
     : QObject(eltern), ComputerName(LokalerRechnername()), UserName(LokalerBenutzername()),
-      PortBasis(MailSlotPortBasis()), meldungen(m)
+      PortBasis(MailSlotPortBasis()), meldungen(m), ausgang(std::make_unique<Versand>(SystemAufloesung()))
 {
 }
 
@@ -87,6 +88,8 @@ void TMailSlot2::Deaktivieren()
         thread.reset();
     }
     kanal.Schliessen();
+    QMutexLocker l(&eingangSperre);
+    eingang.clear();
 }
 
 void TMailSlot2::SetCheckInterval(int ms)
@@ -103,31 +106,81 @@ void TMailSlot2::SetThreadPriority(QThread::Priority p)
         thread->setPriority(p);
 }
 
-void TMailSlot2::Send(const QString &computer, const QStringList &zeilen)
+void TMailSlot2::Send(const QString &computer, const QStringList &zeilen, int verzoegerungMs)
 {
     const QByteArray d = MailSlotVerpacken(UserName, ComputerName, zeilen);
     if (!d.isEmpty())
-        UdpKanal::Senden(computer, Port(), d);
+        ausgang->Senden(computer, Port(), d, verzoegerungMs);
+}
+
+void TMailSlot2::ZielVorbereiten(const QString &computer)
+{
+    ausgang->NeuAufloesen(computer);
+}
+
+void TMailSlot2::AufloesungSetzen(std::shared_ptr<INamensAufloesung> aufloesung)
+{
+    ausgang = std::make_unique<Versand>(std::move(aufloesung));
+}
+
+bool TMailSlot2::Abholen()
+{
+    QMutexLocker l(&eingangSperre);
+    QByteArray d;
+    // Bounded per call so that a ceaseless flood still lets the caller
+    // hand over what it has.
+    for (int n = 0; n < MaxWartend; ++n) {
+        MailSlotEmpfang e;
+        const UdpKanal::Gelesen g = kanal.Lesen(d, MailSlotGrenzen::MaxDatagramm, &e.Adresse);
+        if (g == UdpKanal::Gelesen::Nichts)
+            break;
+        if (g == UdpKanal::Gelesen::ZuGross || eingang.size() >= size_t(MaxWartend) || !MailSlotEntpacken(d, e)) {
+            ++verworfen;
+            continue;
+        }
+        eingang.push_back(std::move(e));
+    }
+    return !eingang.empty();
 }
 
 void TMailSlot2::Empfangen()
 {
     if (thread)
         thread->UebergabeErledigt();
+    if (!active)
+        return;
+    Abholen();
     static const QMetaMethod signal = QMetaMethod::fromSignal(&TMailSlot2::OnNewMessage);
-    QByteArray d;
-    for (int n = 0; n < MaxProDurchgang && active; ++n) {
-        const UdpKanal::Gelesen g = kanal.Lesen(d, MailSlotGrenzen::MaxDatagramm);
-        if (g == UdpKanal::Gelesen::Nichts)
-            return;
-        MailSlotEmpfang e;
-        if (g == UdpKanal::Gelesen::ZuGross || !MailSlotEntpacken(d, e) || !isSignalConnected(signal)) {
+    const bool verbunden = isSignalConnected(signal);
+    std::vector<MailSlotEmpfang> stapel;
+    {
+        QMutexLocker l(&eingangSperre);
+        stapel.swap(eingang);
+    }
+    QElapsedTimer uhr;
+    uhr.start();
+    size_t i = 0;
+    for (; i < stapel.size() && active; ++i) {
+        if (i > 0 && uhr.elapsed() >= MaxMsProDurchgang)
+            break;
+        if (!verbunden) {
             ++verworfen;
             continue;
         }
+        const MailSlotEmpfang &e = stapel[i];
+        absender = e.Adresse;
         emit OnNewMessage(this, e.Computer, e.UserName, e.Text);
     }
-    // More than one pass holds: the rest comes after the window's own work.
-    if (active && kanal.Wartet())
-        QMetaObject::invokeMethod(this, "Empfangen", Qt::QueuedConnection);
+    absender.clear();
+    if (!active || i == stapel.size())
+        return;
+    // The rest goes back in front of what came meanwhile, and is handed on
+    // after the window's own work.
+    {
+        QMutexLocker l(&eingangSperre);
+        stapel.erase(stapel.begin(), stapel.begin() + qsizetype(i));
+        stapel.insert(stapel.end(), std::make_move_iterator(eingang.begin()), std::make_move_iterator(eingang.end()));
+        eingang.swap(stapel);
+    }
+    QMetaObject::invokeMethod(this, "Empfangen", Qt::QueuedConnection);
 }

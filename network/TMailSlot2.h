@@ -2,14 +2,19 @@
 // thread, and sending short text messages to the mailbox of that name on
 // another computer.
 #pragma once
+#include "MailSlotNachricht.h"
 #include "UdpKanal.h"
+#include "Versand.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
+#include <vector>
 
 class IMeldungen;
 class TCheckThread;
@@ -39,7 +44,15 @@ public:
 
     // One message to the mailbox MailBox on the computer; needs no
     // activation. A computer that cannot be reached gets nothing, silently.
-    void Send(const QString &computer, const QStringList &zeilen);
+    // It returns at once: the name is resolved and the datagram sent on a
+    // worker (see Versand), no earlier than verzoegerungMs from now.
+    void Send(const QString &computer, const QStringList &zeilen, int verzoegerungMs = 0);
+    // Looks the computer's name up again now, before the first message.
+    void ZielVorbereiten(const QString &computer);
+    // The worker that sends; its signals tell when the target's name does
+    // not resolve. Tests may put one with their own resolver in.
+    Versand &Ausgang() { return *ausgang; }
+    void AufloesungSetzen(std::shared_ptr<INamensAufloesung> aufloesung);
 
     // The envelope's names, read once at creation (tests may set them).
     QString ComputerName;
@@ -49,16 +62,29 @@ public:
     // The port that stands for MailBox.
     int Port() const;
 
-    // The most messages one pass reads before it lets the window do other
-    // work; what is left is read by the next pass, queued right after.
-    static constexpr int MaxProDurchgang = 500;
+    // The longest one pass of the window hands messages on before it lets
+    // the window do other work; the rest follows in the next pass, queued
+    // right after.
+    static constexpr int MaxMsProDurchgang = 20;
+    // Messages read but not yet handed on; beyond this they are dropped (a
+    // window that cannot keep up must not make the program grow).
+    static constexpr int MaxWartend = 50000;
 
-    // Datagrams dropped since creation (garbage, no marker, too large).
+    // Datagrams dropped since creation (garbage, no marker, too large, more
+    // than the window could take).
     qint64 Verworfen() const { return verworfen; }
+    // The sender's address of the message whose OnNewMessage runs now.
+    QString Absender() const { return absender; }
 
-    // The user-interface thread's pass: reads every waiting message and
-    // raises OnNewMessage once for each. Called by the receiver thread
-    // through the event loop; tests may call it directly.
+    // Reads every waiting datagram off the socket into the queue of parsed
+    // messages. The receiver thread calls it as soon as datagrams wait, so
+    // that the socket never waits for the window; true while the queue
+    // holds messages.
+    bool Abholen();
+
+    // The user-interface thread's pass: raises OnNewMessage once for each
+    // message read. Called by the receiver thread through the event loop;
+    // tests may call it directly.
     Q_INVOKABLE void Empfangen();
 
 signals:
@@ -75,7 +101,11 @@ private:
     QThread::Priority threadPriority = QThread::NormalPriority;
     UdpKanal kanal;
     std::unique_ptr<TCheckThread> thread;
-    qint64 verworfen = 0;
+    std::atomic<qint64> verworfen{0};
+    QMutex eingangSperre;
+    std::vector<MailSlotEmpfang> eingang; // guarded by eingangSperre
+    QString absender;
+    std::unique_ptr<Versand> ausgang;
 };
 
 // This computer's name and the login name of the process owner, each at

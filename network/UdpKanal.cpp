@@ -50,8 +50,9 @@ bool UdpKanal::Binden(int port)
             return false;
         }
     }
-    // Room for a class's burst between two polls.
-    int puffer = 1 << 20;
+    // Room for a class's burst while the receiver is busy: at 10 000 reports
+    // a second a few hundred milliseconds (the system may cap it lower).
+    int puffer = 4 << 20;
     ::setsockopt(s, SOL_SOCKET, SO_RCVBUF, &puffer, sizeof puffer);
     fd = s;
     return true;
@@ -72,15 +73,38 @@ bool UdpKanal::Wartet() const
     return ::poll(&p, 1, 0) > 0 && (p.revents & POLLIN);
 }
 
-UdpKanal::Gelesen UdpKanal::Lesen(QByteArray &daten, int maxBytes)
+namespace {
+QString AdressText(const sockaddr_storage &a)
+{
+    char text[INET6_ADDRSTRLEN] = {};
+    if (a.ss_family == AF_INET) {
+        ::inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in &>(a).sin_addr, text, sizeof text);
+    } else if (a.ss_family == AF_INET6) {
+        const in6_addr &v6 = reinterpret_cast<const sockaddr_in6 &>(a).sin6_addr;
+        // An IPv4 sender on the dual-stack socket: shown as IPv4.
+        if (IN6_IS_ADDR_V4MAPPED(&v6))
+            ::inet_ntop(AF_INET, &v6.s6_addr[12], text, sizeof text);
+        else
+            ::inet_ntop(AF_INET6, &v6, text, sizeof text);
+    }
+    return QString::fromLatin1(text);
+}
+} // namespace
+
+UdpKanal::Gelesen UdpKanal::Lesen(QByteArray &daten, int maxBytes, QString *adresse)
 {
     if (fd < 0)
         return Gelesen::Nichts;
     daten.resize(maxBytes + 1);
+    sockaddr_storage von{};
+    socklen_t vonLaenge = sizeof von;
     ssize_t n;
     do
-        n = ::recv(fd, daten.data(), size_t(daten.size()), MSG_DONTWAIT | MSG_TRUNC);
+        n = ::recvfrom(fd, daten.data(), size_t(daten.size()), MSG_DONTWAIT | MSG_TRUNC,
+                       reinterpret_cast<sockaddr *>(&von), &vonLaenge);
     while (n < 0 && errno == EINTR);
+    if (adresse)
+        *adresse = n >= 0 ? AdressText(von) : QString();
     if (n < 0) {
         daten.clear();
         // Errors that a queued ICMP report can leave are no datagram, but
@@ -102,6 +126,13 @@ bool UdpKanal::Senden(const QString &rechner, int port, const QByteArray &daten)
     sockaddr_storage ziel{};
     socklen_t laenge = 0;
     if (!AdressSpeicher::Instanz().Aufloesen(rechner, ziel, laenge))
+        return false;
+    return SendenAn(ziel, laenge, port, daten);
+}
+
+bool UdpKanal::SendenAn(sockaddr_storage ziel, socklen_t laenge, int port, const QByteArray &daten)
+{
+    if (port < 1 || port > 65535 || daten.isEmpty() || laenge == 0)
         return false;
     if (ziel.ss_family == AF_INET)
         reinterpret_cast<sockaddr_in &>(ziel).sin_port = htons(quint16(port));

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -36,11 +37,43 @@ TKontrollForm::TKontrollForm(KontrollModell &m, QWidget *eltern) : QDialog(elter
     KontrollGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     KontrollGrid->setAlternatingRowColors(true);
     KontrollGrid->verticalHeader()->hide();
-    KontrollGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    KontrollGrid->horizontalHeader()->setStretchLastSection(true);
+    // Widths fixed once from the header and typical values: fitting them to
+    // the contents would measure every row at every change.
+    QHeaderView *kopf = KontrollGrid->horizontalHeader();
+    kopf->setSectionResizeMode(QHeaderView::Interactive);
+    kopf->setStretchLastSection(true);
+    const QFontMetrics fm(KontrollGrid->font());
+    const char *const muster[KontrollModell::SpaltenZahl] = {"MMMMMMMM…",
+                                                             "pc-raum-12-mm",
+                                                             "Mmmmmmmmmmmmmmmmmmmmmmm…",
+                                                             "",
+                                                             "00:00:00",
+                                                             "000 von 000",
+                                                             "",
+                                                             "",
+                                                             "alle",
+                                                             "100.0 %",
+                                                             "100.0 %",
+                                                             "",
+                                                             "00:00",
+                                                             ""};
+    for (int c = 0; c < KontrollModell::SpaltenZahl; ++c)
+        kopf->resizeSection(c, qMax(fm.horizontalAdvance(QString::fromUtf8(muster[c])),
+                                    fm.horizontalAdvance(modell.headerData(c, Qt::Horizontal).toString()))
+                                   + 24);
+    KontrollGrid->setTextElideMode(Qt::ElideRight);
 
     ZaehlerLab = new QLabel(this);
     ZaehlerLab->setObjectName("ZaehlerLab");
+    VerworfenLab = new QLabel(this);
+    VerworfenLab->setObjectName("VerworfenLab");
+    VerworfenLab->setWordWrap(true);
+    BeendenBtn = new QPushButton(QStringLiteral("Übung &beenden"), this);
+    BeendenBtn->setObjectName("BeendenBtn");
+    connect(BeendenBtn, &QPushButton::clicked, this, &TKontrollForm::UebungBeendenGewuenscht);
+    // The class list's shortcut works here as in the main window.
+    auto *liste = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8), this);
+    connect(liste, &QShortcut::activated, this, &TKontrollForm::KlassenlisteGewuenscht);
     BestListBtn = new QPushButton(QStringLiteral("&Klassen-Bestenliste..."), this);
     BestListBtn->setObjectName("BestListBtn");
     SchliessenBtn = new QPushButton(QStringLiteral("Schließen"), this);
@@ -51,23 +84,25 @@ TKontrollForm::TKontrollForm(KontrollModell &m, QWidget *eltern) : QDialog(elter
 
     auto *unten = new QHBoxLayout;
     unten->addWidget(ZaehlerLab, 1);
+    unten->addWidget(BeendenBtn);
     unten->addWidget(BestListBtn);
     unten->addWidget(SchliessenBtn);
     auto *l = new QVBoxLayout(this);
     l->addWidget(KopfLab);
     l->addWidget(KontrollGrid, 1);
+    l->addWidget(VerworfenLab);
     l->addLayout(unten);
 
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(&modell, signal, this, &TKontrollForm::ZaehlerAktualisieren);
+    // Counted once per refresh of the rows, not per message.
+    connect(&modell, &KontrollModell::Aktualisiert, this, &TKontrollForm::ZaehlerAktualisieren);
     connect(&modell, &QAbstractItemModel::modelReset, this, &TKontrollForm::ZaehlerAktualisieren);
-    connect(&modell, &QAbstractItemModel::dataChanged, this, &TKontrollForm::ZaehlerAktualisieren);
     ZaehlerAktualisieren();
 }
 
-void TKontrollForm::KopfSetzen(const QString &ordner, const QString &kanal, bool empfaengt)
+void TKontrollForm::KopfSetzen(const QString &thema, const QString &ordner, const QString &kanal, bool empfaengt)
 {
-    QString t = QStringLiteral("Kommunikationsordner: ") + ordner + QStringLiteral("    Kanal: ") + kanal;
+    QString t = thema.isEmpty() ? QString() : QStringLiteral("Thema: ") + thema + QLatin1Char('\n');
+    t += QStringLiteral("Kommunikationsordner: ") + ordner + QStringLiteral("    Kanal: ") + kanal;
     t += empfaengt ? QStringLiteral("\nDie Meldungen der Teilnehmer werden laufend angezeigt.")
                    : QStringLiteral("\nAuf diesem Rechner ist keine Netzwerk-Übung aktiv; die Anzeige wird nicht "
                                     "mehr aktualisiert.");
@@ -76,10 +111,7 @@ void TKontrollForm::KopfSetzen(const QString &ordner, const QString &kanal, bool
 
 QString TKontrollForm::ZaehlerText() const
 {
-    int laufend = 0;
-    for (const KontrollModell::Zeile &z : modell.Zeilen())
-        if (z.Status == KontrollModell::Zustand::Laeuft)
-            ++laufend;
+    const int laufend = modell.Laufend();
     const int n = int(modell.Zeilen().size());
     return QString::number(n) + (n == 1 ? QStringLiteral(" Teilnahme: ") : QStringLiteral(" Teilnahmen: "))
            + QString::number(laufend) + QStringLiteral(" läuft, ") + QString::number(n - laufend)
@@ -89,6 +121,9 @@ QString TKontrollForm::ZaehlerText() const
 void TKontrollForm::ZaehlerAktualisieren()
 {
     ZaehlerLab->setText(ZaehlerText());
+    const QString verworfen = modell.VerworfenText();
+    VerworfenLab->setText(verworfen);
+    VerworfenLab->setVisible(!verworfen.isEmpty());
 }
 
 void TKontrollForm::Zeigen()

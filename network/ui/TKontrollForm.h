@@ -19,12 +19,14 @@ public:
     QLabel *KopfLab = nullptr;
     QTableView *KontrollGrid = nullptr;
     QLabel *ZaehlerLab = nullptr;
+    QLabel *VerworfenLab = nullptr;
+    QPushButton *BeendenBtn = nullptr;
     QPushButton *BestListBtn = nullptr;
     QPushButton *SchliessenBtn = nullptr;
     QSortFilterProxyModel *Sortierung = nullptr;
 
-    // Folder, channel and whether this computer receives the reports.
-    void KopfSetzen(const QString &ordner, const QString &kanal, bool empfaengt);
+    // Topic, folder, channel and whether this computer receives the reports.
+    void KopfSetzen(const QString &thema, const QString &ordner, const QString &kanal, bool empfaengt);
     // Shows the window (again) in front.
     void Zeigen();
     // "3 Teilnahmen: 1 läuft, 2 beendet".
@@ -32,6 +34,8 @@ public:
 
 signals:
     void KlassenlisteGewuenscht();
+    // "Übung beenden": the ending with its question runs outside.
+    void UebungBeendenGewuenscht();
 
 private:
     void ZaehlerAktualisieren();

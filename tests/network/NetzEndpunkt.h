@@ -40,6 +40,8 @@ public:
     void DokumentSchliessen() override { ++geschlossen; }
     void BefehlsstatusAktualisieren() override { ++befehlsstatus; }
     void KontrollanzeigeZeigen() override { ++kontrollanzeigen; }
+    QStringList hinweise;
+    void NetzHinweis(const QString &text) override { hinweise << text; }
     bool DokumentGeladenIst() override;
 
 private:

@@ -192,7 +192,7 @@ TEST_F(NetzUebungTest, InitiierenSchreibtDieDateienUndMachtZumInitiator)
 
 TEST_F(NetzUebungTest, InitiierenAbgebrochenOderOhneDokument)
 {
-    NetzEndpunkt lehrer("lehrer-pc", 40000);
+    NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b", 11));
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     EXPECT_EQ(lehrer.umg.meldungen.Texte(),
               QStringList({"Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."}));
@@ -205,7 +205,7 @@ TEST_F(NetzUebungTest, InitiierenAbgebrochenOderOhneDokument)
 
 TEST_F(NetzUebungTest, DatenDateiNichtSchreibbarKeineFreigabe)
 {
-    NetzEndpunkt lehrer("lehrer-pc", 40000);
+    NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b", 12));
     DokumentGeben(lehrer);
     // A folder where the data file should be: it can not be written.
     ASSERT_TRUE(QDir().mkpath(Basis() + ".dat"));
@@ -245,7 +245,7 @@ TEST_F(NetzUebungTest, BeendenMitFrageLoeschtDieDateien)
 
 TEST_F(NetzUebungTest, OhneFreigabeKeinBeitritt)
 {
-    NetzEndpunkt lehrer("127.0.0.1", 40000), schueler("pc-02", 40000);
+    NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 13)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
     DokumentGeben(lehrer);
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
@@ -261,7 +261,7 @@ TEST_F(NetzUebungTest, OhneFreigabeKeinBeitritt)
 
 TEST_F(NetzUebungTest, BeschaedigteDatenDateiMeldetFehler)
 {
-    NetzEndpunkt lehrer("127.0.0.1", 40000), schueler("pc-02", 40000);
+    NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 14)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
     DokumentGeben(lehrer);
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
@@ -275,7 +275,7 @@ TEST_F(NetzUebungTest, BeschaedigteDatenDateiMeldetFehler)
 
 TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
 {
-    NetzEndpunkt lehrer("127.0.0.1", 40000), schueler("pc-02", 40000);
+    NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 15)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
     DokumentGeben(lehrer);
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
@@ -294,7 +294,7 @@ TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
     schueler.netz.Netzwerkuebung1Click();
     EXPECT_EQ(schueler.umg.meldungen.Texte(),
               QStringList({"Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
-                           "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
+                           "beendet werden. Wählen Sie \"Quiz abbrechen\", um die aktuelle Übung vorzeitig "
                            "abzubrechen."}));
     schueler.umg.meldungen.Leeren();
     EXPECT_FALSE(schueler.ueb.UebungStarten({}));
@@ -324,7 +324,7 @@ TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
 
 TEST_F(NetzUebungTest, NamensdialogBeimBeitrittVorbelegtMitAnmeldename)
 {
-    NetzEndpunkt lehrer("127.0.0.1", 40000), schueler("pc-02", 40000);
+    NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 16)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
     DokumentGeben(lehrer);
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
@@ -344,7 +344,7 @@ TEST_F(NetzUebungTest, NamensdialogBeimBeitrittVorbelegtMitAnmeldename)
 TEST_F(NetzUebungTest, NeunZeichenKanalBehaeltAltesPostfach)
 {
     Ordner().NetzKomKanal = "Klasse10b";
-    NetzEndpunkt lehrer("127.0.0.1", 40000), schueler("pc-02", 40000);
+    NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 17)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
     DokumentGeben(lehrer);
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
