@@ -20,6 +20,9 @@ public:
     virtual bool QuizBeendet() const = 0;
     // Whether the running quiz is a network-exercise quiz.
     virtual bool IstNetzwerkQuiz() const = 0;
+    // Whether a wrongly answered question of the running quiz comes back
+    // (not when the options give it up at the first wrong answer).
+    virtual bool FalscheWerdenWiederholt() const = 0;
     // Mode 3 resizing: the quiz panel lays out its content after it was placed.
     virtual void UebungPanAnordnen() = 0;
     // The option dialogs hold the option values; the settings go through here.

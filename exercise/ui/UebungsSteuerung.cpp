@@ -121,6 +121,11 @@ bool UebungsSteuerung::IstNetzwerkQuiz() const
     return Engine.Lauf.NetzRolle != Rolle::Einzeln;
 }
 
+bool UebungsSteuerung::FalscheWerdenWiederholt() const
+{
+    return Engine.Opt.ZuordnungFalsch == 0;
+}
+
 void UebungsSteuerung::UebungPanAnordnen()
 {
     Engine.AntwortfelderAnordnen();

@@ -69,6 +69,7 @@ public:
     bool OptionenVorJederUebung() const override;
     bool QuizBeendet() const override;
     bool IstNetzwerkQuiz() const override;
+    bool FalscheWerdenWiederholt() const override;
     void UebungPanAnordnen() override;
     UebOptWerte OptWerteHolen() const override;
     void OptWerteSetzen(const UebOptWerte &w) override;

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QStatusBar>
 
 NetzAnschluss::NetzAnschluss(TForm1 &f, UebungsSteuerung &s, BestListBefehle &b)
     : QObject(&f), form(f), steuerung(s), bestListen(b)
@@ -56,6 +57,9 @@ TKontrollForm &NetzAnschluss::KontrollForm()
         kontrollForm = new TKontrollForm(Netz->Kontrolle, &form);
         connect(kontrollForm, &TKontrollForm::KlassenlisteGewuenscht, this,
                 [this] { bestListen.BestenlistezurNetzwerkuebung1Click(&form.Zustand.Dok); });
+        // The ending is in reach without the hidden teacher menu.
+        connect(kontrollForm, &TKontrollForm::UebungBeendenGewuenscht, Netz,
+                &NetzUebung::LehrerNetzwerkUebungbeenden1Click);
     }
     return *kontrollForm;
 }
@@ -132,7 +136,7 @@ void NetzAnschluss::KopfAktualisieren()
     // An unmade live view gets its header when it is first shown.
     if (!kontrollForm)
         return;
-    kontrollForm->KopfSetzen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal,
+    kontrollForm->KopfSetzen(form.Zustand.Dok.Titel, Ordner().NetzKomOrdner, Ordner().NetzKomKanal,
                              Netz->MasterMailslot.Active() && steuerung.Engine.Lauf.NetzRolle == Rolle::Initiator);
 }
 
@@ -141,6 +145,18 @@ void NetzAnschluss::KontrollanzeigeZeigen()
     KontrollForm();
     KopfAktualisieren();
     kontrollForm->Zeigen();
+}
+
+void NetzAnschluss::NetzHinweis(const QString &text)
+{
+    // The status line appears for the note only.
+    if (text.isEmpty()) {
+        if (form.statusBar()->isVisible())
+            form.statusBar()->hide();
+        return;
+    }
+    form.statusBar()->show();
+    form.statusBar()->showMessage(text);
 }
 
 bool NetzAnschluss::DokumentGeladenIst()

@@ -42,6 +42,7 @@ public:
     void BefehlsstatusAktualisieren() override;
     void KontrollanzeigeZeigen() override;
     bool DokumentGeladenIst() override;
+    void NetzHinweis(const QString &text) override;
 
 private:
     void KopfAktualisieren();

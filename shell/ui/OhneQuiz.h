@@ -18,6 +18,7 @@ public:
     void UebungVerlassen() override;
     bool QuizBeendet() const override { return true; }
     bool IstNetzwerkQuiz() const override { return false; }
+    bool FalscheWerdenWiederholt() const override { return true; }
     void UebungPanAnordnen() override {}
     UebOptWerte OptWerteHolen() const override { return werte; }
     void OptWerteSetzen(const UebOptWerte &w) override { werte = w; }

@@ -238,6 +238,7 @@ void TForm1::SchreibeEinstellungen()
 void TForm1::AktualisiereKnoepfe()
 {
     UebInfoPan->setVisible(Zustand.AnsichtModus == AnsichtArt::Quiz);
+    WiederholungsHinweisLab->setVisible(quiz->FalscheWerdenWiederholt());
     LernInfoPan->setVisible(LernInfoPanSichtbar());
     KlappPan->setVisible(LernInfoPanSichtbar());
     LernKartBtn->setChecked(Zustand.AnsichtModus == AnsichtArt::Startseite);

@@ -194,6 +194,8 @@ public:
     QLabel *StatBackImg3 = nullptr;
     THoverPanel *KennzInfoPan = nullptr;
     QHash<QString, TShadowLabel *> StatistikLabels;
+    // "Falsch beantwortete Fragen werden später wiederholt.": only when they are.
+    TShadowLabel *WiederholungsHinweisLab = nullptr;
 
 signals:
     void ErweiterteFunktionenGeaendert(bool an);

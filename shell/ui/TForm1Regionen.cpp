@@ -228,6 +228,7 @@ void TForm1::BaueUebInfoPan()
                           VclFarbe(5132625));
     hinweis->setWordWrap(true);
     hinweis->setGeometry(14, y + 40, UebInfoPanBreite - 28, 48);
+    WiederholungsHinweisLab = hinweis;
     UebInfoPan->hide();
 }
 

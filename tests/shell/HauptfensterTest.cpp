@@ -427,6 +427,12 @@ TEST_F(Hauptfenster, StatusPanelCarriesTheRepetitionNote)
     // Inside the panel, below the last figure and the "?" button.
     EXPECT_TRUE(form->UebInfoPan->rect().contains(hinweis->geometry()));
     EXPECT_GT(hinweis->geometry().top(), form->KennzInfoPan->geometry().bottom());
+    // Only while wrong answers do come back.
+    for (bool wiederholt : {false, true}) {
+        quiz->wiederholt = wiederholt;
+        form->AktualisiereKnoepfe();
+        EXPECT_EQ(hinweis->isVisible(), wiederholt);
+    }
 }
 
 TEST_F(Hauptfenster, StartPanelColourAndLinkZoneInTheImageMiddle)

@@ -8,6 +8,7 @@ struct TestQuiz : OhneQuiz
     int starts = 0;
     bool beendet = true;
     bool netz = false;
+    bool wiederholt = true;
     bool UebungStarten(const StartAuftrag &) override
     {
         ++starts;
@@ -15,4 +16,5 @@ struct TestQuiz : OhneQuiz
     }
     bool QuizBeendet() const override { return beendet; }
     bool IstNetzwerkQuiz() const override { return netz; }
+    bool FalscheWerdenWiederholt() const override { return wiederholt; }
 };
