@@ -142,7 +142,10 @@ int KontrollModell::Anmelden(const Absender &von, const TnNachricht &n, qint64 j
     z.Benutzer = von.Benutzer;
     z.Adresse = von.Adresse;
     z.AngemeldetMs = jetzt;
-    const QString person = von.Rechner.toLower() + QLatin1Char('\n') + von.Benutzer;
+    // A pupil: the computer, the login (shared on a terminal server) and the
+    // name given at the join, which a repeat keeps.
+    const QString person = von.Rechner.toLower() + QLatin1Char('\n') + von.Benutzer + QLatin1Char('\n')
+                           + n.Name.trimmed();
     if (zeilen.size() < MaxZeilen) {
         z.Lauf = ++laeufeJePerson[person];
         const int r = int(zeilen.size());
@@ -323,7 +326,7 @@ QVariant KontrollModell::headerData(int s, Qt::Orientation o, int rolle) const
     }
     if (rolle == Qt::ToolTipRole)
         return s == SpOffen  ? QVariant(QStringLiteral("Fragen, die noch nicht richtig beantwortet wurden"))
-               : s == SpLauf ? QVariant(QStringLiteral("Die wievielte Teilnahme dieses Benutzers an diesem Rechner"))
+               : s == SpLauf ? QVariant(QStringLiteral("Die wievielte Teilnahme unter diesem Namen an diesem Rechner"))
                              : QVariant();
     static const char *const titel[SpaltenZahl] = {"Kennung",        "Rechner", "Name",   "Lauf",  "Beginn",
                                                    "Beantwortet",    "Richtig", "Falsch", "Offen", "Erfolgsquote",

@@ -66,7 +66,7 @@ public:
         QString Benutzer;
         QString Adresse;
         QString Name;
-        int Lauf = 1; // the n-th participation of this pupil (computer and user)
+        int Lauf = 1; // the n-th participation of this pupil (computer, user, name)
         QString StartZeit;
         int AnzFragen = 0;
         int AnzRichtig = 0;

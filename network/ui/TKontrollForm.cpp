@@ -18,7 +18,7 @@ TKontrollForm::TKontrollForm(KontrollModell &m, QWidget *eltern) : QDialog(elter
     setWindowTitle(QStringLiteral("Kontrollanzeige der Netzwerk-Übung"));
     setModal(false);
     FensterFarbeSetzen(this);
-    resize(1200, 460);
+    resize(1240, 460);
 
     KopfLab = new QLabel(this);
     KopfLab->setObjectName("KopfLab");
@@ -44,8 +44,8 @@ TKontrollForm::TKontrollForm(KontrollModell &m, QWidget *eltern) : QDialog(elter
     kopf->setStretchLastSection(true);
     const QFontMetrics fm(KontrollGrid->font());
     const char *const muster[KontrollModell::SpaltenZahl] = {"MMMMMMMM…",
-                                                             "pc-raum-12-mm",
-                                                             "Mmmmmmmmmmmmmmmmmmmmmmm…",
+                                                             "pc-raum-12",
+                                                             "Mmmmmmmmmmmmmmmmmm",
                                                              "",
                                                              "00:00:00",
                                                              "000 von 000",

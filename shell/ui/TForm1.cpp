@@ -469,8 +469,9 @@ bool TForm1::FormCloseQuery()
         return false;
     schliesst = true;
     BasisBild = QImage();
+    // The network exercise removes the files of an exercise this program
+    // initiated; any other program's (the class's) stay.
     emit BeimSchliessenFreigeben();
-    NetzDateienLoeschen(Ordner().NetzKomOrdner, Ordner().NetzKomKanal);
     SchreibeEinstellungen();
     return true;
 }

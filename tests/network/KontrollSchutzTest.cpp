@@ -206,9 +206,11 @@ TEST(KontrollSchutz, KennzahlenSagenWasSieBedeuten)
     // The end report was lost; the list record says the run was completed.
     EXPECT_TRUE(m.Verarbeiten(Von("10.0.0.2"), Eintrag(Kennung(1), T0 + 1000, 60000, 0.75), T0 + 61000));
     EXPECT_EQ(m.index(0, KontrollModell::SpStatus).data().toString(), "fertig");
-    // Runs count per pupil at a computer, not per computer.
+    // Runs count per pupil at a computer (login and name), not per computer.
+    TnNachricht wieder = init;
+    wieder.Kennung = Kennung(3);
     m.Verarbeiten({"pc-02", "tom", "10.0.0.2"}, Nachricht(TnArt::Init, Kennung(2)), T0 + 70000);
-    m.Verarbeiten({"PC-02", "mia", "10.0.0.2"}, Nachricht(TnArt::Init, Kennung(3)), T0 + 80000);
+    m.Verarbeiten({"PC-02", "mia", "10.0.0.2"}, wieder, T0 + 80000);
     EXPECT_EQ(m.ZeileVon(Kennung(2))->Lauf, 1);
     EXPECT_EQ(m.ZeileVon(Kennung(3))->Lauf, 2);
 }

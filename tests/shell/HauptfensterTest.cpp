@@ -210,7 +210,7 @@ TEST_F(Hauptfenster, QuizModeDisablesTopicMenuAndGuardsClosing)
     EXPECT_FALSE(form->UebungenBtn->Checked());
 }
 
-TEST_F(Hauptfenster, ClosingDeletesNetworkFilesOfTheChannelAndWritesSettings)
+TEST_F(Hauptfenster, ClosingLeavesTheClassExerciseAndWritesSettings)
 {
     {
         QSettings s = Gespeichert();
@@ -229,8 +229,9 @@ TEST_F(Hauptfenster, ClosingDeletesNetworkFilesOfTheChannelAndWritesSettings)
     EXPECT_TRUE(QFile::exists(prog + "kom/K9-tvlnetzuebung.tvl"));
     u.meldungen.antworten = {Antwort::Nein};
     EXPECT_TRUE(form->FormCloseQuery());
-    EXPECT_FALSE(QFile::exists(prog + "kom/K9-tvlnetzuebung.tvl"));
-    EXPECT_FALSE(QFile::exists(prog + "kom/K9-tvlnetzuebung.dat"));
+    // This program did not initiate the exercise: it belongs to the class.
+    EXPECT_TRUE(QFile::exists(prog + "kom/K9-tvlnetzuebung.tvl"));
+    EXPECT_TRUE(QFile::exists(prog + "kom/K9-tvlnetzuebung.dat"));
     EXPECT_TRUE(QFile::exists(prog + "kom/TVL-1-tvlnetzuebung.okx"));
     EXPECT_EQ(Gespeichert().value("NetzKomKanal").toString(), "K9");
 }
