@@ -24,8 +24,8 @@ public:
     bool Aufloesen(const QString &rechner, sockaddr_storage &ziel, socklen_t &laenge);
     void Leeren();
 
-    static constexpr qint64 GueltigMs = 5 * 60 * 1000;
-    static constexpr qint64 FehlschlagMs = 10 * 1000;
+    static constexpr qint64 GueltigMs = qint64(5) * 60 * 1000;
+    static constexpr qint64 FehlschlagMs = qint64(10) * 1000;
 
 private:
     struct Eintrag

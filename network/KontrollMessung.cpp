@@ -16,12 +16,17 @@ KontrollMessung::KontrollMessung(QObject *eltern) : QObject(eltern)
     if (pfad.isEmpty())
         return;
     datei = std::make_unique<QFile>(pfad);
-    if (!datei->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    // Buffered and flushed with each heartbeat: a write per message would
+    // cost the window more than the message itself under a flood.
+    if (!datei->open(QIODevice::WriteOnly | QIODevice::Append)) {
         datei.reset();
         return;
     }
     puls.setInterval(50);
-    connect(&puls, &QTimer::timeout, this, [this] { Zeile("T " + QByteArray::number(MonotonNs())); });
+    connect(&puls, &QTimer::timeout, this, [this] {
+        Zeile("T " + QByteArray::number(MonotonNs()));
+        datei->flush();
+    });
     puls.start();
 }
 

@@ -91,7 +91,7 @@ public:
     static constexpr int AnmeldungenStoss = 40;
     static constexpr int AnmeldungenJeSekunde = 10;
     // Clocks of a school's computers differ a little.
-    static constexpr qint64 UhrenAbweichungMs = 2 * 60 * 1000;
+    static constexpr qint64 UhrenAbweichungMs = qint64(2) * 60 * 1000;
     // No pupil answers faster than the feedback lets him.
     static constexpr qint64 MinMsJeAntwort = 250;
     // The rows are refreshed at most this often.

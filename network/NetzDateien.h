@@ -15,7 +15,7 @@ inline constexpr char FeldListe[] =
     "NetzUebungMaster|RiFaRueckmeldungItemIndex|ZuordnungRichtigItemIndex|ZuordnungFalschItemIndex|"
     "ZuordnungstexteItemIndex|ZuordnungszieleItemIndex|AbfrageModusItemIndex|ZeitLimitIndex|ZeitLimitWert|";
 // A data file is a few hundred bytes; anything beyond this is not one.
-inline constexpr qint64 MaxGroesse = 64 * 1024;
+inline constexpr qint64 MaxGroesse = qint64(64) * 1024;
 } // namespace NetzDatei
 
 // The data file's bytes: identification, field list, the initiator's

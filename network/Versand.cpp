@@ -115,7 +115,7 @@ int Versand::Wartend() const
     return n;
 }
 
-void Versand::Arbeiten(std::shared_ptr<Zustand> z)
+void Versand::Arbeiten(const std::shared_ptr<Zustand> &z)
 {
     std::unique_lock l(z->Sperre);
     while (true) {

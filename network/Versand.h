@@ -54,6 +54,7 @@ signals:
 
 private:
     struct Zustand;
-    static void Arbeiten(std::shared_ptr<Zustand> z);
+    // The worker; the thread holds its own share of the state.
+    static void Arbeiten(const std::shared_ptr<Zustand> &z);
     std::shared_ptr<Zustand> zustand;
 };

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -62,6 +63,13 @@ TKontrollForm::TKontrollForm(KontrollModell &m, QWidget *eltern) : QDialog(elter
                                     fm.horizontalAdvance(modell.headerData(c, Qt::Horizontal).toString()))
                                    + 24);
     KontrollGrid->setTextElideMode(Qt::ElideRight);
+    // Wide enough for every column where the screen allows it.
+    int breite = 0;
+    for (int c = 0; c < KontrollModell::SpaltenZahl; ++c)
+        breite += kopf->sectionSize(c);
+    const QScreen *bild = screen();
+    const int verfuegbar = bild ? bild->availableGeometry().width() : breite + 60;
+    resize(qBound(600, breite + 60, qMax(600, verfuegbar)), height());
 
     ZaehlerLab = new QLabel(this);
     ZaehlerLab->setObjectName("ZaehlerLab");

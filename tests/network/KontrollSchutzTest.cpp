@@ -61,7 +61,7 @@ KontrollModell::Absender Von(const QString &adresse)
 // whose figures fit what it reported.
 TEST(KontrollSchutz, ListeneintraegeMuessenZurTeilnahmePassen)
 {
-    const qint64 jetzt = T0 + 10 * 60000;
+    const qint64 jetzt = T0 + qint64(10) * 60000;
     const struct
     {
         const char *fall;

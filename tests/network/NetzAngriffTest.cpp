@@ -207,7 +207,7 @@ TEST_F(NetzAngriffTest, WiedergegebeneUndErfundeneErgebnisseNichtInDerListe)
                     .contains("127.0.0.1"));
 
     // The next lesson: a new initiation, the list cleared after the question.
-    lehrer->umg.uhr.Vorstellen(30 * 60 * 1000);
+    lehrer->umg.uhr.Vorstellen(qint64(30) * 60 * 1000);
     lehrer->umg.meldungen.antworten = {Antwort::Ja};
     lehrer->netz.Netzwerkuebunginitiieren1Click();
     ASSERT_TRUE(Klassenliste().isEmpty());
