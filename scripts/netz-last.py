@@ -51,6 +51,7 @@ import datetime
 import json
 import os
 import random
+import signal
 import socket
 import string
 import subprocess
@@ -491,7 +492,13 @@ def namensdienst(o):
     ab = os.path.getsize(o.messung) if os.path.exists(o.messung) else 0
     m0 = time.monotonic_ns()
     anfragen = 0
-    print("Namensdienst auf 127.0.0.77:53 antwortet nicht; Lehrername jetzt %s. Ende mit Strg+C." % name.decode())
+    print("Namensdienst auf 127.0.0.77:53 antwortet nicht; Lehrername jetzt %s. Ende mit Strg+C oder SIGTERM."
+          % name.decode())
+
+    def ende(*_):
+        raise KeyboardInterrupt
+
+    signal.signal(signal.SIGTERM, ende)  # also when started in the background, where SIGINT is ignored
     try:
         while True:
             try:
