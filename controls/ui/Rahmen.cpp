@@ -221,8 +221,8 @@ const CursorEintrag *CursorSuchen(int nummer)
 {
     static const CursorEintrag tabelle[] = {
         {-12, "DRAGBLACK", 1, 1}, {1, "STIFT5", 2, 30},      {2, "MARKER25", 2, 29},
-        {3, "RADIER32", 10, 22},  {4, "PFEILMOVE", 16, 16},  {5, "HAEKCHEN", 1, 1},
-        {6, "KREUZ", 1, 1},       {7, "TEXTEINGABE", 8, 16}, {8, "HAND", 16, 14},
+        {3, "RADIER32", 16, 16},  {4, "PFEILMOVE", 16, 16},  {5, "HAEKCHEN", 11, 15},
+        {6, "KREUZ", 15, 16},     {7, "TEXTEINGABE", 8, 16}, {8, "HAND", 16, 14},
     };
     for (const CursorEintrag &e : tabelle)
         if (e.nummer == nummer)

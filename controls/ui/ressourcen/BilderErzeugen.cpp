@@ -120,14 +120,23 @@ int main(int argc, char **argv)
         p.setBrush(QColor(255, 236, 60));
         p.drawRect(QRectF(1, 27, 10, 4));
     });
+    // The eraser shows the square it restores: 32 x 32 around the hot spot
+    // (16, 16), with a small eraser in the middle.
     cursor("RADIER32", [](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(QRect(0, 0, 31, 31));
+        p.setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
+        p.drawRect(QRect(0, 0, 31, 31));
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.translate(16, 16);
         p.rotate(-35);
         p.setPen(Stift(Qt::black, 1.2));
         p.setBrush(QColor(240, 150, 170));
-        p.drawRect(QRectF(-6, -12, 12, 14));
+        p.drawRect(QRectF(-4.5, -9, 9, 10.5));
         p.setBrush(QColor(120, 140, 220));
-        p.drawRect(QRectF(-6, 2, 12, 10));
+        p.drawRect(QRectF(-4.5, 1.5, 9, 7.5));
     });
     cursor("PFEILMOVE", [](QPainter &p) {
         QPainterPath a;
@@ -154,19 +163,21 @@ int main(int argc, char **argv)
         p.setBrush(Qt::black);
         p.drawPath(a.simplified());
     });
+    // The stamps show only their symbol, centred on (16.5, 16.5); the hot
+    // spot sits where the stamp's fixed offset puts the stamped symbol onto
+    // it (check: hot spot + (5, 1), cross: + (1, 0)).
     cursor("HAEKCHEN", [](QPainter &p) {
-        Pfeil(p, 1, 1);
+        const QPolygonF haken({QPointF(9, 18), QPointF(14, 23), QPointF(24, 10)});
         p.setPen(Stift(Qt::white, 6));
-        p.drawPolyline(QPolygonF({QPointF(14, 22), QPointF(19, 27), QPointF(29, 14)}));
+        p.drawPolyline(haken);
         p.setPen(Stift(QColor(20, 150, 40), 3.5));
-        p.drawPolyline(QPolygonF({QPointF(14, 22), QPointF(19, 27), QPointF(29, 14)}));
+        p.drawPolyline(haken);
     });
     cursor("KREUZ", [](QPainter &p) {
-        Pfeil(p, 1, 1);
         for (auto [farbe, breite] : {std::pair{QColor(Qt::white), 6.0}, std::pair{QColor(200, 20, 20), 3.5}}) {
             p.setPen(Stift(farbe, breite));
-            p.drawLine(QPointF(15, 15), QPointF(28, 28));
-            p.drawLine(QPointF(28, 15), QPointF(15, 28));
+            p.drawLine(QPointF(10, 10), QPointF(23, 23));
+            p.drawLine(QPointF(23, 10), QPointF(10, 23));
         }
     });
     cursor("TEXTEINGABE", [](QPainter &p) {
