@@ -47,6 +47,7 @@ void LeseEinstellungen(QSettings &s, Einstellungen &e)
     LeseKanal(sp, "NetzKomKanal", e.NetzKomKanal);
     LeseOrdnerText(sp, "Opt-ProtOrdner", e.ProtOrdner);
     LeseOrdnerText(sp, "Opt-BestListOrdner", e.BestListOrdner);
+    LeseOrdnerText(sp, "Opt-ExportOrdner", e.ExportOrdner);
     UebOptWerte &u = e.UebOpt;
     sp.LeseZahl("UebOpt-AbfrageModus", u.AbfrageModus, 0, 2);
     sp.LeseZahl("UebOpt-Zeitlimit", u.ZeitLimit, 0, 1);
@@ -76,6 +77,10 @@ void SchreibeEinstellungen(QSettings &s, const Einstellungen &e)
     sp.SchreibeText("NetzKomKanal", e.NetzKomKanal);
     sp.SchreibeText("Opt-ProtOrdner", e.ProtOrdner);
     sp.SchreibeText("Opt-BestListOrdner", e.BestListOrdner);
+    // Only once a picture was saved: until then the store holds exactly
+    // the values it always held.
+    if (!e.ExportOrdner.isEmpty())
+        sp.SchreibeText("Opt-ExportOrdner", e.ExportOrdner);
     const UebOptWerte &u = e.UebOpt;
     sp.SchreibeZahl("UebOpt-AbfrageModus", u.AbfrageModus);
     sp.SchreibeZahl("UebOpt-ZeitLimit", u.ZeitLimit);

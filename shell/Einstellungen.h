@@ -19,6 +19,8 @@ struct Einstellungen
     QString NetzKomKanal = "TVL-1";
     QString ProtOrdner;
     QString BestListOrdner;
+    // Where the view was last saved as a picture; written once there is one.
+    QString ExportOrdner;
     UebOptWerte UebOpt;
 };
 

@@ -129,3 +129,52 @@ TEST(AnsichtAusgabe, UnerreichbaresZielMeldetFehler)
     EXPECT_FALSE(BildSpeichern(Testbild(), tmp.filePath("ordner.png")));
     EXPECT_TRUE(QFileInfo(tmp.filePath("ordner.png")).isDir());
 }
+
+TEST(AnsichtAusgabe, FilterBestimmtDieEndungEinesNamensOhneEndung)
+{
+    const struct
+    {
+        const char *name, *filter, *erwartet;
+    } faelle[] = {
+        {"/tmp/bild", "JPEG (*.jpg)", "/tmp/bild.jpg"},
+        {"/tmp/bild", "Bitmap (*.bmp)", "/tmp/bild.bmp"},
+        {"/tmp/bild", "PNG (*.png)", "/tmp/bild.png"},
+        {"/tmp/bild", "Alle Dateien (*)", "/tmp/bild.png"},
+        {"/tmp/bild.", "Bitmap (*.bmp)", "/tmp/bild.bmp"},
+        {"/tmp/x.y/bild", "JPEG (*.jpg)", "/tmp/x.y/bild.jpg"},
+        // A name with an extension keeps it, also a wrong one.
+        {"/tmp/bild.png", "JPEG (*.jpg)", "/tmp/bild.png"},
+        {"/tmp/bild.jpeg", "Bitmap (*.bmp)", "/tmp/bild.jpeg"},
+        {"/tmp/bild", "ohne Muster", "/tmp/bild.png"},
+        {"", "JPEG (*.jpg)", ""},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(EndungErgaenzen(QString::fromUtf8(f.name), QString::fromUtf8(f.filter)),
+                  QString::fromUtf8(f.erwartet))
+            << f.name << " " << f.filter;
+    // Every filter of the dialog names an extension the writer accepts.
+    const QStringList teile = QString::fromUtf8(AnsichtAusgabe::DialogFilter).split('|');
+    for (int i = 0; i + 1 < teile.size(); i += 2)
+        EXPECT_NE(FormatVonDateiname("a." + EndungVonFilter(teile[i])), BildFormat::Ungueltig)
+            << teile[i].toStdString();
+}
+
+TEST(AnsichtAusgabe, BitmapHatZweiunddreissigBitsJePixel)
+{
+    QTemporaryDir tmp;
+    const QImage bild = Testbild();
+    const QString bmp = tmp.filePath("a.bmp");
+    ASSERT_TRUE(BildSpeichern(bild, bmp));
+    const QByteArray d = Inhalt(bmp);
+    ASSERT_GE(d.size(), 54);
+    auto wort = [&d](int pos, int bytes) {
+        quint32 w = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            w = (w << 8) | quint8(d[pos + i]);
+        return w;
+    };
+    EXPECT_EQ(wort(28, 2), 32u); // bits per pixel
+    EXPECT_EQ(wort(30, 4), 0u);  // uncompressed
+    EXPECT_EQ(wort(2, 4), quint32(d.size()));
+    EXPECT_EQ(QImage(bmp).convertToFormat(QImage::Format_RGB32), bild.convertToFormat(QImage::Format_RGB32));
+}
