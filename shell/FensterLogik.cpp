@@ -3,14 +3,22 @@
 
 #include <QFile>
 
-FensterTaste TasteAuswerten(int key, int modifiers)
+FensterTaste TasteAuswerten(int key, int modifiers, bool erweitert)
 {
     // The keypad flag tells Num + from the main keyboard's +; it is not a
     // modifier the user holds.
     const bool keypad = modifiers & Qt::KeypadModifier;
     const int mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (mods == (Qt::ShiftModifier | Qt::AltModifier) && key == Qt::Key_G)
+    if (mods == int(Qt::ShiftModifier | Qt::AltModifier) && key == Qt::Key_G)
         return FensterTaste::Geometrie1024;
+    if (erweitert && !keypad) {
+        if ((key == Qt::Key_Plus
+             && (mods == Qt::ControlModifier || mods == int(Qt::ControlModifier | Qt::ShiftModifier)))
+            || (key == Qt::Key_Equal && mods == Qt::ControlModifier))
+            return FensterTaste::ZoomRein;
+        if (key == Qt::Key_Minus && mods == Qt::ControlModifier)
+            return FensterTaste::ZoomRaus;
+    }
     if (mods != Qt::ControlModifier)
         return FensterTaste::Keine;
     switch (key) {

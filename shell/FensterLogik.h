@@ -16,8 +16,10 @@ enum class FensterTaste {
     ZoomRaus,      // Ctrl+Num -
 };
 
-// key is a Qt::Key, modifiers the Qt::KeyboardModifiers of the event.
-FensterTaste TasteAuswerten(int key, int modifiers);
+// key is a Qt::Key, modifiers the Qt::KeyboardModifiers of the event. With
+// the extended functions, Ctrl with plus or minus of the main keyboard
+// zooms as well (plus also with Shift, or as "=", where plus needs Shift).
+FensterTaste TasteAuswerten(int key, int modifiers, bool erweitert = false);
 
 // The "&Fenster" display mode: 900 x 650, centred with integer division
 // (a screen smaller than the window gives negative positions).

@@ -36,3 +36,23 @@ QPointF ScrollSchritt(const Rechteck &a, int rx, int ry)
 {
     return QPointF(0.1 * qBound(-1, rx, 1) * (a.Right - a.Left), 0.1 * qBound(-1, ry, 1) * (a.Bottom - a.Top));
 }
+
+RadSchritte RadAuswerten(int winkelX, int winkelY, bool strg, bool umschalt, int &rest)
+{
+    // Some systems turn Shift+wheel into a sideways turn themselves; either
+    // way the turn that is there counts.
+    const bool quer = !strg && (umschalt || winkelY == 0);
+    const int winkel = winkelY != 0 ? winkelY : winkelX;
+    const qint64 grenze = 120 * MaxRadSchritte;
+    rest = int(qBound(-grenze, qint64(rest) + winkel, grenze));
+    const int kerben = rest / 120;
+    rest -= kerben * 120;
+    RadSchritte r;
+    if (strg)
+        r.zoom = kerben;
+    else if (quer)
+        r.rx = -kerben;
+    else
+        r.ry = -kerben;
+    return r;
+}

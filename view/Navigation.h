@@ -16,3 +16,20 @@ Rechteck AusschnittVerschieben(Rechteck a, double dy, double dx);
 // One scroll step in direction (rx, ry), each -1, 0 or +1: a tenth of the
 // visible part's width or height.
 QPointF ScrollSchritt(const Rechteck &a, int rx, int ry);
+
+// What one turn of the mouse wheel asks of the learning view: scroll steps
+// (down and right positive) or, with Ctrl, zoom steps (in positive).
+struct RadSchritte
+{
+    int rx = 0, ry = 0;
+    int zoom = 0;
+    bool operator==(const RadSchritte &) const = default;
+};
+
+// A notch of a wheel is 120 eighths of a degree; finer wheels send parts of
+// one, which gather in rest (kept by the caller, starting at 0) until a
+// notch is full. The wheel scrolls up and down, Shift or a sideways wheel
+// scrolls left and right, Ctrl zooms (turning away from the user zooms in).
+// At most MaxRadSchritte steps come from one turn, however large.
+inline constexpr int MaxRadSchritte = 10;
+RadSchritte RadAuswerten(int winkelX, int winkelY, bool strg, bool umschalt, int &rest);

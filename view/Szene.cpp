@@ -2,6 +2,7 @@
 #include "Szene.h"
 
 #include "DokumentModell.h"
+#include "FlaggenGalerie.h"
 #include "Fragentext.h"
 #include "Markup.h"
 #include "Nummerierung.h"
@@ -163,6 +164,7 @@ QSizeF Szene::BasisBildEinpassen(QImage &Ziel, int Breite, int Hoehe, double Fak
 void Szene::SzeneAufbauen()
 {
     Dokument &dok = Zustand.Dok;
+    ZeichnungenVorhanden = false; // a rebuild discards them
     if (Anzeige) {
         Anzeige->StartseitenLayout();
         if (Anzeige->AktuelleGroesse().isValid())
@@ -201,6 +203,12 @@ void Szene::SzeneAufbauen()
         Zustand.AktFrage = -1;
     else if (Zustand.AktFrage < 1 || Zustand.AktFrage > dok.AnzFrageNummern)
         Zustand.AktFrage = 1;
+
+    if (GalerieAktiv()) {
+        GalerieZeichnen();
+        AnsichtZeigen();
+        return;
+    }
 
     // Background copy, objects, object copy, display.
     BildUebernehmen(HintergrundBild, SzenenBild);
@@ -259,6 +267,12 @@ void Szene::AnsichtZeigen()
 
 void Szene::ObjekteZeichnen(bool MitLinie, bool Kopieren, bool Auffrischen)
 {
+    // The gallery draws its names itself; the card's objects are not seen.
+    if (GalerieAktiv()) {
+        if (Auffrischen && Anzeige)
+            Anzeige->Auffrischen();
+        return;
+    }
     for (int i = 0; i < Zustand.Dok.Objekte.size(); ++i)
         ObjektZeichnen(SzenenBild, i, 0, false, Kopieren, MitLinie);
     if (Auffrischen && Anzeige)
@@ -267,6 +281,11 @@ void Szene::ObjekteZeichnen(bool MitLinie, bool Kopieren, bool Auffrischen)
 
 void Szene::ObjekteNeuZeichnen()
 {
+    if (GalerieAktiv()) {
+        GalerieZeichnen();
+        AnsichtZeigen();
+        return;
+    }
     BildUebernehmen(SzenenBild, HintergrundBild);
     ObjekteZeichnen(true, false, false);
     BildUebernehmen(ObjekteBild, SzenenBild);
@@ -275,6 +294,8 @@ void Szene::ObjekteNeuZeichnen()
 
 void Szene::ObjektNeuZeichnen(int Index)
 {
+    if (GalerieAktiv())
+        return;
     ObjektZeichnen(SzenenBild, Index, 0, true, true, false);
 }
 
@@ -373,6 +394,11 @@ void Szene::AlleAbdecken()
 {
     for (DokObjekt &o : Zustand.Dok.Objekte)
         o.Abdeckung = AbdeckungsArt::Abgedeckt;
+    if (GalerieAktiv()) {
+        GalerieOffen.clear();
+        GalerieNamenNeuZeichnen();
+        return;
+    }
     ObjekteZeichnen(false, true, true);
 }
 
@@ -380,6 +406,12 @@ void Szene::AlleAufdecken()
 {
     for (DokObjekt &o : Zustand.Dok.Objekte)
         o.Abdeckung = AbdeckungsArt::Aufgedeckt;
+    if (GalerieAktiv()) {
+        for (const GalerieEintrag &e : GalerieEintraege(Zustand.Dok))
+            GalerieOffen.insert(e.frage);
+        GalerieNamenNeuZeichnen();
+        return;
+    }
     ObjekteZeichnen(false, true, true);
 }
 

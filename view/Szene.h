@@ -14,6 +14,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QSet>
 #include <QSize>
 
 struct ObjektMass;
@@ -140,7 +141,13 @@ public:
     // document, so the first move never draws from an old position.
     int LetzterX = -1, LetzterY = -1;
     bool StempelGesetzt = false; // at most one stamp per press
-    QPoint StiftPos{-1, -1};     // where the next line starts
+    // Something was drawn since the last full rebuild or "remove all"
+    // (a rebuild would lose it).
+    bool ZeichnungenVorhanden = false;
+    QPoint StiftPos{-1, -1}; // where the next line starts
+    // After loading: no last point and no pen position, so neither the next
+    // move nor a press without moving draws from a point of the old picture.
+    void StrichZuruecksetzen();
     void WerkzeugWaehlen(Werkzeug w);
     // Mouse events of tools 3 to 9 at control pixels; the changed part is
     // repainted.
@@ -206,6 +213,20 @@ public:
     void Navigieren(int typ);
     void MarkerSetzen(int Index, int Bezug);
 
+    // --- Flag gallery (SzeneGalerie.cpp) ---
+    // In the learning view a single-question document whose questions show
+    // flags is seen as a gallery of all its flags, each name under a cover,
+    // page by page, instead of one question card without its flag. The quiz
+    // and the other documents keep their picture.
+    bool GalerieAktiv() const;
+    int GalerieSeite = 0;        // the page shown, from 0
+    QSet<int> GalerieOffen;      // question numbers whose name is uncovered
+    void GalerieZuruecksetzen(); // first page, every name covered
+    int GalerieSeiten() const;
+    double GalerieMassstab() const; // the gallery's scale unit
+    // Another page (clamped); the page is drawn anew.
+    void GalerieBlaettern(int seite);
+
     // The three layer check boxes changed: full rebuild with the new states.
     void EbenenSetzen(bool illustration, bool beschriftung, bool infopunkte);
 
@@ -246,4 +267,11 @@ private:
     void KastenPlatzierenUndMerken(ObjektZeichnung &z);
     bool FragebildZeichnen(QPainter &p, const ObjektZeichnung &z) const; // false: the image is missing
     void NeuenKastenKopieren(const ObjektZeichnung &z);
+
+    // The gallery's page onto SzenenBild and its caches; one cell's name
+    // again, copied to the caches and the display (drawings elsewhere stay).
+    void GalerieZeichnen();
+    void GalerieNameZeichnen(int zelle, bool kopieren);
+    void GalerieNamenNeuZeichnen();
+    KlickErgebnis GalerieKlick(QPoint steuerPixel);
 };

@@ -23,6 +23,9 @@ bool Anklickbar(int typ)
 
 int Szene::ObjektAn(int x, int y) const
 {
+    // Over the gallery the card's boxes (from an earlier quiz) are not seen.
+    if (GalerieAktiv())
+        return -1;
     const QPointF f = SteuerNachBruch(QPoint(x, y));
     const auto &obj = Zustand.Dok.Objekte;
     for (int i = 0; i < obj.size(); ++i) {
@@ -51,6 +54,8 @@ void Szene::Navigieren(int typ)
 
 KlickErgebnis Szene::Klick(QPoint steuerPixel)
 {
+    if (GalerieAktiv())
+        return GalerieKlick(steuerPixel);
     KlickErgebnis e;
     const int i = ObjektAn(steuerPixel.x(), steuerPixel.y());
     if (i < 0)

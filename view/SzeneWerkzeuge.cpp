@@ -20,6 +20,12 @@ void Szene::WerkzeugWaehlen(Werkzeug w)
         Anzeige->WerkzeugGeaendert(w);
 }
 
+void Szene::StrichZuruecksetzen()
+{
+    LetzterX = LetzterY = -1;
+    StiftPos = QPoint(-1, -1);
+}
+
 WerkzeugSchritt Szene::WerkzeugDruck(QPoint steuerPixel)
 {
     return WerkzeugAnwenden(true, steuerPixel);
@@ -103,6 +109,8 @@ WerkzeugSchritt Szene::WerkzeugAnwenden(bool LinksGedrueckt, QPoint steuerPixel)
         break;
     }
     schritt.geaendert &= AnzeigeBild.rect();
+    if (!schritt.geaendert.isEmpty())
+        ZeichnungenVorhanden = true;
     if (!schritt.geaendert.isEmpty() && Anzeige)
         Anzeige->BereichAuffrischen(schritt.geaendert);
     return schritt;
@@ -111,6 +119,7 @@ WerkzeugSchritt Szene::WerkzeugAnwenden(bool LinksGedrueckt, QPoint steuerPixel)
 void Szene::AlleZeichnungenEntfernen()
 {
     BildUebernehmen(SzenenBild, ObjekteBild);
+    ZeichnungenVorhanden = false;
     AnsichtZeigen();
 }
 
@@ -125,6 +134,7 @@ QRect Szene::SchlagwortSchreiben(QPoint anzeigePixel, const QString &text)
     TextAus(maler, anzeigePixel.x(), anzeigePixel.y(), text);
     const QFontMetrics fm(f, &AnzeigeBild);
     const QRect r = QRect(anzeigePixel, QSize(fm.horizontalAdvance(text) + 2, fm.height())) & AnzeigeBild.rect();
+    ZeichnungenVorhanden = ZeichnungenVorhanden || !r.isEmpty();
     if (!r.isEmpty() && Anzeige)
         Anzeige->BereichAuffrischen(r);
     return r;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -25,7 +26,7 @@ class SaveBMP : public IBildDateiWahl
 {
 public:
     explicit SaveBMP(QWidget *eltern) : eltern(eltern) {}
-    bool Waehlen(QString &pfad) override
+    bool Waehlen(QString &pfad, const QString &ordner) override
     {
         // The same filter list in the dialog's own notation.
         QString filter = QString::fromUtf8(AnsichtAusgabe::DialogFilter);
@@ -38,9 +39,14 @@ public:
         dlg.setDefaultSuffix(AnsichtAusgabe::StandardEndung);
         dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
         dlg.setSizeGripEnabled(true);
+        if (!ordner.isEmpty() && QFileInfo(ordner).isDir())
+            dlg.setDirectory(ordner);
+        // A name typed without an extension gets the chosen filter's.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg,
+                         [&dlg](const QString &f) { dlg.setDefaultSuffix(EndungVonFilter(f)); });
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
             return false;
-        pfad = dlg.selectedFiles().first();
+        pfad = EndungErgaenzen(dlg.selectedFiles().first(), dlg.selectedNameFilter());
         return true;
     }
 
@@ -76,6 +82,24 @@ AnsichtAusgabeAnschluss::AnsichtAusgabeAnschluss(TForm1 &f, Szene &s)
             connect(e.aktion, &QAction::triggered, this, e.befehl);
             form.ErweitertAnzeigen(e.aktion);
         }
+    connect(&form, &TForm1::BefehlsZustandGeaendert, this, &AnsichtAusgabeAnschluss::BefehleAktualisieren);
+    BefehleAktualisieren();
+}
+
+bool AnsichtAusgabeAnschluss::AusgabeMoeglich() const
+{
+    // Without a document the view is an empty page: saving or copying it
+    // would hand out a blank picture without a word.
+    return form.DokumentGeladen() && !szene.AnzeigeBild.isNull();
+}
+
+void AnsichtAusgabeAnschluss::BefehleAktualisieren()
+{
+    const bool an = form.DokumentGeladen();
+    for (THoverPanel *k : {ExportBtn, ClipbordBtn, DruckBtn})
+        k->setEnabled(an);
+    for (QAction *a : {form.Menue.Exportieren1, form.Menue.IndieZwischenablageBMP, form.Menue.Drucken1})
+        form.EintragAktivSetzen(a, an);
 }
 
 AnsichtAusgabeAnschluss::~AnsichtAusgabeAnschluss() = default;
@@ -83,8 +107,10 @@ AnsichtAusgabeAnschluss::~AnsichtAusgabeAnschluss() = default;
 void AnsichtAusgabeAnschluss::AnsichtExportieren()
 {
     QString pfad;
-    if (!DateiWahl || !DateiWahl->Waehlen(pfad))
+    if (!AusgabeMoeglich() || !DateiWahl || !DateiWahl->Waehlen(pfad, form.ExportOrdner))
         return;
+    // The next export opens where this one went (kept in the settings).
+    form.ExportOrdner = QFileInfo(pfad).absolutePath();
     if (FormatVonDateiname(pfad) == BildFormat::Ungueltig) {
         form.dienste.meldungen->Fehler(QString::fromUtf8(AnsichtAusgabe::EndungFehler));
         return;
@@ -101,7 +127,7 @@ void AnsichtAusgabeAnschluss::AnsichtExportieren()
 
 void AnsichtAusgabeAnschluss::AnsichtKopieren()
 {
-    if (szene.AnzeigeBild.isNull())
+    if (!AusgabeMoeglich())
         return;
     Sanduhr sanduhr;
     QGuiApplication::clipboard()->setImage(szene.AnzeigeBild.convertToFormat(QImage::Format_RGB32));
@@ -126,7 +152,7 @@ void AnsichtAusgabeAnschluss::AnsichtDrucken()
 {
     // Printing is ours to decide; this edition's hidden command stays
     // without effect unless the extended functions are shown.
-    if (!form.ErweiterteFunktionen() || szene.AnzeigeBild.isNull())
+    if (!form.ErweiterteFunktionen() || !AusgabeMoeglich())
         return;
     const QImage bild = szene.AnzeigeBild.copy();
     QPrintDialog dlg(&Drucker(), &form);

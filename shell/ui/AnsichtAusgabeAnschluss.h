@@ -17,8 +17,9 @@ class IBildDateiWahl
 {
 public:
     virtual ~IBildDateiWahl() = default;
-    // False when the user cancelled.
-    virtual bool Waehlen(QString &pfad) = 0;
+    // Opens in ordner (the folder used last; empty: the dialog's own
+    // choice). False when the user cancelled.
+    virtual bool Waehlen(QString &pfad, const QString &ordner) = 0;
 };
 
 class AnsichtAusgabeAnschluss : public QObject
@@ -41,6 +42,11 @@ public:
     void AnsichtDrucken();
     // Paints the view onto the printer's page, fitted and centred at the top.
     static bool AufSeiteDrucken(QPrinter &drucker, const QImage &bild);
+
+    // Saving, copying and printing need a document in the view; their
+    // buttons and items are disabled without one.
+    bool AusgabeMoeglich() const;
+    void BefehleAktualisieren();
 
 private:
     QPrinter &Drucker();

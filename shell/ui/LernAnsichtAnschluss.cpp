@@ -60,8 +60,10 @@ void LernAnsichtAnschluss::NummerierungAnwenden()
     // Loading a document, the first activation and the end of a quiz apply
     // the stored numbering mode at zoom 100 %, without drawing.
     szene.ZoomSetzen(0);
-    // No stroke may start at a point of the previous document.
-    szene.LetzterX = szene.LetzterY = -1;
+    // No stroke may start at a point of the previous document; a gallery
+    // starts on its first page with every name covered.
+    szene.StrichZuruecksetzen();
+    szene.GalerieZuruecksetzen();
     NummerierungSetzen(szene.NummerierModus, false);
 }
 
@@ -71,6 +73,10 @@ void LernAnsichtAnschluss::BaueLeiste()
         auto *c = new QCheckBox(text, form.EbenenPan);
         c->setObjectName(QString::fromLatin1(name));
         c->setChecked(true);
+        // Never in the focus chain: after Escape in the keyword field or a
+        // scroll command a stray Space would discard the drawings. The
+        // "&Lernansicht" menu's layer items serve the keyboard.
+        c->setFocusPolicy(Qt::NoFocus);
         connect(c, &QCheckBox::clicked, this, &LernAnsichtAnschluss::EbenenCheckClick);
         return c;
     };

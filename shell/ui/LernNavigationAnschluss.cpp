@@ -26,14 +26,15 @@ LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBi
             [this](QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons) { MausGedrueckt(pos, knopf); });
     connect(&bild, &LernKartBild::MausBewegt, this, &LernNavigationAnschluss::MausBewegt);
     connect(&bild, &LernKartBild::MausLosgelassen, this, [this] { MausLosgelassen(); });
+    connect(&bild, &LernKartBild::MausRad, this, &LernNavigationAnschluss::MausRad);
     connect(&form, &TForm1::ErweiterteFunktionenGeaendert, this,
             &LernNavigationAnschluss::ErweiterteFunktionenGeaendert);
+    connect(&form, &TForm1::BefehlsZustandGeaendert, this, &LernNavigationAnschluss::ZoomBefehleAktualisieren);
+    ZoomBefehleAktualisieren();
     szene.LernansichtSichtbar = form.ErweiterteFunktionen();
 
     form.LernNavigationAnschliessen(*this);
 
-    form.KlappPan->setCaption("x");
-    form.KlappPan->setToolTip("Werkzeugleiste zuklappen");
     form.KnopfStilGeben(form.KlappPan);
     connect(form.KlappPan, &THoverPanel::clicked, this, &LernNavigationAnschluss::Werkzeugleisteklappen1Click);
     if (form.Menue.Werkzeugleisteklappen1) {
@@ -46,6 +47,14 @@ LernNavigationAnschluss::LernNavigationAnschluss(TForm1 &f, Szene &s, LernKartBi
 void LernNavigationAnschluss::BaueLeiste()
 {
     LernLeiste &leiste = *form.Werkzeugleiste;
+    // "Startseite" in the top bar resets the view in this mode; this one
+    // leaves it.
+    StartseiteBtn = leiste.KnopfHinzufuegen("StartseiteBtn", "Zur Startseite", "zur Startseite (Alt+Pos1)");
+    connect(StartseiteBtn, &THoverPanel::clicked, this, [this] {
+        if (form.Menue.Startseite1 && form.Menue.Startseite1->isEnabled())
+            form.Menue.Startseite1->trigger();
+    });
+    leiste.Abstand(2);
     ZoomPan0 = leiste.Knopf("ZoomPan0", "100%", "Zoomstufe 100%");
     ZoomPan2 = leiste.Knopf("ZoomPan2", "150%", "Zoomstufe 150%");
     ZoomPan4 = leiste.Knopf("ZoomPan4", "200%", "Zoomstufe 200%");
@@ -112,9 +121,26 @@ void LernNavigationAnschluss::BaueMenue()
         }
 }
 
+bool LernNavigationAnschluss::ZoomErlaubt() const
+{
+    // A quiz keeps its picture at 100 %: a zoom taken over by the next
+    // rebuild (a resize, full screen) would push targets off the screen
+    // while the tool bar is hidden.
+    return form.Zustand.AnsichtModus != AnsichtArt::Quiz;
+}
+
+void LernNavigationAnschluss::ZoomBefehleAktualisieren()
+{
+    const bool an = ZoomErlaubt();
+    for (THoverPanel *k : {ZoomPan0, ZoomPan2, ZoomPan4})
+        k->setEnabled(an);
+    for (QAction *a : {Zoomstufe100, Zoomstufe150, Zoomstufe200})
+        form.EintragAktivSetzen(a, an);
+}
+
 void LernNavigationAnschluss::ZoomWechseln(int index)
 {
-    if (szene.ZoomWechseln(index))
+    if (ZoomErlaubt() && szene.ZoomWechseln(index))
         Auffrischen();
 }
 
@@ -125,6 +151,8 @@ void LernNavigationAnschluss::BildScrollen(int dx, int dy)
 
 void LernNavigationAnschluss::BildZoomen(int richtung)
 {
+    if (!ZoomErlaubt())
+        return;
     if (richtung > 0)
         szene.Hineinzoomen();
     else
@@ -165,6 +193,12 @@ void LernNavigationAnschluss::ZoomAnzeigen(int index)
 
 void LernNavigationAnschluss::Werkzeugleisteklappen1Click()
 {
+    if (BildErreichbar() && szene.ZeichnungenVorhanden
+        && form.dienste.meldungen->JaNein(QString("Die Zeichnungen auf dem Bild gehen dabei verloren.\r\n"
+                                                  "Werkzeugleiste trotzdem %1?")
+                                              .arg(form.LeisteOffen ? "zuklappen" : "aufklappen"))
+               == Antwort::Nein)
+        return;
     form.LeisteOffen = form.LeisteOffen ? 0 : 1;
     // In a quiz the fold state waits for the learning view.
     if (form.Zustand.AnsichtModus == AnsichtArt::Startseite)
@@ -226,4 +260,23 @@ void LernNavigationAnschluss::MausLosgelassen()
         return;
     verschiebt = false;
     QApplication::restoreOverrideCursor();
+}
+
+void LernNavigationAnschluss::MausRad(QPoint winkel, Qt::KeyboardModifiers tasten)
+{
+    if (!BildErreichbar())
+        return;
+    const RadSchritte r = RadAuswerten(winkel.x(), winkel.y(), tasten.testFlag(Qt::ControlModifier),
+                                       tasten.testFlag(Qt::ShiftModifier), radRest);
+    if (r.zoom != 0) {
+        // Two steps lead from either end of the three steps to the other.
+        for (int i = 0; i < qMin(qAbs(r.zoom), 2); ++i)
+            BildZoomen(r.zoom > 0 ? 1 : -1);
+        return;
+    }
+    const int n = qMax(qAbs(r.rx), qAbs(r.ry));
+    for (int i = 0; i < n; ++i)
+        szene.Scrollen(r.rx > 0 ? 1 : (r.rx < 0 ? -1 : 0), r.ry > 0 ? 1 : (r.ry < 0 ? -1 : 0));
+    if (n > 0)
+        Auffrischen();
 }

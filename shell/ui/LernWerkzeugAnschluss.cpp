@@ -53,6 +53,9 @@ LernWerkzeugAnschluss::LernWerkzeugAnschluss(TForm1 &f, Szene &s, LernKartBild &
     connect(&bild, &LernKartBild::MausBewegt, this, &LernWerkzeugAnschluss::MausBewegt);
     connect(&bild, &LernKartBild::MausLosgelassen, this,
             [this](QPoint pos, Qt::MouseButton, Qt::MouseButtons knoepfe) { MausLosgelassen(pos, knoepfe); });
+    // The field belongs to the picture it was opened on: a load, a resize or
+    // a zoom builds another picture and discards it, as Escape does.
+    connect(&bild, &LernKartBild::StartseiteAnordnen, this, &LernWerkzeugAnschluss::TexteingabeVerwerfen);
     WerkzeugAnzeigen(szene.AktWerkzeug);
 }
 
@@ -164,7 +167,7 @@ void LernWerkzeugAnschluss::WerkzeugAnzeigen(Werkzeug w)
             Aktionen[i]->setChecked(an);
     }
     if (w != Werkzeug::Text && texteingabe)
-        texteingabe->hide();
+        FeldVerbergen();
     CursorSetzen();
 }
 
@@ -240,7 +243,7 @@ void LernWerkzeugAnschluss::TexteingabeUebernehmen()
     if (!texteingabe)
         return;
     QLineEdit *t = texteingabe;
-    t->hide();
+    FeldVerbergen();
     const QPoint anzeige = t->geometry().topLeft() - bild.pos() - szene.BildVersatz();
     szene.SchlagwortSchreiben(anzeige, t->text());
     t->clear();
@@ -251,6 +254,15 @@ void LernWerkzeugAnschluss::TexteingabeVerwerfen()
     if (!texteingabe)
         return;
     texteingabe->clear();
+    FeldVerbergen();
+}
+
+void LernWerkzeugAnschluss::FeldVerbergen()
+{
+    // The focus goes back to the picture, not to the next control in the
+    // chain: a Space meant for nothing must not switch a layer or a button.
+    if (texteingabe->hasFocus())
+        bild.setFocus(Qt::OtherFocusReason);
     texteingabe->hide();
 }
 

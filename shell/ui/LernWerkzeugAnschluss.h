@@ -61,6 +61,7 @@ private:
     void BaueMenue();
     void CursorSetzen();
     bool ZeichnenErlaubt() const;
+    void FeldVerbergen();
 
     TForm1 &form;
     Szene &szene;

@@ -200,6 +200,7 @@ Einstellungen TForm1::EinstellungenHolen() const
     e.NetzKomKanal = o.NetzKomKanal;
     e.ProtOrdner = o.ProtOrdner;
     e.BestListOrdner = o.BestListOrdner;
+    e.ExportOrdner = ExportOrdner;
     e.UebOpt = quiz->OptWerteHolen();
     return e;
 }
@@ -216,6 +217,7 @@ void TForm1::EinstellungenSetzen(const Einstellungen &e)
     o.NetzKomKanal = e.NetzKomKanal;
     o.ProtOrdner = e.ProtOrdner;
     o.BestListOrdner = e.BestListOrdner;
+    ExportOrdner = e.ExportOrdner;
     quiz->OptWerteSetzen(e.UebOpt);
 }
 
@@ -240,9 +242,12 @@ void TForm1::AktualisiereKnoepfe()
     UebInfoPan->setVisible(Zustand.AnsichtModus == AnsichtArt::Quiz);
     WiederholungsHinweisLab->setVisible(quiz->FalscheWerdenWiederholt());
     LernInfoPan->setVisible(LernInfoPanSichtbar());
-    KlappPan->setVisible(LernInfoPanSichtbar());
+    // The fold control stays as a handle while the tool bar is folded.
+    KlappPan->setVisible(erweitert && Zustand.AnsichtModus == AnsichtArt::Startseite);
+    KlappPan->setCaption(LeisteOffen ? QString::fromUtf8("\u00BB") : QString::fromUtf8("\u00AB"));
+    KlappPan->setToolTip(LeisteOffen ? "Werkzeugleiste zuklappen" : "Werkzeugleiste aufklappen");
     LernKartBtn->setChecked(Zustand.AnsichtModus == AnsichtArt::Startseite);
-    LernKartBtn->setCaption(Zustand.AnsichtModus == AnsichtArt::Quiz ? "Quiz\nabbrechen" : "Startseite");
+    LernKartBtnBeschriften();
     UebungenBtn->setChecked(Zustand.AnsichtModus == AnsichtArt::Quiz && !quiz->IstNetzwerkQuiz());
 
     // While the topic menu is disabled its shortcuts must do nothing, the
@@ -260,6 +265,7 @@ void TForm1::AktualisiereKnoepfe()
     LernKartBtn->update();
     BestenlisteBtn->update();
     RegionenAnordnen(); // the statistics panel may have come or gone
+    emit BefehlsZustandGeaendert();
 }
 
 void TForm1::VersteckteKuerzelAktualisieren()
@@ -298,6 +304,18 @@ void TForm1::ZeigeStartseite()
     // With the extended functions a loaded document is seen, not covered.
     if (ErweiterteFunktionen() && !ersteAktivierung)
         StartInfoPan->setVisible(!DokumentGeladen());
+}
+
+void TForm1::LernKartBtnBeschriften()
+{
+    // In the learning view the button only sets the pointer and 100 %
+    // again; it says so, and the tool bar's button leads to the start page.
+    const bool lernansicht = erweitert && Zustand.AnsichtModus == AnsichtArt::Startseite && DokumentGeladen();
+    if (Zustand.AnsichtModus == AnsichtArt::Quiz)
+        LernKartBtn->setCaption("Quiz\nabbrechen");
+    else
+        LernKartBtn->setCaption(lernansicht ? QString::fromUtf8("Ansicht\nzurücksetzen") : "Startseite");
+    LernKartBtn->setToolTip(lernansicht ? "Zeiger und Zoomstufe 100 % wählen" : "zur Startseite");
 }
 
 bool TForm1::DokumentGeladen() const
@@ -394,7 +412,7 @@ void TForm1::Minimieren1Click()
 
 bool TForm1::FormKeyDown(int key, int modifiers)
 {
-    switch (TasteAuswerten(key, modifiers)) {
+    switch (TasteAuswerten(key, modifiers, erweitert)) {
     case FensterTaste::Geometrie1024:
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         move(0, 0);
@@ -557,7 +575,8 @@ void TForm1::DokumentSchliessen()
 
 void TForm1::Speichern()
 {
-    // "&Speichern" has no effect in this edition.
+    // "&Speichern" has no effect in this edition: no command changes a
+    // document, so there is nothing to save (and the item stays hidden).
 }
 
 void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
@@ -652,6 +671,8 @@ void TForm1::StartseiteNachSchliessen()
     StartInfoPanAnordnen();
     StartInfoPan->show();
     StartInfoPan->raise();
+    LernKartBtnBeschriften();
+    emit BefehlsZustandGeaendert();
 }
 
 bool TForm1::DateiWaehlen(const QString &ordner, const QString &dateiName, QString &gewaehlt)

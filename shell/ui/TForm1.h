@@ -84,6 +84,9 @@ public:
     void ErweitertAnzeigen(QAction *eintrag);
     // A control (e.g. a tool-bar button) shown only while the switch is on.
     void ErweitertAnzeigen(QWidget *knopf);
+    // An item's own enabled state; a hidden item's shortcut works only while
+    // it and every menu above it are enabled.
+    void EintragAktivSetzen(QAction *eintrag, bool an);
     // The learning view's side: while the switch is on, the tool bar shows
     // in mode 2 unless folded, and a loaded document shows its picture
     // instead of the start panel.
@@ -93,6 +96,8 @@ public:
         return erweitert && LeisteOffen && Zustand.AnsichtModus == AnsichtArt::Startseite;
     }
     bool DokumentGeladen() const;
+    // The folder the view was last saved to as a picture (settings).
+    QString ExportOrdner;
 
     // ---- Operations ----
     void ErsteAktivierung();
@@ -199,6 +204,9 @@ public:
 
 signals:
     void ErweiterteFunktionenGeaendert(bool an);
+    // The mode or the shown document changed: commands that depend on them
+    // (zoom in a quiz, output without a document) update their states.
+    void BefehlsZustandGeaendert();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -222,6 +230,7 @@ private:
     void ErweitertAnwenden();
     void KnopfStil(THoverPanel *p);
     void TitelHintergrundMalen();
+    void LernKartBtnBeschriften();
     void StartInfoPanAnordnen();
     void StartseitenBildAufbauen();
     void AufgeschobenesBildAufbauen();

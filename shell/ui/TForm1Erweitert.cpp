@@ -59,6 +59,7 @@ void TForm1::ErweiterteFunktionenSetzen(bool an)
     ErweitertAnwenden();
     for (QWidget *k : std::as_const(erweiterteKnoepfe))
         k->setVisible(an);
+    LernKartBtnBeschriften();
     emit ErweiterteFunktionenGeaendert(an);
 }
 

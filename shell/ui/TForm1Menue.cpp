@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 QMenu *TForm1::Untermenue(QMenu *ueber, const QString &name, const QString &caption, bool sichtbar)
 {
     auto *m = new SpaltenMenue(caption, this);
@@ -188,8 +190,9 @@ void TForm1::BaueMenue()
     connect(m.Homepage1, &QAction::triggered, this, &TForm1::Homepage1Click);
 
     // Hidden items that already have an effect; later parts register theirs.
-    for (QAction *a : {m.Oeffnen1, m.Speichern1, m.Schliessen1, m.UebOpt1, m.ZuletztAngzeigtesDokument1, m.PrevDok1,
-                       m.NextDok1, m.Ordnerneueinlesen1, m.Ordnerwaehlen1, m.Inhalt1})
+    // "&Speichern" is not among them: nothing changes a document.
+    for (QAction *a : {m.Oeffnen1, m.Schliessen1, m.UebOpt1, m.ZuletztAngzeigtesDokument1, m.PrevDok1, m.NextDok1,
+                       m.Ordnerneueinlesen1, m.Ordnerwaehlen1, m.Inhalt1})
         ErweitertAnzeigen(a);
 
     VersteckteKuerzelAktualisieren();
@@ -201,6 +204,19 @@ QAction *TForm1::EintragHinzufuegen(QMenu *menue, const QString &name, const QSt
     QAction *a = Eintrag(menue, name, caption, taste);
     VersteckteKuerzelAktualisieren();
     return a;
+}
+
+void TForm1::EintragAktivSetzen(QAction *eintrag, bool an)
+{
+    if (!eintrag || eintrag->property("eigenAktiv").toBool() == an)
+        return;
+    eintrag->setProperty("eigenAktiv", an);
+    const bool versteckt = std::any_of(versteckte.cbegin(), versteckte.cend(),
+                                       [eintrag](const Versteckt &v) { return v.aktion == eintrag; });
+    if (versteckt)
+        VersteckteKuerzelAktualisieren();
+    else
+        eintrag->setEnabled(an);
 }
 
 QMenu *TForm1::UntermenueHinzufuegen(QMenu *ueber, const QString &name, const QString &caption)

@@ -90,3 +90,42 @@ TEST(InhaltDokumente, EveryShippedDocumentPassesTvlCheck)
 }
 
 } // namespace
+
+#include "Szene.h"
+
+namespace {
+
+// In the learning view every drawn box of every shipped document lies on
+// its picture, from the smallest window to full screen, at 100 % and 200 %.
+TEST(InhaltDokumente, EveryDrawnBoxOfTheLearningViewLiesOnThePicture)
+{
+    // The picture control of the learning view with the tool bar: the
+    // smallest window, 1280 x 1024 and 1920 x 1080.
+    const QSize steuer[] = {{713, 555}, {1093, 929}, {1733, 985}};
+    for (const QString &name : QDir(InhaltOrdner()).entryList({"*.tvl"}, QDir::Files, QDir::Name)) {
+        DokumentZustand zustand;
+        zustand.Dok = InhaltDokument(name);
+        Szene szene(zustand, Dienste{});
+        szene.ProgOrdner = InhaltOrdner();
+        szene.Zustand.AnsichtModus = AnsichtArt::Startseite;
+        szene.LernansichtSichtbar = true;
+        for (const QSize g : steuer)
+            for (int zoom : {0, 4}) {
+                for (DokObjekt &o : zustand.Dok.Objekte)
+                    o.Rahmen = {-1, -1, -1, -1};
+                szene.SteuerGroesse = g;
+                szene.ZoomSetzen(zoom);
+                szene.SzeneAufbauen();
+                for (const DokObjekt &o : zustand.Dok.Objekte) {
+                    const Rechteck &r = o.Rahmen;
+                    if (r.Right <= r.Left || r.Bottom <= r.Top)
+                        continue; // not drawn
+                    EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= 1 && r.Bottom <= 1)
+                        << qPrintable(name) << " " << g.width() << "x" << g.height() << " zoom " << zoom << ": \""
+                        << qPrintable(o.Cap) << "\" " << r.Left << " " << r.Top << " " << r.Right << " " << r.Bottom;
+                }
+            }
+    }
+}
+
+} // namespace

@@ -26,7 +26,7 @@ namespace {
 struct Wahl : IBildDateiWahl
 {
     QString pfad;
-    bool Waehlen(QString &p) override
+    bool Waehlen(QString &p, const QString &) override
     {
         p = pfad;
         return true;
@@ -58,6 +58,8 @@ protected:
         QImage basis(870, 650, QImage::Format_RGB32);
         basis.fill(QColor(0, 128, 0));
         form->Zustand.Dok.BasisBild = basis;
+        form->Zustand.Dok.DateiName = prog + "gruen.tvl"; // a document is shown
+        form->AktualisiereKnoepfe();
         szene->SzeneAufbauen();
         u.meldungen.Leeren();
     }

@@ -33,7 +33,7 @@ struct FesteWahl : IBildDateiWahl
 {
     QString pfad;
     int aufrufe = 0;
-    bool Waehlen(QString &p) override
+    bool Waehlen(QString &p, const QString &) override
     {
         ++aufrufe;
         p = pfad;
@@ -65,6 +65,8 @@ protected:
         wahl = w.get();
         ausgabe->DateiWahl = std::move(w);
         form->show();
+        form->Zustand.Dok.DateiName = prog + "balken.tvl"; // a document is shown
+        form->AktualisiereKnoepfe();
         bild->resize(870, 650);
         QImage basis(870, 650, QImage::Format_RGB32);
         basis.fill(Qt::white);

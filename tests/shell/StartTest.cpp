@@ -239,3 +239,28 @@ TEST(OeffneExtern, FailureReportedAfterTheLaunchShowsTheMessage)
     o.offen[1](true);
     EXPECT_EQ(m.protokoll.size(), 1u);
 }
+
+TEST(FensterLogik, MainKeyboardZoomOnlyWithTheExtendedFunctions)
+{
+    const struct
+    {
+        int key, mods;
+        FensterTaste aus, an;
+    } faelle[] = {
+        {Qt::Key_Plus, Qt::ControlModifier, FensterTaste::Keine, FensterTaste::ZoomRein},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, FensterTaste::Keine, FensterTaste::ZoomRein},
+        {Qt::Key_Equal, Qt::ControlModifier, FensterTaste::Keine, FensterTaste::ZoomRein},
+        {Qt::Key_Minus, Qt::ControlModifier, FensterTaste::Keine, FensterTaste::ZoomRaus},
+        // The keypad's keys as before, and nothing without Ctrl or with Alt.
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, FensterTaste::ZoomRein, FensterTaste::ZoomRein},
+        {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, FensterTaste::ZoomRaus, FensterTaste::ZoomRaus},
+        {Qt::Key_Plus, Qt::NoModifier, FensterTaste::Keine, FensterTaste::Keine},
+        {Qt::Key_Minus, Qt::ControlModifier | Qt::ShiftModifier, FensterTaste::Keine, FensterTaste::Keine},
+        {Qt::Key_Equal, Qt::ControlModifier | Qt::AltModifier, FensterTaste::Keine, FensterTaste::Keine},
+        {Qt::Key_Left, Qt::ControlModifier, FensterTaste::ScrollLinks, FensterTaste::ScrollLinks},
+    };
+    for (const auto &f : faelle) {
+        EXPECT_EQ(TasteAuswerten(f.key, f.mods, false), f.aus) << f.key << " " << f.mods;
+        EXPECT_EQ(TasteAuswerten(f.key, f.mods, true), f.an) << f.key << " " << f.mods;
+    }
+}

@@ -183,3 +183,36 @@ TEST(Navigation, OhneLernansichtBleibtDieAnzeigeLeerUndDieSzeneUnberuehrt)
     // The empty display is not committed over the picture.
     EXPECT_EQ(t.Szenenfarbe(10, 10), QColor(0, 128, 0));
 }
+
+TEST(Navigation, MausradScrolltZoomtUndSammeltFeineDrehungen)
+{
+    const struct
+    {
+        const char *was;
+        int x, y;
+        bool strg, umschalt;
+        RadSchritte erwartet;
+    } faelle[] = {
+        {"vom Benutzer weg", 0, 120, false, false, {0, -1, 0}},
+        {"zum Benutzer", 0, -240, false, false, {0, 2, 0}},
+        {"Umschalt", 0, -120, false, true, {1, 0, 0}},
+        {"Umschalt als Querdrehung", 120, 0, false, true, {-1, 0, 0}},
+        {"seitliches Rad", -120, 0, false, false, {1, 0, 0}},
+        {"Strg weg", 0, 120, true, false, {0, 0, 1}},
+        {"Strg zum Benutzer", 0, -120, true, true, {0, 0, -1}},
+        {"halbe Kerbe", 0, 60, false, false, {0, 0, 0}},
+        {"riesige Drehung", 0, 2000000000, false, false, {0, -MaxRadSchritte, 0}},
+    };
+    for (const auto &f : faelle) {
+        int rest = 0;
+        EXPECT_EQ(RadAuswerten(f.x, f.y, f.strg, f.umschalt, rest), f.erwartet) << f.was;
+        EXPECT_LT(qAbs(rest), 120) << f.was;
+    }
+    // Fine wheels: four parts of a notch make one step, no more.
+    int rest = 0;
+    int schritte = 0;
+    for (int i = 0; i < 4; ++i)
+        schritte += RadAuswerten(0, -30, false, false, rest).ry;
+    EXPECT_EQ(schritte, 1);
+    EXPECT_EQ(rest, 0);
+}

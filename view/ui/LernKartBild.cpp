@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 // The marker frame: a red two-pixel outline, transparent inside.
@@ -101,4 +102,10 @@ void LernKartBild::mouseMoveEvent(QMouseEvent *e)
 void LernKartBild::mouseReleaseEvent(QMouseEvent *e)
 {
     emit MausLosgelassen(e->position().toPoint(), e->button(), e->buttons());
+}
+
+void LernKartBild::wheelEvent(QWheelEvent *e)
+{
+    emit MausRad(e->angleDelta(), e->modifiers());
+    e->accept();
 }

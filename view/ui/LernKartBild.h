@@ -33,6 +33,8 @@ signals:
     void MausGedrueckt(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
     void MausBewegt(QPoint pos, Qt::MouseButtons knoepfe);
     void MausLosgelassen(QPoint pos, Qt::MouseButton knopf, Qt::MouseButtons knoepfe);
+    // A turn of the wheel (eighths of a degree, as the event gives them).
+    void MausRad(QPoint winkel, Qt::KeyboardModifiers tasten);
     // The control's size changed; SteuerGroesse is already updated.
     void GroesseGeaendert(QSize groesse);
     // MoveAnker moved or was shown/hidden (UebMoveAnker follows it in a quiz).
@@ -51,6 +53,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     Szene &s;
