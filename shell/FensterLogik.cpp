@@ -8,7 +8,7 @@ FensterTaste TasteAuswerten(int key, int modifiers, bool erweitert)
     // The keypad flag tells Num + from the main keyboard's +; it is not a
     // modifier the user holds.
     const bool keypad = modifiers & Qt::KeypadModifier;
-    const int mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const int mods = modifiers & int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (mods == int(Qt::ShiftModifier | Qt::AltModifier) && key == Qt::Key_G)
         return FensterTaste::Geometrie1024;
     if (erweitert && !keypad) {

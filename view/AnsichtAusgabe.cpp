@@ -26,7 +26,7 @@ QString EndungVonFilter(const QString &filter)
     const qsizetype zu = filter.indexOf(')', auf);
     if (auf < 0 || zu < 0)
         return QString::fromLatin1(AnsichtAusgabe::StandardEndung);
-    const QString endung = filter.mid(auf + 3, zu - auf - 3).section(' ', 0, 0).section(';', 0, 0);
+    QString endung = filter.mid(auf + 3, zu - auf - 3).section(' ', 0, 0).section(';', 0, 0);
     if (endung.isEmpty() || endung.contains('*') || endung.contains('?'))
         return QString::fromLatin1(AnsichtAusgabe::StandardEndung);
     return endung;

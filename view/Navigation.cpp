@@ -43,7 +43,7 @@ RadSchritte RadAuswerten(int winkelX, int winkelY, bool strg, bool umschalt, int
     // way the turn that is there counts.
     const bool quer = !strg && (umschalt || winkelY == 0);
     const int winkel = winkelY != 0 ? winkelY : winkelX;
-    const qint64 grenze = 120 * MaxRadSchritte;
+    const qint64 grenze = qint64(120) * MaxRadSchritte;
     rest = int(qBound(-grenze, qint64(rest) + winkel, grenze));
     const int kerben = rest / 120;
     rest -= kerben * 120;
