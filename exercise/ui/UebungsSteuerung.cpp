@@ -373,8 +373,20 @@ void UebungsSteuerung::FrageZaehlerSetzen(const QString &caption, QPoint pos, bo
 void UebungsSteuerung::FeldAnlegen(const Antwortfeld &f, bool hand)
 {
     FeldEntfernen(f.Index);
-    auto *p = new AntwortPanel(f.Index, hand, flaechen.UebungPan);
-    panels[f.Index] = p;
+    handZeiger = hand;
+    FeldAktualisieren(f, false);
+}
+
+AntwortPanel *UebungsSteuerung::PanelMachen(int index)
+{
+    auto *p = new AntwortPanel(index, handZeiger, flaechen.UebungPan);
+    // Panels are made in any order. As when every panel was made at the start, the lower index lies on top
+    // and comes later in the Tab order.
+    if (auto naechst = panels.lower_bound(index); naechst != panels.begin()) {
+        AntwortPanel *darueber = std::prev(naechst)->second;
+        p->stackUnder(darueber);
+        QWidget::setTabOrder(darueber->previousInFocusChain(), p);
+    }
     connect(p, &AntwortPanel::gedrueckt, this, [this](int i, QPoint pos) {
         if (!Engine.Einzelfragen())
             Engine.FeldGedrueckt(i, pos);
@@ -392,20 +404,27 @@ void UebungsSteuerung::FeldAnlegen(const Antwortfeld &f, bool hand)
         }
     });
     connect(p, &AntwortPanel::taste, this, &UebungsSteuerung::Taste);
-    FeldAktualisieren(f, false);
+    return p;
 }
 
 void UebungsSteuerung::FeldAktualisieren(const Antwortfeld &f, bool sofort)
 {
+    const bool zeigen = f.Sichtbar && AnsichtModus() == AnsichtArt::Quiz;
     auto it = panels.find(f.Index);
-    if (it == panels.end())
-        return;
+    if (it == panels.end()) {
+        // A panel's widget is made when it is first shown on the panel area: a document of tens of
+        // thousands of gaps would otherwise make as many widgets at every start. The engine keeps the
+        // state of all of them.
+        if (!zeigen || !f.Rahmen.intersects(flaechen.UebungPan->rect()))
+            return;
+        it = panels.emplace(f.Index, PanelMachen(f.Index)).first;
+    }
     AntwortPanel *p = it->second;
     p->setCaption(f.Caption);
     p->setGeometry(f.Rahmen);
     p->setNormColor(f.Farbe);
     p->Markieren(f.Markiert);
-    p->setVisible(f.Sichtbar && AnsichtModus() == AnsichtArt::Quiz);
+    p->setVisible(zeigen);
     if (sofort)
         p->repaint();
 }

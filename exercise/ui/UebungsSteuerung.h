@@ -126,6 +126,7 @@ private:
     void ZielWaehlen(int richtung);
     ZielAuswahl Ziele() const;
     int ObjektBei(QPoint panelPunkt) const; // the open target under a panel point, -1 none
+    AntwortPanel *PanelMachen(int index);
 
     DokumentZustand &dok;
     Dienste &dienste;
@@ -138,7 +139,8 @@ private:
     mutable TUebOptFragenForm *uebOptFragenForm = nullptr;
     mutable std::optional<UebOptWerte> wartendeWerte;
     TUebProtokollForm *uebProtokollForm = nullptr;
-    std::map<int, AntwortPanel *> panels;
+    std::map<int, AntwortPanel *> panels; // the panels shown so far, by index
+    bool handZeiger = false;              // the panels' cursor: a hand for single questions
     QLabel *hintergrund = nullptr;
     QString anweisung;
     int bildBreite = 0;

@@ -284,3 +284,51 @@ TEST(UebungsSteuerung, OptionsWindowOfTheDocumentsKindBeforeTheStart)
         EXPECT_EQ(gezeigt, (QList<QWidget *>{erwartet, erwartet})) << einzel;
     }
 }
+
+// A document of many labels: in every way of asking, the quiz makes a panel only for what can be seen on
+// the panel area, and every shown panel mirrors its field. Answering brings the next panels in.
+TEST(UebungsSteuerung, PanelsMadeOnlyWhereTheyCanBeSeen)
+{
+    QStringList texte;
+    for (int i = 0; i < 1500; ++i)
+        texte << QString("Ort %1").arg(i);
+    for (const int modus : {0, 1, 2}) {
+        Oberflaeche o(BildDok(texte));
+        UebOptWerte w;
+        w.AbfrageModus = modus;
+        o.st->OptWerteSetzen(w);
+        ASSERT_TRUE(o.st->UebungStarten({}));
+        auto pruefen = [&](const char *wann) {
+            const auto &felder = o.st->Engine.Felder();
+            const QList<AntwortPanel *> panels = o.pan.findChildren<AntwortPanel *>();
+            EXPECT_LT(panels.size(), int(felder.size()) / 2) << modus << wann;
+            int sichtbar = 0;
+            for (const auto &[i, f] : felder) {
+                if (!f.Sichtbar || !f.Rahmen.intersects(o.pan.rect()))
+                    continue;
+                ++sichtbar;
+                AntwortPanel *p = o.Panel(i);
+                ASSERT_NE(p, nullptr) << modus << wann << " " << i;
+                EXPECT_TRUE(p->isVisibleTo(&o.pan));
+                EXPECT_EQ(p->geometry(), f.Rahmen);
+                EXPECT_EQ(p->Caption(), f.Caption);
+            }
+            EXPECT_GT(sichtbar, 0) << modus << wann;
+        };
+        pruefen(" start");
+        // A right answer: a label is the target of its own text (the text asked for, else the target asked for).
+        const Uebung &u = o.st->Engine;
+        const FragenPaar paar = u.Lauf.FragenFolge[u.Lauf.Position];
+        const int ziel = modus == 1 ? paar.TextObjekt : paar.ZielObjekt;
+        int feld = -1;
+        for (const auto &[i, f] : u.Felder())
+            if (f.Tag == ziel && f.Sichtbar)
+                feld = i;
+        ASSERT_GE(feld, 0) << modus;
+        const int vorher = u.Lauf.AnzRichtig;
+        o.st->Engine.FeldAnklicken(feld);
+        o.st->Engine.ZielAnklicken(ziel);
+        EXPECT_EQ(u.Lauf.AnzRichtig, vorher + 1) << modus;
+        pruefen(" after an answer");
+    }
+}
