@@ -27,4 +27,8 @@ struct UebOptWerte
     int FragenZuordnungsziele = 1;
 
     bool operator==(const UebOptWerte &) const = default;
+
+    // The values a dialog can show: a choice out of its range falls back to the default, a limit
+    // keeps its first two characters (stored settings may hold anything).
+    UebOptWerte Begrenzt() const;
 };

@@ -141,9 +141,7 @@ bool NetzUebung::NetzUebungBeitreten()
     TNMailSlot.SetActive(false);
     TNMailSlot.SetMailBox(Ordner().NetzKomKanal);
     // 6.
-    TnNachricht n;
-    n.Art = TnArt::Init;
-    n.Kennung = TeilnehmerKennung;
+    TnNachricht n = Kopf(TnArt::Init);
     n.Name = Teilnehmername;
     n.StartZeitText = StartZeitText();
     Senden(n);
@@ -151,14 +149,20 @@ bool NetzUebung::NetzUebungBeitreten()
     return fenster.TeilnehmerLaufStarten();
 }
 
+TnNachricht NetzUebung::Kopf(TnArt art) const
+{
+    TnNachricht n;
+    n.Art = art;
+    n.Kennung = TeilnehmerKennung;
+    return n;
+}
+
 void NetzUebung::AktionMelden()
 {
     if (TeilnehmerKennung.isEmpty())
         return;
     const UebLauf &l = engine.Lauf;
-    TnNachricht n;
-    n.Art = TnArt::Aktion;
-    n.Kennung = TeilnehmerKennung;
+    TnNachricht n = Kopf(TnArt::Aktion);
     n.AktZiel = l.AktZiel;
     if (l.AktZiel >= 0 && l.AktZiel < dok.Dok.Objekte.size()) {
         n.Abdeckung = dok.Dok.Objekte[l.AktZiel].Abdeckung;
@@ -188,18 +192,14 @@ void NetzUebung::NetzUebEndeMelden()
     if (TeilnehmerKennung.isEmpty())
         return;
     const UebLauf &l = engine.Lauf;
-    TnNachricht f;
-    f.Art = TnArt::Fertig;
-    f.Kennung = TeilnehmerKennung;
+    TnNachricht f = Kopf(TnArt::Fertig);
     f.Endestatus = l.Endestatus;
     f.UhrText = engine.UhrLabText();
     Senden(f);
     if (l.Endestatus != EndeArt::Fertig && l.Endestatus != EndeArt::Zeitlimit)
         return;
     // The pause keeps the two datagrams apart; the sender waits, not the window.
-    TnNachricht b;
-    b.Art = TnArt::Bestlist;
-    b.Kennung = TeilnehmerKennung;
+    TnNachricht b = Kopf(TnArt::Bestlist);
     b.Name = Teilnehmername;
     b.Rechner = TNMailSlot.ComputerName;
     b.Beginn = l.StartZeit;

@@ -88,6 +88,7 @@ public:
 
 private:
     void AusgangVerbinden();
+    TnNachricht Kopf(TnArt art) const; // a message of this participant, of the given kind
     void Senden(const TnNachricht &n);
     QString StartZeitText() const;
     // Takes the channel and asks before anything of value goes: another

@@ -6,12 +6,9 @@
 #include "Dateifehler.h"
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
-#include "Szene.h"
 #include "TvlArgumente.h"
 #include "TvlBefehl.h"
-#include "TvlDokument.h"
-#include "TvlMeldungen.h"
-#include "TvlProgrammOrdner.h"
+#include "TvlSzene.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -85,23 +82,18 @@ int Arbeitsblatt(const QStringList &args)
     const QString fehler = Lesen(args, o);
     if (!fehler.isEmpty())
         return TvlAufrufFehler(fehler, Aufruf);
-    TvlDokument t;
-    if (!t.Laden(o.dok.datei))
+    TvlSzene s;
+    if (!s.Oeffnen(o.dok))
         return 1;
     // The window copies the document title while "Titel des Dokuments
     // verwenden" is ticked, as it is by default.
     if (!o.titelGesetzt)
-        o.blatt.Titel = t.Dok().Titel;
+        o.blatt.Titel = s.t.Dok().Titel;
+    s.szene->SzeneAufbauen();
 
-    Dienste dienste;
-    dienste.meldungen = &t.meldungen;
-    Szene szene(t.zustand, dienste);
-    szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
-    szene.SzeneAufbauen();
-
-    const Blatt blatt = ArbeitsblattErstellen(o.blatt, szene);
+    const Blatt blatt = ArbeitsblattErstellen(o.blatt, *s.szene);
     if (!BlattSpeichern(blatt, o.dok.ausgabe, BlattFormatVon(o.dok.ausgabe))) {
-        t.meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
+        s.t.meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
         return 1;
     }
     return 0;

@@ -6,12 +6,9 @@
 #include "DokumentLaden.h"
 #include "DokumentUmgebung.h"
 #include "Nummerierung.h"
-#include "Szene.h"
 #include "TvlArgumente.h"
 #include "TvlBefehl.h"
-#include "TvlDokument.h"
-#include "TvlMeldungen.h"
-#include "TvlProgrammOrdner.h"
+#include "TvlSzene.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,16 +93,12 @@ int Render(const QStringList &args)
     if (!fehler.isEmpty())
         return TvlAufrufFehler(fehler, Aufruf);
 
-    TvlDokument t;
-    if (!t.Laden(o.dok.datei))
-        return 1;
-
     StdZufall zufall(o.saat);
-    Dienste dienste;
-    dienste.meldungen = &t.meldungen;
-    dienste.zufall = &zufall;
-    Szene szene(t.zustand, dienste);
-    szene.ProgOrdner = TvlProgrammOrdner(o.dok.progOrdner, o.dok.datei);
+    TvlSzene s;
+    if (!s.Oeffnen(o.dok, &zufall))
+        return 1;
+    TvlDokument &t = s.t;
+    Szene &szene = *s.szene;
     szene.SteuerGroesse = o.groesse;
     szene.ZoomSetzen(o.zoom);
     t.zustand.AnsichtModus = AnsichtArt(o.modus); // 2 or 3, checked with the arguments

@@ -2,6 +2,7 @@
 #include "TUebOptForm.h"
 
 #include "RadioGruppe.h"
+#include "UebOptTeile.h"
 #include "ZahlEdit.h"
 
 #include <QCheckBox>
@@ -10,25 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-
-void ZeitEditsAnordnen(QWidget *min, QWidget *sek, QLabel *einheit, QPoint ort)
-{
-    // One label "Min.             Sek. " as in the dialogs' design; the
-    // seconds edit sits in its gap, right before "Sek.".
-    const QFontMetrics fm(einheit->font());
-    min->move(ort);
-    einheit->adjustSize();
-    const int lx = ort.x() + min->width() + 4;
-    einheit->move(lx, ort.y() + (min->height() - einheit->height()) / 2);
-    sek->move(lx + fm.horizontalAdvance(QStringLiteral("Min.             ")) - sek->width() - 4, ort.y());
-    einheit->lower();
-}
-
-QString NetzUebInitText()
-{
-    return QStringLiteral("Klicken Sie auf \"Übung starten\" um die Netzwerk-Übung zu initiieren.        "
-                          "Alle getätigten Einstellungen werden an die Übungsteilnehmer übermittelt.");
-}
 
 TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
 {
@@ -40,12 +22,11 @@ TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
     AbfrageModus = new RadioGruppe("AbfrageModus", " Abfragemodus ",
                                    {" freie Zuordnung ", " Einzelabfrage Texte ", " Einzelabfrage Positionen "}, this);
     AbfrageModus->setGeometry(8, 8, 250, 100);
-    Zeitlimit = new RadioGruppe("Zeitlimit", " Zeitlimit ", {" ohne Zeitlimit", " mit Zeitlimit:"}, this);
+    const ZeitlimitTeile zeit = ZeitlimitBauen(this, {" ohne Zeitlimit", " mit Zeitlimit:"}, QPoint(24, 70));
+    Zeitlimit = zeit.Gruppe;
+    ZLimitMin = zeit.Min;
+    ZLimitSek = zeit.Sek;
     Zeitlimit->setGeometry(266, 8, breite - 274, 100);
-    ZLimitMin = new ZahlEdit("ZLimitMin", Zeitlimit);
-    ZLimitSek = new ZahlEdit("ZLimitSek", Zeitlimit);
-    auto *einheit = new QLabel("Min.             Sek. ", Zeitlimit);
-    ZeitEditsAnordnen(ZLimitMin, ZLimitSek, einheit, QPoint(24, 70));
     // The edits sit below the items; keep the items above them.
     Zeitlimit->setMinimumHeight(100);
 
@@ -70,28 +51,15 @@ TUebOptForm::TUebOptForm(QWidget *parent) : QDialog(parent)
                                        {" sofort bei jeder Zuordnung ", " erst am Ende der Übung "}, this);
     RiFaRueckmeldung->hide();
 
-    UebOptZeigenCheck = new QCheckBox(" Dieses Dialogfenster vor jeder Übung anzeigen ", this);
-    UebOptZeigenCheck->setObjectName("UebOptZeigenCheck");
-    UebOptZeigenCheck->setChecked(true);
-    OkBtn = new QPushButton("Übung starten", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CloseBtn = new QPushButton("Schließen", this);
-    CloseBtn->setObjectName("CloseBtn");
+    const DialogKnoepfe knoepfe = DialogKnoepfeBauen(this, "UebOptZeigenCheck");
+    UebOptZeigenCheck = knoepfe.Zeigen;
+    OkBtn = knoepfe.Ok;
+    CloseBtn = knoepfe.Schliessen;
+    NetzUebInitPan = knoepfe.NetzPan;
     ErwBtn = new QPushButton("Erweitert...", this);
     ErwBtn->setObjectName("ErwBtn");
-    NetzUebInitPan = new QLabel(NetzUebInitText(), this);
-    NetzUebInitPan->setObjectName("NetzUebInitPan");
-    static_cast<QLabel *>(NetzUebInitPan)->setWordWrap(true);
-    NetzUebInitPan->setStyleSheet("background:#fff8c0; border:1px solid #a0a080; padding:4px;");
-    NetzUebInitPan->hide();
 
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(ErwBtn, &QPushButton::clicked, this, &TUebOptForm::ErwBtnClick);
-    auto mitLimit = [this] { Zeitlimit->setItemIndex(1); };
-    connect(ZLimitMin, &QLineEdit::textEdited, this, mitLimit);
-    connect(ZLimitSek, &QLineEdit::textEdited, this, mitLimit);
     connect(RiFaRueckmeldung, &RadioGruppe::geklickt, this, &TUebOptForm::RiFaAbhaengigkeit);
     connect(Zeitlimit, &RadioGruppe::geklickt, this, &TUebOptForm::RiFaAbhaengigkeit);
     connect(AbfrageModus, &RadioGruppe::geklickt, this, &TUebOptForm::RiFaAbhaengigkeit);
@@ -177,17 +145,16 @@ void TUebOptForm::WerteHolen(UebOptWerte &w) const
     w.Zuordnungsziele = Zuordnungsziele->ItemIndex();
 }
 
-void TUebOptForm::WerteSetzen(const UebOptWerte &w)
+void TUebOptForm::WerteSetzen(const UebOptWerte &werte)
 {
-    // Stored values out of range fall back to the defaults.
-    auto index = [](int v, int n, int vorgabe) { return v >= 0 && v < n ? v : vorgabe; };
-    AbfrageModus->setItemIndex(index(w.AbfrageModus, 3, 0));
-    Zeitlimit->setItemIndex(index(w.ZeitLimit, 2, 0));
-    ZLimitMin->setText(w.ZLimitMin.left(2));
-    ZLimitSek->setText(w.ZLimitSek.left(2));
-    ZuordnungRichtig->setItemIndex(index(w.ZuordnungRichtig, 2, 0));
-    ZuordnungFalsch->setItemIndex(index(w.ZuordnungFalsch, 2, 0));
-    Zuordnungstexte->setItemIndex(index(w.Zuordnungstexte, 2, 1));
-    Zuordnungsziele->setItemIndex(index(w.Zuordnungsziele, 3, 1));
+    const UebOptWerte w = werte.Begrenzt();
+    AbfrageModus->setItemIndex(w.AbfrageModus);
+    Zeitlimit->setItemIndex(w.ZeitLimit);
+    ZLimitMin->setText(w.ZLimitMin);
+    ZLimitSek->setText(w.ZLimitSek);
+    ZuordnungRichtig->setItemIndex(w.ZuordnungRichtig);
+    ZuordnungFalsch->setItemIndex(w.ZuordnungFalsch);
+    Zuordnungstexte->setItemIndex(w.Zuordnungstexte);
+    Zuordnungsziele->setItemIndex(w.Zuordnungsziele);
     RiFaAbhaengigkeit();
 }

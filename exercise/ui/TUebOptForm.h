@@ -1,5 +1,6 @@
 // TUebOptForm: the options of picture-labelling and cloze-text quizzes.
 #pragma once
+#include "UebOptTeile.h"
 #include "UebOptWerte.h"
 
 #include <QDialog>
@@ -58,9 +59,3 @@ private:
     bool erweitert = false;
     bool netz = false; // network form: the panel gets room of its own
 };
-
-// Places the minute and second edits around their unit label.
-void ZeitEditsAnordnen(QWidget *min, QWidget *sek, QLabel *einheit, QPoint ort);
-
-// The text of the network panel of both option dialogs.
-QString NetzUebInitText();

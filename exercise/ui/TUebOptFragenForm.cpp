@@ -3,6 +3,7 @@
 
 #include "RadioGruppe.h"
 #include "TUebOptForm.h"
+#include "UebOptTeile.h"
 #include "ZahlEdit.h"
 
 #include <QCheckBox>
@@ -25,37 +26,22 @@ TUebOptFragenForm::TUebOptFragenForm(TUebOptForm *a, QWidget *parent) : QDialog(
     Zuordnungsziele =
         new RadioGruppe("Zuordnungsziele", " Reihenfolge der Fragen ", {" geordnet ", " zufällig gemischt "}, this);
     Zuordnungsziele->setGeometry(242, 84, breite - 250, 70);
-    Zeitlimit = new RadioGruppe("Zeitlimit", " Zeitlimit ", {" ohne Zeitlimit ", " Zeitlimit von: "}, this);
+    const ZeitlimitTeile zeit = ZeitlimitBauen(this, {" ohne Zeitlimit ", " Zeitlimit von: "}, QPoint(160, 44));
+    Zeitlimit = zeit.Gruppe;
+    ZLimitMin = zeit.Min;
+    ZLimitSek = zeit.Sek;
     Zeitlimit->setGeometry(8, 160, breite - 16, 76);
-    ZLimitMin = new ZahlEdit("ZLimitMin", Zeitlimit);
-    ZLimitSek = new ZahlEdit("ZLimitSek", Zeitlimit);
-    auto *einheit = new QLabel("Min.             Sek. ", Zeitlimit);
-    ZeitEditsAnordnen(ZLimitMin, ZLimitSek, einheit, QPoint(160, 44));
 
-    UebOptFragenZeigenCheck = new QCheckBox(" Dieses Dialogfenster vor jeder Übung anzeigen ", this);
-    UebOptFragenZeigenCheck->setObjectName("UebOptFragenZeigenCheck");
-    UebOptFragenZeigenCheck->setChecked(true);
+    const DialogKnoepfe knoepfe = DialogKnoepfeBauen(this, "UebOptFragenZeigenCheck");
+    UebOptFragenZeigenCheck = knoepfe.Zeigen;
+    OkBtn = knoepfe.Ok;
+    CloseBtn = knoepfe.Schliessen;
+    NetzUebInitPan = knoepfe.NetzPan;
     UebOptFragenZeigenCheck->setGeometry(8, 244, breite - 16, 24);
-    OkBtn = new QPushButton("Übung starten", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
     OkBtn->setGeometry(breite - 128, 276, 120, 28);
-    CloseBtn = new QPushButton("Schließen", this);
-    CloseBtn->setObjectName("CloseBtn");
     CloseBtn->setGeometry(breite - 236, 276, 100, 28);
-    NetzUebInitPan = new QLabel(NetzUebInitText(), this);
-    NetzUebInitPan->setObjectName("NetzUebInitPan");
-    static_cast<QLabel *>(NetzUebInitPan)->setWordWrap(true);
-    NetzUebInitPan->setStyleSheet("background:#fff8c0; border:1px solid #a0a080; padding:4px;");
     NetzUebInitPan->setGeometry(8, 176, breite - 16, 62);
-    NetzUebInitPan->hide();
     setFixedSize(breite, 312);
-
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
-    auto mitLimit = [this] { Zeitlimit->setItemIndex(1); };
-    connect(ZLimitMin, &QLineEdit::textEdited, this, mitLimit);
-    connect(ZLimitSek, &QLineEdit::textEdited, this, mitLimit);
     WerteSetzen(UebOptWerte());
 }
 
@@ -101,13 +87,13 @@ void TUebOptFragenForm::WerteHolen(UebOptWerte &w) const
     w.FragenZLimitSek = ZLimitSek->text();
 }
 
-void TUebOptFragenForm::WerteSetzen(const UebOptWerte &w)
+void TUebOptFragenForm::WerteSetzen(const UebOptWerte &werte)
 {
-    auto index = [](int v, int n, int vorgabe) { return v >= 0 && v < n ? v : vorgabe; };
-    ZuordnungFalsch->setItemIndex(index(w.FragenZuordnungFalsch, 2, 0));
-    Zuordnungstexte->setItemIndex(index(w.FragenZuordnungstexte, 2, 1));
-    Zuordnungsziele->setItemIndex(index(w.FragenZuordnungsziele, 2, 1));
-    Zeitlimit->setItemIndex(index(w.FragenZeitlimit, 2, 0));
-    ZLimitMin->setText(w.FragenZLimitMin.left(2));
-    ZLimitSek->setText(w.FragenZLimitSek.left(2));
+    const UebOptWerte w = werte.Begrenzt();
+    ZuordnungFalsch->setItemIndex(w.FragenZuordnungFalsch);
+    Zuordnungstexte->setItemIndex(w.FragenZuordnungstexte);
+    Zuordnungsziele->setItemIndex(w.FragenZuordnungsziele);
+    Zeitlimit->setItemIndex(w.FragenZeitlimit);
+    ZLimitMin->setText(w.FragenZLimitMin);
+    ZLimitSek->setText(w.FragenZLimitSek);
 }

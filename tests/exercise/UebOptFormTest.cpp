@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 static QApplication *App()
 {
     static int argc = 1;
@@ -184,4 +186,54 @@ TEST(TUebProtokollForm, TitlesBoldWithGapAndCommentsAppended)
     p.ProtokollDarstellen("<tit>Neu", true);
     EXPECT_EQ(p.RichEdit1->toPlainText(), "Neu\n");
     EXPECT_FALSE(p.Rtf().contains("Kommentar"));
+}
+
+// Every choice of both dialogs: a stored value the group offers comes back as it was, any other value
+// (damaged settings) as the default; the dialogs show what UebOptWerte::Begrenzt gives.
+TEST(UebOptWerte, DialogsShowTheBoundedValuesOfEveryChoice)
+{
+    App();
+    TUebOptForm f;
+    TUebOptFragenForm g(&f);
+    const struct
+    {
+        int UebOptWerte::*feld;
+        RadioGruppe *gruppe;
+    } zeilen[] = {
+        {&UebOptWerte::AbfrageModus, f.AbfrageModus},
+        {&UebOptWerte::ZeitLimit, f.Zeitlimit},
+        {&UebOptWerte::ZuordnungRichtig, f.ZuordnungRichtig},
+        {&UebOptWerte::ZuordnungFalsch, f.ZuordnungFalsch},
+        {&UebOptWerte::Zuordnungstexte, f.Zuordnungstexte},
+        {&UebOptWerte::Zuordnungsziele, f.Zuordnungsziele},
+        {&UebOptWerte::FragenZuordnungFalsch, g.ZuordnungFalsch},
+        {&UebOptWerte::FragenZuordnungstexte, g.Zuordnungstexte},
+        {&UebOptWerte::FragenZeitlimit, g.Zeitlimit},
+        {&UebOptWerte::FragenZuordnungsziele, g.Zuordnungsziele},
+    };
+    for (const auto &z : zeilen) {
+        int n = 0;
+        while (z.gruppe->Knopf(n))
+            ++n;
+        ASSERT_GT(n, 1) << z.gruppe->objectName().toStdString();
+        for (int wert : {-1, 0, n - 1, n, 1000, std::numeric_limits<int>::min()}) {
+            UebOptWerte w;
+            w.*z.feld = wert;
+            f.WerteSetzen(w);
+            g.WerteSetzen(w);
+            UebOptWerte gezeigt;
+            f.WerteHolen(gezeigt);
+            g.WerteHolen(gezeigt);
+            const int erwartet = wert >= 0 && wert < n ? wert : UebOptWerte().*z.feld;
+            EXPECT_EQ(gezeigt.*z.feld, erwartet) << z.gruppe->objectName().toStdString() << " " << wert;
+            EXPECT_EQ(w.Begrenzt().*z.feld, erwartet) << z.gruppe->objectName().toStdString() << " " << wert;
+        }
+    }
+    UebOptWerte w;
+    w.ZLimitMin = w.FragenZLimitSek = "12345";
+    f.WerteSetzen(w);
+    g.WerteSetzen(w);
+    EXPECT_EQ(f.ZLimitMin->text(), "12");
+    EXPECT_EQ(g.ZLimitSek->text(), "12");
+    EXPECT_EQ(w.Begrenzt().ZLimitMin, "12");
 }
