@@ -32,6 +32,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringList>
@@ -213,8 +214,20 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
         }
         d.Fragentext = zeilen.join("\r\n");
     }
-    if (d.DokTyp == DokArt::Einzelfragen)
+    if (d.DokTyp == DokArt::Einzelfragen) {
         EinzelfragenAufbauen(d);
+        // A line without "//" has no answer: its placeholder "---" would
+        // otherwise stand in the worksheets' word list as if it were one.
+        QList<bool> mitTrenner; // per question, as FragenAusText counts them
+        static const QRegularExpression umbruch("\r\n|\r|\n");
+        for (const QString &zeile : d.Fragentext.split(umbruch))
+            if (!zeile.trimmed().isEmpty())
+                mitTrenner << zeile.contains(QLatin1String("//"));
+        d.Objekte.removeIf([&mitTrenner](const DokObjekt &o) {
+            const int k = o.FrageNummer - 1;
+            return o.Typ == ObjektTyp::Antwort && k >= 0 && k < mitTrenner.size() && !mitTrenner[k];
+        });
+    }
 
     const QJsonValue ov = j.value("Objekte");
     if (!ov.isUndefined() && !ov.isArray())

@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
@@ -14,6 +15,10 @@ std::vector<TvlBefehl> &Liste()
 {
     static std::vector<TvlBefehl> liste;
     return liste;
+}
+bool IstHilfeOption(const QString &a)
+{
+    return a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("--hilfe");
 }
 } // namespace
 
@@ -57,15 +62,27 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
-    if (!args.isEmpty()) {
+    // Asking for help is no error: the usage goes to standard output and
+    // the tool ends with 0, for the whole tool and for each verb.
+    const bool hilfeGefragt = std::any_of(args.cbegin(), args.cend(), IstHilfeOption);
+    if (!args.isEmpty() && !IstHilfeOption(args.first())) {
         const QString verb = args.takeFirst();
         for (const auto &b : TvlBefehle())
-            if (verb == QLatin1String(b.name))
+            if (verb == QLatin1String(b.name)) {
+                if (hilfeGefragt) {
+                    TvlAus(QString("Aufruf: tvl %1\n").arg(QString::fromUtf8(b.hilfe)));
+                    return 0;
+                }
                 return b.ausfuehren(args);
+            }
     }
     QString hilfe = "Aufruf:\n";
     for (const auto &b : TvlBefehle())
         hilfe += QString("  tvl %1\n").arg(QString::fromUtf8(b.hilfe));
+    if (hilfeGefragt) {
+        TvlAus(hilfe);
+        return 0;
+    }
     TvlFehler(hilfe);
     return 2;
 }
