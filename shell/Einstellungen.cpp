@@ -63,6 +63,7 @@ void LeseEinstellungen(QSettings &s, Einstellungen &e)
     LeseZeitText(sp, "UebOptFragen-ZLimitMin", u.FragenZLimitMin);
     LeseZeitText(sp, "UebOptFragen-ZLimitSek", u.FragenZLimitSek);
     sp.LeseZahl("UebOptFragen-Zuordnungsziele", u.FragenZuordnungsziele, 0, 1);
+    sp.LeseSchalter("Arbeitsblatt-WortlisteBlatt", e.ArbeitsblattWortlisteBlatt);
 }
 
 void SchreibeEinstellungen(QSettings &s, const Einstellungen &e)
@@ -96,6 +97,7 @@ void SchreibeEinstellungen(QSettings &s, const Einstellungen &e)
     sp.SchreibeText("UebOptFragen-ZLimitMin", u.FragenZLimitMin);
     sp.SchreibeText("UebOptFragen-ZLimitSek", u.FragenZLimitSek);
     sp.SchreibeZahl("UebOptFragen-Zuordnungsziele", u.FragenZuordnungsziele);
+    sp.SchreibeSchalter("Arbeitsblatt-WortlisteBlatt", e.ArbeitsblattWortlisteBlatt);
     s.sync();
 }
 

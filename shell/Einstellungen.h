@@ -22,6 +22,8 @@ struct Einstellungen
     // Where the view was last saved as a picture; written once there is one.
     QString ExportOrdner;
     UebOptWerte UebOpt;
+    // Worksheets of single questions list only the answers of the sheet.
+    bool ArbeitsblattWortlisteBlatt = true;
 };
 
 // Reads every value that exists and is valid; the others keep what the

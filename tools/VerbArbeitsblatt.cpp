@@ -18,16 +18,19 @@ namespace {
 
 const char *const Aufruf = "arbeitsblatt DOKUMENT.tvl -o DATEI.(emf|wmf|pdf|svg|png) [--art "
                            "arbeitsblatt|loesung|folie]\n"
-                           "          [--ab-frage N] [--titel TEXT] [--aufgabe TEXT] [--ohne-kopf] "
-                           "[--ohne-antworten]\n"
-                           "          [--progordner ORDNER]   Arbeitsblatt, Lösungsblatt oder "
-                           "Auflegefolie";
+                           "          [--ab-frage N] [--alle] [--wortliste blatt|alle] [--titel TEXT] "
+                           "[--aufgabe TEXT]\n"
+                           "          [--ohne-kopf] [--ohne-antworten] [--progordner ORDNER]\n"
+                           "          Arbeitsblatt, Lösungsblatt oder Auflegefolie; mit --alle alle Blätter "
+                           "(PDF mit allen Seiten,\n"
+                           "          sonst DATEI-1, DATEI-2, ...)";
 
 struct Optionen
 {
     TvlDokumentArgumente dok;
     ArbeitsblattOptionen blatt;
     bool titelGesetzt = false;
+    bool alle = false;
 };
 
 QString Lesen(const QStringList &args, Optionen &o)
@@ -61,6 +64,12 @@ QString Lesen(const QStringList &args, Optionen &o)
             if (!arg.Wert(o.blatt.Aufgabe))
                 return "Nach --aufgabe fehlt der Text (\"\" für keine Aufgabe).";
             o.blatt.Aufgabe.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        } else if (a == "--alle") {
+            o.alle = true;
+        } else if (a == "--wortliste") {
+            if (!arg.Wert(w) || (w != "blatt" && w != "alle"))
+                return "--wortliste erwartet blatt (nur die Antworten des Blatts) oder alle.";
+            o.blatt.WortlisteBlatt = w == "blatt";
         } else if (a == "--ohne-kopf") {
             o.blatt.Name = o.blatt.Klasse = o.blatt.Datum = false;
         } else if (a == "--ohne-antworten") {
@@ -79,6 +88,8 @@ QString Lesen(const QStringList &args, Optionen &o)
 int Arbeitsblatt(const QStringList &args)
 {
     Optionen o;
+    // As in the window: the word list holds the sheet's own answers.
+    o.blatt.WortlisteBlatt = true;
     const QString fehler = Lesen(args, o);
     if (!fehler.isEmpty())
         return TvlAufrufFehler(fehler, Aufruf);
@@ -91,11 +102,28 @@ int Arbeitsblatt(const QStringList &args)
         o.blatt.Titel = s.t.Dok().Titel;
     s.szene->SzeneAufbauen();
 
-    const Blatt blatt = ArbeitsblattErstellen(o.blatt, *s.szene);
-    if (!BlattSpeichern(blatt, o.dok.ausgabe, BlattFormatVon(o.dok.ausgabe))) {
-        s.t.meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
+    const BlattFormat format = BlattFormatVon(o.dok.ausgabe);
+    if (!o.alle) {
+        const Blatt blatt = ArbeitsblattErstellen(o.blatt, *s.szene);
+        if (!BlattSpeichern(blatt, o.dok.ausgabe, format)) {
+            s.t.meldungen.Fehler(SchreibFehlerText(o.dok.ausgabe));
+            return 1;
+        }
+        if (blatt.NaechsteFrage > 0)
+            TvlAus(QString("Nächstes Blatt ab Frage %1\n").arg(blatt.NaechsteFrage));
+        return 0;
+    }
+    int zuLang = 0;
+    const QList<Blatt> satz = ArbeitsblattSatz(o.blatt, *s.szene, zuLang);
+    if (satz.isEmpty()) {
+        s.t.meldungen.Fehler(QString("Frage %1 passt nicht auf ein Blatt.").arg(zuLang));
         return 1;
     }
+    if (const QString fehler = SatzSpeichern(satz, o.dok.ausgabe, format); !fehler.isEmpty()) {
+        s.t.meldungen.Fehler(SchreibFehlerText(fehler));
+        return 1;
+    }
+    TvlAus(QString("%1 Blätter\n").arg(satz.size()));
     return 0;
 }
 

@@ -163,7 +163,8 @@ private:
         start = pos + 1;
         umbruch = pos;
     }
-    void luecke(const QString &lueckenText);
+    // angehaengt: the width of punctuation glued to the gap's end.
+    void luecke(const QString &lueckenText, int angehaengt);
     bool tag();
     int naechsterTag(int von);
     bool ueberlaeuft(int bis);
@@ -172,7 +173,7 @@ private:
     void zeichen();
 };
 
-void Satz::luecke(const QString &lueckenText)
+void Satz::luecke(const QString &lueckenText, int angehaengt)
 {
     int b;
     if (Variante == 99) {
@@ -196,6 +197,13 @@ void Satz::luecke(const QString &lueckenText)
     } else {
         const QString rand = QStringLiteral("   ");
         b = qMax(l.TextBreite(rand + lueckenText + rand), l.TextBreite(QStringLiteral(" XX")));
+        // On a worksheet the gap is wider than its text; with the punctuation
+        // glued to it, it would reach past the right edge (and the frame)
+        // where the text alone still fitted. It starts the next line instead.
+        if (Variante >= 1 && Variante <= 3 && x > X && x + b + angehaengt > Breite) {
+            x = X;
+            y += lh;
+        }
         if (Variante == 1 || Variante == 3)
             l.Linie(x, y + h0, x + b, y + h0, Qt::black);
         if (Variante == 2 || Variante == 3)
@@ -229,7 +237,9 @@ bool Satz::tag()
         break;
     case MarkupTagArt::LueckeZu: {
         const QString lueckenText = T.mid(start, pos - start);
-        luecke(lueckenText);
+        const int nach = pos + t->Laenge;
+        const bool satzzeichen = nach < T.size() && QStringLiteral("!,.:;?").contains(T[nach]);
+        luecke(lueckenText, satzzeichen ? l.TextBreite(T.mid(nach, 1)) : 0);
         inLuecke = false;
         tagEnde(t->Laenge);
         // Punctuation right after a gap stays glued to it.

@@ -13,6 +13,14 @@ struct ArbeitsblattOptionen
     bool Textvorgabe = true; // list the answer texts
     int AbFrage = 1;         // first single question on the sheet
     BlattArt Art = BlattArt::Arbeitsblatt;
+    // Single questions: the answer list holds only the answers of the
+    // questions on this sheet, which are laid out first. Off, it holds every
+    // answer from AbFrage on, however many sheets they need (the window and
+    // tvl turn it on unless the user chooses the whole list).
+    bool WortlisteBlatt = false;
+    // The sheet's place in a set ("Blatt 2 von 8" in the footer); nothing
+    // is shown while BlattAnzahl is below 2.
+    int BlattNummer = 0, BlattAnzahl = 0;
 
     // The worksheet's own texts, frames and lines are drawn.
     bool MitVorlage() const { return Art != BlattArt::Auflegefolie; }

@@ -40,6 +40,11 @@ void Blatt::Linie(int x1, int y1, int x2, int y2, const QColor &farbe)
     Elemente.append(Strecke(BlattElement::Art::Linie, x1, y1, x2, y2, farbe));
 }
 
+void Blatt::Passmarke(int x1, int y1, int x2, int y2, const QColor &farbe)
+{
+    Elemente.append(Strecke(BlattElement::Art::Passmarke, x1, y1, x2, y2, farbe));
+}
+
 void Blatt::Rahmen(int links, int oben, int rechts, int unten, const QColor &farbe)
 {
     Elemente.append(Strecke(BlattElement::Art::Rahmen, links, oben, rechts, unten, farbe));

@@ -10,7 +10,8 @@
 // One drawing step. Coordinates are page units (1000 wide, y down).
 struct BlattElement
 {
-    enum class Art { Text, Linie, Rahmen, Bild };
+    // Passmarke: a registration mark's stroke, drawn as a line.
+    enum class Art { Text, Linie, Rahmen, Bild, Passmarke };
     Art art = Art::Text;
     // Text: x is the left end, centre or right end by `ausrichtung`, y the
     // cell top. Linie: (x, y) to (x2, y2). Rahmen: an unfilled frame whose
@@ -27,7 +28,8 @@ struct BlattElement
     QImage bild;
 };
 
-// The whole page: 1001 x 1625 units, a white sheet under the elements.
+// The whole page: 1001 x 1625 units, a white sheet under the elements
+// unless it is transparent.
 class Blatt
 {
 public:
@@ -35,10 +37,16 @@ public:
     static constexpr int Hoehe = 1625;
 
     QList<BlattElement> Elemente;
+    // Single questions: the number of the first question left off because
+    // the sheet was full, 0 when the sheet reaches the last question.
+    int NaechsteFrage = 0;
+    // The background is transparent where nothing is drawn (the overlay).
+    bool Durchsichtig = false;
 
     void Text(int x, int y, const QString &text, int emHoehe, const QColor &farbe, bool fett = false,
               Qt::Alignment ausrichtung = Qt::AlignLeft, bool kursiv = false, bool unterstrichen = false);
     void Linie(int x1, int y1, int x2, int y2, const QColor &farbe = Qt::black);
+    void Passmarke(int x1, int y1, int x2, int y2, const QColor &farbe);
     void Rahmen(int links, int oben, int rechts, int unten, const QColor &farbe = Qt::black);
     void Bild(const QRect &ziel, const QImage &bild);
 

@@ -9,7 +9,15 @@ class QPainter;
 
 // Paints the page (white sheet and every element) into ziel, given in the
 // painter's coordinates; the page's 1001 x 1625 units are stretched to it.
-void BlattMalen(QPainter &p, const Blatt &blatt, const QRectF &ziel);
+// Durchsichtig leaves out the white sheet and lets the white of pictures
+// through, for overlays. Pictures are never compressed with loss.
+void BlattMalen(QPainter &p, const Blatt &blatt, const QRectF &ziel, bool durchsichtig = false);
 
-// The page as an opaque bitmap, by default of the page's own size.
-QImage BlattBild(const Blatt &blatt, QSize groesse = QSize(Blatt::Breite, Blatt::Hoehe));
+// The page as a bitmap, by default of the page's own size: opaque, or
+// transparent where nothing is drawn.
+QImage BlattBild(const Blatt &blatt, QSize groesse = QSize(Blatt::Breite, Blatt::Hoehe), bool durchsichtig = false);
+
+// A picture on white turned into colour and coverage: white becomes
+// transparent, a colour blended with white becomes that colour, partly
+// covering. Drawn over white it gives the picture back.
+QImage WeissDurchsichtig(const QImage &bild);

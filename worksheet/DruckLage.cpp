@@ -43,3 +43,33 @@ double BreiteAusHoehe(double hoehe, double proportion)
 {
     return proportion > 0 ? hoehe * proportion : hoehe;
 }
+
+bool LagePasst(const DruckLage &lage, const QRectF &bedruckbarCm)
+{
+    // The edits show millimetres; the coupled height is rounded to them.
+    const double rundung = 0.06;
+    return bedruckbarCm.adjusted(-rundung, -rundung, rundung, rundung).contains(lage.RechteckCm());
+}
+
+DruckLage AnSeiteAnpassen(const QSizeF &papierCm, const QRectF &bedruckbarCm, double proportion)
+{
+    const double rand = 1.0;
+    const QRectF frei =
+        bedruckbarCm.intersected(QRectF(rand, rand, papierCm.width() - 2 * rand, papierCm.height() - 2 * rand));
+    // On whole millimetres, inside the free area.
+    auto ab = [](double cm) { return std::floor(cm * 10.0 + 1e-9) / 10.0; };
+    auto auf = [](double cm) { return std::ceil(cm * 10.0 - 1e-9) / 10.0; };
+    const double links = auf(frei.left()), oben = auf(frei.top());
+    const double breite = ab(frei.right()) - links, hoehe = ab(frei.bottom()) - oben;
+    DruckLage l;
+    if (frei.isEmpty() || breite <= 0 || hoehe <= 0 || proportion <= 0)
+        return l;
+    double b = breite;
+    if (HoeheAusBreite(b, proportion) > hoehe)
+        b = BreiteAusHoehe(hoehe, proportion);
+    l.Breite = ab(b);
+    l.Hoehe = ab(HoeheAusBreite(l.Breite, proportion));
+    l.Links = links + ab((breite - l.Breite) / 2);
+    l.Oben = oben;
+    return l;
+}

@@ -44,6 +44,7 @@ public:
                 Text(e);
                 break;
             case BlattElement::Art::Linie:
+            case BlattElement::Art::Passmarke:
                 Stift(e.farbe);
                 Punkt(EMR_MOVETOEX, e.x, e.y);
                 Punkt(EMR_LINETO, e.x2, e.y2);

@@ -71,6 +71,7 @@ public:
                 Text(e);
                 break;
             case BlattElement::Art::Linie:
+            case BlattElement::Art::Passmarke:
                 Stift(e.farbe);
                 Satz(META_MOVETO, {K(e.y), K(e.x)});
                 Satz(META_LINETO, {K(e.y2), K(e.x2)});

@@ -50,5 +50,8 @@ void ArbeitsblattAnschluss::ArbeitsblattZeigen()
     // scene is composed for the current document first if it never was.
     if (szene.HintergrundBild.isNull() && !szene.Zustand.Dok.BasisBild.isNull())
         szene.SzeneAufbauen();
-    ArbeitsblattForm().Zeigen(szene);
+    TArbeitsblattForm &f = ArbeitsblattForm();
+    f.WortlisteCheck->setChecked(form.ArbeitsblattWortlisteBlatt);
+    f.Zeigen(szene);
+    form.ArbeitsblattWortlisteBlatt = f.WortlisteCheck->isChecked();
 }

@@ -202,6 +202,7 @@ Einstellungen TForm1::EinstellungenHolen() const
     e.BestListOrdner = o.BestListOrdner;
     e.ExportOrdner = ExportOrdner;
     e.UebOpt = quiz->OptWerteHolen();
+    e.ArbeitsblattWortlisteBlatt = ArbeitsblattWortlisteBlatt;
     return e;
 }
 
@@ -219,6 +220,7 @@ void TForm1::EinstellungenSetzen(const Einstellungen &e)
     o.BestListOrdner = e.BestListOrdner;
     ExportOrdner = e.ExportOrdner;
     quiz->OptWerteSetzen(e.UebOpt);
+    ArbeitsblattWortlisteBlatt = e.ArbeitsblattWortlisteBlatt;
 }
 
 void TForm1::LeseEinstellungen()

@@ -111,6 +111,9 @@ public:
     // Applies the main window's own keys; true when consumed.
     bool FormKeyDown(int key, int modifiers);
 
+    // The worksheet window's "Wortliste nur mit den Antworten dieses
+    // Blatts" between its showings (the window is made on first use).
+    bool ArbeitsblattWortlisteBlatt = true;
     // Settings between their live holders and the store.
     Einstellungen EinstellungenHolen() const;
     void EinstellungenSetzen(const Einstellungen &e);

@@ -52,9 +52,10 @@ TEST(Einstellungen, RoundTripInFixedOrderAndTypes)
     e.UebOpt.ZLimitMin = "12";
     e.UebOpt.FragenZuordnungsziele = 0;
     e.UebOpt.FragenZLimitSek = "45";
+    e.ArbeitsblattWortlisteBlatt = false;
     SchreibeEinstellungen(*sp.s, e);
     sp.Neu();
-    EXPECT_EQ(sp.s->childKeys().size(), 23);
+    EXPECT_EQ(sp.s->childKeys().size(), 24);
     Einstellungen r;
     LeseEinstellungen(*sp.s, r);
     EXPECT_FALSE(r.OptSound);
@@ -66,6 +67,7 @@ TEST(Einstellungen, RoundTripInFixedOrderAndTypes)
     EXPECT_EQ(r.UebOpt.ZLimitMin, "12");
     EXPECT_EQ(r.UebOpt.FragenZuordnungsziele, 0);
     EXPECT_EQ(r.UebOpt.FragenZLimitSek, "45");
+    EXPECT_FALSE(r.ArbeitsblattWortlisteBlatt);
     EXPECT_EQ(sp.s->value("Opt-Sound").toString(), "0");
 }
 
@@ -89,7 +91,7 @@ TEST(Einstellungen, NamesMatchWithoutRegardToCase)
     EXPECT_FALSE(k.contains("UebOpt-Zeitlimit"));
     EXPECT_FALSE(k.contains("opt-sound"));
     EXPECT_FALSE(k.contains("OPT-PROTORDNER"));
-    EXPECT_EQ(k.size(), 23);
+    EXPECT_EQ(k.size(), 24);
     EXPECT_EQ(sp.s->value("UebOpt-ZeitLimit").toInt(), 1);
 }
 

@@ -68,6 +68,10 @@ TEST(TvlArgumente, ArbeitsblattNenntJedenFehlerMitSeinerOption)
                 {{"a.tvl", "-o", "b.emf", "--art", "bild"}, "--art erwartet arbeitsblatt, loesung oder folie."},
                 {{"a.tvl", "-o", "b.emf", "--ab-frage", "0"}, "--ab-frage erwartet eine Fragennummer von 1 bis 99999."},
                 {{"a.tvl", "-o", "b.txt"}, "Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."},
+                {{"a.tvl", "-o", "b.pdf", "--wortliste", "keine"},
+                 "--wortliste erwartet blatt (nur die Antworten des Blatts) oder alle."},
+                {{"a.tvl", "-o", "b.pdf", "--wortliste"},
+                 "--wortliste erwartet blatt (nur die Antworten des Blatts) oder alle."},
             });
 }
 
@@ -82,5 +86,18 @@ TEST(TvlArgumente, FehlendesDokumentIstKeinAufruffehler)
         EXPECT_TRUE(l.fehler.contains("fehlt.tvl")) << verb.toStdString();
         EXPECT_FALSE(l.fehler.contains("Aufruf: tvl")) << verb.toStdString();
         EXPECT_FALSE(QFile::exists(ziel));
+    }
+}
+
+TEST(TvlArgumente, HilfeIstKeinFehler)
+{
+    for (const QStringList &args : {QStringList{"--help"}, QStringList{"arbeitsblatt", "--help"},
+                                    QStringList{"arbeitsblatt", "a.tvl", "-o", "b.pdf", "-h"}, QStringList{}}) {
+        const ProgrammLauf l = Ausfuehren(TVL_PROGRAMM, args);
+        // Help goes to standard output with 0; no verb at all is an error.
+        EXPECT_EQ(l.code, args.isEmpty() ? 2 : 0) << args.join(' ').toStdString();
+        EXPECT_TRUE((args.isEmpty() ? l.fehler : l.aus).startsWith("Aufruf:")) << args.join(' ').toStdString();
+        EXPECT_EQ(l.fehler.isEmpty(), !args.isEmpty());
+        EXPECT_EQ(l.aus.contains("tvl arbeitsblatt"), !args.isEmpty());
     }
 }

@@ -2,6 +2,9 @@
 #include "ArbeitsblattDialoge.h"
 #include "BlattExport.h"
 #include "BlattHilfe.h"
+#include "DateiGrenze.h"
+#include "Dateifehler.h"
+#include "DruckLage.h"
 #include "RadioGruppe.h"
 #include "TArbblattDruckForm.h"
 #include "TArbeitsblattForm.h"
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -295,4 +299,148 @@ TEST(ArbblattDruckForm, DrucktInDasRechteckAufDemBlattOderAlsPdfDatei)
     EXPECT_NEAR(tinte.right(), 1300, 6);
     EXPECT_LE(tinte.bottom(), 1800);
     EXPECT_GT(tinte.bottom(), 1700);
+}
+
+namespace {
+
+// Clicks "Drucken" in the print dialog once it is up (opened by the
+// window's "Drucken..." or directly); closes it if it stayed open.
+int Drucken(FormTest &t, const QList<Blatt> &blaetter = {})
+{
+    QTimer::singleShot(0, &t.druck, [&t] {
+        t.druck.DruckBtn->click();
+        if (t.druck.isVisible())
+            t.druck.reject();
+    });
+    if (!blaetter.isEmpty())
+        return t.druck.Zeigen(blaetter);
+    t.form.DruckBtn->click();
+    return t.druck.result();
+}
+
+void PdfDrucker(FormTest &t, const QString &datei, QPageSize::PageSizeId papier = QPageSize::A4)
+{
+    t.druck.Drucker().setOutputFormat(QPrinter::PdfFormat);
+    t.druck.Drucker().setOutputFileName(datei);
+    t.druck.Drucker().setPageSize(QPageSize(papier));
+}
+
+QByteArray Inhalt(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ArbblattDruckForm, DruckInPdfDateiAufVollerPlatteMeldetDenFehlerUndLaesstDieAlteDatei)
+{
+    FormTest t;
+    ASSERT_TRUE(t.Laden("flaggen-europa.tvl"));
+    t.form.Aktivieren(t.szene);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("Arbeitsblatt.pdf");
+    QFile alt(pdf);
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+    alt.close();
+    PdfDrucker(t, pdf);
+    {
+        DateiGrenze grenze(20480);
+        ASSERT_TRUE(grenze.gesetzt);
+        EXPECT_EQ(Drucken(t, {*t.form.BlattMetafile}), QDialog::Rejected);
+    }
+    EXPECT_EQ(Inhalt(pdf), "alt");
+    ASSERT_EQ(t.umgebung.meldungen.Texte().size(), 2); // replace? (yes), then the write error
+    EXPECT_TRUE(t.umgebung.meldungen.Texte()[0].contains("bereits vorhanden"));
+    EXPECT_EQ(t.umgebung.meldungen.Texte()[1], SchreibFehlerText(pdf));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Arbeitsblatt.pdf"});
+    // With room it is replaced; printing again replaces its own file unasked.
+    for (int mal = 0; mal < 2; ++mal) {
+        t.umgebung.meldungen.Leeren();
+        EXPECT_EQ(Drucken(t, {*t.form.BlattMetafile}), QDialog::Accepted);
+        EXPECT_TRUE(Inhalt(pdf).startsWith("%PDF"));
+        EXPECT_EQ(t.umgebung.meldungen.Texte().size(), 1 - mal);
+    }
+}
+
+TEST(ArbblattDruckForm, JedeArtBekommtIhreDateiUndFremdeDateienNurNachFrage)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("Arbeitsblatt.pdf");
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        FormTest t;
+        ASSERT_TRUE(t.Laden("aufbau-einer-flagge.tvl"));
+        t.form.Aktivieren(t.szene);
+        PdfDrucker(t, pdf);
+        if (lauf == 0) {
+            for (int art : {0, 1, 2, 0}) {
+                t.form.ModeRadio->Knopf(art)->click();
+                Drucken(t);
+            }
+            EXPECT_TRUE(t.umgebung.meldungen.Texte().isEmpty());
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                      (QStringList{"Arbeitsblatt-folie.pdf", "Arbeitsblatt-loesung.pdf", "Arbeitsblatt.pdf"}));
+            continue;
+        }
+        // A later window asks before replacing; "Nein" keeps the file.
+        const QByteArray vorher = Inhalt(dir.filePath("Arbeitsblatt-loesung.pdf"));
+        t.form.ModeRadio->Knopf(1)->click();
+        t.umgebung.meldungen.antworten = {Antwort::Nein};
+        Drucken(t);
+        ASSERT_EQ(t.umgebung.meldungen.Texte().size(), 1);
+        EXPECT_TRUE(t.umgebung.meldungen.Texte()[0].contains("Arbeitsblatt-loesung.pdf"));
+        EXPECT_EQ(Inhalt(dir.filePath("Arbeitsblatt-loesung.pdf")), vorher);
+    }
+}
+
+TEST(ArbeitsblattForm, NaechstesBlattUndAlleBlaetterInEinemDruck)
+{
+    FormTest t;
+    ASSERT_TRUE(t.Laden("flaggen-europa.tvl"));
+    t.form.Aktivieren(t.szene);
+    const int naechste = t.form.BlattMetafile->NaechsteFrage;
+    ASSERT_GT(naechste, 1);
+    EXPECT_EQ(t.form.NaechstesLab->text(), QString("Nächstes Blatt ab Frage %1").arg(naechste));
+    // Unticked, the list of every answer leaves room for fewer questions.
+    t.form.WortlisteCheck->click();
+    EXPECT_LT(t.form.BlattMetafile->NaechsteFrage, naechste);
+    t.form.WortlisteCheck->click();
+
+    t.form.AlleCheck->setChecked(true);
+    const QList<Blatt> satz = t.form.Ausgabeblaetter();
+    ASSERT_GT(satz.size(), 2);
+    QTemporaryDir dir;
+    t.dialoge.datei = dir.filePath("europa.emf");
+    t.form.SaveBtn->click();
+    EXPECT_EQ(Inhalt(dir.filePath(QString("europa-%1.emf").arg(satz.size()))),
+              BlattDaten(satz.last(), BlattFormat::Emf));
+    PdfDrucker(t, dir.filePath("europa.pdf"));
+    Drucken(t);
+    EXPECT_TRUE(t.umgebung.meldungen.Texte().isEmpty());
+    const QByteArray pdf = Inhalt(dir.filePath("europa.pdf"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), satz.size());
+}
+
+TEST(ArbblattDruckForm, AufUsLetterWarntDieVorgabeUndAnSeiteAnpassenPasst)
+{
+    FormTest t;
+    ASSERT_TRUE(t.Laden("flaggen-europa.tvl"));
+    t.form.Aktivieren(t.szene);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("letter.pdf");
+    PdfDrucker(t, pdf, QPageSize::Letter);
+    t.umgebung.meldungen.antworten = {Antwort::Nein};
+    EXPECT_EQ(Drucken(t, {*t.form.BlattMetafile}), QDialog::Rejected);
+    ASSERT_EQ(t.umgebung.meldungen.Texte().size(), 1);
+    EXPECT_TRUE(t.umgebung.meldungen.Texte()[0].contains("An Seite anpassen"));
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    t.umgebung.meldungen.Leeren();
+    t.druck.AnpassenBtn->click();
+    EXPECT_EQ(Drucken(t, {*t.form.BlattMetafile}), QDialog::Accepted);
+    EXPECT_TRUE(t.umgebung.meldungen.Texte().isEmpty());
+    DruckLage l;
+    ASSERT_TRUE(t.druck.LageLesen(l));
+    EXPECT_TRUE(LagePasst(l, t.druck.BedruckbarCm()));
+    EXPECT_LT(l.Oben + l.Hoehe, 27.94);
 }

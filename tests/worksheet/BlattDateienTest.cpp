@@ -314,7 +314,9 @@ TEST(BlattDateien, SvgWirdVonRsvgGezeichnet)
     QTemporaryDir dir;
     ASSERT_TRUE(BlattSpeichern(b, dir.filePath("blatt.svg"), BlattFormat::Svg));
     int rc = -1;
-    Ausfuehren(rsvg, {"-o", dir.filePath("blatt.png"), dir.filePath("blatt.svg")}, &rc);
+    // The page is as large as the metafiles' (a unit is 0.17 mm): at 149
+    // dpi one unit is one pixel.
+    Ausfuehren(rsvg, {"-d", "149", "-p", "149", "-o", dir.filePath("blatt.png"), dir.filePath("blatt.svg")}, &rc);
     ASSERT_EQ(rc, 0);
     QImage bild(dir.filePath("blatt.png"));
     ASSERT_FALSE(bild.isNull());

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(DruckLage, ZentimeterMitDezimalkomma)
 {
     EXPECT_EQ(CmText(16.6), "16,6");
@@ -33,4 +35,32 @@ TEST(DruckLage, RechteckInGeraetepixeln)
 {
     const DruckLage l{2.54, 1.27, 5.08, 10.16};
     EXPECT_EQ(l.Rechteck(600, 300), QRectF(600, 150, 1200, 1200));
+}
+
+TEST(DruckLage, AnSeiteAnpassenPasstInDenBedruckbarenBereichDieVorgabeNichtAufLetter)
+{
+    const double p = 1001.0 / 1625.0;
+    const struct
+    {
+        QSizeF papier;
+        QRectF bedruckbar;
+        bool vorgabePasst; // the default 2.2 / 1.4 / 16.6 cm
+    } faelle[] = {
+        {{21.0, 29.7}, {0, 0, 21.0, 29.7}, true},
+        {{21.59, 27.94}, {0, 0, 21.59, 27.94}, false},
+        {{21.59, 27.94}, {0.635, 0.635, 20.32, 26.67}, false},
+        {{29.7, 21.0}, {0.4, 0.4, 28.9, 20.2}, false},
+    };
+    DruckLage vorgabe;
+    vorgabe.Hoehe = HoeheAusBreite(vorgabe.Breite, p);
+    for (const auto &f : faelle) {
+        EXPECT_EQ(LagePasst(vorgabe, f.bedruckbar), f.vorgabePasst) << f.papier.height();
+        const DruckLage l = AnSeiteAnpassen(f.papier, f.bedruckbar, p);
+        EXPECT_TRUE(LagePasst(l, f.bedruckbar)) << f.papier.height();
+        EXPECT_TRUE(QRectF(1, 1, f.papier.width() - 2, f.papier.height() - 2).contains(l.RechteckCm()));
+        EXPECT_NEAR(l.Hoehe, HoeheAusBreite(l.Breite, p), 0.1);
+        // As large as the free part allows in one direction, centred across.
+        EXPECT_TRUE(f.papier.width() - 2 - l.Breite < 1.5 || f.papier.height() - 2 - l.Hoehe < 1.5);
+        EXPECT_NEAR(l.Links, f.papier.width() - l.Links - l.Breite, 0.2);
+    }
 }

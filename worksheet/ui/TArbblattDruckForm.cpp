@@ -2,12 +2,15 @@
 #include "TArbblattDruckForm.h"
 
 #include "ArbeitsblattDialoge.h"
+#include "BlattExport.h"
 #include "BlattMalen.h"
+#include "Dateifehler.h"
 #include "Farben.h"
 #include "Meldungen.h"
 #include "Rahmen.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,7 +62,11 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
     SeitRatio = new QCheckBox(QStringLiteral("Korrektes &Seitenverhältnis"), GroupBox1);
     SeitRatio->setObjectName("SeitRatio");
     SeitRatio->setChecked(true);
-    SeitRatio->setGeometry(12, 164, 210, 22);
+    SeitRatio->setGeometry(12, 156, 210, 22);
+    // Fits the page into what the chosen paper and printer can print.
+    AnpassenBtn = new QPushButton(QStringLiteral("&An Seite anpassen"), GroupBox1);
+    AnpassenBtn->setObjectName("AnpassenBtn");
+    AnpassenBtn->setGeometry(12, 188, 206, 28);
 
     GroupBox2 = new QGroupBox(QStringLiteral(" Drucker "), this);
     GroupBox2->setObjectName("GroupBox2");
@@ -89,6 +96,7 @@ TArbblattDruckForm::TArbblattDruckForm(IMeldungen &m, IArbeitsblattDialoge &d, Q
     connect(SeitRatio, &QCheckBox::clicked, this, &TArbblattDruckForm::SeitRatioClick);
     connect(DrEinrBtn, &QPushButton::clicked, this, &TArbblattDruckForm::DrEinrBtnClick);
     connect(DruckBtn, &QPushButton::clicked, this, &TArbblattDruckForm::DruckBtnClick);
+    connect(AnpassenBtn, &QPushButton::clicked, this, &TArbblattDruckForm::AnpassenBtnClick);
     connect(AbbrBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -108,9 +116,16 @@ QPrinter &TArbblattDruckForm::Drucker()
 
 int TArbblattDruckForm::Zeigen(const Blatt &b)
 {
-    blatt = &b;
+    return Zeigen(QList<Blatt>{b});
+}
+
+int TArbblattDruckForm::Zeigen(const QList<Blatt> &b)
+{
+    blaetter = b;
+    zeigt = true;
     const int r = exec();
-    blatt = nullptr;
+    zeigt = false;
+    blaetter.clear();
     return r;
 }
 
@@ -137,11 +152,19 @@ bool TArbblattDruckForm::ZielFehlt()
     return d.printerName().isEmpty();
 }
 
+QString TArbblattDruckForm::DruckDatei()
+{
+    QPrinter &d = Drucker();
+    if (d.outputFormat() != QPrinter::PdfFormat || d.outputFileName().isEmpty())
+        return {};
+    return DateinameFuerArt(d.outputFileName(), Art);
+}
+
 void TArbblattDruckForm::DruckerInfoSetzen()
 {
     QPrinter &d = Drucker();
-    if (d.outputFormat() == QPrinter::PdfFormat && !d.outputFileName().isEmpty())
-        DruckerInfo->setText(QStringLiteral("PDF-Datei\n") + QFileInfo(d.outputFileName()).fileName());
+    if (!DruckDatei().isEmpty())
+        DruckerInfo->setText(QStringLiteral("PDF-Datei\n") + QFileInfo(DruckDatei()).fileName());
     else if (!d.printerName().isEmpty())
         DruckerInfo->setText(d.printerName());
     else
@@ -204,31 +227,102 @@ bool TArbblattDruckForm::LageLesen(DruckLage &lage)
     return true;
 }
 
+QSizeF TArbblattDruckForm::PapierCm()
+{
+    return Drucker().pageLayout().fullRect(QPageLayout::Millimeter).size() / 10.0;
+}
+
+QRectF TArbblattDruckForm::BedruckbarCm()
+{
+    QPageLayout seite = Drucker().pageLayout();
+    seite.setUnits(QPageLayout::Millimeter);
+    const QMarginsF m = seite.minimumMargins();
+    const QRectF papier = seite.fullRect(QPageLayout::Millimeter);
+    return QRectF(m.left() / 10, m.top() / 10, (papier.width() - m.left() - m.right()) / 10,
+                  (papier.height() - m.top() - m.bottom()) / 10);
+}
+
+void TArbblattDruckForm::AnpassenBtnClick()
+{
+    const DruckLage l = AnSeiteAnpassen(PapierCm(), BedruckbarCm(), Proportion);
+    koppelt = true;
+    LiRandEdit->setText(CmText(l.Links));
+    ObRandEdit->setText(CmText(l.Oben));
+    BreiteEdit->setText(CmText(l.Breite));
+    HoeheEdit->setText(CmText(l.Hoehe));
+    koppelt = false;
+    SeitRatio->setChecked(true);
+}
+
 void TArbblattDruckForm::DruckBtnClick()
 {
     DruckLage lage;
-    if (!blatt || !LageLesen(lage))
+    if (!zeigt || blaetter.isEmpty() || !LageLesen(lage))
         return;
     if (ZielFehlt()) {
         DrEinrBtnClick();
         if (ZielFehlt())
             return;
     }
-    if (!BlattDrucken(Drucker(), *blatt, lage)) {
+    const QRectF bereich = BedruckbarCm();
+    if (!LagePasst(lage, bereich)) {
+        const QString text =
+            QStringLiteral("Das Arbeitsblatt passt nicht auf den bedruckbaren Bereich der Seite (%1 × %2 cm) und "
+                           "wird abgeschnitten.\r\n\r\n\"An Seite anpassen\" verkleinert es passend.\r\n\r\n"
+                           "Trotzdem drucken?")
+                .arg(CmText(bereich.width()), CmText(bereich.height()));
+        if (meldungen.JaNein(text, FrageArt::Warnung) != Antwort::Ja)
+            return;
+    }
+    const QString datei = DruckDatei();
+    const QString absolut = datei.isEmpty() ? QString() : QFileInfo(datei).absoluteFilePath();
+    if (!datei.isEmpty() && QFileInfo::exists(datei) && !geschrieben.contains(absolut)) {
+        const QString text = QStringLiteral("Die Datei \"%1\" ist bereits vorhanden.\r\n\r\nSoll sie ersetzt werden?")
+                                 .arg(QDir::toNativeSeparators(datei));
+        if (meldungen.JaNein(text, FrageArt::Warnung) != Antwort::Ja)
+            return;
+    }
+    const DruckErgebnis e = BlattDrucken(Drucker(), blaetter, lage, datei);
+    if (e == DruckErgebnis::SchreibFehler) {
+        ZeigeSchreibFehler(meldungen, datei);
+        return;
+    }
+    if (e == DruckErgebnis::DruckerFehler) {
         meldungen.Fehler(QStringLiteral("Das Arbeitsblatt konnte nicht gedruckt werden (%1).")
                              .arg(DruckerInfo->text().simplified()));
         return;
     }
+    if (!absolut.isEmpty())
+        geschrieben.insert(absolut);
     accept();
 }
 
-bool BlattDrucken(QPrinter &drucker, const Blatt &blatt, const DruckLage &lage)
+DruckErgebnis BlattDrucken(QPrinter &drucker, const QList<Blatt> &blaetter, const DruckLage &lage, const QString &datei)
 {
+    if (blaetter.isEmpty())
+        return DruckErgebnis::DruckerFehler;
+    if (drucker.outputFormat() == QPrinter::PdfFormat) {
+        // Qt's own PDF output would truncate the old file first and report
+        // nothing when the disk fills up.
+        const QString ziel = datei.isEmpty() ? drucker.outputFileName() : datei;
+        const QRectF r = lage.RechteckCm();
+        return PdfDateiSchreiben(blaetter, ziel, drucker.pageLayout(),
+                                 QRectF(r.x() * 10, r.y() * 10, r.width() * 10, r.height() * 10))
+                   ? DruckErgebnis::Gedruckt
+                   : DruckErgebnis::SchreibFehler;
+    }
     drucker.setFullPage(true);
     QPainter p;
     if (!p.begin(&drucker))
-        return false;
+        return DruckErgebnis::DruckerFehler;
     // With the full page the origin is the sheet's top-left corner.
-    BlattMalen(p, blatt, lage.Rechteck(drucker.resolution(), drucker.resolution()));
-    return p.end();
+    const QRectF r = lage.Rechteck(drucker.resolution(), drucker.resolution());
+    for (qsizetype i = 0; i < blaetter.size(); ++i) {
+        if (i > 0 && !drucker.newPage()) {
+            p.end();
+            return DruckErgebnis::DruckerFehler;
+        }
+        BlattMalen(p, blaetter[i], r);
+    }
+    return p.end() ? DruckErgebnis::Gedruckt : DruckErgebnis::DruckerFehler;
 }

@@ -1,10 +1,12 @@
 // "Arbeitsblatt drucken": places the worksheet page on the printed sheet
 // (margins, width and height in centimetres), chooses the printer, prints.
 #pragma once
+#include "ArbeitsblattOptionen.h"
 #include "Blatt.h"
 #include "DruckLage.h"
 
 #include <QDialog>
+#include <QSet>
 
 #include <memory>
 
@@ -30,8 +32,14 @@ public:
     // The page's width / height, handed over by the worksheet window.
     double Proportion = double(Blatt::Breite) / Blatt::Hoehe;
 
-    // Shows the dialog modally for the page; Accepted when it was printed.
+    // The sheet kind, handed over like the proportion: a PDF file as
+    // printer gets the kind in its name ("Arbeitsblatt-loesung.pdf").
+    BlattArt Art = BlattArt::Arbeitsblatt;
+
+    // Shows the dialog modally for the page, or for a set printed in one
+    // go; Accepted when it was printed.
     int Zeigen(const Blatt &blatt);
+    int Zeigen(const QList<Blatt> &blaetter);
     // FormActivate: printer name, proportion applied, buttons coloured.
     void Aktivieren();
 
@@ -40,6 +48,7 @@ public:
     QCheckBox *SeitRatio;
     QLabel *DruckerInfo;
     QPushButton *DruckBtn, *AbbrBtn, *DrEinrBtn;
+    QPushButton *AnpassenBtn; // "An Seite anpassen"
     QLabel *MainBackImg;
 
     // The printer the dialog prints on (created at first use).
@@ -52,6 +61,14 @@ public:
     void SeitRatioClick();
     void DrEinrBtnClick();
     void DruckBtnClick();
+    void AnpassenBtnClick();
+
+    // The file printing writes to when the printer is a PDF file, with the
+    // sheet kind in its name; empty for a real printer.
+    QString DruckDatei();
+    // The paper and the part of it the printer prints on, in centimetres.
+    QSizeF PapierCm();
+    QRectF BedruckbarCm();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -61,11 +78,20 @@ private:
     bool ZielFehlt();
     IMeldungen &meldungen;
     IArbeitsblattDialoge &dialoge;
-    const Blatt *blatt = nullptr;
+    QList<Blatt> blaetter;
+    bool zeigt = false;
+    // Files this dialog printed to in this run: printing again replaces
+    // them without asking.
+    QSet<QString> geschrieben;
     std::unique_ptr<QPrinter> drucker;
     bool koppelt = false; // one edit is being set from the other
 };
 
-// Prints the page into the rectangle of lage on the printer's sheet.
-// False when the printer could not be started.
-bool BlattDrucken(QPrinter &drucker, const Blatt &blatt, const DruckLage &lage);
+enum class DruckErgebnis { Gedruckt, DruckerFehler, SchreibFehler };
+
+// Prints the pages, one per sheet of paper, into the rectangle of lage.
+// A PDF file as printer is written as safely as saving: to a temporary
+// file that replaces datei (default: the printer's file) only when
+// complete.
+DruckErgebnis BlattDrucken(QPrinter &drucker, const QList<Blatt> &blaetter, const DruckLage &lage,
+                           const QString &datei = {});

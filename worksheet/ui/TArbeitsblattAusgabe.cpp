@@ -2,6 +2,7 @@
 #include "TArbeitsblattForm.h"
 
 #include "ArbeitsblattDialoge.h"
+#include "ArbeitsblattErstellen.h"
 #include "BlattExport.h"
 #include "BlattMalen.h"
 #include "Dateifehler.h"
@@ -9,6 +10,7 @@
 #include "TArbblattDruckForm.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMimeData>
 
@@ -30,8 +32,36 @@ void TArbeitsblattForm::SaveBtnClick()
         meldungen.Fehler(QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."));
         return;
     }
-    if (!ArbeitsblattAusgeben(datei))
-        ZeigeSchreibFehler(meldungen, datei);
+    if (!AlleCheck->isChecked()) {
+        if (!ArbeitsblattAusgeben(datei))
+            ZeigeSchreibFehler(meldungen, datei);
+        return;
+    }
+    const QList<Blatt> satz = Ausgabeblaetter();
+    if (satz.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString fehler = SatzSpeichern(satz, datei, f);
+    QApplication::restoreOverrideCursor();
+    if (!fehler.isEmpty())
+        ZeigeSchreibFehler(meldungen, fehler);
+}
+
+QList<Blatt> TArbeitsblattForm::Ausgabeblaetter()
+{
+    if (!BlattMetafile)
+        return {};
+    if (!AlleCheck->isChecked() || !szene)
+        return {*BlattMetafile};
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    int zuLang = 0;
+    const QList<Blatt> satz = ArbeitsblattSatz(Optionen(), *szene, zuLang);
+    QApplication::restoreOverrideCursor();
+    if (satz.isEmpty())
+        meldungen.Fehler(QStringLiteral("Frage %1 passt nicht auf ein Blatt. Bitte kürzen Sie die Aufgabenstellung "
+                                        "oder schalten Sie die Antworttexte aus.")
+                             .arg(zuLang));
+    return satz;
 }
 
 void TArbeitsblattForm::InClipBtnClick()
@@ -69,6 +99,10 @@ void TArbeitsblattForm::DruckBtnClick()
     ArbeitsblattErstellen();
     if (!BlattMetafile)
         return;
+    const QList<Blatt> blaetter = Ausgabeblaetter();
+    if (blaetter.isEmpty())
+        return;
     druckForm.Proportion = double(Blatt::Breite) / Blatt::Hoehe;
-    druckForm.Zeigen(*BlattMetafile);
+    druckForm.Art = Optionen().Art;
+    druckForm.Zeigen(blaetter);
 }

@@ -113,9 +113,15 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     AbFrageEdit->setValue(1);
     abLab->setBuddy(AbFrageEdit);
     auto *abHinweis = new QLabel(QStringLiteral("(falls nicht alles auf eine Seite passt)"), Typ2Pan);
+    NaechstesLab = new QLabel(Typ2Pan);
+    NaechstesLab->setObjectName("NaechstesLab");
+    WortlisteCheck =
+        Haken("WortlisteCheck", QStringLiteral("Wortliste nur mit den Antworten dieses Blatts"), true, Typ2Pan);
     abLab->setGeometry(0, 3, 80, 20);
     AbFrageEdit->setGeometry(84, 0, 70, 24);
     abHinweis->setGeometry(0, 26, 230, 18);
+    NaechstesLab->setGeometry(0, 44, 230, 18);
+    WortlisteCheck->setGeometry(0, 62, 230, 22);
 
     const int gb = 250;
     ABNameBox->setGeometry(10, 20, 80, 22);
@@ -125,25 +131,25 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     TitelEdit->setGeometry(10, 64, gb - 20, 24);
     TitelCheck->setGeometry(10, 90, gb - 20, 22);
     aufgLab->setGeometry(10, 116, gb - 20, 18);
-    AufgMemo->setGeometry(10, 134, gb - 20, 58);
-    TextvorgabeCheck->setGeometry(10, 196, gb - 20, 22);
-    Typ2Pan->setGeometry(10, 222, gb - 20, 46);
-    GroupBox1->setGeometry(4, 2, gb, 274);
+    AufgMemo->setGeometry(10, 134, gb - 20, 44);
+    TextvorgabeCheck->setGeometry(10, 182, gb - 20, 22);
+    Typ2Pan->setGeometry(10, 206, gb - 20, 86);
+    GroupBox1->setGeometry(4, 2, gb, 296);
 
     ModeRadio = new RadioGruppe("ModeRadio", QStringLiteral(" Was soll erstellt werden "),
                                 {QStringLiteral(" Arbeitsblatt "), QStringLiteral(" Lösungsblatt (komplett) "),
                                  QStringLiteral(" Lösungsblatt (Auflegefolie) ")},
                                 Panel1);
     ModeRadio->setItemIndex(0);
-    ModeRadio->setGeometry(4, 280, gb, 92);
+    ModeRadio->setGeometry(4, 300, gb, 80);
     AktBtn = Knopf("AktBtn", QStringLiteral("&Vorschau aktualisieren"), Panel1);
-    AktBtn->setGeometry(4, 378, gb, 28);
+    AktBtn->setGeometry(4, 384, gb, 26);
     Label5 = new QLabel(QStringLiteral("Um das handschriftliche Ausfüllen zu erleichtern, werden die Textkästchen "
                                        "im Arbeitsblatt größer als in der Lernansicht dargestellt."),
                         Panel1);
     Label5->setObjectName("Label5");
     Label5->setWordWrap(true);
-    Label5->setGeometry(6, 412, gb - 4, 56);
+    Label5->setGeometry(6, 412, gb - 4, 46);
 
     // The commands.
     Panel2 = new QWidget(this);
@@ -152,17 +158,22 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     DruckBtn = Knopf("DruckBtn", QStringLiteral("&Drucken..."), Panel2);
     SaveBtn = Knopf("SaveBtn", QStringLiteral("&Speichern..."), Panel2);
     InClipBtn = Knopf("InClipBtn", QStringLiteral("In &Zwischenablage kopieren"), Panel2);
+    AlleCheck = Haken("AlleCheck", QStringLiteral("A&lle Blätter"), false, Panel2);
+    AlleCheck->setToolTip(QStringLiteral("Drucken und Speichern nehmen alle Blätter ab \"Ab Frage Nr.\" bis "
+                                         "zur letzten Frage: eine PDF-Datei mit allen Seiten oder nummerierte "
+                                         "Dateien."));
     OKBtn = Knopf("OKBtn", QStringLiteral("Schließen"), Panel2);
     OKBtn->setDefault(true);
     DruckBtn->setGeometry(4, 4, 122, 28);
     SaveBtn->setGeometry(132, 4, 122, 28);
-    InClipBtn->setGeometry(4, 36, 250, 28);
+    InClipBtn->setGeometry(4, 36, 160, 28);
+    AlleCheck->setGeometry(170, 36, 84, 28);
     OKBtn->setGeometry(4, 68, 250, 28);
 
     FensterFarbeSetzen(this);
 
     auto bauen = [this] { ArbeitsblattErstellen(); };
-    for (QCheckBox *c : {ABNameBox, ABKlasseBox, ABDatumBox, TextvorgabeCheck})
+    for (QCheckBox *c : {ABNameBox, ABKlasseBox, ABDatumBox, TextvorgabeCheck, WortlisteCheck})
         connect(c, &QCheckBox::clicked, this, bauen);
     connect(ModeRadio, &RadioGruppe::geklickt, this, bauen);
     connect(AktBtn, &QPushButton::clicked, this, bauen);
@@ -224,6 +235,7 @@ ArbeitsblattOptionen TArbeitsblattForm::Optionen() const
     o.Aufgabe = AufgMemo->toPlainText();
     o.Textvorgabe = TextvorgabeCheck->isChecked();
     o.AbFrage = AbFrageEdit->value();
+    o.WortlisteBlatt = WortlisteCheck->isChecked();
     o.Art = static_cast<BlattArt>(qBound(0, ModeRadio->ItemIndex(), 2));
     return o;
 }
@@ -235,6 +247,8 @@ void TArbeitsblattForm::ArbeitsblattErstellen()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BlattMetafile = ::ArbeitsblattErstellen(Optionen(), *szene);
     ABImg->BlattSetzen(*BlattMetafile);
+    const int naechste = BlattMetafile->NaechsteFrage;
+    NaechstesLab->setText(naechste > 0 ? QStringLiteral("Nächstes Blatt ab Frage %1").arg(naechste) : QString());
     QApplication::restoreOverrideCursor();
     VorschauAnordnen();
 }

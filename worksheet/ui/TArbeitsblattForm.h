@@ -52,6 +52,13 @@ public:
     QCheckBox *TextvorgabeCheck;
     QWidget *Typ2Pan;
     QSpinBox *AbFrageEdit;
+    // Single questions: where the next sheet starts ("Nächstes Blatt ab
+    // Frage 17"), and the word list of this sheet's answers only.
+    QLabel *NaechstesLab;
+    QCheckBox *WortlisteCheck;
+    // "Alle Blätter": saving and printing take every sheet from "Ab Frage
+    // Nr." to the end (one multi-page PDF, numbered files otherwise).
+    QCheckBox *AlleCheck;
     RadioGruppe *ModeRadio;
     QPushButton *AktBtn;
     QLabel *Label5;
@@ -63,6 +70,10 @@ public:
 
     ArbeitsblattOptionen Optionen() const;
     void ArbeitsblattErstellen();
+    // What saving and printing take: the page, or with "Alle Blätter" every
+    // sheet of the set (empty, the reason told, when a question is too long
+    // for a sheet).
+    QList<Blatt> Ausgabeblaetter();
     void VorschauAnordnen();
     // Saves the page under datei, or with an empty name puts it on the
     // clipboard; false when the file could not be written.
