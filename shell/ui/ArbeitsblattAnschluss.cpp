@@ -10,6 +10,7 @@
 #include "THoverPanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 
 ArbeitsblattAnschluss::ArbeitsblattAnschluss(TForm1 &f, Szene &s)
     : QObject(&f), form(f), szene(s), dialoge(std::make_unique<QtArbeitsblattDialoge>())

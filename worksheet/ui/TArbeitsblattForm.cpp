@@ -115,13 +115,15 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     auto *abHinweis = new QLabel(QStringLiteral("(falls nicht alles auf eine Seite passt)"), Typ2Pan);
     NaechstesLab = new QLabel(Typ2Pan);
     NaechstesLab->setObjectName("NaechstesLab");
+    // Two lines: the panel is narrower than the caption.
     WortlisteCheck =
-        Haken("WortlisteCheck", QStringLiteral("Wortliste nur mit den Antworten dieses Blatts"), true, Typ2Pan);
+        Haken("WortlisteCheck", QStringLiteral("Wortliste nur mit den Antworten\ndieses Blatts"), true, Typ2Pan);
+    WortlisteCheck->setAccessibleName(QStringLiteral("Wortliste nur mit den Antworten dieses Blatts"));
     abLab->setGeometry(0, 3, 80, 20);
     AbFrageEdit->setGeometry(84, 0, 70, 24);
     abHinweis->setGeometry(0, 26, 230, 18);
     NaechstesLab->setGeometry(0, 44, 230, 18);
-    WortlisteCheck->setGeometry(0, 62, 230, 22);
+    WortlisteCheck->setGeometry(0, 62, 230, 32);
 
     const int gb = 250;
     ABNameBox->setGeometry(10, 20, 80, 22);
@@ -133,23 +135,23 @@ TArbeitsblattForm::TArbeitsblattForm(IMeldungen &m, IArbeitsblattDialoge &d, TAr
     aufgLab->setGeometry(10, 116, gb - 20, 18);
     AufgMemo->setGeometry(10, 134, gb - 20, 44);
     TextvorgabeCheck->setGeometry(10, 182, gb - 20, 22);
-    Typ2Pan->setGeometry(10, 206, gb - 20, 86);
-    GroupBox1->setGeometry(4, 2, gb, 296);
+    Typ2Pan->setGeometry(10, 206, gb - 20, 96);
+    GroupBox1->setGeometry(4, 2, gb, 306);
 
     ModeRadio = new RadioGruppe("ModeRadio", QStringLiteral(" Was soll erstellt werden "),
                                 {QStringLiteral(" Arbeitsblatt "), QStringLiteral(" Lösungsblatt (komplett) "),
                                  QStringLiteral(" Lösungsblatt (Auflegefolie) ")},
                                 Panel1);
     ModeRadio->setItemIndex(0);
-    ModeRadio->setGeometry(4, 300, gb, 80);
+    ModeRadio->setGeometry(4, 310, gb, 76);
     AktBtn = Knopf("AktBtn", QStringLiteral("&Vorschau aktualisieren"), Panel1);
-    AktBtn->setGeometry(4, 384, gb, 26);
+    AktBtn->setGeometry(4, 390, gb, 26);
     Label5 = new QLabel(QStringLiteral("Um das handschriftliche Ausfüllen zu erleichtern, werden die Textkästchen "
                                        "im Arbeitsblatt größer als in der Lernansicht dargestellt."),
                         Panel1);
     Label5->setObjectName("Label5");
     Label5->setWordWrap(true);
-    Label5->setGeometry(6, 412, gb - 4, 46);
+    Label5->setGeometry(6, 418, gb - 4, 42);
 
     // The commands.
     Panel2 = new QWidget(this);
