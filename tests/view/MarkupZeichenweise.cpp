@@ -79,12 +79,12 @@ private:
         start = pos + 1;
         umbruch = pos;
     }
-    void luecke(const QString &lueckenText);
+    void luecke(const QString &lueckenText, int angehaengt);
     bool tag();
     void zeichen();
 };
 
-void SatzZeichenweise::luecke(const QString &lueckenText)
+void SatzZeichenweise::luecke(const QString &lueckenText, int angehaengt)
 {
     int b;
     if (Variante == 99) {
@@ -108,6 +108,11 @@ void SatzZeichenweise::luecke(const QString &lueckenText)
     } else {
         const QString rand = QStringLiteral("   ");
         b = qMax(l.TextBreite(rand + lueckenText + rand), l.TextBreite(QStringLiteral(" XX")));
+        // A worksheet gap with its glued punctuation never passes the edge.
+        if (Variante >= 1 && Variante <= 3 && x > X && x + b + angehaengt > Breite) {
+            x = X;
+            y += lh;
+        }
         if (Variante == 1 || Variante == 3)
             l.Linie(x, y + h0, x + b, y + h0, Qt::black);
         if (Variante == 2 || Variante == 3)
@@ -142,7 +147,9 @@ bool SatzZeichenweise::tag()
         break;
     case MarkupTagArt::LueckeZu: {
         const QString lueckenText = T.mid(start, pos - start);
-        luecke(lueckenText);
+        const int nach = pos + t->Laenge;
+        const bool satzzeichen = nach < T.size() && QStringLiteral("!,.:;?").contains(T[nach]);
+        luecke(lueckenText, satzzeichen ? l.TextBreite(T.mid(nach, 1)) : 0);
         inLuecke = false;
         tagEnde(t->Laenge);
         // Punctuation right after a gap stays glued to it.
