@@ -181,7 +181,7 @@ TEST(ArbeitsblattForm, VorschauIstZentriertImSeitenverhaeltnisUndRolltMitRadUndH
     const int client = t.form.ABPan->width() - 2;
     EXPECT_EQ(t.form.ABPan->height() - 2, qRound((client - 40) * 2600.0 / 1600.0 + 40));
     EXPECT_EQ(t.form.ABPan->y(), 8);
-    EXPECT_NEAR(t.form.ABPan->x(), (box->viewport()->width() - t.form.ABPan->width()) / 2, 1);
+    EXPECT_NEAR(t.form.ABPan->x(), (box->viewport()->width() - t.form.ABPan->width()) / 2.0, 1);
     // The preview shows the page: dark header text near the top left.
     EXPECT_EQ(t.form.ABImg->Bild().size(), t.form.ABImg->size());
 

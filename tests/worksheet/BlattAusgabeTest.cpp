@@ -35,7 +35,7 @@ TEST(BlattAusgabe, SvgHatDiePapiergroesseDerMetadateien)
 {
     Blatt b;
     const QByteArray emf = BlattDaten(b, BlattFormat::Emf);
-    auto frame = [&emf](int i) { return qFromLittleEndian<qint32>(emf.constData() + 24 + 4 * i) / 100.0; };
+    auto frame = [&emf](int i) { return qFromLittleEndian<qint32>(emf.constData() + 24 + 4 * qsizetype(i)) / 100.0; };
     static const QRegularExpression re("<svg[^>]*width=\"([\\d.]+)mm\"[^>]*height=\"([\\d.]+)mm\"");
     const auto m = re.match(QString::fromUtf8(BlattDaten(b, BlattFormat::Svg)));
     ASSERT_TRUE(m.hasMatch());
