@@ -2,6 +2,8 @@
 #pragma once
 #include "NetzRolle.h"
 
+#include <vector>
+
 // Which questions a run asks (Umfang); the numbers are the item indexes of
 // the results window's repeat choice.
 enum class UmfangArt : int {
@@ -16,4 +18,7 @@ struct StartAuftrag
     bool optionenZeigen = false; // an own run shows the options window first
     UmfangArt umfang = UmfangArt::Komplett;
     Rolle rolle = Rolle::Einzeln;
+    // Object indexes of the questions to ask instead of a random selection
+    // (a run over chosen questions counts like a random selection).
+    std::vector<int> fragenVorgabe = {};
 };

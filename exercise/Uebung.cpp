@@ -159,6 +159,7 @@ void Uebung::NaechsteFrage()
     if (Lauf.NetzRolle == Rolle::Teilnehmer && Netz)
         Netz->AktionMelden();
     DropZielSetzen(-1);
+    frageTick = dienste.uhr->Ticks(); // the feedback is over: the next answer's time starts
 
     if (Lauf.AnzOffen == 0) {
         UebungBeenden();
@@ -291,6 +292,12 @@ void Uebung::UebungVerlassen()
     auto &obj = dok.Dok.Objekte;
     if (ui.AnsichtModus() == AnsichtArt::Quiz && Lauf.Endestatus == EndeArt::Laeuft) {
         ui.ZeitTimerSetzen(false);
+        if (Beobachter) {
+            UhrAktualisieren();
+            KennzahlenBerechnen();
+            Beobachter->LaufBeendet(
+                {EndeArt::Abgebrochen, Lauf.Laufzeit, Lauf.Gesamtleistung, NoteBerechnen(Lauf.Gesamtleistung)});
+        }
         if (Lauf.NetzRolle == Rolle::Teilnehmer) {
             Lauf.Endestatus = EndeArt::Abgebrochen;
             if (Netz) {
@@ -310,6 +317,12 @@ void Uebung::UebungVerlassen()
     ansicht.NummerierungErneuern();
     ui.FrageZaehlerSetzen({}, {}, false);
     ui.StartseiteZeigen();
+}
+
+void Uebung::BeobachterEnde()
+{
+    if (Beobachter)
+        Beobachter->LaufBeendet({Lauf.Endestatus, Lauf.Laufzeit, Lauf.Gesamtleistung, Lauf.Schulnote});
 }
 
 void Uebung::UebungBeenden()
@@ -346,6 +359,7 @@ void Uebung::UebungBeenden()
     Lauf.Schulnote = NoteBerechnen(Lauf.Gesamtleistung);
     if (Lauf.NetzRolle == Rolle::Teilnehmer && Netz)
         Netz->EndeMelden(Lauf.Endestatus == EndeArt::Fertig || Lauf.Endestatus == EndeArt::Zeitlimit);
+    BeobachterEnde();
 
     ProtokollAbschliessen();
     ui.ErgebnisAnzeigen();

@@ -3,6 +3,7 @@
 #include "Antwortfeld.h"
 #include "ErgebnisDaten.h"
 #include "StartAuftrag.h"
+#include "UebBeobachter.h"
 #include "UebLauf.h"
 #include "UebSchnittstellen.h"
 
@@ -38,6 +39,7 @@ public:
     UmfangArt Umfang = UmfangArt::Komplett;
     UebEinstellungen Einst;
     IUebNetz *Netz = nullptr;
+    IUebBeobachter *Beobachter = nullptr; // keeps a record of runs; may be absent
 
     // Run.
     bool UebungStarten(const StartAuftrag &auftrag);
@@ -133,8 +135,12 @@ private:
     // Set while an answer's feedback runs and while pending messages are
     // let run: the clock tick and a second answer must not come in between.
     bool inBewertung = false;
-    int laufNummer = 0;        // counts the starts, to notice a new run begun meanwhile
-    bool laufzeitFest = false; // Laufzeit fixed at the end of the run
+    int laufNummer = 0;             // counts the starts, to notice a new run begun meanwhile
+    bool laufzeitFest = false;      // Laufzeit fixed at the end of the run
+    qint64 frageTick = 0;           // when the question now asked was presented
+    std::vector<int> fragenVorgabe; // the questions a start was given, if any
+    void BeobachterBeginn();
+    void BeobachterEnde();
     UebStatus status;
     QString frageZaehlerText;
     QPoint frageZaehlerPos;

@@ -155,6 +155,7 @@ void Uebung::AntwortBewerten(int index)
     const QString gewaehlt = ObjektText(textObj);
     const QString zielText = ObjektText(ziel);
     const bool richtig = gewaehlt == zielText;
+    const qint64 antwortZeit = dienste.uhr->Ticks() - frageTick;
     const bool einzel = Einzelfragen();
     const bool aufgeschoben = Opt.RiFaRueckmeldung == 1;
     const bool luecke = dok.Dok.DokTyp == DokArt::Lueckentext;
@@ -266,6 +267,13 @@ void Uebung::AntwortBewerten(int index)
             ansicht.ObjektNeuZeichnen(ziel);
         }
         Lauf.AnzRichtig += 1;
+    }
+    if (Beobachter) {
+        // The question an answer was about: the position when positions are
+        // asked, else the text that was placed (the answer of a single
+        // question is its target's text).
+        const bool nachZiel = einzel || Opt.AbfrageModus == 2;
+        Beobachter->AntwortBewertet(nachZiel ? zielText : gewaehlt, richtig, std::max<qint64>(antwortZeit, 0));
     }
     inBewertung = false;
     NaechsteFrage();

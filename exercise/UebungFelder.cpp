@@ -4,6 +4,7 @@
 
 #include "AntwortRaster.h"
 #include "UebTexte.h"
+#include "Verwechslung.h"
 
 #include "Fragentext.h"
 
@@ -202,22 +203,6 @@ QString Uebung::FrageTextFuer(int frageNummer) const
         return TextNormalisieren(t);
     }
     return {};
-}
-
-// The look-alike pairs (right answer, offered answer) that would confuse;
-// they hold in this direction only.
-static bool Verwechselbar(const QString &richtig, const QString &kandidat)
-{
-    static const std::pair<const char *, const char *> paare[] = {
-        {"Luxemburg", "Niederlande"},
-        {"Franz. Guayana", "Frankreich"},
-        {"Monaco", "Indonesien"},
-        {"Niederlande", "Luxemburg"},
-    };
-    for (const auto &[a, b] : paare)
-        if (richtig == QLatin1String(a) && kandidat == QLatin1String(b))
-            return true;
-    return false;
 }
 
 void Uebung::EinzelfrageVorgeben()

@@ -7,7 +7,8 @@
 
 bool Uebung::UebungStarten(const StartAuftrag &auftrag)
 {
-    UmfangFestlegen(auftrag.umfang);
+    fragenVorgabe = auftrag.fragenVorgabe;
+    UmfangFestlegen(fragenVorgabe.empty() ? auftrag.umfang : UmfangArt::Zufallsauswahl);
     if (!NetzUebungErlaubtStart(auftrag.rolle) || !DarfVerlassen() || !OptionenFensterBestaetigt(auftrag))
         return false;
     OptionenUebernehmenFuer(auftrag.rolle);
@@ -28,6 +29,7 @@ bool Uebung::UebungStarten(const StartAuftrag &auftrag)
     SzeneFuerQuizAufbauen();
     ErsteFrageVorgeben();
     QuizZeigen();
+    BeobachterBeginn();
     return true;
 }
 
@@ -89,6 +91,12 @@ void Uebung::FragenAuswaehlen()
         for (int i = 0; i < obj.size(); ++i)
             if (IstFrageObjekt(i))
                 frei.push_back(i);
+        if (!fragenVorgabe.empty()) {
+            for (int i : fragenVorgabe)
+                if (IstFrageObjekt(i))
+                    obj[i].Abdeckung = AbdeckungsArt::OffeneFrage;
+            return;
+        }
         int k = std::min(dok.Dok.AnzFrageNummern, 20);
         k = std::min<int>(k, int(frei.size()));
         for (int a = 0; a < k; ++a) {
@@ -215,6 +223,24 @@ void Uebung::ErsteFrageVorgeben()
         TextVorgeben();
     else if (Opt.AbfrageModus == 2)
         PositionVorgeben();
+}
+
+void Uebung::BeobachterBeginn()
+{
+    frageTick = dienste.uhr->Ticks();
+    if (!Beobachter)
+        return;
+    LaufBeginnDaten d;
+    d.Schueler = Lauf.NetzRolle == Rolle::Teilnehmer && Netz ? Netz->NetzTeilnehmername() : Lauf.Teilnehmername;
+    d.Schueler = d.Schueler.trimmed();
+    if (d.Schueler.isEmpty())
+        d.Schueler = Einst.Benutzername;
+    d.DokTitel = dok.Dok.Titel;
+    d.DokDatei = dok.Dok.DateiName;
+    d.Einzelfragen = Einzelfragen();
+    d.NetzRolle = Lauf.NetzRolle;
+    d.Start = dienste.uhr->Jetzt();
+    Beobachter->LaufBegonnen(d);
 }
 
 void Uebung::QuizZeigen()

@@ -4,6 +4,7 @@ set -euo pipefail
 PKGS=(
   build-essential g++ cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   libpng-dev libjpeg-dev zlib1g-dev libasound2-dev libfontconfig-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core

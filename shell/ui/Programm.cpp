@@ -10,6 +10,8 @@
 #include "LernKartBild.h"
 #include "LernNavigationAnschluss.h"
 #include "LernWerkzeugAnschluss.h"
+#include "Lernstand.h"
+#include "LernstandAnschluss.h"
 #include "NetzAnschluss.h"
 #include "QtMeldungen.h"
 #include "Szene.h"
@@ -67,6 +69,9 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
     // The classroom exercise: its commands, the live view, the channel; a
     // participant's repeat joins again through it.
     new NetzAnschluss(f, *uebung->Steuerung, *bestListBefehle);
+
+    // The pupil's lasting record: every run kept, the card box and the progress.
+    new LernstandAnschluss(f, *uebung->Steuerung, Lernstand::StandardPfad());
 }
 
 Programm::~Programm()

@@ -1,5 +1,6 @@
 // The one Qt application object a test program needs.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@ public:
         static int argc = 1;
         static char name[] = "pennoria_test";
         static char *argv[] = {name, nullptr};
+        // What the program keeps per user (its learning store) goes to a
+        // folder of this test run, never into the tester's own.
+        static QTemporaryDir daten;
+        qputenv("XDG_DATA_HOME", daten.path().toLocal8Bit());
         if (!QCoreApplication::instance())
             app = new QApplication(argc, argv);
     }
