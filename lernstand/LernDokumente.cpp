@@ -31,7 +31,7 @@ QList<Dokument> LernDokumente(const Dokument &aktuell, const QStringList &pfade)
     for (const QString &p : pfade) {
         // Shared folders may hold a FIFO or a device under a document's name.
         QByteArray daten;
-        if (!RegulaereDateiLesen(p, 64 * 1024 * 1024, daten))
+        if (!RegulaereDateiLesen(p, qint64(64) * 1024 * 1024, daten))
             continue;
         QBuffer f(&daten);
         f.open(QIODevice::ReadOnly);

@@ -11,7 +11,7 @@
 
 QString DokumentSchluessel(const QString &titel, const QString &dateiName)
 {
-    const QString t = titel.simplified().toLower();
+    QString t = titel.simplified().toLower();
     if (!t.isEmpty())
         return t;
     return QFileInfo(dateiName).completeBaseName().toLower();

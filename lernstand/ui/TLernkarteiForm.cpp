@@ -65,7 +65,8 @@ TLernkarteiForm::TLernkarteiForm(Lernstand &s, Dienste d, QWidget *eltern)
     BildLab = new QLabel(this);
     BildLab->setObjectName("BildLab");
     BildLab->setAlignment(Qt::AlignCenter);
-    BildLab->setMinimumSize(420, 260);
+    // A fixed card: flags of other proportions must not make the window grow.
+    BildLab->setFixedSize(420, 260);
     BildLab->setWordWrap(true);
     QFont gross = BildLab->font();
     gross.setPointSize(16);
@@ -82,6 +83,7 @@ TLernkarteiForm::TLernkarteiForm(Lernstand &s, Dienste d, QWidget *eltern)
     RueckmeldungLab->setAlignment(Qt::AlignCenter);
     RueckmeldungLab->setAutoFillBackground(true);
     RueckmeldungLab->setFont(gross);
+    RueckmeldungLab->setWordWrap(true);
     haupt->addWidget(RueckmeldungLab);
 
     // Six answers in two rows of three, large enough to tap.
@@ -269,9 +271,7 @@ void TLernkarteiForm::Rueckmeldung(bool richtig)
 {
     rueckmeldung = true;
     AntwortLab->setText(runde.Aktuell().Schluessel);
-    RueckmeldungLab->setText(richtig ? QStringLiteral("✔ Richtig")
-                                     : QStringLiteral("✘ Falsch – kommt am Ende der "
-                                                      "Runde wieder"));
+    RueckmeldungLab->setText(richtig ? QStringLiteral("✔ Richtig") : QStringLiteral("✘ Falsch – kommt später wieder"));
     QPalette p = RueckmeldungLab->palette();
     p.setColor(QPalette::Window, richtig ? Richtig : Falsch);
     RueckmeldungLab->setPalette(p);

@@ -60,8 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Lernstand, Migration,
                                                               QFile f(p);
                                                               f.open(QIODevice::WriteOnly);
                                                           },
-                                                          {}},
-                                           MigrationsFall{"FirstVersion", ErsteVersionAnlegen, {"Ben"}}),
+                                                          {},
+                                                          0},
+                                           MigrationsFall{"FirstVersion", ErsteVersionAnlegen, {"Ben"}, 1}),
                          [](const ::testing::TestParamInfo<MigrationsFall> &i) { return std::string(i.param.name); });
 
 // ---- Files the store cannot use: the quiz goes on ----
