@@ -1,6 +1,7 @@
 // Program entry: services, display check, the main window and the event loop.
 #include "AlsaKlang.h"
 #include "Anzeigepruefung.h"
+#include "Aufruf.h"
 #include "DesktopOeffner.h"
 #include "Einstellungen.h"
 #include "Ordner.h"
@@ -18,8 +19,26 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
+namespace {
+void Ausgeben(const QString &text, FILE *ziel)
+{
+    std::fputs(text.toLocal8Bit().constData(), ziel);
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // --help and --version answer without a display.
+    QStringList roh;
+    for (int i = 0; i < argc; ++i)
+        roh << QString::fromLocal8Bit(argv[i]);
+    if (const Aufruf vorab = AufrufLesen(roh); vorab.art == Aufruf::Hilfe || vorab.art == Aufruf::Version) {
+        Ausgeben(vorab.ausgabe, stdout);
+        return 0;
+    }
+
     // The font configuration is read on another core while Qt connects to
     // the display, then Qt's font database fills there while the windows
     // are built.
@@ -29,9 +48,16 @@ int main(int argc, char *argv[])
     app.setWindowIcon(ProgrammSymbol());
     // File dialogs and standard buttons in German, as every other text.
     DeutscheQtTexteLaden(app);
+    // Qt has taken its own options (-platform, -style) out by now.
+    const Aufruf aufruf = AufrufLesen(app.arguments());
+    if (aufruf.art == Aufruf::Fehler) {
+        Ausgeben(aufruf.ausgabe, stderr);
+        return 1;
+    }
 
     // 1. The program folders, before any window.
-    Ordner().Ableiten(QCoreApplication::applicationDirPath());
+    const OrdnerWahl wahl = OrdnerWaehlen(QCoreApplication::applicationDirPath(), BenutzerDatenOrdner());
+    Ordner().Ableiten(wahl.inhalt, wahl.ergebnisse);
     StartBildVorladen(Ordner().ProgOrdner);
 
     QtMeldungen meldungen;
@@ -48,7 +74,7 @@ int main(int argc, char *argv[])
     }
 
     // 2. The windows, created once and living until the end.
-    Programm programm(dienste, NeuerBenutzerSpeicher(), app.arguments().mid(1), &meldungen);
+    Programm programm(dienste, NeuerBenutzerSpeicher(), aufruf.argumente, &meldungen);
     TForm1 &form1 = programm.Form();
 
     StartMessungAnmelden(form1);

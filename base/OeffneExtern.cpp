@@ -112,9 +112,19 @@ bool ZielErlaubt(const QString &ziel)
 
 QString OeffnenFehlerText(const QString &ziel)
 {
+    // A folder needs a file manager, not a browser; and no browser is named,
+    // since which one a desktop has is its own choice.
+    const QUrl url(ziel);
+    const QString pfad = url.isLocalFile() ? url.toLocalFile() : ziel;
+    if (url.scheme().isEmpty() || url.isLocalFile()) {
+        if (QFileInfo(pfad).isDir())
+            return QStringLiteral("Der Ordner \"") + ziel
+                   + QStringLiteral("\" kann nicht geöffnet werden. Es ist kein Programm eingerichtet, das "
+                                    "Ordner anzeigt.");
+    }
     return QStringLiteral("Die Datei \"") + ziel
-           + QStringLiteral("\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser (z.B. Internet "
-                            "Explorer) um dieses Dokument anzusehen.");
+           + QStringLiteral("\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser, um dieses Dokument "
+                            "anzusehen.");
 }
 
 bool OeffneExtern(IOeffner &oeffner, IMeldungen &meldungen, const QString &ziel)

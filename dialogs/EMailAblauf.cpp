@@ -48,5 +48,8 @@ std::optional<MailNachricht> EMailAblauf::NachrichtErstellen(const QString &doku
 
 void MailErgebnisMelden(IMeldungen &meldungen, int code)
 {
-    meldungen.Information(code == 0 ? MailTexte::Erfolg() : MailTexte::FehlerText(code));
+    if (code == 0)
+        meldungen.Information(MailTexte::Erfolg());
+    else
+        meldungen.Warnung(MailTexte::FehlerText(code));
 }

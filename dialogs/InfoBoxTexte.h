@@ -1,11 +1,13 @@
 // The fixed texts of the about box and of the explanation of the status figures.
 #pragma once
+#include "PennoriaVersion.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace InfoBoxTexte {
 inline constexpr const char *ProgrammTitel = "Brinvale Pennoria";
-inline constexpr const char *Version = "Version 1.2.2006.10.05";
+inline constexpr const char *Version = "Version " PENNORIA_VERSION;
 inline constexpr const char *Platzhalter = "%programmtitel%";
 
 // The maker's notice and terms of use, with the placeholder where the

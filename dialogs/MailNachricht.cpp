@@ -98,24 +98,27 @@ SetupFund SetupDateiSuchen(const QString &setupOrdner)
     const QDir dir(setupOrdner);
     if (setupOrdner.isEmpty() || !dir.exists())
         return f;
-    const QFileInfo basis(dir.filePath(QString::fromLatin1(MailTexte::BasisSetup)));
-    if (basis.isFile()) {
-        f.art = SetupFund::Basis;
-        f.pfad = basis.absoluteFilePath();
-        f.name = basis.fileName();
-        return f;
-    }
-    // The setup files come from Windows, where names ignore letter case.
+    // The setup files come from Windows, where names ignore letter case:
+    // both searches do. An exact name goes first.
+    const QString basis = QString::fromLatin1(MailTexte::BasisSetup);
     const QFileInfoList alle = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QFileInfo *andere = nullptr;
     for (const QFileInfo &i : alle) {
-        const QString n = i.fileName().toLower();
-        if (n.startsWith(QStringLiteral("setup-tvl")) && n.endsWith(QStringLiteral(".exe"))) {
-            f.art = SetupFund::Andere;
+        if (i.fileName().compare(basis, Qt::CaseInsensitive) == 0
+            && (f.art != SetupFund::Basis || i.fileName() == basis)) {
+            f.art = SetupFund::Basis;
             f.pfad = i.absoluteFilePath();
             f.name = i.fileName();
-            return f;
         }
+        const QString n = i.fileName().toLower();
+        if (!andere && n.startsWith(QStringLiteral("setup-tvl")) && n.endsWith(QStringLiteral(".exe")))
+            andere = &i;
     }
+    if (f.art == SetupFund::Basis || !andere)
+        return f;
+    f.art = SetupFund::Andere;
+    f.pfad = andere->absoluteFilePath();
+    f.name = andere->fileName();
     return f;
 }
 

@@ -12,6 +12,7 @@ PKGS=(
   imagemagick xdotool unrtf time clang-format clang-tidy
   librsvg2-bin libwmf-bin poppler-utils
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl
+  dpkg-dev file lintian libglib2.0-bin
 )
 missing=()
 for p in "${PKGS[@]}"; do

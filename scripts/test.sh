@@ -6,3 +6,5 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh "$@"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600
+# The Debian package from the same build: contents and lintian.
+./scripts/paket.sh build

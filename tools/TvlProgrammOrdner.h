@@ -6,7 +6,8 @@
 #include <QString>
 
 // The folder given with --progordner; else the built program folder next to
-// the tool; else the document's own folder. Always ends in "/".
+// the tool; else the installed content below the same prefix; else the
+// document's own folder. Always ends in "/".
 inline QString TvlProgrammOrdner(const QString &progOrdner, const QString &dokument)
 {
     if (!progOrdner.isEmpty())
@@ -14,5 +15,8 @@ inline QString TvlProgrammOrdner(const QString &progOrdner, const QString &dokum
     const QDir neben(QCoreApplication::applicationDirPath() + "/../pennoria");
     if (neben.exists())
         return neben.absolutePath() + '/';
+    const QDir geteilt(QCoreApplication::applicationDirPath() + "/../share/pennoria");
+    if (geteilt.exists())
+        return geteilt.absolutePath() + '/';
     return QFileInfo(dokument).absolutePath() + '/';
 }

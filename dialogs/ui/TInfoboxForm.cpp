@@ -5,10 +5,12 @@
 #include "Infotext.h"
 #include "Markup.h"
 #include "Rahmen.h"
+#include "SeitenDruck.h"
 #include "SpeicherDialoge.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -19,8 +21,8 @@
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTextEdit>
+#include <QWindow>
 
 namespace {
 const int Breite = 467;
@@ -89,11 +91,55 @@ TInfoboxForm::TInfoboxForm(IMeldungen &m, QWidget *parent) : QDialog(parent), me
     connect(ClipBtn, &QPushButton::clicked, this, &TInfoboxForm::ClipBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject); // the cancel button
 
-    // The window sees Page Up and Page Down before any of its controls.
-    auto *hoch = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
-    connect(hoch, &QShortcut::activated, this, [this] { ZeilenSchritt(-1); });
-    auto *runter = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(runter, &QShortcut::activated, this, [this] { ZeilenSchritt(1); });
+    // Page Up and Page Down reach the window through its key handler (see
+    // event()); the text picture takes no focus that could use them first.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
+}
+
+namespace {
+bool BlaetterTaste(const QEvent *e)
+{
+    const auto *k = static_cast<const QKeyEvent *>(e);
+    return (k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown)
+           && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+} // namespace
+
+bool TInfoboxForm::event(QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::ShortcutOverride:
+        // The main window's hidden previous/next-topic items use the same
+        // keys; while this window has the focus its keys win, instead of
+        // Qt finding the shortcut ambiguous and running neither.
+        if (BlaetterTaste(e)) {
+            e->accept();
+            return true;
+        }
+        break;
+    case QEvent::WindowBlocked:
+        // A modal dialog or message opened (from here or from the main
+        // window): it must not open underneath this window.
+        if (windowHandle())
+            windowHandle()->setFlag(Qt::WindowStaysOnTopHint, false);
+        break;
+    case QEvent::WindowUnblocked:
+        if (windowHandle())
+            windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(e);
+}
+
+void TInfoboxForm::keyPressEvent(QKeyEvent *e)
+{
+    if (BlaetterTaste(e)) {
+        ZeilenSchritt(e->key() == Qt::Key_PageUp ? -1 : 1);
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 QStringList TInfoboxForm::Zeilen() const
@@ -204,7 +250,7 @@ QByteArray TInfoboxForm::Rtf() const
 void TInfoboxForm::Drucken(QPrinter &drucker)
 {
     drucker.setDocName(QStringLiteral("Infotext"));
-    RichEdit1->document()->print(&drucker);
+    MitSeitenzahlDrucken(*RichEdit1->document(), drucker);
 }
 
 void TInfoboxForm::DruckBtnClick()

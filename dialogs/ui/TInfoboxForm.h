@@ -56,6 +56,8 @@ public:
     void ZeilenSchritt(int richtung);
 
 protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;

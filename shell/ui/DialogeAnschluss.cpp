@@ -31,6 +31,12 @@ DialogeAnschluss::DialogeAnschluss(TForm1 &f, LernAnsichtAnschluss *lern) : QObj
         connect(EMailBtn, &THoverPanel::clicked, this, &DialogeAnschluss::PerEMailversenden1Click);
     }
     connect(MailVersand, &XdgEmailVersand::Beendet, this, &DialogeAnschluss::MailErgebnis);
+    // The info window stays on top: over a running quiz it would cover the
+    // status panel, and its text belongs to the learning view anyway.
+    connect(&form, &TForm1::QuizGestartet, this, [this] {
+        if (infoboxForm)
+            infoboxForm->close();
+    });
     if (lern)
         lern->InfoAnzeigeAnschliessen(*this);
 }
@@ -97,10 +103,13 @@ void DialogeAnschluss::PerEMailversenden1Click()
 void DialogeAnschluss::MailErgebnis(int code)
 {
     IMeldungen &m = *form.dienste.meldungen;
-    MailErgebnisMelden(m, code);
     // Without a mail program the file can still be attached by hand: with
-    // the extended functions on, the document's folder is offered.
-    if (code == 1 && form.ErweiterteFunktionen() && !letztesDokument.isEmpty()
-        && m.JaNein(MailTexte::OrdnerOeffnenFrage()) == Antwort::Ja)
-        OeffneExtern(*form.dienste.oeffner, m, QFileInfo(letztesDokument).absolutePath());
+    // the extended functions on, the document's folder is offered, in the
+    // one message that also says why nothing was sent.
+    if (code == 1 && form.ErweiterteFunktionen() && !letztesDokument.isEmpty()) {
+        if (m.JaNein(MailTexte::OrdnerOeffnenFrage(), FrageArt::Warnung) == Antwort::Ja)
+            OeffneExtern(*form.dienste.oeffner, m, QFileInfo(letztesDokument).absolutePath());
+        return;
+    }
+    MailErgebnisMelden(m, code);
 }

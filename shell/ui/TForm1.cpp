@@ -741,6 +741,7 @@ void TForm1::QuizModusSetzen()
 {
     Zustand.AnsichtModus = AnsichtArt::Quiz;
     AktualisiereKnoepfe();
+    emit QuizGestartet();
 }
 
 void TForm1::StartseiteZeigen()

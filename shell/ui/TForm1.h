@@ -210,6 +210,8 @@ signals:
     // The mode or the shown document changed: commands that depend on them
     // (zoom in a quiz, output without a document) update their states.
     void BefehlsZustandGeaendert();
+    // A quiz has taken over the window (AnsichtModus 3).
+    void QuizGestartet();
 
 protected:
     void closeEvent(QCloseEvent *e) override;

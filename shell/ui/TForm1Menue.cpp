@@ -183,7 +183,7 @@ void TForm1::BaueMenue()
     m.Hilfe1 = Untermenue(nullptr, "Hilfe1", "&Hilfe");
     m.Inhalt1 = Eintrag(m.Hilfe1, "Inhalt1", "&Inhalt", QKeySequence(Qt::Key_F1), false);
     m.TippsHinweise1 = Eintrag(m.Hilfe1, "TippsHinweise1", "&Tipps && Hinweise", {}, false);
-    m.Homepage1 = Eintrag(m.Hilfe1, "Homepage1", "Pennoria &online");
+    m.Homepage1 = Eintrag(m.Hilfe1, "Homepage1", "&Pennoria online");
     m.Hilfe1->addSeparator();
     m.Info1 = Eintrag(m.Hilfe1, "Info1", "Inf&o...");
     connect(m.Inhalt1, &QAction::triggered, this, &TForm1::Inhalt1Click);

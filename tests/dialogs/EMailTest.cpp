@@ -238,6 +238,7 @@ TEST(XdgEmail, FehlendesProgrammUndFehlerCodesDerAttrappe)
         TestMeldungen m;
         MailErgebnisMelden(m, 1);
         EXPECT_EQ(m.Texte(), QStringList{"Der E-Mail-Versand wurde abgebrochen."});
+        EXPECT_EQ(m.protokoll[0].art, "Warnung");
     }
     XdgEmailAttrappe xdg;
     XdgEmailVersand v;
@@ -268,4 +269,42 @@ TEST(XdgEmail, BlockiertNichtUndGiltNachDerFristAlsUebergeben)
     // Its later end is not reported a second time.
     QTest::qWait(100);
     EXPECT_TRUE(spy.isEmpty());
+}
+
+// Every failed hand-over warns; only success informs.
+TEST(XdgEmail, FehlschlaegeWarnen)
+{
+    for (const int code : {0, 1, 2, 3, 11, 12, 21, 99}) {
+        TestMeldungen m;
+        MailErgebnisMelden(m, code);
+        ASSERT_EQ(m.protokoll.size(), 1u) << code;
+        EXPECT_EQ(m.protokoll[0].art, code == 0 ? "Information" : "Warnung") << code;
+    }
+}
+
+// The base setup and the other setups are found alike, whatever the case
+// of their names.
+TEST(SetupSuche, GrossUndKleinschreibungZaehltNicht)
+{
+    const struct
+    {
+        QStringList dateien;
+        SetupFund::Art art;
+        const char *name;
+    } faelle[] = {
+        {{"setup-tvl10basis.exe"}, SetupFund::Basis, "setup-tvl10basis.exe"},
+        {{"SETUP-TVL10BASIS.EXE"}, SetupFund::Basis, "SETUP-TVL10BASIS.EXE"},
+        {{"Setup-Tvl10Basis.exe", "setup-tvl00alt.exe"}, SetupFund::Basis, "Setup-Tvl10Basis.exe"},
+        {{"SETUP-TVL10BASIS.EXE", "setup-tvl10basis.exe"}, SetupFund::Basis, "setup-tvl10basis.exe"},
+        {{"Setup-TVL20komplett.EXE"}, SetupFund::Andere, "Setup-TVL20komplett.EXE"},
+        {{"setup-tvl10basis.exe.txt", "readme.txt"}, SetupFund::Keine, ""},
+    };
+    for (const auto &f : faelle) {
+        QTemporaryDir tmp;
+        for (const QString &d : f.dateien)
+            Anlegen(tmp.path() + "/" + d);
+        const SetupFund fund = SetupDateiSuchen(tmp.path() + "/");
+        EXPECT_EQ(fund.art, f.art) << f.dateien.join(",").toStdString();
+        EXPECT_EQ(fund.name, QString::fromLatin1(f.name)) << f.dateien.join(",").toStdString();
+    }
 }

@@ -46,7 +46,7 @@ TEST(TInfoBox, TitelVersionSymbolUndHinweisOhnePlatzhalter)
     box.TitelLabel->setCaption("alt");
     box.show();
     EXPECT_EQ(box.TitelLabel->Caption(), "Brinvale Pennoria");
-    EXPECT_EQ(box.VersLab->Caption(), "Version 1.2.2006.10.05");
+    EXPECT_EQ(box.VersLab->Caption(), QStringLiteral("Version " PENNORIA_VERSION));
     EXPECT_EQ(box.OKBtn->text(), "OK");
     EXPECT_TRUE(box.OKBtn->isDefault());
     box.close();

@@ -201,3 +201,37 @@ TEST_F(InfoboxFormTest, GroesseLageUndWiederOeffnenZeigtDenAnfang)
     form.InfotextZeigen(LangerText(80), &haupt);
     EXPECT_EQ(s->value(), 0);
 }
+
+// Each printed page carries its number and the page count at its foot,
+// and the text itself is printed whole.
+TEST_F(InfoboxFormTest, GedruckteSeitenTragenIhreNummer)
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) fehlt: der Text der PDF-Datei bleibt ungeprüft";
+    const struct
+    {
+        int zeilen;
+        bool mehrereSeiten;
+    } faelle[] = {{3, false}, {150, true}};
+    for (const auto &f : faelle) {
+        form.InfotextZeigen(LangerText(f.zeilen), nullptr);
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = tmp.filePath(QString("seiten-%1.pdf").arg(f.zeilen));
+        drucker.setOutputFileName(pdf);
+        form.Drucken(drucker);
+        QProcess p;
+        p.start(pdftotext, {"-enc", "UTF-8", "-layout", pdf, "-"});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QString gedruckt = QString::fromUtf8(p.readAllStandardOutput());
+        // pdftotext ends every page with a form feed.
+        const qsizetype seiten = gedruckt.count(QChar('\f'));
+        EXPECT_EQ(seiten > 1, f.mehrereSeiten) << seiten;
+        for (qsizetype s = 1; s <= seiten; ++s)
+            EXPECT_TRUE(gedruckt.contains(QString("Seite %1 von %2").arg(s).arg(seiten))) << s << "/" << seiten << "\n"
+                                                                                          << gedruckt.toStdString();
+        EXPECT_TRUE(gedruckt.contains(QString("Zeile %1 mit etwas Text").arg(f.zeilen - 1)));
+        EXPECT_TRUE(gedruckt.contains("Zeile 0 mit etwas Text"));
+    }
+}

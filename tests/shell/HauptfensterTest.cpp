@@ -315,8 +315,8 @@ TEST_F(Hauptfenster, HelpOpensTheLocalIndexPage)
     const QStringList texte = u.meldungen.Texte();
     ASSERT_EQ(texte.size(), 2);
     EXPECT_EQ(texte[0], "Die Datei \"file://" + prog
-                            + "hilfe/index.html\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser (z.B. "
-                              "Internet Explorer) um dieses Dokument anzusehen.");
+                            + "hilfe/index.html\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser, um "
+                              "dieses Dokument anzusehen.");
     EXPECT_TRUE(texte[1].contains("kann nicht geöffnet werden")) << texte[1].toStdString();
 }
 

@@ -213,8 +213,8 @@ TEST(OeffneExtern, OnlyWebAddressesAndHarmlessFiles)
     EXPECT_TRUE(o.geoeffnet.isEmpty()); // never handed to the desktop
     ASSERT_EQ(m.protokoll.size(), 1u);
     EXPECT_EQ(m.protokoll[0].text, "Die Datei \"" + programm
-                                       + "\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser (z.B. "
-                                         "Internet Explorer) um dieses Dokument anzusehen.");
+                                       + "\" kann nicht geöffnet werden. Sie benötigen einen Webbrowser, um dieses "
+                                         "Dokument anzusehen.");
     o.ergebnis = false; // the desktop reports failure
     m.Leeren();
     EXPECT_FALSE(OeffneExtern(o, m, "https://pennoria.example.org/"));
@@ -262,5 +262,31 @@ TEST(FensterLogik, MainKeyboardZoomOnlyWithTheExtendedFunctions)
     for (const auto &f : faelle) {
         EXPECT_EQ(TasteAuswerten(f.key, f.mods, false), f.aus) << f.key << " " << f.mods;
         EXPECT_EQ(TasteAuswerten(f.key, f.mods, true), f.an) << f.key << " " << f.mods;
+    }
+}
+
+// What a failed open says: a folder asks for no browser, and no message
+// names a browser the desktop may not have.
+TEST(OeffneExtern, FehlerTextPasstZumZiel)
+{
+    QTemporaryDir tmp;
+    const struct
+    {
+        QString ziel;
+        const char *anfang;
+    } faelle[] = {
+        {tmp.path(), "Der Ordner \""},
+        {"file://" + tmp.path(), "Der Ordner \""},
+        {tmp.path() + "/Europa.tvl", "Die Datei \""},
+        {"https://pennoria.example.org/", "Die Datei \""},
+        {"file://" + tmp.path() + "/hilfe/index.html", "Die Datei \""},
+    };
+    for (const auto &f : faelle) {
+        const QString text = OeffnenFehlerText(f.ziel);
+        EXPECT_TRUE(text.startsWith(QString::fromUtf8(f.anfang) + f.ziel + "\" kann nicht geöffnet werden."))
+            << text.toStdString();
+        EXPECT_FALSE(text.contains("Internet Explorer")) << text.toStdString();
+        EXPECT_EQ(text.contains("Webbrowser"), QString::fromUtf8(f.anfang).startsWith("Die Datei"))
+            << text.toStdString();
     }
 }

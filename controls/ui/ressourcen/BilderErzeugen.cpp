@@ -201,38 +201,35 @@ int main(int argc, char **argv)
         p.setBrush(Qt::white);
         p.drawPath(h.simplified());
     });
-    // The program icon: a waving tricolour on a blue tile with a question mark.
+    // The program icon: a plain yellow flag with a question mark on a blue
+    // tile, the same as the desktop icon (no real country's flag).
     {
         QImage img = Neu(64, 64);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient g(0, 0, 0, 64);
-        g.setColorAt(0, QColor(60, 120, 210));
-        g.setColorAt(1, QColor(25, 70, 150));
+        g.setColorAt(0, QColor(91, 143, 214));
+        g.setColorAt(1, QColor(31, 79, 156));
         p.setBrush(g);
-        p.setPen(QPen(QColor(20, 50, 110), 1.5));
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        const QColor streifen[3] = {QColor(230, 40, 50), QColor(255, 255, 255), QColor(40, 160, 80)};
-        for (int i = 0; i < 3; ++i) {
-            QPainterPath w;
-            const double y = 12 + i * 9;
-            w.moveTo(10, y);
-            w.cubicTo(20, y - 5, 30, y + 5, 42, y);
-            w.lineTo(42, y + 9);
-            w.cubicTo(30, y + 14, 20, y + 4, 10, y + 9);
-            w.closeSubpath();
-            p.setPen(Qt::NoPen);
-            p.setBrush(streifen[i]);
-            p.drawPath(w);
-        }
-        p.setPen(QPen(QColor(240, 240, 240), 2.5));
-        p.drawLine(QPointF(10, 10), QPointF(10, 56));
-        QFont f("DejaVu Sans");
-        f.setPixelSize(30);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(255, 214, 70));
-        p.drawText(QRectF(30, 26, 32, 36), Qt::AlignCenter, "?");
+        p.setPen(QPen(QColor(22, 58, 115), 1.5));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 9, 9);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(242, 242, 242));
+        p.drawRoundedRect(QRectF(9, 7, 4, 50), 1.5, 1.5);
+        p.setPen(QPen(QColor(107, 79, 0), 1));
+        p.setBrush(QColor(255, 212, 59));
+        p.drawRect(QRectF(13, 9, 43, 37));
+        QPainterPath frage;
+        frage.moveTo(28, 20.5);
+        frage.arcTo(QRectF(28, 13.5, 14, 14), 180, -220);
+        frage.cubicTo(37, 27.5, 35, 28.5, 35, 32);
+        frage.lineTo(35, 33.5);
+        p.setPen(QPen(QColor(22, 58, 115), 5.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(frage);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(22, 58, 115));
+        p.drawEllipse(QPointF(35, 40.5), 3.3, 3.3);
         p.end();
         img.save(ziel + "Pennoria.png");
     }
