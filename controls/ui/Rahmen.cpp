@@ -7,6 +7,7 @@
 #include "VorabSymbol.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPalette>
@@ -193,12 +194,41 @@ QLabel *HintergrundBildAnlegen(QWidget *dialog)
     return bild;
 }
 
+namespace {
+// A dialog that the window manager or its layout resizes after it was shown
+// would otherwise keep the old background, with a strip of the desktop below.
+class HintergrundNachfuehren : public QObject
+{
+public:
+    HintergrundNachfuehren(QLabel *bild, void (*fuellen)(QLabel *)) : QObject(bild), Bild(bild), Fuellen(fuellen) {}
+    void FuellerSetzen(void (*fuellen)(QLabel *)) { Fuellen = fuellen; }
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *e) override
+    {
+        if (e->type() == QEvent::Resize && obj == Bild->parentWidget()) {
+            Bild->setGeometry(Bild->parentWidget()->rect());
+            Fuellen(Bild);
+        }
+        return false;
+    }
+
+private:
+    QLabel *Bild;
+    void (*Fuellen)(QLabel *);
+};
+} // namespace
+
 void HintergrundZeigen(QWidget *dialog, QLabel *bild, void (*fuellen)(QLabel *))
 {
     bild->setGeometry(dialog->rect());
     fuellen(bild);
     bild->lower();
     FaerbeKnoepfe(dialog);
+    if (auto *f = bild->findChild<HintergrundNachfuehren *>(QString(), Qt::FindDirectChildrenOnly))
+        f->FuellerSetzen(fuellen);
+    else
+        dialog->installEventFilter(new HintergrundNachfuehren(bild, fuellen));
 }
 
 void FlaecheFaerben(QWidget *flaeche, const QColor &farbe)

@@ -40,8 +40,8 @@ void FaerbeKnoepfe(QWidget *fenster);
 
 // A dialog's framed background: the label MainBackImg, made at once and
 // painted by HintergrundZeigen each time the dialog is shown: over the whole
-// dialog, behind every other child, from the filler's tile; the buttons
-// coloured as FaerbeKnoepfe does.
+// dialog, behind every other child, from the filler's tile, and again
+// whenever the dialog is resized; the buttons coloured as FaerbeKnoepfe does.
 QLabel *HintergrundBildAnlegen(QWidget *dialog);
 void HintergrundZeigen(QWidget *dialog, QLabel *bild, void (*fuellen)(QLabel *));
 

@@ -285,4 +285,12 @@ TEST(Rahmen, DialogHintergrundLiegtBeimZeigenGanzUntenUndFuelltDenDialog)
     HintergrundZeigen(&dialog, bild, FuelleHintergrund4);
     EXPECT_EQ(bild->pixmap().size(), QSize(260, 180));
     EXPECT_EQ(bild->pixmap().toImage().pixelColor(130, 90), TafelFarbe());
+
+    // Resized while open (by its layout or the window manager), it follows
+    // with the filler last shown.
+    dialog.show();
+    dialog.resize(320, 240);
+    EXPECT_EQ(bild->geometry(), QRect(0, 0, 320, 240));
+    EXPECT_EQ(bild->pixmap().size(), QSize(320, 240));
+    EXPECT_EQ(bild->pixmap().toImage().pixelColor(160, 120), TafelFarbe());
 }
