@@ -1,15 +1,11 @@
 // Creates the program's windows and parts and joins them.
 #include "Programm.h"
 
-#include "AnsichtAusgabeAnschluss.h"
 #include "ArbeitsblattAnschluss.h"
 #include "BestListBefehle.h"
 #include "DialogeAnschluss.h"
 #include "ErgebnisSteuerung.h"
-#include "LernAnsichtAnschluss.h"
-#include "LernKartBild.h"
-#include "LernNavigationAnschluss.h"
-#include "LernWerkzeugAnschluss.h"
+#include "LernAnsichtTeile.h"
 #include "Lernstand.h"
 #include "LernstandAnschluss.h"
 #include "NetzAnschluss.h"
@@ -28,18 +24,10 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
     if (fensterMeldungen)
         fensterMeldungen->setEltern(&f);
 
-    // The learning view: one scene over the window's document and the
-    // picture widget over the scene; its connection rebuilds the picture and
-    // handles clicks on it, layers, covers and numbering.
+    // The learning view: one scene over the window's document, the picture
+    // widget over it and its commands.
     szene = std::make_unique<Szene>(f.Zustand, f.dienste);
-    auto *lernbild = new LernKartBild(*szene);
-    f.LernbildSetzen(lernbild);
-    auto *lernAnsicht = new LernAnsichtAnschluss(f, *szene, *lernbild);
-    // Zoom, scroll, pan and the tool bar's fold; the drawing tools.
-    new LernNavigationAnschluss(f, *szene, *lernbild);
-    new LernWerkzeugAnschluss(f, *szene, *lernbild);
-    // Saving, copying and printing the view.
-    new AnsichtAusgabeAnschluss(f, *szene);
+    const LernAnsichtTeile lern = LernAnsichtAnschliessen(f, *szene);
     // Worksheets: the worksheet window and its print dialog.
     new ArbeitsblattAnschluss(f, *szene);
 
@@ -52,7 +40,7 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
     uebung->ErgebnisAnschliessen(*ergebnis);
 
     // The information windows and the e-mail command.
-    new DialogeAnschluss(f, lernAnsicht);
+    new DialogeAnschluss(f, lern.ansicht);
 
     // The high-score commands of the menu (the button "Bestenliste" triggers
     // "&Bestenliste..."); a participant of a network exercise is refused the

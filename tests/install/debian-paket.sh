@@ -5,23 +5,7 @@
 # without extension, the dependencies and the program's version.
 set -u
 build=${1:?build folder}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-id=org.example.pennoria
-typ=application/x-pennoria-tvl
-fehler=0
-pruefe() {
-    if ! "$@"; then
-        echo "FEHLER: $*"
-        fehler=1
-    fi
-}
-gleich() {
-    if [ "$1" != "$2" ]; then
-        echo "FEHLER: $3: erwartet \"$2\", erhalten \"$1\""
-        fehler=1
-    fi
-}
+. "$(dirname "$0")/pruefhilfen.sh"
 
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/paket" >"$tmp/cpack.log" 2>&1; then
     cat "$tmp/cpack.log"

@@ -4,24 +4,8 @@
 # the icons, the MIME type of topic documents and that they open in Pennoria.
 set -u
 build=${1:?build folder}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/pruefhilfen.sh"
 prefix=$tmp/prefix
-id=org.example.pennoria
-typ=application/x-pennoria-tvl
-fehler=0
-pruefe() {
-    if ! "$@"; then
-        echo "FEHLER: $*"
-        fehler=1
-    fi
-}
-gleich() {
-    if [ "$1" != "$2" ]; then
-        echo "FEHLER: $3: erwartet \"$2\", erhalten \"$1\""
-        fehler=1
-    fi
-}
 
 if ! cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
     cat "$tmp/install.log"

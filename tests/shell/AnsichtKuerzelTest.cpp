@@ -23,16 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Wahl : IBildDateiWahl
-{
-    QString pfad;
-    bool Waehlen(QString &p, const QString &) override
-    {
-        p = pfad;
-        return true;
-    }
-};
-
 // The hidden items' shortcuts, pressed on the active window.
 class AnsichtKuerzel : public FensterTest
 {
@@ -44,14 +34,7 @@ protected:
     {
         Ordner().Ableiten(prog);
         FensterBauen();
-        auto *bild = LernbildEinsetzen();
-        new LernAnsichtAnschluss(*form, *szene, *bild);
-        new LernNavigationAnschluss(*form, *szene, *bild);
-        new LernWerkzeugAnschluss(*form, *szene, *bild);
-        ausgabe = new AnsichtAusgabeAnschluss(*form, *szene);
-        auto w = std::make_unique<Wahl>();
-        wahl = w.get();
-        ausgabe->DateiWahl = std::move(w);
+        ausgabe = LernAnsichtEinsetzen(&wahl).ausgabe;
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

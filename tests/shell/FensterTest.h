@@ -1,5 +1,7 @@
 // The main window over a program folder in a temporary folder, as the window tests build it.
 #pragma once
+#include "AnsichtAusgabeAnschluss.h"
+#include "LernAnsichtTeile.h"
 #include "LernKartBild.h"
 #include "Ordner.h"
 #include "Szene.h"
@@ -57,6 +59,30 @@ protected:
         auto *bild = new LernKartBild(*szene);
         form->LernbildSetzen(bild);
         return bild;
+    }
+    // The learning view with all its commands, joined as the program joins
+    // it, and the picture file dialog replaced by the returned chooser.
+    struct Wahl : IBildDateiWahl
+    {
+        QString pfad; // chosen; empty: the dialog is cancelled
+        int aufrufe = 0;
+        QString geoeffnetIn; // the folder the dialog was asked to open in
+        bool Waehlen(QString &p, const QString &ordner) override
+        {
+            ++aufrufe;
+            geoeffnetIn = ordner;
+            p = pfad;
+            return !pfad.isEmpty();
+        }
+    };
+    LernAnsichtTeile LernAnsichtEinsetzen(Wahl **wahl = nullptr)
+    {
+        LernAnsichtTeile t = LernAnsichtAnschliessen(*form, *szene);
+        auto w = std::make_unique<Wahl>();
+        if (wahl)
+            *wahl = w.get();
+        t.ausgabe->DateiWahl = std::move(w);
+        return t;
     }
     // The window goes first: the parts connected to it refer to the scene.
     void TearDown() override

@@ -31,20 +31,6 @@
 #include <functional>
 
 namespace {
-struct ZaehlendeWahl : IBildDateiWahl
-{
-    QString pfad;
-    int aufrufe = 0;
-    QString geoeffnetIn; // the folder the dialog was asked to open in
-    bool Waehlen(QString &p, const QString &ordner) override
-    {
-        ++aufrufe;
-        geoeffnetIn = ordner;
-        p = pfad;
-        return !pfad.isEmpty();
-    }
-};
-
 // The program's window with the learning view and two topics, the switch
 // on, and the quiz start counted instead of run.
 class Lehreransicht : public FensterTest
@@ -55,7 +41,7 @@ protected:
     LernNavigationAnschluss *navigation = nullptr;
     LernWerkzeugAnschluss *werkzeuge = nullptr;
     AnsichtAusgabeAnschluss *ausgabe = nullptr;
-    ZaehlendeWahl *wahl = nullptr;
+    Wahl *wahl = nullptr;
     std::unique_ptr<TestQuiz> quiz;
 
     void SetUp() override
@@ -64,14 +50,12 @@ protected:
         ASSERT_TRUE(SchreibeTestDokument(prog + "a.tvl", "Afrika"));
         ASSERT_TRUE(SchreibeTestDokument(prog + "b.tvl", "Asien"));
         FensterBauen();
-        bild = LernbildEinsetzen();
-        ansicht = new LernAnsichtAnschluss(*form, *szene, *bild);
-        navigation = new LernNavigationAnschluss(*form, *szene, *bild);
-        werkzeuge = new LernWerkzeugAnschluss(*form, *szene, *bild);
-        ausgabe = new AnsichtAusgabeAnschluss(*form, *szene);
-        auto w = std::make_unique<ZaehlendeWahl>();
-        wahl = w.get();
-        ausgabe->DateiWahl = std::move(w);
+        const LernAnsichtTeile t = LernAnsichtEinsetzen(&wahl);
+        bild = t.bild;
+        ansicht = t.ansicht;
+        navigation = t.navigation;
+        werkzeuge = t.werkzeuge;
+        ausgabe = t.ausgabe;
         quiz = std::make_unique<TestQuiz>(*form);
         form->QuizAnschliessen(*quiz);
         form->show();

@@ -35,11 +35,7 @@ protected:
         ProgrammOrdnerAnlegen(true);
         ASSERT_TRUE(SchreibeTestDokument(prog + "a.tvl", "Afrika"));
         FensterBauen();
-        bild = LernbildEinsetzen();
-        new LernAnsichtAnschluss(*form, *szene, *bild);
-        new LernNavigationAnschluss(*form, *szene, *bild);
-        new LernWerkzeugAnschluss(*form, *szene, *bild);
-        new AnsichtAusgabeAnschluss(*form, *szene);
+        bild = LernAnsichtEinsetzen().bild;
         quiz = std::make_unique<TestQuiz>(*form);
         form->QuizAnschliessen(*quiz);
         form->show();

@@ -29,18 +29,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct FesteWahl : IBildDateiWahl
-{
-    QString pfad;
-    int aufrufe = 0;
-    bool Waehlen(QString &p, const QString &) override
-    {
-        ++aufrufe;
-        p = pfad;
-        return !pfad.isEmpty();
-    }
-};
-
 // The main window with the learning view's wiring as the program builds
 // it, showing the picture of a white page with a black bar.
 class LernWerkzeuge : public FensterTest
@@ -50,20 +38,17 @@ protected:
     LernNavigationAnschluss *navigation = nullptr;
     LernWerkzeugAnschluss *werkzeuge = nullptr;
     AnsichtAusgabeAnschluss *ausgabe = nullptr;
-    FesteWahl *wahl = nullptr;
+    Wahl *wahl = nullptr;
 
     void SetUp() override
     {
         ProgrammOrdnerAnlegen(false);
         FensterBauen();
-        bild = LernbildEinsetzen();
-        new LernAnsichtAnschluss(*form, *szene, *bild);
-        navigation = new LernNavigationAnschluss(*form, *szene, *bild);
-        werkzeuge = new LernWerkzeugAnschluss(*form, *szene, *bild);
-        ausgabe = new AnsichtAusgabeAnschluss(*form, *szene);
-        auto w = std::make_unique<FesteWahl>();
-        wahl = w.get();
-        ausgabe->DateiWahl = std::move(w);
+        const LernAnsichtTeile t = LernAnsichtEinsetzen(&wahl);
+        bild = t.bild;
+        navigation = t.navigation;
+        werkzeuge = t.werkzeuge;
+        ausgabe = t.ausgabe;
         form->show();
         form->Zustand.Dok.DateiName = prog + "balken.tvl"; // a document is shown
         form->AktualisiereKnoepfe();
