@@ -125,21 +125,11 @@ protected:
     void Initiieren(const QString &rechner)
     {
         lehrer = std::make_unique<NetzEndpunkt>(rechner, FreiePortBasis("7b", 31));
-        lehrer->dok.Dok = EinzelfragenDok({"Frage A // Aa", "Frage B // Bb", "Frage C // Cc"}, "Klassenquiz");
-        lehrer->dok.Dok.BasisBild = QImage(8, 8, QImage::Format_RGB32);
-        lehrer->dok.Dok.BasisBild.fill(Qt::white);
+        lehrer->QuizGeben();
         QObject::connect(&lehrer->netz.MasterMailslot, &TMailSlot2::OnNewMessage, [this] { ++nachrichten; });
         lehrer->umg.meldungen.antworten = {Antwort::Ja}; // replaces an earlier teacher's exercise
         lehrer->netz.Netzwerkuebunginitiieren1Click();
         ASSERT_TRUE(lehrer->netz.MasterMailslot.Active());
-    }
-
-    std::unique_ptr<NetzEndpunkt> Schueler(const QString &rechner, const QString &name)
-    {
-        auto s = std::make_unique<NetzEndpunkt>(rechner, lehrer->netz.MasterMailslot.PortBasis);
-        s->netz.TNMailSlot.UserName = name.toLower();
-        s->fenster.name = name;
-        return s;
     }
 
     static void ZuEndeSpielen(NetzEndpunkt &s)
@@ -170,7 +160,7 @@ TEST_F(NetzAngriffTest, TausendErfundeneAnmeldungenSperrenNiemandenAus)
         a.Senden({"TN-BESTLIST", Kennung(i), "Fake", "pc-x", Beginn(), "1000", "1"});
     }
     ASSERT_TRUE(WartenBis([&] { return nachrichten >= 2000; }, 10000)) << nachrichten;
-    auto s = Schueler("pc-09", "Mia");
+    auto s = lehrer->Schueler("pc-09", "Mia");
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     ZuEndeSpielen(*s);
@@ -193,7 +183,7 @@ TEST_F(NetzAngriffTest, WiedergegebeneUndErfundeneErgebnisseNichtInDerListe)
                      [&](TMailSlot2 *, const QString &c, const QString &u, const QString &t) {
                          mitgeschnitten.append(MailSlotVerpacken(u, c, NachrichtZeilen(t)));
                      });
-    auto s = Schueler("pc-02", "Mia");
+    auto s = lehrer->Schueler("pc-02", "Mia");
     s->netz.Netzwerkuebung1Click();
     ZuEndeSpielen(*s);
     ASSERT_TRUE(WartenBis([&] { return Klassenliste().size() == 1; }, 5000));
@@ -239,7 +229,7 @@ TEST_F(NetzAngriffTest, BerichtsflutGehtNichtVerloren)
     for (int r = 0; r < zeilen; ++r)
         (r % 2 ? a : b).Senden({"TN-INIT", Kennung(r), "Fake", "10:00:00"});
     ASSERT_TRUE(WartenBis([&] { return nachrichten >= zeilen; }, 5000));
-    auto s = Schueler("pc-02", "Mia");
+    auto s = lehrer->Schueler("pc-02", "Mia");
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     for (int i = 0; i < berichte; ++i) {
@@ -273,7 +263,7 @@ TEST_F(NetzAngriffTest, LangsamerNamensdienstHaeltDenSchuelerNichtAuf)
     // The data file names the teacher by a name only the stand-in knows.
     Initiieren("lehrer-pc.schule.invalid");
     auto resolver = std::make_shared<HaengenderResolver>();
-    auto s = Schueler("pc-02", "Mia");
+    auto s = lehrer->Schueler("pc-02", "Mia");
     s->netz.AufloesungSetzen(resolver);
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
@@ -297,7 +287,7 @@ TEST_F(NetzAngriffTest, UnbekannterLehrerrechnerWirdEinmalGemeldet)
     Initiieren("lehrer-pc.schule.invalid");
     auto resolver = std::make_shared<HaengenderResolver>();
     resolver->Freigeben(false); // answers at once: no such name
-    auto s = Schueler("pc-02", "Mia");
+    auto s = lehrer->Schueler("pc-02", "Mia");
     s->netz.AufloesungSetzen(resolver);
     s->netz.Netzwerkuebung1Click();
     ZuEndeSpielen(*s);

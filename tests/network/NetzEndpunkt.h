@@ -8,7 +8,10 @@
 #include "NetzFenster.h"
 #include "NetzUebung.h"
 
+#include <QImage>
 #include <QTemporaryDir>
+
+#include <memory>
 
 struct NetzEndpunkt;
 
@@ -63,6 +66,24 @@ struct NetzEndpunkt : UebTest
             s->UserName = "lehrer";
         }
         ueb.Einst.Rechnername = rechner;
+    }
+
+    // The class quiz of the tests: single questions over a small white picture.
+    void QuizGeben(const QString &titel = "Klassenquiz",
+                   const QStringList &zeilen = {"Frage A // Aa", "Frage B // Bb", "Frage C // Cc"})
+    {
+        dok.Dok = EinzelfragenDok(zeilen, titel);
+        dok.Dok.BasisBild = QImage(8, 8, QImage::Format_RGB32);
+        dok.Dok.BasisBild.fill(Qt::white);
+    }
+
+    // A pupil's program on another computer, on this teacher's channel.
+    std::unique_ptr<NetzEndpunkt> Schueler(const QString &rechner, const QString &name) const
+    {
+        auto s = std::make_unique<NetzEndpunkt>(rechner, netz.MasterMailslot.PortBasis);
+        s->netz.TNMailSlot.UserName = name.toLower();
+        s->fenster.name = name;
+        return s;
     }
 };
 

@@ -32,9 +32,7 @@ protected:
         Ordner().NetzKomKanal = "7b";
         Ordner().BestListOrdner = listenOrdner.path() + "/";
         lehrer = std::make_unique<NetzEndpunkt>("127.0.0.1", FreiePortBasis("7b", 7));
-        lehrer->dok.Dok = EinzelfragenDok({"Frage A // Aa", "Frage B // Bb", "Frage C // Cc"}, "Klassenquiz");
-        lehrer->dok.Dok.BasisBild = QImage(16, 16, QImage::Format_RGB32);
-        lehrer->dok.Dok.BasisBild.fill(Qt::white);
+        lehrer->QuizGeben();
         lehrer->fenster.optionen.Zuordnungsziele = 0; // questions in order
         QObject::connect(&lehrer->netz.MasterMailslot, &TMailSlot2::OnNewMessage,
                          [this](TMailSlot2 *, const QString &c, const QString &u, const QString &t) {
@@ -42,14 +40,6 @@ protected:
                          });
         lehrer->netz.Netzwerkuebunginitiieren1Click();
         ASSERT_TRUE(lehrer->netz.MasterMailslot.Active());
-    }
-
-    std::unique_ptr<NetzEndpunkt> Schueler(const QString &rechner, const QString &name)
-    {
-        auto s = std::make_unique<NetzEndpunkt>(rechner, lehrer->netz.MasterMailslot.PortBasis);
-        s->netz.TNMailSlot.UserName = name.toLower();
-        s->fenster.name = name;
-        return s;
     }
 
     bool WarteAuf(int anzahl)
@@ -76,7 +66,7 @@ protected:
 
 TEST_F(NetzLaufTest, GanzerLaufRichtigUndFalschBisZumEnde)
 {
-    auto s = Schueler("pc-02", "Mia");
+    auto s = lehrer->Schueler("pc-02", "Mia");
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     const QString k = s->netz.TeilnehmerKennung;
@@ -174,7 +164,7 @@ TEST_F(NetzLaufTest, GanzerLaufRichtigUndFalschBisZumEnde)
 
 TEST_F(NetzLaufTest, AbbruchMeldetStatusZweiOhneBestenliste)
 {
-    auto s = Schueler("pc-03", "Tom");
+    auto s = lehrer->Schueler("pc-03", "Tom");
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     s->umg.uhr.Vorstellen(3000);
@@ -195,7 +185,7 @@ TEST_F(NetzLaufTest, AbbruchMeldetStatusZweiOhneBestenliste)
 
 TEST_F(NetzLaufTest, ProgrammEndeImLaufMeldetAbbruch)
 {
-    auto s = Schueler("pc-07", "Eva");
+    auto s = lehrer->Schueler("pc-07", "Eva");
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Lauf.NetzRolle, Rolle::Teilnehmer);
     s->umg.uhr.Vorstellen(2000);
@@ -223,7 +213,7 @@ TEST_F(NetzLaufTest, ZeitlimitMeldetZweimalUndTraegtEinmalEin)
     lehrer->fenster.optionen.ZeitLimitWert = 20;
     lehrer->netz.Netzwerkuebunginitiieren1Click(); // again, with a time limit
     ASSERT_TRUE(lehrer->netz.MasterMailslot.Active());
-    auto s = Schueler("pc-04", "");
+    auto s = lehrer->Schueler("pc-04", "");
     s->netz.Netzwerkuebung1Click();
     ASSERT_EQ(s->ueb.Opt.ZeitLimitWert, 20);
     s->umg.uhr.Vorstellen(5000);
@@ -251,8 +241,8 @@ TEST_F(NetzLaufTest, ZeitlimitMeldetZweimalUndTraegtEinmalEin)
 
 TEST_F(NetzLaufTest, ZweiSchuelerUndWiederholungAlsNeuerLauf)
 {
-    auto a = Schueler("pc-05", "Ali");
-    auto b = Schueler("pc-06", "Bea");
+    auto a = lehrer->Schueler("pc-05", "Ali");
+    auto b = lehrer->Schueler("pc-06", "Bea");
     a->netz.Netzwerkuebung1Click();
     b->netz.Netzwerkuebung1Click();
     for (NetzEndpunkt *s : {a.get(), b.get()})

@@ -33,9 +33,7 @@ protected:
     static std::unique_ptr<NetzEndpunkt> Lehrer(const QString &rechner, int portBasis)
     {
         auto e = std::make_unique<NetzEndpunkt>(rechner, portBasis);
-        e->dok.Dok = EinzelfragenDok({"Frage A // Aa", "Frage B // Bb"}, "Quiz von " + rechner);
-        e->dok.Dok.BasisBild = QImage(8, 8, QImage::Format_RGB32);
-        e->dok.Dok.BasisBild.fill(Qt::white);
+        e->QuizGeben("Quiz von " + rechner, {"Frage A // Aa", "Frage B // Bb"});
         return e;
     }
 

@@ -29,13 +29,6 @@ protected:
         Ordner().BestListOrdner = listen.path() + "/";
     }
     QString Basis() const { return kom.path() + "/7b-tvlnetzuebung"; }
-
-    static void DokumentGeben(NetzEndpunkt &e)
-    {
-        e.dok.Dok = EinzelfragenDok({"Frage A // Aa", "Frage B // Bb", "Frage C // Cc"}, "Klassenquiz");
-        e.dok.Dok.BasisBild = QImage(16, 16, QImage::Format_RGB32);
-        e.dok.Dok.BasisBild.fill(Qt::white);
-    }
 };
 
 QByteArray Le32(qint32 v)
@@ -143,7 +136,7 @@ TEST_F(NetzUebungTest, DatenDateiStrengGelesen)
 TEST_F(NetzUebungTest, InitiierenSchreibtDieDateienUndMachtZumInitiator)
 {
     NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b"));
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.fenster.optionen.ZeitLimitIndex = 1;
     lehrer.fenster.optionen.ZeitLimitWert = 90;
     lehrer.listen.BestList.append(TBestListEintrag{});
@@ -196,7 +189,7 @@ TEST_F(NetzUebungTest, InitiierenAbgebrochenOderOhneDokument)
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     EXPECT_EQ(lehrer.umg.meldungen.Texte(),
               QStringList({"Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."}));
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.fenster.optionenOk = false;
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     EXPECT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Einzeln);
@@ -206,7 +199,7 @@ TEST_F(NetzUebungTest, InitiierenAbgebrochenOderOhneDokument)
 TEST_F(NetzUebungTest, DatenDateiNichtSchreibbarKeineFreigabe)
 {
     NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b", 12));
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     // A folder where the data file should be: it can not be written.
     ASSERT_TRUE(QDir().mkpath(Basis() + ".dat"));
     lehrer.netz.Netzwerkuebunginitiieren1Click();
@@ -223,7 +216,7 @@ TEST_F(NetzUebungTest, DatenDateiNichtSchreibbarKeineFreigabe)
 TEST_F(NetzUebungTest, BeendenMitFrageLoeschtDieDateien)
 {
     NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b", 1));
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     ASSERT_EQ(lehrer.ueb.Lauf.NetzRolle, Rolle::Initiator);
     lehrer.umg.meldungen.antworten = {Antwort::Nein};
@@ -246,7 +239,7 @@ TEST_F(NetzUebungTest, BeendenMitFrageLoeschtDieDateien)
 TEST_F(NetzUebungTest, OhneFreigabeKeinBeitritt)
 {
     NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 13)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
     ASSERT_TRUE(QFile::remove(Basis() + ".okx"));
@@ -262,7 +255,7 @@ TEST_F(NetzUebungTest, OhneFreigabeKeinBeitritt)
 TEST_F(NetzUebungTest, BeschaedigteDatenDateiMeldetFehler)
 {
     NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 14)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
     QFile f(Basis() + ".dat");
@@ -276,7 +269,7 @@ TEST_F(NetzUebungTest, BeschaedigteDatenDateiMeldetFehler)
 TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
 {
     NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 15)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
     schueler.ueb.Einst.NameEingabe = true; // the individual name dialog is not for a participant
@@ -325,7 +318,7 @@ TEST_F(NetzUebungTest, JederBeitrittNeueKennungUndKeinNameDialogImLauf)
 TEST_F(NetzUebungTest, NamensdialogBeimBeitrittVorbelegtMitAnmeldename)
 {
     NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 16)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
     schueler.netz.TNMailSlot.UserName = "mia.k";
@@ -345,7 +338,7 @@ TEST_F(NetzUebungTest, NeunZeichenKanalBehaeltAltesPostfach)
 {
     Ordner().NetzKomKanal = "Klasse10b";
     NetzEndpunkt lehrer("127.0.0.1", FreiePortBasis("7b", 17)), schueler("pc-02", lehrer.netz.MasterMailslot.PortBasis);
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     lehrer.netz.MasterMailslot.SetActive(false);
     EXPECT_TRUE(QFile::exists(kom.path() + "/Klasse10b-tvlnetzuebung.okx"));
@@ -359,7 +352,7 @@ TEST_F(NetzUebungTest, NeunZeichenKanalBehaeltAltesPostfach)
 TEST_F(NetzUebungTest, ProgrammEndeRaeumtAuf)
 {
     NetzEndpunkt lehrer("lehrer-pc", FreiePortBasis("7b", 2));
-    DokumentGeben(lehrer);
+    lehrer.QuizGeben();
     lehrer.netz.Netzwerkuebunginitiieren1Click();
     ASSERT_TRUE(lehrer.netz.MasterMailslot.Active());
     lehrer.netz.ProgrammEnde();
