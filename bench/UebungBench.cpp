@@ -70,6 +70,7 @@ struct Umgebung : IUebOberflaeche, IUebAnsicht
     void FeldNachVorn(int) override {}
     void FeldEntfernen(int) override {}
     void UebMoveAnkerSetzen(const QRect &, bool) override {}
+    void Ansagen(const QString &, AnsageArt) override {}
     void ErgebnisAnzeigen() override { fertig = true; }
     bool OptionenDialogZeigen() override { return true; }
     void UebungGestartet() override {}

@@ -21,6 +21,10 @@ struct Antwortfeld
     bool Sichtbar = true;
     QColor Farbe = Grundfarbe();
     bool Markiert = false; // picked up by a click (answering without dragging)
+    // Shown beside the feedback colour, so right and wrong do not depend on
+    // telling green from red.
+    enum class Zeichen { Keins, Haken, Kreuz };
+    Zeichen Marke = Zeichen::Keins;
 
     QString Name() const { return QStringLiteral("UebElemPan%1").arg(Index); }
 };

@@ -95,6 +95,12 @@ public:
     virtual void FeldEntfernen(int index) = 0;
     virtual void UebMoveAnkerSetzen(const QRect &rahmen, bool sichtbar) = 0;
 
+    // A short text for screen readers: the verdict, the next question, the
+    // end. The question kind lets the surface move the keyboard focus to the
+    // new question's answers.
+    enum class AnsageArt { Urteil, Frage, Ende };
+    virtual void Ansagen(const QString &text, AnsageArt art) = 0;
+
     // Completion after the run ended: results window, protocol, high scores.
     virtual void ErgebnisAnzeigen() = 0;
 };

@@ -248,6 +248,21 @@ void Uebung::StatLab(const QString &text, StatFarbe farbe)
     ui.StatusSetzen(status);
 }
 
+void Uebung::FrageAnsagen(const QString &frage, bool mitFlagge)
+{
+    if (urteilBehalten) {
+        urteilBehalten = false;
+        StatLab(QStringLiteral("warte auf Antwort"), StatFarbe::Zeit);
+    }
+    const int nummer = std::max(Lauf.FrageZaehler, 1);
+    QString text = QStringLiteral("Frage %1 von %2").arg(nummer).arg(Lauf.AnzFragen);
+    frageKarteText = frage;
+    frageKarteBeschreibung = mitFlagge ? QStringLiteral("Flagge, ") + text : text;
+    if (!frage.isEmpty())
+        text += QStringLiteral(": ") + frage;
+    ui.Ansagen(text, IUebOberflaeche::AnsageArt::Frage);
+}
+
 void Uebung::KennzahlenBerechnen()
 {
     const int rf = Lauf.AnzRichtig + Lauf.AnzFalsch;
@@ -258,9 +273,11 @@ void Uebung::KennzahlenBerechnen()
 
 void Uebung::StatusAnzeigen()
 {
-    status.UebStatLab = Lauf.Endestatus == EndeArt::Laeuft ? QStringLiteral("warte auf Antwort")
-                                                           : QStringLiteral("Quiz beendet");
-    status.UebStatFarbe = StatFarbe::Zeit;
+    if (Lauf.Endestatus != EndeArt::Laeuft || !urteilBehalten) {
+        status.UebStatLab = Lauf.Endestatus == EndeArt::Laeuft ? QStringLiteral("warte auf Antwort")
+                                                               : QStringLiteral("Quiz beendet");
+        status.UebStatFarbe = StatFarbe::Zeit;
+    }
     status.GesAnzLab = QStringLiteral("von  ") + QString::number(Lauf.AnzFragen);
     QString name;
     if (Lauf.NetzRolle == Rolle::Einzeln)
@@ -362,5 +379,10 @@ void Uebung::UebungBeenden()
     BeobachterEnde();
 
     ProtokollAbschliessen();
+    ui.Ansagen(QStringLiteral("Quiz beendet. Richtig: %1 von %2. Fehlversuche: %3.")
+                   .arg(Lauf.AnzRichtig)
+                   .arg(Lauf.AnzFragen)
+                   .arg(Lauf.AnzFalsch),
+               IUebOberflaeche::AnsageArt::Ende);
     ui.ErgebnisAnzeigen();
 }

@@ -65,6 +65,10 @@ public:
     int BildBreite() const { return bildBreite; }
     QString UhrLabText() const { return status.UebZeitLab; }
     const UebStatus &Status() const { return status; }
+    // The question shown, as a screen reader reads the question card: its
+    // text, and "Flagge, Frage 3 von 47" or "Frage 3 von 13".
+    QString FrageKarteText() const { return frageKarteText; }
+    QString FrageKarteBeschreibung() const { return frageKarteBeschreibung; }
 
     // Input on an answer panel (positions in UebungPan coordinates).
     void FeldGedrueckt(int index, QPoint p);
@@ -79,6 +83,9 @@ public:
     int MarkiertesFeld() const { return markiert; }
     void MarkierungAufheben();
     bool Einzelfragen() const { return dok.Dok.DokTyp == DokArt::Einzelfragen; }
+
+    // The shortest time a right or wrong answer's feedback stays visible.
+    static constexpr int MindestRueckmeldungMs = 700;
 
     // Sound.
     bool KlangSpielen(const QString &name, bool warten, bool schleife = false);
@@ -117,6 +124,10 @@ private:
     void FeldSetzen(const Antwortfeld &f, bool sofort = false);
     void FeldFreigeben(int index);
     void ZurueckGleiten(int index);
+    void RueckmeldungHalten(qint64 seit);
+    // "Frage 3 von 47: ..." to screen readers, and the question card's
+    // texts; the status word of the last answer goes.
+    void FrageAnsagen(const QString &frage, bool mitFlagge = false);
     void DropZielSetzen(int ziel);
     void StatLab(const QString &text, StatFarbe farbe);
     QString ObjektText(int index) const;
@@ -142,6 +153,8 @@ private:
     void BeobachterBeginn();
     void BeobachterEnde();
     UebStatus status;
+    bool urteilBehalten = false; // "Richtig"/"Falsch" stays in the status until the next question
     QString frageZaehlerText;
+    QString frageKarteText, frageKarteBeschreibung;
     QPoint frageZaehlerPos;
 };

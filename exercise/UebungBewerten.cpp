@@ -190,6 +190,14 @@ void Uebung::AntwortBewerten(int index)
 
     inBewertung = true;
     Antwortfeld &feld = it->second;
+    // When the feedback came up: it stays at least MindestRueckmeldungMs
+    // from here, with or without a sound.
+    const qint64 gezeigt = dienste.uhr->Ticks();
+    if (aufgeschoben)
+        ui.Ansagen(QStringLiteral("Antwort angenommen"), IUebOberflaeche::AnsageArt::Urteil);
+    else
+        ui.Ansagen(richtig ? QStringLiteral("Richtig") : QStringLiteral("Falsch, richtig wäre: ") + zielText,
+                   IUebOberflaeche::AnsageArt::Urteil);
     if (!richtig) {
         if (aufgeschoben) {
             // In single questions the panels are the answers of later
@@ -202,7 +210,9 @@ void Uebung::AntwortBewerten(int index)
             ansicht.ObjektNeuZeichnen(ziel);
         } else {
             StatLab(QStringLiteral("Falsch"), StatFarbe::Falsch);
+            urteilBehalten = true;
             feld.Farbe = Antwortfeld::FalschFarbe();
+            feld.Marke = Antwortfeld::Zeichen::Kreuz;
             ui.FeldAktualisieren(feld, true);
             KlangSpielen(QStringLiteral("Falsch1.wav"), true);
             if (einzel && richtigFeld >= 0 && felder.count(richtigFeld)) {
@@ -210,13 +220,16 @@ void Uebung::AntwortBewerten(int index)
                 const QColor eigen = r.Farbe;
                 for (int k = 0; k < 3; ++k) {
                     r.Farbe = Antwortfeld::RichtigFarbe();
+                    r.Marke = Antwortfeld::Zeichen::Haken;
                     ui.FeldAktualisieren(r, true);
                     dienste.uhr->Warten(150);
                     r.Farbe = eigen;
+                    r.Marke = Antwortfeld::Zeichen::Keins;
                     ui.FeldAktualisieren(r, true);
                     dienste.uhr->Warten(150);
                 }
             }
+            RueckmeldungHalten(gezeigt);
             if (!einzel) {
                 if (Opt.AbfrageModus == 1) {
                     dienste.uhr->Warten(100);
@@ -237,6 +250,7 @@ void Uebung::AntwortBewerten(int index)
                 AntwortfelderVerbergen();
             }
             feld.Farbe = Antwortfeld::Grundfarbe();
+            feld.Marke = Antwortfeld::Zeichen::Keins;
             ui.FeldAktualisieren(feld, true);
         }
         obj[ziel].FehlerAlsZiel += 1;
@@ -250,15 +264,19 @@ void Uebung::AntwortBewerten(int index)
                 AntwortfelderVerbergen();
         } else {
             StatLab(QStringLiteral("Richtig"), StatFarbe::Richtig);
+            urteilBehalten = true;
             feld.Farbe = Antwortfeld::RichtigFarbe();
+            feld.Marke = Antwortfeld::Zeichen::Haken;
             ui.FeldAktualisieren(feld, true);
             KlangSpielen(QStringLiteral("Richtig1.wav"), true);
             dienste.uhr->Warten(300);
-            if (einzel) {
+            if (einzel)
                 dienste.uhr->Warten(700);
+            RueckmeldungHalten(gezeigt);
+            if (einzel)
                 AntwortfelderVerbergen();
-            }
             feld.Farbe = Antwortfeld::Grundfarbe();
+            feld.Marke = Antwortfeld::Zeichen::Keins;
             ui.FeldAktualisieren(feld, true);
             obj[ziel].Abdeckung = Opt.ZuordnungRichtig == 1 ? AbdeckungsArt::Geloest : AbdeckungsArt::Aufgedeckt;
         }
@@ -277,6 +295,16 @@ void Uebung::AntwortBewerten(int index)
     }
     inBewertung = false;
     NaechsteFrage();
+}
+
+// The waits of the feedback follow the sound, so without a sound a wrong answer
+// in the picture and cloze quizzes flashed for a few milliseconds. The
+// feedback stays up for a minimum time however long the sound is.
+void Uebung::RueckmeldungHalten(qint64 seit)
+{
+    const qint64 rest = seit + MindestRueckmeldungMs - dienste.uhr->Ticks();
+    if (rest > 0)
+        dienste.uhr->Warten(int(rest));
 }
 
 // Answering without dragging. A click on a text panel picks it up (marks

@@ -172,6 +172,7 @@ void Uebung::TextVorgeben()
         ProtokollZeile(
             1, QStringLiteral("Beschriftungstext \"%1\" soll der richtigen Position zugeordnet werden").arg(t), true);
     AntwortfelderAnordnen();
+    FrageAnsagen(t);
 }
 
 void Uebung::PositionVorgeben()
@@ -185,7 +186,9 @@ void Uebung::PositionVorgeben()
     else
         ProtokollZeile(
             1, QStringLiteral("Der Position \"%1\" soll der richtige Beschriftungstext zugeordnet werden").arg(t),
-            true);
+            true); // The number the pupil sees at the target, not its hidden text.
+    const int nummer = dok.Dok.Objekte[ziel].Nummer;
+    FrageAnsagen(nummer >= 0 ? QStringLiteral("Ziel %1").arg(nummer) : QString());
 }
 
 QString Uebung::FrageTextFuer(int frageNummer) const
@@ -257,4 +260,11 @@ void Uebung::EinzelfrageVorgeben()
     }
     ProtokollZeile(1, QStringLiteral("Antwortmöglichkeiten: ") + moeglich.join(QStringLiteral(", ")), false);
     AntwortfelderAnordnen();
+    bool mitFlagge = false;
+    for (const DokObjekt &o : dok.Dok.Objekte)
+        if (o.Typ == ObjektTyp::FrageText && o.FrageNummer == qo.FrageNummer) {
+            QString cap = o.Cap;
+            mitFlagge = mitFlagge || !BildTagAusschneiden(cap).isEmpty();
+        }
+    FrageAnsagen(FrageTextFuer(qo.FrageNummer), mitFlagge);
 }

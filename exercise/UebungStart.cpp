@@ -196,6 +196,9 @@ void Uebung::LaufZuruecksetzen(Rolle rolle)
     Lauf.InBestenliste = false;
     Lauf.AktZiel = -1;
     markiert = -1;
+    urteilBehalten = false;
+    frageKarteText.clear();
+    frageKarteBeschreibung.clear();
     status = UebStatus();
     // Deferred feedback leaves "Offene Fragen:" at its last value; the
     // first one is the count at the start.

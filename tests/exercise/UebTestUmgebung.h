@@ -72,6 +72,11 @@ public:
     QString zaehler;
     QString anweisung;
     std::function<void()> beiErgebnis;
+    // With a clock: when each panel update and each status word came.
+    IUhr *uhr = nullptr;
+    std::vector<qint64> verlaufZeiten;
+    std::vector<std::pair<qint64, QString>> statusWorte;
+    std::vector<std::pair<QString, AnsageArt>> ansagen;
 
     UebOptWerte OptionWerte() override { return werte; }
     bool NamenErfragen(QString &n) override
@@ -108,6 +113,8 @@ public:
     {
         if (!s.UebZeitLab.isEmpty() && (zeitTexte.isEmpty() || zeitTexte.last() != s.UebZeitLab))
             zeitTexte << s.UebZeitLab;
+        if (uhr && (statusWorte.empty() || statusWorte.back().second != s.UebStatLab))
+            statusWorte.emplace_back(uhr->Ticks(), s.UebStatLab);
         status = s;
     }
     void FrageZaehlerSetzen(const QString &caption, QPoint, bool) override { zaehler = caption; }
@@ -116,6 +123,7 @@ public:
     {
         felder[f.Index] = f;
         verlauf.push_back(f);
+        verlaufZeiten.push_back(uhr ? uhr->Ticks() : 0);
     }
     void FeldNachVorn(int) override {}
     void FeldEntfernen(int i) override { felder.erase(i); }
@@ -124,6 +132,7 @@ public:
         anker = r;
         ankerSichtbar = s;
     }
+    void Ansagen(const QString &text, AnsageArt art) override { ansagen.emplace_back(text, art); }
     void ErgebnisAnzeigen() override
     {
         ++ergebnisse;
@@ -168,6 +177,7 @@ struct UebTest
     UebTest()
     {
         ansicht.dok = &dok;
+        ui.uhr = &umg.uhr;
         ueb.Einst.Tonausgabe = false;
         ueb.Einst.Rechnername = "pc1";
         ueb.Einst.Benutzername = "anna";
