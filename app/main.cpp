@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -78,6 +79,12 @@ int main(int argc, char *argv[])
     TForm1 &form1 = programm.Form();
 
     StartMessungAnmelden(form1);
+    // A small or highly scaled screen: the window fits (and once shown,
+    // fits again with its frame counted).
+    if (const QScreen *s = QGuiApplication::primaryScreen()) {
+        form1.BildschirmAnpassen(s->availableGeometry());
+        QTimer::singleShot(0, &form1, [&form1, s] { form1.BildschirmAnpassen(s->availableGeometry()); });
+    }
     form1.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // Colour conversion and blending, and point/pixel font sizes at 96 dpi.
 #include "Farben.h"
 
+#include <algorithm>
 #include <cmath>
 
 QColor VclFarbe(quint32 wert)
@@ -22,6 +23,19 @@ int MulDiv(int a, int b, int c)
     const qint64 r = (p >= 0 ? p + c / 2 : p - c / 2) / c;
     return int(r);
 }
+}
+
+double Kontrastverhaeltnis(const QColor &a, const QColor &b)
+{
+    auto hell = [](const QColor &c) {
+        auto kanal = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * kanal(c.red()) + 0.7152 * kanal(c.green()) + 0.0722 * kanal(c.blue());
+    };
+    const double x = hell(a), y = hell(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 int PixelAusPunkt(int punkt)

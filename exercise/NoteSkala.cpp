@@ -82,9 +82,12 @@ void SkalaZeichnen(QPainter &p, const QRect &r, double g)
     p.restore();
 }
 
-QImage SkalaBild(const QSize &groesse, const QColor &hintergrund, double g)
+QImage SkalaBild(const QSize &groesse, const QColor &hintergrund, double g, double pixelVerhaeltnis)
 {
-    QImage bild(groesse, QImage::Format_RGB32);
+    // A ratio beyond any screen's would only cost memory.
+    const double v = std::clamp(pixelVerhaeltnis, 1.0, 4.0);
+    QImage bild(groesse * v, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(v);
     bild.setDotsPerMeterX(3780);
     bild.setDotsPerMeterY(3780);
     bild.fill(hintergrund);

@@ -14,4 +14,6 @@ void SkalaZeichnen(QPainter &p, const QRect &rechteck, double g);
 
 // The scale as the results window shows it: an image of the given size with
 // 96 dpi, filled with the panel colour, the scale over the whole image.
-QImage SkalaBild(const QSize &groesse, const QColor &hintergrund, double g);
+// With a device pixel ratio above 1 (a scaled screen) the image has that
+// many more pixels and is drawn at that resolution, so it stays sharp.
+QImage SkalaBild(const QSize &groesse, const QColor &hintergrund, double g, double pixelVerhaeltnis = 1.0);

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
+#include <QString>
 
 #include <utility>
 
@@ -40,8 +42,29 @@ private:
     const UebLauf &lauf;
 };
 
+// The targets of a picture or cloze run as a screen reader lists them:
+// labels and gaps with a number, in the order of their numbers.
+QList<int> QuizZiele(const QList<DokObjekt> &objekte);
+// A target's name by its number and state: "Ziel 4, frei", "Ziel 4: Liek".
+QString ZielName(const DokObjekt &ziel);
+
+// The area a tap on a target counts in: its box, grown about its centre to
+// at least mindestens x mindestens pixels (small number circles are hard to
+// hit with a finger).
+QRect TippZone(const QRect &kasten, int mindestens = 34);
+
 // The panel a number key means: slot platz (0 for key 1) among the visible
 // answer panels given as (index, top-left corner), the slots running
 // through the rows top to bottom and each row left to right. The panel's
 // index, or -1 when there are fewer panels.
 int FeldAufPlatz(QList<std::pair<int, QPoint>> felder, int platz);
+
+// The panels' indexes in that reading order (the keyboard's tab order).
+QList<int> Zeilenfolge(QList<std::pair<int, QPoint>> felder);
+
+// The panel an arrow key moves to from panel von: left and right step
+// through the reading order, up and down go to the row above or below
+// (panels whose top differs by more than toleranz) to the panel nearest in
+// x. -1 when there is none in that direction.
+enum class Pfeil { Links, Rechts, Hoch, Runter };
+int NachbarFeld(const QList<std::pair<int, QPoint>> &felder, int von, Pfeil pfeil, int toleranz = 8);

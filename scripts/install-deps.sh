@@ -13,6 +13,7 @@ PKGS=(
   librsvg2-bin libwmf-bin poppler-utils
   desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl
   dpkg-dev file lintian libglib2.0-bin
+  at-spi2-core dbus-daemon dbus-x11 python3-pyatspi gir1.2-atspi-2.0
 )
 missing=()
 for p in "${PKGS[@]}"; do

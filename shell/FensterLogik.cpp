@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 FensterTaste TasteAuswerten(int key, int modifiers, bool erweitert)
 {
     // The keypad flag tells Num + from the main keyboard's +; it is not a
@@ -42,6 +44,16 @@ FensterTaste TasteAuswerten(int key, int modifiers, bool erweitert)
 QRect FensterRechteck(const QSize &bildschirm)
 {
     return QRect((bildschirm.width() - 900) / 2, (bildschirm.height() - 650) / 2, 900, 650);
+}
+
+QRect FensterRechteckIn(const QRect &frei)
+{
+    const QSize groesse = QSize(900, 650).boundedTo(frei.size()).expandedTo(QSize(1, 1));
+    const QRect r = FensterRechteck(frei.size());
+    if (groesse == r.size())
+        return r.translated(frei.topLeft());
+    return QRect(frei.left() + std::max(0, (frei.width() - groesse.width()) / 2),
+                 frei.top() + std::max(0, (frei.height() - groesse.height()) / 2), groesse.width(), groesse.height());
 }
 
 void NetzDateienLoeschen(const QString &netzKomOrdner, const QString &kanal)

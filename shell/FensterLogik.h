@@ -25,6 +25,13 @@ FensterTaste TasteAuswerten(int key, int modifiers, bool erweitert = false);
 // (a screen smaller than the window gives negative positions).
 QRect FensterRechteck(const QSize &bildschirm);
 
+// The same window on a screen whose free area is smaller than 900 x 650
+// logical pixels (a full-HD screen at 200 % has 960 x 540): as large as the
+// free area allows, centred in it and never above or left of it, so the
+// menu bar and the bottom stay on the screen. On larger screens it is
+// FensterRechteck's rectangle, moved into the free area's origin.
+QRect FensterRechteckIn(const QRect &frei);
+
 // Deletes the three network exercise files of the channel; files that do
 // not exist are skipped silently.
 void NetzDateienLoeschen(const QString &netzKomOrdner, const QString &kanal);

@@ -40,6 +40,26 @@ QString StartBildPfad(const QString &progOrdner)
     return progOrdner + "data/" + "pennor.png";
 }
 
+QString StartBild2xPfad(const QString &progOrdner)
+{
+    return progOrdner + "data/" + "pennor@2x.png";
+}
+
+QImage LadeStartBild2x(const QString &progOrdner, const QSize &einfach, IMeldungen &meldungen)
+{
+    const QString pfad = StartBild2xPfad(progOrdner);
+    QImage bild;
+    if (einfach.isEmpty() || !QFileInfo(pfad).isFile())
+        return bild;
+    if (!PngLesenDatei(pfad, bild)) {
+        ZeigeLeseFehler(meldungen, pfad);
+        return QImage();
+    }
+    if (bild.size() != einfach * 2)
+        return QImage();
+    return bild;
+}
+
 QImage LadeStartBild(const QString &progOrdner, IMeldungen &meldungen)
 {
     const QString pfad = StartBildPfad(progOrdner);

@@ -16,6 +16,7 @@
 #include <cmath>
 
 const QColor Szene::SteuerFarbe(174, 194, 212);
+const QColor Szene::ZielNummerFarbe(200, 0, 0);
 
 Szene::Szene(DokumentZustand &zustand, const Dienste &dienste) : Zustand(zustand), Dienst(dienste) {}
 

@@ -75,6 +75,9 @@ public:
     ISzenenAnzeige *Anzeige = nullptr;
 
     static const QColor SteuerFarbe; // background of LernKartPicImg, RGB(174,194,212)
+    // The numbers on the targets' disks: a red dark enough to read (4.5:1)
+    // on the white and the light grey disk.
+    static const QColor ZielNummerFarbe;
 
     // --- Surfaces ---
     QImage SzenenBild;

@@ -95,7 +95,7 @@ void DeckelZeichnen(QPainter &p, const ObjektZeichnung &z, const Szene &szene)
         const QRect scheibe(nl, nt, qMin(nl + d, rechts) - nl, qMin(nt + d, unten) - nt);
         const int em = rnd(20 * z.s * scheibe.height() / qMax(1, d));
         ScheibeZeichnen(p, scheibe, Qt::white, DeckelRand, szene.AbdeckerText(z.Index), ArialPixel(em, true),
-                        QColor(255, 0, 0));
+                        Szene::ZielNummerFarbe);
     }
 }
 
@@ -121,12 +121,12 @@ void QuizmarkeZeichnen(QPainter &p, const ObjektZeichnung &z, const Szene &szene
         if (z.einzel) {
             if (szene.Zustand.AnsichtModus == AnsichtArt::Startseite)
                 ScheibeZeichnen(p, r, QColor(236, 236, 232), Qt::black, szene.AbdeckerText(z.Index),
-                                ArialPixel(rnd(20 * z.s), true), QColor(255, 0, 0));
+                                ArialPixel(rnd(20 * z.s), true), Szene::ZielNummerFarbe);
         } else if (szene.AktuellerAbfrageModus() == 2 && szene.AktuellesZielObjekt() != z.Index) {
             ScheibeZeichnen(p, r, QColor(208, 208, 208), QColor(176, 176, 176), QString(), QFont(), Qt::black);
         } else {
             ScheibeZeichnen(p, r, QColor(236, 236, 232), Qt::black, szene.AbdeckerText(z.Index),
-                            ArialPixel(rnd(20 * z.s), true), QColor(255, 0, 0));
+                            ArialPixel(rnd(20 * z.s), true), Szene::ZielNummerFarbe);
         }
         break;
     default:

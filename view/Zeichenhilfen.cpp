@@ -149,6 +149,27 @@ void ScheibeZeichnen(QPainter &p, const QRect &r, QColor fuellung, QColor rand, 
 
 void SymbolZeichnen(QPainter &p, QChar zeichen, int punkt, QColor farbe, int cx, int cy)
 {
+    // Check and cross are drawn as strokes: a font without these signs
+    // would show an empty box where right and wrong must be told apart
+    // without the colour.
+    if (zeichen == QChar(0x2714) || zeichen == QChar(0x2718)) {
+        const double s = PunktZuPixel(punkt) * 0.7;
+        const QPointF m(cx + 0.5, cy + 0.5);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        if (zeichen == QChar(0x2714)) {
+            p.setPen(QPen(farbe, s * 0.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPointF haken[] = {m + QPointF(-0.42 * s, 0.02 * s), m + QPointF(-0.1 * s, 0.36 * s),
+                                     m + QPointF(0.48 * s, -0.4 * s)};
+            p.drawPolyline(haken, 3);
+        } else {
+            p.setPen(QPen(farbe, s * 0.18, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(m + QPointF(-0.36 * s, -0.36 * s), m + QPointF(0.36 * s, 0.36 * s));
+            p.drawLine(m + QPointF(0.36 * s, -0.36 * s), m + QPointF(-0.36 * s, 0.36 * s));
+        }
+        p.restore();
+        return;
+    }
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(PunktZuPixel(punkt));
     QPainterPath pfad;

@@ -4,12 +4,16 @@
 #include "BildFuerZeichnen.h"
 #include "Farben.h"
 #include "TextEinpassen.h"
+#include "Zugang.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+
+#include <algorithm>
 
 THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
 {
@@ -20,7 +24,73 @@ THoverPanel::THoverPanel(QWidget *parent) : QWidget(parent)
     setFont(f);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover, false);
+    ZugangEinrichten();
 }
+
+void THoverPanel::setTipprand(const QMargins &m)
+{
+    tipprand = m;
+    einpassAuftrag.Anfordern();
+    update();
+}
+
+void THoverPanel::setSichtbareGeometrie(const QRect &sichtbar)
+{
+    const int b = std::max(0, TippMindestens - sichtbar.width()), h = std::max(0, TippMindestens - sichtbar.height());
+    const QMargins m(b / 2, h / 2, b - b / 2, h - h / 2);
+    setTipprand(m);
+    setGeometry(sichtbar.marginsAdded(m));
+}
+
+QRect THoverPanel::Flaeche() const
+{
+    return rect().marginsRemoved(tipprand);
+}
+
+bool THoverPanel::Anklickbar() const
+{
+    return tabStop || isSignalConnected(QMetaMethod::fromSignal(&THoverPanel::clicked));
+}
+
+void THoverPanel::setZeichen(Marke m)
+{
+    if (m == marke)
+        return;
+    marke = m;
+    einpassAuftrag.Anfordern();
+    update();
+}
+
+namespace {
+// Diameter of the check/cross disc in a panel of height h.
+int MarkenGroesse(int h)
+{
+    return std::clamp(h - 10, 12, 22);
+}
+
+void MarkeZeichnen(QPainter &p, const QRect &scheibe, THoverPanel::Marke m)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(33, 33, 31), 1));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(scheibe).adjusted(0.5, 0.5, -0.5, -0.5));
+    const QRectF r = QRectF(scheibe).adjusted(scheibe.width() * 0.25, scheibe.height() * 0.25, -scheibe.width() * 0.25,
+                                              -scheibe.height() * 0.25);
+    const double dicke = std::max(2.0, scheibe.width() / 7.0);
+    if (m == THoverPanel::Marke::Haken) {
+        p.setPen(QPen(QColor(0, 110, 0), dicke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF pts[] = {
+            {r.left(), r.center().y()}, {r.left() + r.width() * 0.4, r.bottom()}, {r.right(), r.top()}};
+        p.drawPolyline(pts, 3);
+    } else {
+        p.setPen(QPen(QColor(190, 0, 0), dicke, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(r.topLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomLeft());
+    }
+    p.restore();
+}
+} // namespace
 
 void THoverPanel::setCaption(const QString &c)
 {
@@ -185,7 +255,7 @@ void THoverPanel::focusOutEvent(QFocusEvent *e)
 
 QRect THoverPanel::Innenflaeche() const
 {
-    QRect r = rect().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
+    QRect r = Flaeche().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
     if (bevelRaised)
         for (int i = 0; i < bevelWidth && r.width() > 0 && r.height() > 0; ++i)
             r.adjust(1, 1, -1, -1);
@@ -196,6 +266,9 @@ void THoverPanel::BeschriftungEinpassen()
 {
     // 4./5. Caption area and text format.
     QRect bereich = Innenflaeche().adjusted(padding.Left, padding.Top, -padding.Right, -padding.Bottom);
+    // The caption makes room for a check or a cross.
+    if (marke != Marke::Keine)
+        bereich.setLeft(std::min(bereich.right(), bereich.left() + MarkenGroesse(Flaeche().height()) + 4));
     int flags = int(alignment & Qt::AlignHorizontal_Mask) | Qt::TextExpandTabs;
     if (wordWrap)
         flags |= Qt::TextWordWrap;
@@ -212,7 +285,7 @@ void THoverPanel::BeschriftungEinpassen()
 void THoverPanel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    QRect r = rect();
+    QRect r = Flaeche();
 
     // 1. Frame lines, one per unit of border width.
     for (int i = 0; i < borderWidth; ++i) {
@@ -242,6 +315,7 @@ void THoverPanel::paintEvent(QPaintEvent *)
         p.fillRect(r, color);
     if (!zeichenBitmap.isNull())
         p.drawImage(r.topLeft(), zeichenBitmap, QRect(borderWidth, borderWidth, r.width(), r.height()));
+    const QRect flaeche = Flaeche();
 
     // 4.-7. Normally fitted before (shown, resized, changed); this only looks
     // the fit up, and fits here should an input have changed unnoticed.
@@ -256,7 +330,8 @@ void THoverPanel::paintEvent(QPaintEvent *)
 
     // 9. Checked marker along the top edge, inside the frame.
     if (checked) {
-        const int x1 = borderWidth, x2 = width() - borderWidth - 1, y = borderWidth;
+        const int x1 = flaeche.left() + borderWidth, x2 = flaeche.right() - borderWidth,
+                  y = flaeche.top() + borderWidth;
         if (xpCheck) {
             p.setPen(QColor(230, 139, 44));
             p.drawLine(x1, y, x2, y);
@@ -270,13 +345,21 @@ void THoverPanel::paintEvent(QPaintEvent *)
         }
     }
 
-    // 10. Focus rectangle.
+    // Check or cross at the left, centred vertically.
+    if (marke != Marke::Keine) {
+        const int d = MarkenGroesse(flaeche.height());
+        const QRect innen = Innenflaeche();
+        MarkeZeichnen(p, QRect(innen.left() + 3, innen.top() + (innen.height() - d) / 2, d, d), marke);
+    }
+
+    // 10. Focus ring: solid and two pixels wide, so it is seen on any of
+    // the panel colours.
     if (focused && tabStop && isEnabled()) {
-        QPen stift(Qt::black);
-        stift.setStyle(Qt::DotLine);
+        QPen stift(FokusFarbe(), 2);
+        stift.setJoinStyle(Qt::MiterJoin);
         p.setPen(stift);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(2, 2, -3, -3));
+        p.drawRect(QRectF(flaeche).adjusted(3, 3, -3, -3));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QImage>
+#include <QMargins>
 #include <QWidget>
 
 // Inner margins of a caption area.
@@ -99,6 +100,27 @@ public:
     void MausVerlaesst();
     // Raises the click as a mouse click or the keyboard does.
     void Click();
+    // Takes the keyboard or someone listens to its click: a button to
+    // screen readers, else a text.
+    bool Anklickbar() const;
+
+    // A check or a cross drawn at the left beside the feedback colour, so
+    // right and wrong do not rest on telling green from red.
+    enum class Marke { Keine, Haken, Kreuz };
+    Marke Zeichen() const { return marke; }
+    void setZeichen(Marke m);
+    // A clear margin around what is drawn that still takes clicks, so a
+    // small button is easy to hit with a finger; the geometry includes it.
+    QMargins Tipprand() const { return tipprand; }
+    void setTipprand(const QMargins &m);
+    // The drawn part: the widget less its tap margin.
+    QRect Flaeche() const;
+    // Places the panel drawn at sichtbar (parent coordinates) with a tap
+    // margin that makes it at least TippMindestens wide and high.
+    static constexpr int TippMindestens = 34;
+    void setSichtbareGeometrie(const QRect &sichtbar);
+    // The focus ring: solid, 2 pixels, dark against every panel colour.
+    static QColor FokusFarbe() { return QColor(0, 60, 160); }
 
 signals:
     void clicked();
@@ -152,6 +174,8 @@ private:
     bool hovering = false;
     bool focused = false;
     bool gedrueckt = false;
+    Marke marke = Marke::Keine;
+    QMargins tipprand;
     QString gezeichnet;
     int gezeichneteGroesse = 0;
     // Fits the caption when shown, and after changes while visible.

@@ -2,8 +2,10 @@
 #include "TShadowLabel.h"
 
 #include "TextEinpassen.h"
+#include "Zugang.h"
 
 #include <QApplication>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,6 +16,12 @@ TShadowLabel::TShadowLabel(QWidget *parent) : QWidget(parent)
     f.setPixelSize(11);
     setFont(f);
     resize(120, 30);
+    ZugangEinrichten();
+}
+
+bool TShadowLabel::Anklickbar() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TShadowLabel::clicked));
 }
 
 void TShadowLabel::setCaption(const QString &c)

@@ -43,6 +43,8 @@ public:
     QString GezeichneterText() const { return gezeichnet; }
     // How often the caption was fitted (not on every paint, only after a change).
     int Einpassungen() const { return einpassung.Laeufe(); }
+    // Someone listens to its click (a link): screen readers offer a press.
+    bool Anklickbar() const;
 
 signals:
     void clicked();

@@ -35,6 +35,9 @@ AntwortPanel::AntwortPanel(int i, bool hand, QWidget *uebungPan) : THoverPanel(u
     setCheckColor(QColor(255, 200, 90));
     setXPCheck(false);
     setCursor(hand ? QCursor(Qt::PointingHandCursor) : ProgrammCursor(4));
+    // A click that comes without mouse or key (a screen reader's press)
+    // answers as the Enter key does.
+    connect(this, &THoverPanel::clicked, this, [this] { emit taste(index, Qt::Key_Return); });
 }
 
 void AntwortPanel::Markieren(bool an)

@@ -166,8 +166,9 @@ void TUebFertigForm::InhaltSetzen(const ErgebnisInhalt &i)
     GesamtleistungLab->setText(i.GesamtleistungLab);
     BewertLab->setText(i.BewertLab);
     NoteLab->setText(i.NoteLab);
-    BewertSkalaImg->setPixmap(QPixmap::fromImage(
-        SkalaBild(BewertSkalaImg->size(), SkalaBox->palette().color(QPalette::Window), i.Gesamtleistung)));
+    BewertSkalaImg->setPixmap(
+        QPixmap::fromImage(SkalaBild(BewertSkalaImg->size(), SkalaBox->palette().color(QPalette::Window),
+                                     i.Gesamtleistung, BewertSkalaImg->devicePixelRatioF())));
     WiederholenMode->setEnabled(i.WiederholenModeAktiv);
     if (!i.WiederholenModeAktiv)
         KomplettRadio->setChecked(true);

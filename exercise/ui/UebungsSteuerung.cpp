@@ -2,6 +2,7 @@
 #include "UebungsSteuerung.h"
 
 #include "AntwortPanel.h"
+#include "QuizBild.h"
 #include "TUebOptForm.h"
 #include "TUebOptFragenForm.h"
 #include "TUebProtokollForm.h"
@@ -10,10 +11,13 @@
 #include "ProtokollRtf.h"
 #include "ZielAuswahl.h"
 
+#include "Farben.h"
 #include "Szene.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
+#include "Zugang.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -38,9 +42,24 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, IQ
 
     QWidget *pan = flaechen.UebungPan;
     pan->setFont(QFont(QStringLiteral("Arial")));
-    hintergrund = new QLabel(pan);
+    hintergrund = new QuizBild(pan);
     hintergrund->setObjectName("UebungPanHintergrund");
     hintergrund->lower();
+    // The targets of picture and cloze quizzes, for screen readers.
+    hintergrund->QuelleSetzen({
+        .Ziele =
+            [this] { return Engine.Einzelfragen() || !Engine.Laeuft() ? QList<int>() : QuizZiele(dok.Dok.Objekte); },
+        .Name = [this](int o) { return o < dok.Dok.Objekte.size() ? ZielName(dok.Dok.Objekte[o]) : QString(); },
+        .Kasten =
+            [this](int o) {
+                if (o >= dok.Dok.Objekte.size())
+                    return QRect();
+                const Rechteck &r = dok.Dok.Objekte[o].Rahmen;
+                return QRect(BildNachPanel(r.Left, r.Top), BildNachPanel(r.Right, r.Bottom) - QPoint(1, 1));
+            },
+        .Offen = [this](int o) { return Engine.Laeuft() && Ziele().IstOffen(o); },
+        .Waehlen = [this](int o) { Engine.ZielAnklicken(o); },
+    });
     UebMoveAnker = new QWidget(pan);
     UebMoveAnker->setObjectName("UebMoveAnker");
     UebMoveAnker->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -60,6 +79,10 @@ UebungsSteuerung::UebungsSteuerung(DokumentZustand &d, Dienste &s, Szene &sz, IQ
     pan->installEventFilter(this);
     hintergrund->installEventFilter(this);
     pan->setFocusPolicy(Qt::StrongFocus);
+    pan->setAccessibleName(QStringLiteral("Quiz"));
+    // Screen readers hear the verdicts and questions from the status line.
+    if (TShadowLabel *s = flaechen.StatistikLabels.value(QStringLiteral("StatusLab")))
+        s->setProperty(ZugangsRolle, int(QAccessible::StatusBar));
 
     Engine.Einst.Rechnername = QSysInfo::machineHostName();
     // The login name of the process owner (the environment may lack it).
@@ -222,11 +245,17 @@ void UebungsSteuerung::StartseiteZeigen()
 {
     imAufbau = false;
     ZeitTimer->stop();
-    for (auto &[i, p] : panels)
+    // Hidden at once: a run started before the deletion comes must not
+    // show (or offer to screen readers) the old panels.
+    for (auto &[i, p] : panels) {
+        p->hide();
         p->deleteLater();
+    }
     panels.clear();
     UebMoveAnker->hide();
     UebFrageZaehlerPan->hide();
+    if (TShadowLabel *s = flaechen.StatistikLabels.value(QStringLiteral("StatusLab")))
+        s->setAccessibleName(QString());
     dok.AnsichtModus = AnsichtArt::Startseite;
     szene.AbfrageModus = 0;
     szene.AktFolgeIndex = -1;
@@ -282,6 +311,8 @@ void UebungsSteuerung::UebungGestartet()
     imAufbau = false;
     Engine.AntwortfelderAnordnen();
     Hintergrund(true);
+    AntwortenOrdnen();
+    FrageKarteBenennen();
     // The panel takes the keys: Tab moves on to the answer panels.
     flaechen.UebungPan->setFocus();
 }
@@ -309,7 +340,7 @@ void UebungsSteuerung::Hintergrund(bool neuZeichnen)
     f.setPointSize(9);
     f.setBold(true);
     p.setFont(f);
-    p.setPen(QColor(81, 81, 78));
+    p.setPen(TextFarbe::Anweisung());
     p.drawText(QRect(QPoint(bildBreite + 11, 6), QPoint(g.width() - 1, g.height() - 1)), Qt::TextWordWrap, anweisung);
     p.drawImage(QPoint(0, 0), szene.Ansicht());
     p.end();
@@ -344,7 +375,7 @@ void UebungsSteuerung::StatusSetzen(const UebStatus &s)
             l->setFontColor(*farbe);
         l->repaint();
     };
-    static const QColor zeitFarbe(81, 81, 78), richtigFarbe(0, 150, 0), falschFarbe(200, 0, 0);
+    static const QColor zeitFarbe(81, 81, 78), richtigFarbe = TextFarbe::Richtig(), falschFarbe = TextFarbe::Falsch();
     setzen("NameLab", QStringLiteral("Name: ") + s.TNameLab);
     setzen("RichtigLab", QStringLiteral("Richtig: ") + s.RichtigLab + QStringLiteral("  ") + s.GesAnzLab);
     setzen("FalschLab", QStringLiteral("Fehlversuche: ") + s.FalschLab);
@@ -380,6 +411,9 @@ void UebungsSteuerung::FeldAnlegen(const Antwortfeld &f, bool hand)
 AntwortPanel *UebungsSteuerung::PanelMachen(int index)
 {
     auto *p = new AntwortPanel(index, handZeiger, flaechen.UebungPan);
+    // Texts to place are items of a deck; single questions' answers stay buttons.
+    if (!Engine.Einzelfragen())
+        p->setProperty(ZugangsRolle, int(QAccessible::ListItem));
     // Panels are made in any order. As when every panel was made at the start, the lower index lies on top
     // and comes later in the Tab order.
     if (auto naechst = panels.lower_bound(index); naechst != panels.begin()) {
@@ -423,7 +457,12 @@ void UebungsSteuerung::FeldAktualisieren(const Antwortfeld &f, bool sofort)
     p->setCaption(f.Caption);
     p->setGeometry(f.Rahmen);
     p->setNormColor(f.Farbe);
+    p->setZeichen(f.Marke == Antwortfeld::Zeichen::Haken   ? THoverPanel::Marke::Haken
+                  : f.Marke == Antwortfeld::Zeichen::Kreuz ? THoverPanel::Marke::Kreuz
+                                                           : THoverPanel::Marke::Keine);
     p->Markieren(f.Markiert);
+    if (!Engine.Einzelfragen())
+        p->setAccessibleName(Vorlesetext(f.Caption));
     p->setVisible(zeigen);
     if (sofort)
         p->repaint();
@@ -441,9 +480,76 @@ void UebungsSteuerung::FeldEntfernen(int index)
     auto it = panels.find(index);
     if (it == panels.end())
         return;
+    // The focus moves on to the next panel in reading order, not to
+    // whatever widget Qt would pick.
+    const bool hatteFokus = it->second->hasFocus();
+    QList<int> folge = hatteFokus ? Zeilenfolge(SichtbareFelder()) : QList<int>();
+    const int k = int(folge.indexOf(index));
     it->second->hide();
     it->second->deleteLater();
     panels.erase(it);
+    if (hatteFokus) {
+        folge.removeAll(index);
+        if (!folge.isEmpty())
+            panels.at(folge.value(std::min<int>(std::max(k, 0), int(folge.size()) - 1)))->setFocus();
+        else
+            flaechen.UebungPan->setFocus();
+    }
+}
+
+QList<std::pair<int, QPoint>> UebungsSteuerung::SichtbareFelder() const
+{
+    QList<std::pair<int, QPoint>> sichtbare;
+    for (const auto &[i, p] : panels)
+        if (!p->isHidden())
+            sichtbare.append({i, p->pos()});
+    return sichtbare;
+}
+
+QList<int> UebungsSteuerung::AntwortenOrdnen()
+{
+    const QList<int> folge = Zeilenfolge(SichtbareFelder());
+    const bool einzel = Engine.Einzelfragen();
+    QWidget *vorher = flaechen.UebungPan;
+    for (int k = 0; k < folge.size(); ++k) {
+        AntwortPanel *p = panels.at(folge[k]);
+        if (einzel)
+            p->setAccessibleName(
+                QStringLiteral("Antwort %1 von %2: %3").arg(k + 1).arg(folge.size()).arg(Vorlesetext(p->Caption())));
+        QWidget::setTabOrder(vorher, p);
+        vorher = p;
+    }
+    return folge;
+}
+
+// The picture with the question (or the instruction) is the question card.
+void UebungsSteuerung::FrageKarteBenennen()
+{
+    const QString text = Engine.FrageKarteText();
+    hintergrund->setAccessibleName(text.isEmpty() ? anweisung : text);
+    hintergrund->setAccessibleDescription(Engine.FrageKarteBeschreibung());
+}
+
+void UebungsSteuerung::Ansagen(const QString &text, AnsageArt art)
+{
+    if (TShadowLabel *s = flaechen.StatistikLabels.value(QStringLiteral("StatusLab"))) {
+        s->setAccessibleName(text);
+        // Qt has no announcement call: the status line's name changes and
+        // says so, which screen readers read out.
+        QAccessibleEvent name(s, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+        QAccessibleValueChangeEvent wert(s, text);
+        QAccessible::updateAccessibility(&wert);
+    }
+    emit angesagt(text);
+    if (art != AnsageArt::Frage)
+        return;
+    const QList<int> folge = AntwortenOrdnen();
+    FrageKarteBenennen();
+    // After an answer the keys go on with the new question's first answer;
+    // at the start the quiz panel keeps them (UebungGestartet).
+    if (!imAufbau && !folge.isEmpty())
+        panels.at(folge.front())->setFocus();
 }
 
 void UebungsSteuerung::UebMoveAnkerSetzen(const QRect &r, bool sichtbar)
@@ -531,7 +637,27 @@ ZielAuswahl UebungsSteuerung::Ziele() const
 
 int UebungsSteuerung::ObjektBei(QPoint p) const
 {
-    return Ziele().ZielBei(szene.SteuerNachBruch(p));
+    const ZielAuswahl ziele = Ziele();
+    const int genau = ziele.ZielBei(szene.SteuerNachBruch(p));
+    if (genau >= 0)
+        return genau;
+    // A finger misses a small number circle easily: a tap near it counts,
+    // the nearest circle winning.
+    int beste = -1;
+    qint64 besteAbstand = 0;
+    for (int i : ziele.OffeneZiele()) {
+        const Rechteck &r = dok.Dok.Objekte[i].Rahmen;
+        const QRect kasten(szene.AnzeigePixel(r.Left, r.Top), szene.AnzeigePixel(r.Right, r.Bottom) - QPoint(1, 1));
+        if (!TippZone(kasten).contains(p))
+            continue;
+        const QPoint d = kasten.center() - p;
+        const qint64 abstand = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
+        if (beste < 0 || abstand < besteAbstand) {
+            beste = i;
+            besteAbstand = abstand;
+        }
+    }
+    return beste;
 }
 
 void UebungsSteuerung::ZielWaehlen(int richtung)
@@ -552,13 +678,19 @@ void UebungsSteuerung::Taste(int index, int key)
     if (Engine.Einzelfragen()) {
         if (key >= Qt::Key_1 && key <= Qt::Key_6) {
             // The panel in grid slot n: rows top to bottom, left to right.
-            QList<std::pair<int, QPoint>> sichtbare;
-            for (auto &[i, p] : panels)
-                if (p->isVisible())
-                    sichtbare.append({p->Index(), p->pos()});
-            const int feld = FeldAufPlatz(sichtbare, key - Qt::Key_1);
+            const int feld = FeldAufPlatz(SichtbareFelder(), key - Qt::Key_1);
             if (feld >= 0)
                 Engine.FeldAnklicken(feld);
+        } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+            // The arrows walk the answer grid.
+            const Pfeil pfeil = key == Qt::Key_Left    ? Pfeil::Links
+                                : key == Qt::Key_Right ? Pfeil::Rechts
+                                : key == Qt::Key_Up    ? Pfeil::Hoch
+                                                       : Pfeil::Runter;
+            const int feld = index < 0 ? FeldAufPlatz(SichtbareFelder(), 0)
+                                       : NachbarFeld(SichtbareFelder(), index, pfeil);
+            if (feld >= 0)
+                panels.at(feld)->setFocus();
         } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             Engine.FeldAnklicken(index);
         }
@@ -597,12 +729,19 @@ bool UebungsSteuerung::eventFilter(QObject *obj, QEvent *e)
         if (!imAufbau) {
             Engine.AntwortfelderAnordnen();
             Hintergrund(true);
+            AntwortenOrdnen();
         }
     } else if (obj == flaechen.UebungPan && e->type() == QEvent::KeyPress && AnsichtModus() == AnsichtArt::Quiz) {
         // Keys that reach the panel itself (no answer panel has the focus):
         // the number keys of single questions, Escape.
         auto *k = static_cast<QKeyEvent *>(e);
-        if ((k->key() >= Qt::Key_1 && k->key() <= Qt::Key_6 && Engine.Einzelfragen()) || k->key() == Qt::Key_Escape) {
+        const bool pfeil = k->key() == Qt::Key_Left || k->key() == Qt::Key_Right || k->key() == Qt::Key_Up
+                           || k->key() == Qt::Key_Down;
+        if (((k->key() >= Qt::Key_1 && k->key() <= Qt::Key_6) || pfeil) && Engine.Einzelfragen()) {
+            Taste(-1, k->key());
+            return true;
+        }
+        if (k->key() == Qt::Key_Escape) {
             Taste(-1, k->key());
             return true;
         }

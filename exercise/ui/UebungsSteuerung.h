@@ -14,6 +14,7 @@
 #include <optional>
 
 class AntwortPanel;
+class QuizBild;
 class QLabel;
 class QTimer;
 class Szene;
@@ -63,6 +64,12 @@ public:
     void ErgebnisAnschliessen(IErgebnisAnzeige &ergebnis) { this->ergebnis = &ergebnis; }
     IQuizFenster &Fenster() { return fenster; }
 
+signals:
+    // Every announcement, after the status line's accessible name took it
+    // (the accessibility events themselves reach only an active bridge).
+    void angesagt(const QString &text);
+
+public:
     // IQuizBefehle: the main window's commands.
     bool UebungStarten(const StartAuftrag &auftrag) override;
     void UebungVerlassen() override;
@@ -104,6 +111,7 @@ public:
     void FeldNachVorn(int index) override;
     void FeldEntfernen(int index) override;
     void UebMoveAnkerSetzen(const QRect &rahmen, bool sichtbar) override;
+    void Ansagen(const QString &text, AnsageArt art) override;
     void ErgebnisAnzeigen() override;
 
     // IUebAnsicht
@@ -122,6 +130,11 @@ protected:
 
 private:
     void Hintergrund(bool neuZeichnen);
+    // The visible answer panels in reading order: tab order, and names with
+    // their place ("Antwort 3 von 6: Frankreich") in single questions.
+    QList<int> AntwortenOrdnen();
+    QList<std::pair<int, QPoint>> SichtbareFelder() const;
+    void FrageKarteBenennen();
     void Taste(int index, int key);
     void ZielWaehlen(int richtung);
     ZielAuswahl Ziele() const;
@@ -141,7 +154,7 @@ private:
     TUebProtokollForm *uebProtokollForm = nullptr;
     std::map<int, AntwortPanel *> panels; // the panels shown so far, by index
     bool handZeiger = false;              // the panels' cursor: a hand for single questions
-    QLabel *hintergrund = nullptr;
+    QuizBild *hintergrund = nullptr;
     QString anweisung;
     int bildBreite = 0;
     int tastenZiel = -1;   // target chosen with the arrow keys

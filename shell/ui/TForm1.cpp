@@ -391,15 +391,33 @@ void TForm1::Vollbild1Click()
     });
 }
 
+void TForm1::BildschirmAnpassen(const QRect &frei)
+{
+    // The frame of a window that is shown takes its part of the screen too.
+    const QMargins rahmen(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                          frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    const QRect platz = frei.marginsRemoved(rahmen);
+    if (platz.width() >= 900 && platz.height() >= 650)
+        return;
+    kleinerBildschirm = platz;
+    const QRect r = FensterRechteckIn(platz);
+    setMinimumSize(r.size());
+    if (!isMaximized() && !isFullScreen()) {
+        setMaximumSize(r.size());
+        setGeometry(r);
+    }
+}
+
 void TForm1::Fenster1Click()
 {
     AnzeigeModusWechseln([this] {
         setWindowFlag(Qt::FramelessWindowHint, false);
-        setMinimumSize(900, 650);
+        setMinimumSize(kleinerBildschirm.isValid() ? FensterRechteckIn(kleinerBildschirm).size() : QSize(900, 650));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showNormal();
         const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QRect r = FensterRechteck(s ? s->geometry().size() : QSize(900, 650));
+        const QRect r = kleinerBildschirm.isValid() ? FensterRechteckIn(kleinerBildschirm)
+                                                    : FensterRechteck(s ? s->geometry().size() : QSize(900, 650));
         resize(r.size());
         move(r.topLeft());
     });
@@ -461,11 +479,6 @@ bool TForm1::eventFilter(QObject *obj, QEvent *e)
     // Only the panel's own hiding, not the window's closing.
     if (obj == StartInfoPan && e->type() == QEvent::Hide && StartInfoPan->isHidden())
         AufgeschobenesBildAufbauen();
-    if (obj == StartImgKlickZone && e->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-        Homepage1Click();
-        return true;
-    }
     // Like a form that previews its keys: every key pressed anywhere in
     // this window reaches FormKeyDown first.
     if (e->type() == QEvent::KeyPress && obj->isWidgetType() && static_cast<QWidget *>(obj)->window() == this) {
@@ -748,6 +761,11 @@ void TForm1::StartseiteZeigen()
 {
     LernKartPicImg->show();
     ZeigeStartseite();
+    // The quiz's panels are gone: the keys go on at "Quiz starten" rather
+    // than at a hidden widget.
+    QWidget *fokus = QApplication::focusWidget();
+    if (!fokus || !fokus->isVisible() || fokus->window() != this)
+        UebungenBtn->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::UebungenBtnLoesen()

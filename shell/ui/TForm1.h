@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSettings;
+class KlickZone;
 class LernLeiste;
 class THoverPanel;
 class TShadowLabel;
@@ -125,6 +126,10 @@ public:
     void Lernkarte1Click();
     void Vollbild1Click();
     void Fenster1Click();
+    // On a screen whose free area (logical pixels) is smaller than the
+    // fixed 900 x 650 window, the window and its minimum size shrink to it
+    // and the scene follows; on larger screens nothing changes.
+    void BildschirmAnpassen(const QRect &frei);
     void Minimieren1Click();
     void Inhalt1Click();
     void Homepage1Click();
@@ -188,7 +193,8 @@ public:
     QWidget *LernKartPicImg = nullptr;
     THoverPanel *StartInfoPan = nullptr;
     QLabel *QuizStartImg = nullptr;
-    QWidget *StartImgKlickZone = nullptr;
+    KlickZone *StartImgKlickZone = nullptr;
+    QRect kleinerBildschirm; // the free area when it is smaller than the window
     QWidget *FlaInfoPan = nullptr;
     TShadowLabel *InternetHinweisLab = nullptr;
     TShadowLabel *InternetUrlLab = nullptr;
@@ -284,4 +290,6 @@ private:
     QList<QAction *> themenAktionen;
     int themenUmbruch = -1; // the topic item that carries the column mark
     QImage startBild;
+    QImage startBild2x; // read when first needed on a scaled screen
+    bool startBild2xGelesen = false;
 };

@@ -1,8 +1,11 @@
 // The regions of the main window: the top bar, the learning area with the
 // start page, the hidden toolbar and the quiz statistics.
 #include "Farben.h"
+#include "KlickZone.h"
 #include "LernLeiste.h"
+#include "Ordner.h"
 #include "Rahmen.h"
+#include "StartBild.h"
 #include "TForm1.h"
 #include "THoverPanel.h"
 #include "TShadowLabel.h"
@@ -61,6 +64,10 @@ void TForm1::KnopfStil(THoverPanel *p)
     p->setCheckFontBold(false);
     p->setXPCheck(true);
     p->setCursor(Qt::PointingHandCursor);
+    // Reached with Tab (not by a click, which would take the keys from the
+    // quiz) and shows the focus ring.
+    p->setTabStop(true);
+    p->setFocusPolicy(Qt::TabFocus);
 }
 
 void TForm1::BaueRegionen()
@@ -161,16 +168,18 @@ void TForm1::BaueLernKartPan()
     QuizStartImg = new QLabel(StartInfoPan);
     QuizStartImg->setObjectName("QuizStartImg");
     QuizStartImg->setAlignment(Qt::AlignCenter);
-    StartImgKlickZone = new QWidget(StartInfoPan);
+    StartImgKlickZone = new KlickZone(StartInfoPan);
     StartImgKlickZone->setObjectName("StartImgKlickZone");
     StartImgKlickZone->setCursor(Qt::PointingHandCursor);
+    StartImgKlickZone->setAccessibleName("Startbild: Pennoria im Internet");
+    connect(StartImgKlickZone, &KlickZone::clicked, this, &TForm1::Homepage1Click);
 
     FlaInfoPan = new QWidget(StartInfoPan);
     FlaInfoPan->setObjectName("FlaInfoPan");
     InternetHinweisLab = Label(FlaInfoPan, "InternetHinweisLab", "Auch online im Internet mit monatlicher Bestenliste!",
-                               14, true, QColor(73, 104, 143));
+                               14, true, TextFarbe::Hinweis());
     InternetHinweisLab->setAlignment(Qt::AlignHCenter);
-    InternetUrlLab = Label(FlaInfoPan, "InternetUrlLab", "pennoria.example.org", 13, false, QColor(30, 80, 190));
+    InternetUrlLab = Label(FlaInfoPan, "InternetUrlLab", "pennoria.example.org", 13, false, TextFarbe::Verweis());
     InternetUrlLab->setAlignment(Qt::AlignHCenter);
     InternetUrlLab->setShadow(0);
     InternetUrlLab->setCursor(Qt::PointingHandCursor);
@@ -222,7 +231,7 @@ void TForm1::BaueUebInfoPan()
     KennzInfoPan->setCaption("?");
     KennzInfoPan->setToolTip("Information zu den Kennzahlen");
     KnopfStil(KennzInfoPan);
-    KennzInfoPan->setGeometry(UebInfoPanBreite - 36, y + 4, 22, 22);
+    KennzInfoPan->setSichtbareGeometrie(QRect(UebInfoPanBreite - 36, y + 4, 22, 22));
     auto *hinweis = Label(UebInfoPan, "HinweisLab",
                           QString::fromUtf8("Hinweis: Falsch beantwortete Fragen werden später wiederholt."), 11, false,
                           VclFarbe(5132625));
@@ -249,8 +258,8 @@ void TForm1::RegionenAnordnen()
     if (statusBreite)
         UebStatusPan->setGeometry(W - statusBreite - 6, 7, statusBreite, 43);
     const int titelRechts = W - 8 - statusBreite - (statusBreite ? 6 : 0);
-    PrevDokPan->setGeometry(titelRechts - 58, 17, 26, 24);
-    HoverPanel1->setGeometry(titelRechts - 28, 17, 26, 24);
+    PrevDokPan->setSichtbareGeometrie(QRect(titelRechts - 58, 17, 26, 24));
+    HoverPanel1->setSichtbareGeometrie(QRect(titelRechts - 28, 17, 26, 24));
     TitelPan->setGeometry(282, 4, qMax(40, titelRechts - 66 - 282), 49);
     TitelBackImg->setGeometry(TitelPan->rect());
     DokTitelLab->setGeometry(TitelPan->rect().adjusted(12, 4, -12, -4));
@@ -297,9 +306,20 @@ void TForm1::QuizStartImgAnordnen()
     const QRect platz(r.left() + (r.width() - groesse.width()) / 2, r.top() + (r.height() - groesse.height()) / 2,
                       groesse.width(), groesse.height());
     QuizStartImg->setGeometry(platz);
-    if (QuizStartImg->pixmap().size() != groesse)
-        QuizStartImg->setPixmap(
-            QPixmap::fromImage(startBild.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // On a scaled screen the picture is made with the screen's pixels, from
+    // the picture with twice the pixels where there is one.
+    const qreal dpr = QuizStartImg->devicePixelRatioF();
+    const QPixmap &jetzt = QuizStartImg->pixmap();
+    if (jetzt.deviceIndependentSize().toSize() != groesse || !qFuzzyCompare(jetzt.devicePixelRatio(), dpr)) {
+        if (dpr > 1 && !startBild2xGelesen) {
+            startBild2xGelesen = true;
+            startBild2x = LadeStartBild2x(Ordner().ProgOrdner, startBild.size(), *dienste.meldungen);
+        }
+        const QImage &quelle = dpr > 1 && !startBild2x.isNull() ? startBild2x : startBild;
+        QImage bild = quelle.scaled(groesse * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        bild.setDevicePixelRatio(dpr);
+        QuizStartImg->setPixmap(QPixmap::fromImage(bild));
+    }
     // The link is the zone in the middle of the image, not all of it.
     QRect zone(0, 0, 450, 160);
     zone.moveCenter(platz.center());

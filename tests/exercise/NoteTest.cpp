@@ -79,6 +79,22 @@ TEST(SkalaZeichnen, BaenderStricheUndMarkeAnIhrenPositionen)
     EXPECT_GT(DunklePixel(b, QRect(145, 64, 60, 12)), 10); // "66.7%"
 }
 
+TEST(SkalaZeichnen, ScaledScreensGetTheScaleWithTheirPixels)
+{
+    const QImage einfach = SkalaBild(QSize(217, 209), Qt::white, 2.0 / 3.0);
+    for (double verhaeltnis : {1.5, 2.0}) {
+        const QImage b = SkalaBild(QSize(217, 209), Qt::white, 2.0 / 3.0, verhaeltnis);
+        EXPECT_EQ(b.devicePixelRatio(), verhaeltnis);
+        EXPECT_EQ(b.deviceIndependentSize().toSize(), QSize(217, 209));
+        // The same bands at the same places, drawn with the finer pixels.
+        for (const QPoint p : {QPoint(95, 20), QPoint(95, 90), QPoint(95, 170), QPoint(30, 180)})
+            EXPECT_EQ(b.pixelColor((QPointF(p) * verhaeltnis).toPoint()), einfach.pixelColor(p)) << p.y();
+    }
+    // Nonsense ratios stay within what screens have.
+    EXPECT_EQ(SkalaBild(QSize(20, 20), Qt::white, 0.5, 0.0).size(), QSize(20, 20));
+    EXPECT_EQ(SkalaBild(QSize(20, 20), Qt::white, 0.5, 1e9).size(), QSize(80, 80));
+}
+
 TEST(SkalaZeichnen, MarkeFolgtDerLeistung)
 {
     const QImage oben = SkalaBild(QSize(217, 209), Qt::white, 1.0);

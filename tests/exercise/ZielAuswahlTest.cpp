@@ -136,3 +136,81 @@ TEST(ZielAuswahl, NumberKeysCountSlotsByRowsThenColumns)
     // A row is a row by its top edge: one pixel lower starts the next.
     EXPECT_EQ(FeldAufPlatz({{1, {200, 0}}, {2, {0, 1}}}, 0), 1);
 }
+
+// The six places of a single question: two rows of three, given out of
+// order; the indexes say where each lies (row * 10 + column).
+namespace {
+const QList<std::pair<int, QPoint>> Raster{{12, {340, 66}}, {0, {0, 0}},   {11, {170, 66}},
+                                           {2, {340, 0}},   {10, {0, 66}}, {1, {170, 0}}};
+}
+
+TEST(AntwortRasterFolge, TabOrderReadsRowByRow)
+{
+    EXPECT_EQ(Zeilenfolge(Raster), (QList<int>{0, 1, 2, 10, 11, 12}));
+    EXPECT_TRUE(Zeilenfolge({}).isEmpty());
+}
+
+TEST(AntwortRasterFolge, ArrowsWalkTheGrid)
+{
+    const struct
+    {
+        int von;
+        Pfeil pfeil;
+        int nach;
+    } faelle[] = {
+        {0, Pfeil::Rechts, 1},   {1, Pfeil::Links, 0},  {2, Pfeil::Rechts, 10},  // on into the next row
+        {10, Pfeil::Links, 2},   {0, Pfeil::Links, -1}, {12, Pfeil::Rechts, -1}, // ends stop
+        {1, Pfeil::Runter, 11},  {11, Pfeil::Hoch, 1},  {2, Pfeil::Runter, 12},
+        {10, Pfeil::Runter, -1}, {0, Pfeil::Hoch, -1},  {99, Pfeil::Rechts, -1}, // no such panel
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(NachbarFeld(Raster, f.von, f.pfeil), f.nach) << f.von << " " << int(f.pfeil);
+    // A shorter second row: down goes to the nearest panel in x.
+    const QList<std::pair<int, QPoint>> kurz{{0, {0, 0}}, {1, {170, 0}}, {2, {340, 0}}, {10, {0, 66}}};
+    EXPECT_EQ(NachbarFeld(kurz, 2, Pfeil::Runter), 10);
+}
+
+TEST(QuizZieleZugang, TargetsInNumberOrderNamedByState)
+{
+    Ziele z;
+    z.objekte[0].Cap = "Liek";
+    z.objekte[2].Cap = "Nord-|see";
+    z.objekte[6].Abdeckung = AbdeckungsArt::Aufgegeben;
+    EXPECT_EQ(QuizZiele(z.objekte), (QList<int>{1, 2, 6, 0}));
+    const struct
+    {
+        int objekt;
+        int abdeckung;
+        const char *name;
+    } faelle[] = {
+        {0, AbdeckungsArt::OffeneFrage, "Ziel 3, frei"},   {0, AbdeckungsArt::Aufgedeckt, "Ziel 3: Liek"},
+        {0, AbdeckungsArt::Geloest, "Ziel 3: Liek"},       {0, AbdeckungsArt::Unbewertet, "Ziel 3, beantwortet"},
+        {0, AbdeckungsArt::Abgedeckt, "Ziel 3, verdeckt"}, {6, AbdeckungsArt::Aufgegeben, "Ziel 2, falsch beantwortet"},
+    };
+    for (const auto &f : faelle) {
+        DokObjekt o = z.objekte[f.objekt];
+        o.Abdeckung = f.abdeckung;
+        EXPECT_EQ(ZielName(o), f.name);
+    }
+}
+
+TEST(QuizZieleZugang, TapZoneGrowsSmallBoxesAboutTheirCentre)
+{
+    const struct
+    {
+        QRect kasten;
+        QPoint tipp;
+        bool trifft;
+    } faelle[] = {
+        {{100, 100, 19, 19}, {109 + 10, 109}, true}, // 10 px from the centre of a small circle
+        {{100, 100, 19, 19}, {109, 109 - 16}, true},  {{100, 100, 19, 19}, {109 + 18, 109}, false}, // beyond the zone
+        {{100, 100, 80, 40}, {100 + 85, 120}, false}, // large boxes keep their size
+        {{100, 100, 80, 40}, {179, 139}, true},
+    };
+    for (const auto &f : faelle) {
+        const QRect zone = TippZone(f.kasten);
+        EXPECT_EQ(zone.contains(f.tipp), f.trifft) << f.tipp.x() << "," << f.tipp.y();
+        EXPECT_EQ(zone.center(), f.kasten.center());
+        EXPECT_TRUE(zone.contains(f.kasten));
+    }
+}

@@ -1,4 +1,5 @@
 // Tests of the main window: start-up, settings, quiz mode, menus and topics.
+#include "KlickZone.h"
 #include "Ordner.h"
 #include "SpaltenMenue.h"
 #include "TForm1.h"

@@ -171,6 +171,55 @@ TEST(FensterLogik, WindowModeCentresWithIntegerDivision)
     EXPECT_EQ(FensterRechteck(QSize(1280, 1024)), QRect(190, 187, 900, 650));
 }
 
+TEST(FensterLogik, SmallScreensGetAWindowInsideTheirFreeArea)
+{
+    const struct
+    {
+        QRect frei, fenster;
+    } faelle[] = {
+        {{0, 0, 960, 540}, {30, 0, 900, 540}},        // full HD at 200 %: as high as the area
+        {{0, 24, 960, 516}, {30, 24, 900, 516}},      // below a panel, never above it
+        {{0, 0, 800, 600}, {0, 0, 800, 600}},         // narrower and lower than the window
+        {{100, 0, 1280, 1024}, {290, 187, 900, 650}}, // large enough: centred as before
+    };
+    for (const auto &f : faelle) {
+        const QRect r = FensterRechteckIn(f.frei);
+        EXPECT_EQ(r, f.fenster) << f.frei.width() << "x" << f.frei.height();
+        EXPECT_TRUE(f.frei.contains(r));
+    }
+}
+
+TEST(StartBild, PictureWithTwicePixelsIsOptionalAndMustFit)
+{
+    QTemporaryDir dir;
+    const QString prog = dir.path() + "/";
+    QDir(prog).mkdir("data");
+    TestMeldungen m;
+    const QSize einfach(8, 6);
+    // None there: nothing to report, the normal picture serves.
+    EXPECT_TRUE(LadeStartBild2x(prog, einfach, m).isNull());
+    const struct
+    {
+        QSize groesse;
+        bool genommen;
+    } faelle[] = {{{16, 12}, true}, {{15, 12}, false}, {{8, 6}, false}};
+    for (const auto &f : faelle) {
+        QImage bild(f.groesse, QImage::Format_RGB32);
+        bild.fill(Qt::red);
+        ASSERT_TRUE(bild.save(StartBild2xPfad(prog)));
+        EXPECT_EQ(!LadeStartBild2x(prog, einfach, m).isNull(), f.genommen) << f.groesse.width();
+    }
+    EXPECT_TRUE(m.protokoll.empty());
+    // A damaged one is reported and not used.
+    QFile kaputt(StartBild2xPfad(prog));
+    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    kaputt.write("\x89PNG\r\n\x1a\nkaputt");
+    kaputt.close();
+    EXPECT_TRUE(LadeStartBild2x(prog, einfach, m).isNull());
+    ASSERT_EQ(m.protokoll.size(), 1u);
+    EXPECT_TRUE(m.protokoll[0].text.contains("kann nicht gelesen werden"));
+}
+
 TEST(FensterLogik, NetworkFilesOfTheChannelAreDeleted)
 {
     QTemporaryDir tmp;

@@ -128,6 +128,12 @@ void Schatten(QPainter &p, const QPainterPath &form, QPointF versatz, int stufen
 // by its slope, so the cloth seems to catch the light.
 void WehendeFlagge(QPainter &p, const QImage &flagge, QRectF ziel, double amplitude, double wellen, double phase)
 {
+    // The cloth is made with the pixels of the painter's scale, so a picture
+    // drawn at twice the size gets sharp flags rather than enlarged ones.
+    const double s = std::max(1.0, p.transform().m11());
+    const QRectF logisch = ziel;
+    ziel = QRectF(ziel.topLeft() * s, ziel.size() * s);
+    amplitude *= s;
     const QImage f =
         flagge.scaled(int(ziel.width()), int(ziel.height()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -156,7 +162,11 @@ void WehendeFlagge(QPainter &p, const QImage &flagge, QRectF ziel, double amplit
             q.drawImage(QRectF(x, amplitude + 1 + dy, 1, f.height()), f, QRectF(x, 0, 1, f.height()));
         }
     }
-    p.drawImage(QPointF(ziel.left(), ziel.top() - amplitude - 1), welle);
+    if (s == 1.0)
+        p.drawImage(QPointF(ziel.left(), ziel.top() - amplitude - 1), welle);
+    else
+        p.drawImage(QRectF(logisch.left(), logisch.top() - (amplitude + 1) / s, welle.width() / s, welle.height() / s),
+                    welle);
 }
 
 QImage Flagge(const QString &ordner, const QString &iso)
@@ -404,12 +414,14 @@ bool LueckentextPapierZeichnen(const QString &flaggenOrdner, const QString &pfad
 
 // The title picture of the start page, sized to be shown unscaled in the
 // start panel of a 900 x 650 window (below it sits the note on the online
-// edition).
-bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad)
+// edition). With faktor 2 the same picture with twice the pixels, for
+// screens scaled to 200 %.
+bool TitelbildZeichnen(const QString &flaggenOrdner, const QString &pfad, int faktor = 1)
 {
     const int B = 740, H = 370;
-    QImage bild = Leinwand(B, H);
+    QImage bild = Leinwand(B * faktor, H * faktor);
     QPainter p(&bild);
+    p.scale(faktor, faktor);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     QLinearGradient grund(0, 0, B, H);
@@ -471,5 +483,12 @@ bool BilderErzeugen(const QString &flaggenOrdner, const QString &bildOrdner, con
     return FragekarteZeichnen(bildOrdner + "/fragekarte.png")
            && FlaggenaufbauZeichnen(bildOrdner + "/aufbau-einer-flagge.png")
            && LueckentextPapierZeichnen(flaggenOrdner, bildOrdner + "/lueckentext-papier.png")
-           && TitelbildZeichnen(flaggenOrdner, titelPfad);
+           && TitelbildZeichnen(flaggenOrdner, titelPfad) && TitelbildZweifachZeichnen(flaggenOrdner, titelPfad);
+}
+
+bool TitelbildZweifachZeichnen(const QString &flaggenOrdner, const QString &titelPfad)
+{
+    QString pfad = titelPfad;
+    pfad.insert(pfad.lastIndexOf('.'), "@2x");
+    return TitelbildZeichnen(flaggenOrdner, pfad, 2);
 }

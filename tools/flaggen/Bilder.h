@@ -7,3 +7,5 @@
 // start page's title picture to titelPfad. The flag PNGs are used as
 // decoration.
 bool BilderErzeugen(const QString &flaggenOrdner, const QString &bildOrdner, const QString &titelPfad);
+// The title picture with twice the pixels beside titelPfad ("name@2x.png").
+bool TitelbildZweifachZeichnen(const QString &flaggenOrdner, const QString &titelPfad);

@@ -3,6 +3,7 @@
 //   flaggen flaggen TABLE SVG_FOLDER FLAG_FOLDER PROPORTIONS_CSV
 //   flaggen klaenge SOUND_FOLDER
 //   flaggen bilder FLAG_FOLDER PICTURE_FOLDER TITLE_PNG
+//   flaggen titel2x FLAG_FOLDER TITLE_PNG   (only the title with twice the pixels)
 //   flaggen beschreibungen TABLE DESCRIPTION_FOLDER
 #include "Beschreibungen.h"
 #include "Bilder.h"
@@ -35,6 +36,8 @@ int main(int argc, char *argv[])
         ok = KlaengeErzeugen(a[2]);
     else if (schritt == "bilder" && a.size() == 5)
         ok = BilderErzeugen(a[2], a[3], a[4]);
+    else if (schritt == "titel2x" && a.size() == 4)
+        ok = TitelbildZweifachZeichnen(a[2], a[3]);
     else if (schritt == "beschreibungen" && a.size() == 4)
         ok = tabelle(a[2]) && BeschreibungenErzeugen(laender, a[3]);
     else {
