@@ -24,9 +24,10 @@ int Zaehlen(const QImage &b, const QRect &r, const std::function<bool(QColor)> &
     return n;
 }
 
+// The red of the numbers, dark enough to read on the white disc.
 bool Rot(QColor c)
 {
-    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+    return c.red() >= 190 && c.green() < 60 && c.blue() < 60;
 }
 } // namespace
 
