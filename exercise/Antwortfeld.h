@@ -10,6 +10,9 @@ struct Antwortfeld
 {
     static constexpr int Breite = 150;
     static constexpr int Hoehe = 46;
+    // A deck that wraps into a further column moves it this far left: the
+    // cards it covers keep a strip wide enough for a finger.
+    static constexpr int Spaltenversatz = 36;
     static QColor Grundfarbe() { return QColor(255, 243, 144); }
     static QColor FalschFarbe() { return QColor(255, 80, 70); }
     static QColor RichtigFarbe() { return QColor(90, 255, 72); }

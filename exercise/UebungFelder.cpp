@@ -71,7 +71,7 @@ void Uebung::AntwortfelderAnlegen()
             if (top < 35) {
                 ++c;
                 top = startTop - 7 * c;
-                left -= 12;
+                left -= Antwortfeld::Spaltenversatz;
             }
         }
     }
@@ -100,7 +100,7 @@ void Uebung::AntwortfelderAnordnen()
                 if (top < 35) {
                     ++c;
                     top = startTop - 7 * c;
-                    left -= 12;
+                    left -= Antwortfeld::Spaltenversatz;
                 }
             }
             f.Rahmen.moveTo(left, top);

@@ -1,6 +1,8 @@
 // Tests of picture-labelling and cloze-text runs in every mode.
 #include "UebTestUmgebung.h"
 
+#include <QRegion>
+
 #include <gtest/gtest.h>
 
 TEST(Bildbeschriftung, FreeModeRightAndWrongWithCountersAndProtocol)
@@ -321,13 +323,14 @@ TEST(Antwortfelder, ManyTextsFanOutInOverlappingColumns)
     t.dok.Dok = BildDok(texte);
     ASSERT_TRUE(t.ueb.UebungStarten({}));
     const auto &f = t.ueb.Felder();
-    // Created from the last index down; ten fit above top 35 in a column.
+    // Created from the last index down; ten fit above top 35 in a column,
+    // each further column 36 px to the left so the cards below stay tappable.
     EXPECT_EQ(f.at(24).Rahmen.topLeft(), QPoint(750, 514));
     EXPECT_EQ(f.at(15).Rahmen.topLeft(), QPoint(750, 514 - 9 * 48));
-    EXPECT_EQ(f.at(14).Rahmen.topLeft(), QPoint(738, 507));
-    EXPECT_EQ(f.at(4).Rahmen.topLeft(), QPoint(726, 500));
-    EXPECT_EQ(f.at(0).Rahmen.topLeft(), QPoint(726, 500 - 4 * 48));
-    EXPECT_EQ(t.ueb.BildBreite(), 721);
+    EXPECT_EQ(f.at(14).Rahmen.topLeft(), QPoint(714, 507));
+    EXPECT_EQ(f.at(4).Rahmen.topLeft(), QPoint(678, 500));
+    EXPECT_EQ(f.at(0).Rahmen.topLeft(), QPoint(678, 500 - 4 * 48));
+    EXPECT_EQ(t.ueb.BildBreite(), 673);
     for (const auto &[i, a] : f)
         EXPECT_EQ(a.Name(), QString("UebElemPan%1").arg(i));
 }
@@ -353,4 +356,53 @@ TEST(Bildbeschriftung, TwinLabelsInSingleQueryModeStayAnswerable)
     EXPECT_EQ(t.ui.ergebnisse, 1);
     EXPECT_EQ(t.ueb.Lauf.AnzRichtig, 3);
     EXPECT_EQ(t.ueb.Lauf.AnzOffen, 0);
+}
+
+namespace {
+// Whether a square a finger covers (34 px at 96 dpi) fits into the part of
+// a card nothing lies on. Pushed left and up until it meets an edge, such a
+// square starts at the left and top edge of one of the region's boxes.
+bool FingerPasst(const QRegion &frei)
+{
+    constexpr int finger = 34;
+    for (const QRect &a : frei)
+        for (const QRect &b : frei)
+            if (QRegion(a.left(), b.top(), finger, finger).subtracted(frei).isEmpty())
+                return true;
+    return false;
+}
+} // namespace
+
+// A deck too tall for the panel wraps into further columns lying on the
+// cards before them; every card keeps a part that a tap can hit, before
+// and after answers re-lay the deck.
+TEST(Bildbeschriftung, EveryCardOfAWrappedDeckKeepsAPartAFingerCanHit)
+{
+    for (int anzahl : {12, 23, 40})
+        for (int typ : {0, 1}) {
+            UebTest t;
+            QStringList texte;
+            for (int i = 0; i < anzahl; ++i)
+                texte << QStringLiteral("Text %1").arg(i);
+            t.dok.Dok = BildDok(texte, typ);
+            ASSERT_TRUE(t.ueb.UebungStarten({}));
+            for (int runde = 0; runde < 2; ++runde) {
+                // Cards with lower indexes lie on top.
+                int gezeigt = 0;
+                for (const auto &[i, f] : t.ui.felder) {
+                    if (!f.Sichtbar)
+                        continue;
+                    ++gezeigt;
+                    QRegion frei(f.Rahmen);
+                    for (const auto &[j, g] : t.ui.felder)
+                        if (j < i && g.Sichtbar)
+                            frei -= g.Rahmen;
+                    EXPECT_TRUE(FingerPasst(frei)) << anzahl << " Karten, Typ " << typ << ", Karte " << i;
+                    EXPECT_TRUE(QRect(QPoint(0, 0), t.ui.pan).contains(f.Rahmen)) << i;
+                }
+                EXPECT_EQ(gezeigt, anzahl - runde * 5);
+                for (int k = 0; runde == 0 && k < 5; ++k)
+                    t.Ziehen(texte[k], t.ObjektMit(texte[k]));
+            }
+        }
 }
