@@ -8,8 +8,10 @@
 # usage: scripts/barrierefreiheit.sh [BUILD_DIR] [DISPLAY_NUMBER]
 # Screens: the start page, and for each of a single-question, a picture and
 # a cloze document the quiz after "Quiz starten" is pressed through the
-# accessibility bus. Needs xvfb, dbus-daemon, at-spi2-core and
-# python3-pyatspi (scripts/install-deps.sh installs them).
+# accessibility bus; in a single-question quiz the first answer is pressed
+# through the bus too and what the status line announced is printed.
+# Needs xvfb, dbus-daemon, at-spi2-core and python3-pyatspi
+# (scripts/install-deps.sh installs them).
 set -euo pipefail
 
 hier="$(cd "$(dirname "$0")/.." && pwd)"
@@ -150,9 +152,54 @@ def optionen_bestaetigen():
         druecken(app, knopf, im_dialog=True)
     time.sleep(2)
 
+def ereignisse_beim_antworten(app, bildschirm):
+    # What a screen reader hears after an answer given through the bus: the
+    # name and value changes of the status line.
+    from gi.repository import GLib
+    gehoert = []
+    gedrueckt = []
+    def hoeren(e):
+        try:
+            if e.source.getRoleName() in ("status bar", "statusbar"):
+                # The text the event carries: by the time it is read here the
+                # line may already say the next thing.
+                text = e.any_data if isinstance(e.any_data, str) and e.any_data else (e.source.name or "")
+                if not gehoert or gehoert[-1] != text:
+                    gehoert.append(text)
+        except Exception:
+            pass
+    arten = ("object:property-change:accessible-name", "object:value-changed")
+    for art in arten:
+        pyatspi.Registry.registerEventListener(hoeren, art)
+    def antworten():
+        for k in gehen(app):
+            try:
+                if (k.name or "").startswith("Antwort 1 von") and k.getState().contains(pyatspi.STATE_SHOWING):
+                    # With the key a pupil uses: a press through the bus
+                    # would hold this script until the feedback is over.
+                    import subprocess
+                    fenster = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Pennoria"],
+                                             capture_output=True, text=True).stdout.split()
+                    if fenster:
+                        subprocess.run(["xdotool", "windowfocus", "--sync", fenster[0]], capture_output=True)
+                        subprocess.run(["xdotool", "key", "1"], capture_output=True)
+                        gedrueckt.append(k.name)
+                    break
+            except Exception:
+                pass
+        return False
+    GLib.timeout_add(500, antworten)
+    GLib.timeout_add(5000, lambda: pyatspi.Registry.stop() or False)
+    pyatspi.Registry.start()
+    for art in arten:
+        pyatspi.Registry.deregisterEventListener(hoeren, art)
+    if gedrueckt:
+        print(f"Ansagen nach \"{gedrueckt[0]}\" ({bildschirm}): " + (" | ".join(gehoert) if gehoert else "keine"))
+
 if druecken(app, "Quiz starten"):
     optionen_bestaetigen()
     zaehlen(app, f"Quiz ({titel})")
+    ereignisse_beim_antworten(app, titel)
 else:
     # Without a press action on the bus the quiz starts with its key (F7).
     import subprocess
