@@ -70,3 +70,16 @@ void EinzelfragenAufbauen(Dokument &dok)
     dok.AnzFrageNummern = int(fragen.size());
     dok.DokTyp = DokArt::Einzelfragen;
 }
+
+void AntwortloseEntfernen(Dokument &dok)
+{
+    QList<bool> mitTrenner; // per question, as FragenAusText counts them
+    static const QRegularExpression umbruch("\r\n|\r|\n");
+    for (const QString &zeile : dok.Fragentext.split(umbruch))
+        if (!zeile.trimmed().isEmpty())
+            mitTrenner << zeile.contains(QLatin1String("//"));
+    dok.Objekte.removeIf([&mitTrenner](const DokObjekt &o) {
+        const int k = o.FrageNummer - 1;
+        return o.Typ == ObjektTyp::Antwort && k >= 0 && k < mitTrenner.size() && !mitTrenner[k];
+    });
+}

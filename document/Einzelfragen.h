@@ -27,3 +27,8 @@ QList<DokObjekt> NavigationsObjekte();
 // AnzFrageNummern the number of questions, the objects of every question
 // followed by the navigation objects. Header texts and picture stay.
 void EinzelfragenAufbauen(Dokument &dok);
+
+// Takes out the answer objects of question lines without "//": such a line
+// has no answer, and its placeholder "---" would otherwise stand in the
+// worksheets' word list as if it were one.
+void AntwortloseEntfernen(Dokument &dok);

@@ -22,6 +22,7 @@
 #include "Cp1252.h"
 #include "DokumentDatei.h"
 #include "Einzelfragen.h"
+#include "Lueckentext.h"
 #include "Nummerierung.h"
 #include "SichereDatei.h"
 #include "TvlBefehl.h"
@@ -32,7 +33,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringList>
@@ -135,39 +135,6 @@ DokObjekt ObjektLesen(const QJsonObject &o, int nr)
     return ob;
 }
 
-// The gap texts of a cloze text, in order: everything between "<<" and the
-// next ">>".
-QStringList Luecken(const QString &text)
-{
-    QStringList liste;
-    qsizetype pos = 0;
-    while (true) {
-        const qsizetype auf = text.indexOf("<<", pos);
-        if (auf < 0)
-            break;
-        const qsizetype zu = text.indexOf(">>", auf + 2);
-        if (zu < 0)
-            break;
-        liste << text.mid(auf + 2, zu - auf - 2).trimmed();
-        pos = zu + 2;
-    }
-    return liste;
-}
-
-DokObjekt LueckenObjekt(const QString &cap)
-{
-    // The cloze layout places the object; the cover sits above the gap.
-    DokObjekt ob;
-    ob.Typ = ObjektTyp::Luecke;
-    ob.Cap = cap;
-    ob.Ebene = 1;
-    ob.KAusr = 2;
-    ob.TAusr = 1;
-    ob.Sx = ob.Kx = 0.5;
-    ob.Sy = ob.Ky = 0.5;
-    return ob;
-}
-
 Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
 {
     UnbekannteAblehnen(j, KopfSchluessel(), {});
@@ -216,17 +183,7 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
     }
     if (d.DokTyp == DokArt::Einzelfragen) {
         EinzelfragenAufbauen(d);
-        // A line without "//" has no answer: its placeholder "---" would
-        // otherwise stand in the worksheets' word list as if it were one.
-        QList<bool> mitTrenner; // per question, as FragenAusText counts them
-        static const QRegularExpression umbruch("\r\n|\r|\n");
-        for (const QString &zeile : d.Fragentext.split(umbruch))
-            if (!zeile.trimmed().isEmpty())
-                mitTrenner << zeile.contains(QLatin1String("//"));
-        d.Objekte.removeIf([&mitTrenner](const DokObjekt &o) {
-            const int k = o.FrageNummer - 1;
-            return o.Typ == ObjektTyp::Antwort && k >= 0 && k < mitTrenner.size() && !mitTrenner[k];
-        });
+        AntwortloseEntfernen(d);
     }
 
     const QJsonValue ov = j.value("Objekte");
@@ -241,7 +198,7 @@ Dokument Beschreibung(const QJsonObject &j, const QString &ordner)
     if (d.DokTyp == DokArt::Lueckentext && std::none_of(d.Objekte.begin(), d.Objekte.end(), [](const DokObjekt &o) {
             return o.Typ == ObjektTyp::Luecke;
         }))
-        for (const QString &luecke : Luecken(d.Lueckentext))
+        for (const QString &luecke : LueckenWoerter(d.Lueckentext))
             d.Objekte << LueckenObjekt(luecke);
 
     if (d.DokTyp != DokArt::Einzelfragen)
