@@ -14,9 +14,10 @@
 class InhaltsBefehl : public QUndoCommand
 {
 public:
-    InhaltsBefehl(Bearbeitung &b, Dokument vorher, Dokument nachher, const QString &text, int zusammen, int objekt)
+    InhaltsBefehl(Bearbeitung &b, Dokument vorher, Dokument nachher, const QString &text, int zusammen, int objekt,
+                  int zug)
         : QUndoCommand(text), b(b), vorher(std::move(vorher)), nachher(std::move(nachher)), zusammen(zusammen),
-          objekt(objekt)
+          objekt(objekt), zug(zug)
     {
     }
     void redo() override { b.Anwenden(nachher); }
@@ -25,7 +26,7 @@ public:
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *o = static_cast<const InhaltsBefehl *>(other);
-        if (o->objekt != objekt)
+        if (o->objekt != objekt || o->zug != zug)
             return false;
         nachher = o->nachher;
         return true;
@@ -34,7 +35,7 @@ public:
 private:
     Bearbeitung &b;
     Dokument vorher, nachher;
-    int zusammen, objekt;
+    int zusammen, objekt, zug;
 };
 
 namespace {
@@ -116,7 +117,7 @@ void Bearbeitung::Schritt(const Dokument &nachher, const QString &text, int zusa
     Dokument vorher = Inhalt(Dok);
     if (DokumentInhaltGleich(vorher, nachher))
         return;
-    Stapel.push(new InhaltsBefehl(*this, std::move(vorher), Inhalt(nachher), text, zusammen, objekt));
+    Stapel.push(new InhaltsBefehl(*this, std::move(vorher), Inhalt(nachher), text, zusammen, objekt, zug));
     FlagAbgleichen();
 }
 

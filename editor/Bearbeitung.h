@@ -68,6 +68,8 @@ public:
     QString ObjektTextSetzen(int index, const QString &cap);
     QString ObjektAussehenSetzen(int index, const ObjektAussehen &aussehen);
     QString ObjektLoeschen(int index);
+    // Ends a drag: the next move of the same object is a new step.
+    void ZugBeenden() { ++zug; }
 
     // Saves through the document's safe save; on success the state is the
     // saved one (flag cleared), on failure the write-error message was shown
@@ -90,4 +92,5 @@ private:
     QString TextPruefen(const QString &text) const;
     bool IndexGueltig(int index) const { return index >= 0 && index < Dok.Objekte.size(); }
     bool neu = false;
+    int zug = 0;
 };

@@ -77,16 +77,22 @@ QList<KartenTeil> KartenPruefung::Teile(int k)
 QStringList KartenPruefung::Konflikte()
 {
     QStringList aus;
+    for (int k = 1; k <= zustand.Dok.AnzFrageNummern; ++k)
+        aus << Konflikte(k);
+    return aus;
+}
+
+QStringList KartenPruefung::Konflikte(int k)
+{
+    QStringList aus;
     const QRect bild = Bild();
-    for (int k = 1; k <= zustand.Dok.AnzFrageNummern; ++k) {
-        const QList<KartenTeil> teile = Teile(k);
-        for (int a = 0; a < teile.size(); ++a) {
-            if (teile[a].MussImBild() && !bild.contains(teile[a].rect))
-                aus << QString("Frage %1: %2 ragt aus dem Bild.").arg(k).arg(teile[a].name);
-            for (int b = a + 1; b < teile.size(); ++b) {
-                if (teile[a].rect.intersects(teile[b].rect) && !teile[a].DarfUeberdecken(teile[b]))
-                    aus << QString("Frage %1: %2 und %3 überdecken sich.").arg(k).arg(teile[a].name, teile[b].name);
-            }
+    const QList<KartenTeil> teile = Teile(k);
+    for (int a = 0; a < teile.size(); ++a) {
+        if (teile[a].MussImBild() && !bild.contains(teile[a].rect))
+            aus << QString("Frage %1: %2 ragt aus dem Bild.").arg(k).arg(teile[a].name);
+        for (int b = a + 1; b < teile.size(); ++b) {
+            if (teile[a].rect.intersects(teile[b].rect) && !teile[a].DarfUeberdecken(teile[b]))
+                aus << QString("Frage %1: %2 und %3 überdecken sich.").arg(k).arg(teile[a].name, teile[b].name);
         }
     }
     return aus;

@@ -60,6 +60,8 @@ public:
     // One German line per overlap of two parts or part off the picture,
     // for every question; empty when the card is tidy.
     QStringList Konflikte();
+    // The same for question k alone.
+    QStringList Konflikte(int k);
 
 private:
     DokumentZustand zustand;

@@ -15,8 +15,9 @@ public:
 
     // The quiz guard (asks before abandoning a running quiz).
     virtual bool QuizWirklichAbbrechen() = 0;
-    // The "&Speichern" command, run when the save prompt is answered Yes.
-    virtual void Speichern() = 0;
+    // The "&Speichern" command, run when the save prompt is answered Yes;
+    // false when the document was not saved (failed or cancelled).
+    virtual bool Speichern() = 0;
     // Replaces the topic items after the fixed ones of "&Quizauswahl".
     virtual void ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken) = 0;
     // Moves the checkmark to topic item i.

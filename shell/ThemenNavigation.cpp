@@ -77,8 +77,9 @@ bool ThemenNavigation::SpeicherAbfrage()
                                                          + QStringLiteral("\" speichern?");
     switch (m.JaNeinAbbrechen(text)) {
     case Antwort::Ja:
-        fenster.Speichern();
-        return true;
+        // A save that failed or was cancelled keeps the document: going on
+        // would throw away the changes the user just asked to keep.
+        return fenster.Speichern();
     case Antwort::Nein:
         return true;
     default:

@@ -4,6 +4,7 @@
 #include "ArbeitsblattAnschluss.h"
 #include "BestListBefehle.h"
 #include "DialogeAnschluss.h"
+#include "EditorAnschluss.h"
 #include "ErgebnisSteuerung.h"
 #include "LernAnsichtTeile.h"
 #include "Lernstand.h"
@@ -38,6 +39,9 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
     ergebnis = std::make_unique<ErgebnisSteuerung>(uebung->Steuerung->Engine, *bestListBefehle, f.Zustand,
                                                    *f.dienste.meldungen, *uebung, &f);
     uebung->ErgebnisAnschliessen(*ergebnis);
+
+    // The author functions: new documents, the editor windows, saving.
+    new EditorAnschluss(f, *szene, lernbild);
 
     // The information windows and the e-mail command.
     new DialogeAnschluss(f, lern.ansicht);

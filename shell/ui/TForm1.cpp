@@ -322,7 +322,8 @@ void TForm1::LernKartBtnBeschriften()
 
 bool TForm1::DokumentGeladen() const
 {
-    return !Zustand.Dok.DateiName.isEmpty();
+    // A new document is there before it has a file.
+    return !Zustand.Dok.DateiName.isEmpty() || Zustand.Dok.Geaendert;
 }
 
 bool TForm1::QuizWirklichAbbrechen()
@@ -568,6 +569,7 @@ void TForm1::DokTypMenuSetzen(int eintrag)
 void TForm1::ZoomUndNummerierungZuruecksetzen()
 {
     lernBild->NummerierungAnwenden();
+    emit DokumentGewechselt();
 }
 
 void TForm1::StartseitenLayout()
@@ -588,10 +590,9 @@ void TForm1::DokumentSchliessen()
 
 // ---------------------------------------------------------------- navigation environment
 
-void TForm1::Speichern()
+bool TForm1::Speichern()
 {
-    // "&Speichern" has no effect in this edition: no command changes a
-    // document, so there is nothing to save (and the item stays hidden).
+    return SpeichernBefehl ? SpeichernBefehl() : true;
 }
 
 void TForm1::ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken)
@@ -682,6 +683,7 @@ const QImage &TForm1::Startbasisbild()
 void TForm1::StartseiteNachSchliessen()
 {
     BasisBild = Startbasisbild();
+    emit DokumentGewechselt();
     lernBild->BildNeuAufbauen();
     StartInfoPanAnordnen();
     StartInfoPan->show();

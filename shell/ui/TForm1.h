@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -144,7 +145,10 @@ public:
     void DokumentSchliessen() override;
 
     // INavigationsFenster
-    void Speichern() override;
+    bool Speichern() override;
+    // What "&Speichern" does, set by the author functions; without it there
+    // is nothing that could have changed a document.
+    std::function<bool()> SpeichernBefehl;
     void ThemenMenueSetzen(const QList<ThemenEintrag> &liste, int spaltenUmbruch, int haken) override;
     void ThemaAnhaken(int i) override;
     void TitelSetzen(const QString &fensterTitel, const QString &titelLabel) override;
@@ -218,6 +222,8 @@ signals:
     void BefehlsZustandGeaendert();
     // A quiz has taken over the window (AnsichtModus 3).
     void QuizGestartet();
+    // Another document was read, or the document was closed.
+    void DokumentGewechselt();
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -77,7 +77,6 @@ void TForm1::BaueMenue()
         Eintrag(m.Datei1, "Arbeitsblatterstellen1", "&Arbeitsblatt erstellen...", QKeySequence(Qt::CTRL | Qt::Key_A));
     m.Schliessen1 = Eintrag(m.Datei1, "Schliessen1", "Sch&ließen", QKeySequence(Qt::CTRL | Qt::Key_F4));
     connect(m.Oeffnen1, &QAction::triggered, this, [this] { navigation->Oeffnen(); });
-    connect(m.Speichern1, &QAction::triggered, this, &TForm1::Speichern);
     connect(m.Schliessen1, &QAction::triggered, this, [this] { navigation->Schliessen(); });
 
     // &Aktion
@@ -190,7 +189,7 @@ void TForm1::BaueMenue()
     connect(m.Homepage1, &QAction::triggered, this, &TForm1::Homepage1Click);
 
     // Hidden items that already have an effect; later parts register theirs.
-    // "&Speichern" is not among them: nothing changes a document.
+    // The author functions register theirs ("&Speichern" among them).
     for (QAction *a : {m.Oeffnen1, m.Schliessen1, m.UebOpt1, m.ZuletztAngzeigtesDokument1, m.PrevDok1, m.NextDok1,
                        m.Ordnerneueinlesen1, m.Ordnerwaehlen1, m.Inhalt1})
         ErweitertAnzeigen(a);

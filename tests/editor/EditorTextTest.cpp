@@ -114,3 +114,36 @@ TEST(FragenZeilen, ChecksWhatALineCannotHold)
 }
 
 } // namespace
+
+#include "AssistentSchritte.h"
+
+TEST(AssistentSchritte, EachStateOfTheDocumentShowsItsStep)
+{
+    struct Fall
+    {
+        const char *name;
+        bool da;
+        int luecken;
+        bool geaendert;
+        QString datei;
+        AssistentSchritt schritt;
+    };
+    const Fall faelle[] = {
+        {"none", false, 0, false, {}, AssistentSchritt::Anlegen},
+        {"empty", true, 0, true, {}, AssistentSchritt::Inhalte},
+        {"emptySaved", true, 0, false, "a.tvl", AssistentSchritt::Inhalte},
+        {"unsaved", true, 2, true, {}, AssistentSchritt::Speichern},
+        {"changed", true, 2, true, "a.tvl", AssistentSchritt::Speichern},
+        {"saved", true, 2, false, "a.tvl", AssistentSchritt::Ausprobieren},
+    };
+    for (const Fall &f : faelle) {
+        Dokument d;
+        d.DokTyp = DokArt::Lueckentext;
+        for (int i = 0; i < f.luecken; ++i)
+            d.Objekte << LueckenObjekt("x");
+        d.Geaendert = f.geaendert;
+        d.DateiName = f.datei;
+        EXPECT_EQ(AktuellerSchritt(d, f.da), f.schritt) << f.name;
+        EXPECT_FALSE(SchrittHinweis(f.schritt, d.DokTyp).isEmpty());
+    }
+}

@@ -30,7 +30,12 @@ public:
     ThemenNavigation *nav = nullptr;
 
     bool QuizWirklichAbbrechen() override { return quizErlaubt; }
-    void Speichern() override { ++gespeichert; }
+    bool speichernGelingt = true;
+    bool Speichern() override
+    {
+        ++gespeichert;
+        return speichernGelingt;
+    }
     void ThemenMenueSetzen(const QList<ThemenEintrag> &l, int u, int h) override
     {
         menue.clear();
@@ -175,6 +180,20 @@ TEST_F(Navigation, SavePromptTextsAndAnswers)
     EXPECT_TRUE(nav->SpeicherAbfrage());
     EXPECT_EQ(m.protokoll[0].text, "Änderungen speichern?");
     EXPECT_EQ(f.gespeichert, 1);
+}
+
+TEST_F(Navigation, ASaveThatFailsOnYesKeepsTheChangedDocument)
+{
+    nav->WaehleThema(0);
+    z.Dok.Geaendert = true;
+    f.speichernGelingt = false;
+    m.antworten = {Antwort::Ja};
+    nav->WaehleThema(2);
+    EXPECT_EQ(f.gespeichert, 1);
+    EXPECT_EQ(z.Dok.DateiName, o + "a.tvl");
+    EXPECT_TRUE(z.Dok.Geaendert);
+    m.antworten = {Antwort::Ja};
+    EXPECT_FALSE(nav->SpeicherAbfrage());
 }
 
 TEST_F(Navigation, StartPageReloadsStartDocumentOrClosesToStartFolder)
