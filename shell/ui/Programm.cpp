@@ -41,7 +41,7 @@ Programm::Programm(Dienste dienste, QSettings *speicher, const QStringList &argu
     uebung->ErgebnisAnschliessen(*ergebnis);
 
     // The author functions: new documents, the editor windows, saving.
-    new EditorAnschluss(f, *szene, lernbild);
+    new EditorAnschluss(f, *szene, lern.bild);
 
     // The information windows and the e-mail command.
     new DialogeAnschluss(f, lern.ansicht);
