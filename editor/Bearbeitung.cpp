@@ -66,6 +66,9 @@ bool DokumentInhaltGleich(const Dokument &a, const Dokument &b)
 // objects of other kinds (added by hand) stay after them.
 void FragenObjekteErneuern(Dokument &d)
 {
+    // Another kind keeps its objects; its question text waits for the kind.
+    if (d.DokTyp != DokArt::Einzelfragen)
+        return;
     QList<DokObjekt> andere;
     for (const DokObjekt &o : std::as_const(d.Objekte))
         if (o.Typ < ObjektTyp::Antwort || o.Typ > ObjektTyp::AntwortKopf)
@@ -240,7 +243,8 @@ QString Bearbeitung::LueckentextSetzen(const QString &text)
         return f;
     Dokument d = Inhalt(Dok);
     d.Lueckentext = text;
-    LueckenAbgleichen(d);
+    if (d.DokTyp == DokArt::Lueckentext)
+        LueckenAbgleichen(d);
     Schritt(d, QStringLiteral("Lückentext"));
     return {};
 }
@@ -252,7 +256,8 @@ QString Bearbeitung::LueckeMachen(int start, int laenge)
         return e.Fehler;
     Dokument d = Inhalt(Dok);
     d.Lueckentext = e.Text;
-    LueckenAbgleichen(d);
+    if (d.DokTyp == DokArt::Lueckentext)
+        LueckenAbgleichen(d);
     Schritt(d, QStringLiteral("Lücke"));
     return {};
 }

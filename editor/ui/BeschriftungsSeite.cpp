@@ -33,9 +33,11 @@ BeschriftungsSeite::BeschriftungsSeite(Bearbeitung &bearbeitung, IMeldungen &m, 
     };
     auto *haupt = new QHBoxLayout(this);
     auto *links = new QVBoxLayout;
-    links->addWidget(new QLabel(QStringLiteral("Klicken Sie auf den Punkt, den die Beschriftung bezeichnet, und ziehen "
-                                               "Sie zur Stelle ihres Textes. Ziehen Sie eine Beschriftung, um sie zu "
-                                               "verschieben, oder ihren blauen Ankerpunkt.")));
+    auto *hinweis = new QLabel(QStringLiteral("Klicken Sie auf den Punkt, den die Beschriftung bezeichnet, und "
+                                              "ziehen Sie zur Stelle ihres Textes. Ziehen Sie eine Beschriftung, um "
+                                              "sie zu verschieben, oder ihren blauen Ankerpunkt."));
+    hinweis->setWordWrap(true);
+    links->addWidget(hinweis);
     Bild = new BeschriftungsBild(b, progOrdner);
     links->addWidget(Bild, 1);
     haupt->addLayout(links, 3);
@@ -142,12 +144,14 @@ void BeschriftungsSeite::EigenschaftenZeigen()
 {
     const int i = Aktuell();
     const bool da = i >= 0;
+    textIndex = -1;
     for (QWidget *w : std::initializer_list<QWidget *>{TextEdit, EbeneBox, LinieCheck, GroesseSpin, SeiteBox,
                                                        AusrichtungBox, LoeschenBtn})
         w->setEnabled(da);
     if (!da)
         return;
     const DokObjekt &o = b.Dok.Objekte[i];
+    textIndex = i;
     const QSignalBlocker s1(TextEdit), s2(LinieCheck), s3(GroesseSpin);
     TextEdit->setText(QString(o.Cap).replace('\n', "|"));
     EbeneBox->setCurrentIndex(qBound(0, o.Ebene, 2));
@@ -159,8 +163,10 @@ void BeschriftungsSeite::EigenschaftenZeigen()
 
 void BeschriftungsSeite::TextUebernehmen()
 {
-    const int i = Aktuell();
-    if (i < 0 || !TextEdit->isEnabled())
+    // The field holds the text of the label shown last, which the mouse may
+    // already have replaced as the selected one.
+    const int i = textIndex;
+    if (i < 0 || i >= b.Dok.Objekte.size() || !TextEdit->isEnabled())
         return;
     const QString cap = TextEdit->text().replace('|', '\n').trimmed();
     if (cap == b.Dok.Objekte[i].Cap || cap.isEmpty())
@@ -206,8 +212,8 @@ void BeschriftungsSeite::NeuerText()
         if (!fehler.isEmpty())
             meldungen.Fehler(fehler);
     }
-    Bild->update();
-    EigenschaftenZeigen();
+    // The new label is the selected one, in the list too.
+    Auswaehlen(w.Ausgewaehlt);
 }
 
 void BeschriftungsSeite::BildWechseln()

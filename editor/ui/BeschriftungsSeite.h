@@ -51,4 +51,5 @@ private:
     Bearbeitung &b;
     IMeldungen &meldungen;
     bool laedt = false;
+    int textIndex = -1; // the label whose text the field shows
 };

@@ -86,6 +86,7 @@ TNeuesDokumentForm::TNeuesDokumentForm(IMeldungen &m, QWidget *parent) : QDialog
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     haupt->addWidget(knoepfe);
     BildInfoZeigen();
+    setMinimumWidth(600);
     TitelEdit->setFocus();
 }
 

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScreen>
 
 EditorAnschluss::EditorAnschluss(TForm1 &f, Szene &s, QWidget *bild)
     : QObject(&f), Editor(f.Zustand.Dok), form(f), szene(s), lernbild(bild)
@@ -147,7 +148,10 @@ void EditorAnschluss::InhalteBearbeiten()
     }
     TEditorForm fenster(
         Editor, *form.dienste.meldungen, Ordner().ProgOrdner, [this] { return Speichern(); }, &form);
-    fenster.resize(1180, 720);
+    // As large as the screen allows, up to a size where the pages breathe.
+    const QRect platz = form.screen() ? form.screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    fenster.resize(qMin(1180, platz.width() - 40), qMin(760, platz.height() - 60));
+    fenster.move(platz.center() - fenster.rect().center());
     emit EditorGeoeffnet(&fenster);
     const int ende = fenster.exec();
     AnsichtFolgen();

@@ -7,6 +7,7 @@
 #include "EditorAnschluss.h"
 #include "ErgebnisSteuerung.h"
 #include "LernAnsichtTeile.h"
+#include "LernKartBild.h"
 #include "Lernstand.h"
 #include "LernstandAnschluss.h"
 #include "NetzAnschluss.h"

@@ -1,8 +1,10 @@
 // A document made in the editor is the file "tvl bau" makes from the same description.
 #include "Bearbeitung.h"
 #include "DokumentDatei.h"
+#include "DokumentUmgebung.h"
 #include "NeuesDokument.h"
 #include "ProgrammLauf.h"
+#include "TestDienste.h"
 
 #include "BildDatei.h"
 
@@ -142,5 +144,40 @@ INSTANTIATE_TEST_SUITE_P(
                  ASSERT_EQ(b.FrageHinzufuegen({"Ohne Flagge", ""}), "");
              }}),
     [](const testing::TestParamInfo<Fall> &i) { return std::string(i.param.name); });
+
+} // namespace
+
+namespace {
+
+// Each kind, saved from the editor: tvl reads, checks and draws it, and
+// writes it again with the same bytes.
+TEST(GespeichertesDokument, TvlOpensChecksDrawsAndResavesItByteForByte)
+{
+    QTemporaryDir ordner;
+    TestMeldungen meldungen;
+    StilleDokumentUmgebung umgebung;
+    for (DokArt art : {DokArt::Bildbeschriftung, DokArt::Lueckentext, DokArt::Einzelfragen}) {
+        DokumentZustand z;
+        z.Dok = NeuesDokumentAnlegen({art, {}, "Probe", "", ""});
+        Bearbeitung b(z.Dok);
+        b.Zuruecksetzen(true);
+        ASSERT_EQ(b.BeschriftungAnlegen({0.3, 0.3}, {0.5, 0.2}, "Ort"), "");
+        ASSERT_EQ(b.LueckentextSetzen("Der <<Rhein>> fließt."), "");
+        ASSERT_EQ(b.FrageHinzufuegen({"<@flaggenfrage><@img=de.png>", "Deutschland"}), "");
+        const QString pfad = ordner.filePath(QString("art%1.tvl").arg(int(art)));
+        ASSERT_TRUE(b.Speichern(z, umgebung, meldungen, pfad));
+        const QString neu = ordner.filePath("neu.tvl");
+        for (const QStringList &args :
+             {QStringList{"info", pfad}, QStringList{"check", pfad},
+              QStringList{"render", pfad, "-o", ordner.filePath("bild.png")}, QStringList{"resave", pfad, neu}}) {
+            const ProgrammLauf l = Ausfuehren(TVL_PROGRAMM, args);
+            EXPECT_EQ(l.code, 0) << args.join(' ').toStdString() << ": " << l.fehler.toStdString();
+        }
+        QFile a(pfad), c(neu);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
+        EXPECT_EQ(a.readAll(), c.readAll()) << int(art);
+    }
+    EXPECT_TRUE(meldungen.protokoll.empty());
+}
 
 } // namespace

@@ -265,12 +265,18 @@ TEST_F(Autorenfunktion, LabelsArePlacedByDraggingOnThePictureMovedAndDeleted)
             return true;
         };
         BeschriftungsBild *b = s->Bild;
-        QTest::mousePress(b, Qt::LeftButton, {}, QPoint(200, 100));
-        QTest::mouseMove(b, QPoint(260, 60));
-        QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(260, 60));
-        QTest::mousePress(b, Qt::LeftButton, {}, QPoint(220, 300));
-        QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(220, 300));
+        const QPoint mitte = b->rect().center();
+        QTest::mousePress(b, Qt::LeftButton, {}, mitte + QPoint(-100, -20));
+        QTest::mouseMove(b, mitte + QPoint(-40, -60));
+        QTest::mouseRelease(b, Qt::LeftButton, {}, mitte + QPoint(-40, -60));
+        QTest::mousePress(b, Qt::LeftButton, {}, mitte + QPoint(-80, 100));
+        QTest::mouseRelease(b, Qt::LeftButton, {}, mitte + QPoint(-80, 100));
         ASSERT_EQ(e.Beschriftungen->Liste->count(), 2);
+        // Each label keeps its own caption; the new one is selected.
+        EXPECT_EQ(s->Liste->item(0)->text(), "Nord");
+        EXPECT_EQ(s->Liste->item(1)->text(), "Süd");
+        EXPECT_EQ(s->Liste->currentRow(), 1);
+        EXPECT_EQ(s->TextEdit->text(), "Süd");
         // The second label is selected: the size is set with the keyboard.
         s->GroesseSpin->setFocus();
         QTest::keyClick(s->GroesseSpin, Qt::Key_Up);
