@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QWindow>
 
 #include <utility>
 
@@ -166,6 +167,10 @@ void TForm1::AufgeschobenesBildAufbauen()
 void TForm1::showEvent(QShowEvent *e)
 {
     QMainWindow::showEvent(e);
+    // The window manager tells the frame only once the window is on the
+    // screen (see eventFilter).
+    if (freierBildschirm.isValid() && windowHandle())
+        windowHandle()->installEventFilter(this);
     // Without a window manager the window may never be activated, so the
     // first showing counts as the first activation as well.
     if (ersteAktivierung)
@@ -340,6 +345,12 @@ void TForm1::resizeEvent(QResizeEvent *e)
     FormResize();
 }
 
+QMargins TForm1::Rahmenbreiten() const
+{
+    const QRect g = geometry(), f = frameGeometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
 void TForm1::FormResize()
 {
     RegionenAnordnen();
@@ -395,11 +406,12 @@ void TForm1::Vollbild1Click()
 void TForm1::BildschirmAnpassen(const QRect &frei)
 {
     // The frame of a window that is shown takes its part of the screen too.
-    const QMargins rahmen(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                          frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    const QMargins rahmen = Rahmenbreiten();
     const QRect platz = frei.marginsRemoved(rahmen);
     if (platz.width() >= 900 && platz.height() >= 650)
         return;
+    freierBildschirm = frei;
+    gezaehlterRahmen = rahmen;
     kleinerBildschirm = platz;
     const QRect r = FensterRechteckIn(platz);
     setMinimumSize(r.size());
@@ -465,6 +477,11 @@ bool TForm1::FormKeyDown(int key, int modifiers)
 
 bool TForm1::eventFilter(QObject *obj, QEvent *e)
 {
+    // On a small screen the window fits again with the frame counted, so its
+    // title bar does not end up above the screen.
+    if (obj == windowHandle() && e->type() == QEvent::Expose && freierBildschirm.isValid()
+        && Rahmenbreiten() != gezaehlterRahmen)
+        BildschirmAnpassen(freierBildschirm);
     // A key or click that comes before the waiting topic list finds it built.
     if (listeAufgeschoben
         && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress

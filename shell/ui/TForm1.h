@@ -199,6 +199,8 @@ public:
     QLabel *QuizStartImg = nullptr;
     KlickZone *StartImgKlickZone = nullptr;
     QRect kleinerBildschirm; // the free area when it is smaller than the window
+    QRect freierBildschirm;  // that free area with the frame still in it
+    QMargins gezaehlterRahmen;
     QWidget *FlaInfoPan = nullptr;
     TShadowLabel *InternetHinweisLab = nullptr;
     TShadowLabel *InternetUrlLab = nullptr;
@@ -228,6 +230,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    QMargins Rahmenbreiten() const; // the window manager's frame around the window
     void showEvent(QShowEvent *e) override;
     void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *obj, QEvent *e) override;
