@@ -11,10 +11,13 @@ LueckenErgebnis LueckeAusAuswahl(const QString &text, int start, int laenge)
         e.Fehler = QStringLiteral("Die Markierung liegt außerhalb des Textes.");
         return e;
     }
+    // Blanks and the punctuation around a word stay outside the gap, as a
+    // selection made by keyboard or double click often takes them along.
+    const auto aussen = [](QChar c) { return c.isSpace() || QStringLiteral(".,;:!?\"()").contains(c); };
     int a = start, b = start + laenge;
-    while (a < b && text[a].isSpace())
+    while (a < b && aussen(text[a]))
         ++a;
-    while (b > a && text[b - 1].isSpace())
+    while (b > a && aussen(text[b - 1]))
         --b;
     const QString wort = text.mid(a, b - a);
     if (wort.isEmpty()) {

@@ -12,7 +12,7 @@ struct LueckenErgebnis
 };
 
 // Encloses the selection [start, start + laenge) in "<<" and ">>". Blanks
-// at the selection's ends stay outside the gap. Refused: an empty
+// and punctuation at the selection's ends stay outside the gap. Refused: an empty
 // selection, one across lines, one inside or across a gap or a tag.
 LueckenErgebnis LueckeAusAuswahl(const QString &text, int start, int laenge);
 

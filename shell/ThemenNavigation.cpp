@@ -36,7 +36,8 @@ void ThemenNavigation::SchreibeTitelzeile()
 {
     QString fensterTitel = "Brinvale Pennoria";
     QString label;
-    if (Geladen()) {
+    // A new document has no file before it is saved, and is shown all the same.
+    if (Geladen() || z.Dok.Geaendert) {
         fensterTitel += " - " + z.Dok.Titel;
         const QString titel = z.Dok.Titel.trimmed().isEmpty() ? QStringLiteral("(ohne Titel)") : z.Dok.Titel;
         label = (z.ThemenIndex < 0 ? QStringLiteral(" ") : QString()) + titel + " ("

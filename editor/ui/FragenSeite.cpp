@@ -60,9 +60,14 @@ FragenSeite::FragenSeite(Bearbeitung &bearbeitung, IMeldungen &m, const QString 
     rechts->addStretch();
     haupt->addLayout(rechts);
 
-    // Queued: the table's items are made anew afterwards, which must not
-    // happen inside the item's own change.
-    connect(Tabelle, &QTableWidget::cellChanged, this, &FragenSeite::ZelleGeaendert, Qt::QueuedConnection);
+    // Only the author's changes count, not the table being filled; they are
+    // handled once control has left the item, since the table's items are
+    // made anew afterwards.
+    connect(Tabelle, &QTableWidget::cellChanged, this, [this](int zeile, int spalte) {
+        if (!laedt)
+            QMetaObject::invokeMethod(
+                this, [this, zeile, spalte] { ZelleGeaendert(zeile, spalte); }, Qt::QueuedConnection);
+    });
     connect(Tabelle, &QTableWidget::currentCellChanged, this, [this](int zeile) { VorschauZeigen(zeile + 1); });
     connect(hinzu, &QPushButton::clicked, this, &FragenSeite::Hinzufuegen);
     connect(loeschen, &QPushButton::clicked, this, &FragenSeite::Loeschen);
@@ -104,8 +109,6 @@ void FragenSeite::VorschauZeigen(int k)
 
 void FragenSeite::ZelleGeaendert(int zeile, int)
 {
-    if (laedt)
-        return;
     const auto text = [this, zeile](int spalte) {
         const QTableWidgetItem *e = Tabelle->item(zeile, spalte);
         return e ? e->text() : QString();

@@ -177,8 +177,14 @@ void EditorAnschluss::AssistentZeigen()
         Assistent = new TAssistentForm(&form);
         Assistent->Befehle = {[this] { NeuesDokument(); }, [this] { InhalteBearbeiten(); }, [this] { Speichern(); },
                               [this] { form.UebungStart1Click(); }};
-        // Beside the main window's right edge, where it covers the least.
-        Assistent->move(form.geometry().right() - 340, form.geometry().top() + 120);
+        // Beside the main window where the screen has room, else over its
+        // lower left corner, where the picture has the least to show.
+        const QRect f = form.frameGeometry();
+        const QRect platz = form.screen() ? form.screen()->availableGeometry() : f;
+        if (f.right() + 350 <= platz.right())
+            Assistent->move(f.right() + 10, f.top() + 60);
+        else
+            Assistent->move(f.left() + 20, f.bottom() - 320);
     }
     AssistentAktualisieren();
     Assistent->show();

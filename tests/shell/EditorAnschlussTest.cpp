@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -171,6 +172,7 @@ TEST_F(Autorenfunktion, ANewQuestionDocumentIsMadeEditedSavedWithItsNameAndListe
     EXPECT_EQ(d.Fragentext, "Wie heisst die Hauptstadt?//Berlin");
     EXPECT_EQ(d.AnzFrageNummern, 1);
     EXPECT_TRUE(form->StartInfoPan->isHidden()); // the new document is seen
+    EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria - Hauptstaedte");
     EXPECT_TRUE(form->Menue.DokTyp[2]->isChecked());
     ASSERT_EQ(gefragteOrdner.size(), 1);
     EXPECT_FALSE(form->Zustand.Dok.Geaendert);
@@ -189,6 +191,7 @@ TEST_F(Autorenfunktion, LeavingAChangedDocumentAsksAndSavesOrStays)
     form->ErweiterteFunktionenSetzen(true);
     NeuesDokument(0, "Karte");
     ASSERT_TRUE(form->Zustand.Dok.Geaendert);
+    EXPECT_EQ(form->windowTitle(), "Brinvale Pennoria - Karte"); // shown before it has a file
 
     // Cancel stays; Yes with the save dialog cancelled stays too.
     u.meldungen.antworten = {Antwort::Abbrechen, Antwort::Ja};
@@ -329,4 +332,26 @@ TEST_F(Autorenfunktion, TheAssistantFollowsTheDocumentThroughItsSteps)
     EXPECT_EQ(a->Schritt(), AssistentSchritt::Ausprobieren);
     QTest::mouseClick(a->WeiterBtn, Qt::LeftButton);
     EXPECT_EQ(quiz->starts, 1);
+}
+
+TEST_F(Autorenfunktion, FillingTheQuestionTableIsNoEditAndSettles)
+{
+    Dokument d = NeuesDokumentAnlegen({DokArt::Einzelfragen, {}, "x", "", ""});
+    Bearbeitung b(d);
+    b.FrageHinzufuegen({"<@flaggenfrage><@img=de.png>", "Deutschland"});
+    b.FrageHinzufuegen({"Neue Frage", ""});
+    FragenSeite seite(b, u.meldungen, prog);
+    QSignalSpy zellen(seite.Tabelle, &QTableWidget::cellChanged);
+    QSignalSpy inhalt(&b, &Bearbeitung::InhaltGeaendert);
+    seite.Tabelle->setCurrentCell(1, 0);
+    seite.FlaggeEinfuegen("fr.png", "Frankreich");
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    const qsizetype nachEinfuegen = zellen.count();
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(zellen.count(), nachEinfuegen); // no table refill that triggers the next one
+    EXPECT_EQ(inhalt.count(), 1);             // one edit, one step
+    EXPECT_EQ(b.Stapel.count(), 3);
+    EXPECT_EQ(b.FragenZeilen()[1], (FragenZeile{"<@flaggenfrage><@img=fr.png>", "Frankreich"}));
 }
