@@ -6,6 +6,7 @@
 #include "TShadowLabel.h"
 
 #include <QRegularExpression>
+#include <QTimer>
 
 QString Vorlesetext(const QString &beschriftung)
 {
@@ -71,7 +72,9 @@ QStringList KlickbarZugang::actionNames() const
 void KlickbarZugang::doAction(const QString &action)
 {
     if (action == pressAction() && Drueckbar() && widget()->isEnabled() && widget()->isVisible())
-        klick();
+        // From the event loop: the caller (a screen reader over the bus) gets
+        // its reply at once, not after the feedback or a modal window.
+        QTimer::singleShot(0, widget(), klick);
     else
         QAccessibleWidget::doAction(action);
 }

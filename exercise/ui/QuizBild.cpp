@@ -2,6 +2,7 @@
 #include "QuizBild.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace {
 
@@ -58,8 +59,13 @@ public:
     }
     void doAction(const QString &action) override
     {
+        // From the event loop, so the caller's reply does not wait for the
+        // feedback; the target is asked again then.
         if (action == pressAction() && isValid() && bild->Quelle().Offen(objekt))
-            bild->Quelle().Waehlen(objekt);
+            QTimer::singleShot(0, bild, [b = bild.data(), o = objekt] {
+                if (b->Quelle().Offen(o))
+                    b->Quelle().Waehlen(o);
+            });
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 

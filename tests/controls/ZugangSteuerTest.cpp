@@ -35,6 +35,7 @@ void Druecken(QObject *o)
     QAccessibleInterface *i = QAccessible::queryAccessibleInterface(o);
     ASSERT_TRUE(i && i->actionInterface());
     i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents(); // the press runs from the event loop
 }
 } // namespace
 
@@ -93,7 +94,12 @@ TEST(Zugang, HoverPanelIsAButtonOnlyWhenItCanBeUsed)
         EXPECT_EQ(i->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()), f.druecken)
             << f.name;
     }
-    Druecken(knopf);
+    // The press comes from the event loop: the caller's reply does not wait
+    // for what the click sets off.
+    QAccessible::queryAccessibleInterface(knopf)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(klicks.count(), 0);
+    QCoreApplication::processEvents();
     EXPECT_EQ(klicks.count(), 1);
     // An accessible name given by the program wins over the caption.
     knopf->setAccessibleName("Antwort 1 von 6: Frankreich");
