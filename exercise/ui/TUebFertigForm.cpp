@@ -38,7 +38,8 @@ QPushButton *Knopf(const QString &text, const char *name, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);
-    b->setMinimumSize(120, 27);
+    // Tall enough for a finger on a touch screen.
+    b->setMinimumSize(120, 34);
     return b;
 }
 } // namespace

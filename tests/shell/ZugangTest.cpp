@@ -402,6 +402,10 @@ TEST_F(Zugang, ResultsWindowHasNamesAndFocusReturnsToAVisibleControl)
         blick.stop();
         gezeigt = true;
         maengel = Maengel(fertig);
+        // Its buttons are big enough for a finger too.
+        for (QPushButton *k : fertig->findChildren<QPushButton *>())
+            if (k->isVisible() && (k->width() < 34 || k->height() < 34))
+                maengel << k->objectName() + ": too small to tap";
         fertig->LernBtn->click();
     });
     blick.start(10);
