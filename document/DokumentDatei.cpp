@@ -238,13 +238,10 @@ QString ZeilenAusKommaText(const QString &kommaText)
     return ergebnis.mid(a, b - a);
 }
 
-bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
+namespace {
+// Magic, key list and the header fields; false on a wrong magic or a cut.
+bool KopfTeilLesen(Leser &l, Dokument &dok, QByteArray &schluessel, bool *falscheKennung)
 {
-    if (falscheKennung)
-        *falscheKennung = false;
-    if (dev.isSequential())
-        return false;
-    Leser l(dev);
     const QByteArray kennung = l.StrRoh(DokMaxKurzText);
     if (!l.ok())
         return false;
@@ -254,7 +251,7 @@ bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
         return false;
     }
 
-    const QByteArray schluessel = l.StrRoh(DokMaxKurzText);
+    schluessel = l.StrRoh(DokMaxKurzText);
     dok.Vers = l.Str(DokMaxKurzText);
     dok.Titel = l.Str(DokMaxKurzText);
     dok.Autor = l.Str(DokMaxKurzText);
@@ -267,6 +264,30 @@ bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
     dok.RandErw = gelistet("HD-RandErw") ? l.Rect() : Rechteck{};
     dok.NumArt = gelistet("HD-NumArt") ? l.Int() : 0;
     dok.GeordnetArt = gelistet("HD-GeordnetArt") ? l.Int() : 0;
+    return l.ok();
+}
+} // namespace
+
+bool DokumentKopfLesen(QIODevice &dev, Dokument &dok)
+{
+    if (dev.isSequential())
+        return false;
+    Leser l(dev);
+    QByteArray schluessel;
+    return KopfTeilLesen(l, dok, schluessel, nullptr);
+}
+
+bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung)
+{
+    if (falscheKennung)
+        *falscheKennung = false;
+    if (dev.isSequential())
+        return false;
+    Leser l(dev);
+    QByteArray schluessel;
+    if (!KopfTeilLesen(l, dok, schluessel, falscheKennung))
+        return false;
+    auto gelistet = [&](const char *name) { return SchluesselGelistet(schluessel, name); };
 
     const bool mitFrageNummer = gelistet("OB-FrageNummer");
     const qint32 anzahl = l.Int();

@@ -34,6 +34,10 @@ extern const char *const DokKennung;
 // Bytes after the picture's IEND chunk are ignored.
 bool DokumentLesen(QIODevice &dev, Dokument &dok, bool *falscheKennung = nullptr);
 
+// Reads only the header (texts, kind, counts), not the objects and picture:
+// for what needs the question or cloze text of many files.
+bool DokumentKopfLesen(QIODevice &dev, Dokument &dok);
+
 // Reads the magic and tells whether it is one of ours ("KMF-" first);
 // false also when the device is too short to hold one.
 bool KennungPruefen(QIODevice &dev);

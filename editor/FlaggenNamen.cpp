@@ -39,7 +39,8 @@ QList<FlaggenEintrag> FlaggenListe(const QString &progOrdner)
     for (const QString &datei : ordner.entryList({"*.tvl"}, QDir::Files)) {
         QFile f(ordner.filePath(datei));
         Dokument d;
-        if (f.open(QIODevice::ReadOnly) && DokumentLesen(f, d) && d.DokTyp == DokArt::Einzelfragen)
+        // The header holds the question lines; the pictures are not needed.
+        if (f.open(QIODevice::ReadOnly) && DokumentKopfLesen(f, d) && d.DokTyp == DokArt::Einzelfragen)
             namen.insert(FlaggenNamenAusFragen(d.Fragentext));
     }
     QList<FlaggenEintrag> liste;

@@ -217,3 +217,40 @@ TEST(FlaggenNamen, TheListHasEveryFlagFileSortedByName)
 }
 
 } // namespace
+
+namespace {
+
+// The header alone is read from a file cut anywhere after it; the whole
+// document is not.
+TEST(DokumentKopf, HeaderIsReadWithoutObjectsAndPicture)
+{
+    Dokument d = NeuesDokumentAnlegen({DokArt::Einzelfragen, {}, "Kopf", "Ich", "Bem"});
+    Bearbeitung b(d);
+    b.FrageHinzufuegen({"<@img=de.png>", "Deutschland"});
+    const QByteArray ganz = Bytes(d);
+    struct Fall
+    {
+        qsizetype laenge;
+        bool kopf, ganz;
+    };
+    for (const Fall &f : {Fall{ganz.size(), true, true}, Fall{ganz.size() - 10, true, false},
+                          Fall{ganz.size() / 2, true, false}, Fall{20, false, false}}) {
+        QByteArray teil = ganz.left(f.laenge);
+        QBuffer puffer(&teil);
+        puffer.open(QIODevice::ReadOnly);
+        Dokument kopf;
+        EXPECT_EQ(DokumentKopfLesen(puffer, kopf), f.kopf) << f.laenge;
+        if (f.kopf) {
+            EXPECT_EQ(kopf.Fragentext, d.Fragentext);
+            EXPECT_EQ(kopf.Titel, "Kopf");
+            EXPECT_EQ(kopf.DokTyp, DokArt::Einzelfragen);
+            EXPECT_TRUE(kopf.Objekte.isEmpty());
+            EXPECT_TRUE(kopf.BasisBild.isNull());
+        }
+        puffer.seek(0);
+        Dokument alles;
+        EXPECT_EQ(DokumentLesen(puffer, alles), f.ganz) << f.laenge;
+    }
+}
+
+} // namespace
