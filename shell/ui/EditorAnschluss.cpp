@@ -1,6 +1,7 @@
 // The author functions as connected to the main window.
 #include "EditorAnschluss.h"
 
+#include "BeschriftungsWerkzeug.h"
 #include "DokumentModell.h"
 #include "NeuesDokument.h"
 #include "Ordner.h"
@@ -14,7 +15,10 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 
 EditorAnschluss::EditorAnschluss(TForm1 &f, Szene &s, QWidget *bild)
@@ -54,6 +58,20 @@ EditorAnschluss::EditorAnschluss(TForm1 &f, Szene &s, QWidget *bild)
     connect(&form, &TForm1::ErweiterteFunktionenGeaendert, this,
             [this](bool an) { form.Menue.Dokumententyp1->setEnabled(an); });
 
+    // Labels placed on the learning view's own picture.
+    BeschriftenImBild = form.EintragHinzufuegen(m.Editor1, "BeschriftenImBild1", "&Beschriftungen im Bild setzen");
+    BeschriftenImBild->setCheckable(true);
+    form.ErweitertAnzeigen(BeschriftenImBild);
+    werkzeug = std::make_unique<BeschriftungsWerkzeug>(Editor, szene);
+    TextErfragen = [this](QString &text) {
+        bool ok = false;
+        text = QInputDialog::getText(&form, QStringLiteral("Neue Beschriftung"),
+                                     QStringLiteral("&Text der Beschriftung:"), QLineEdit::Normal, {}, &ok);
+        return ok;
+    };
+    if (lernbild)
+        lernbild->installEventFilter(this);
+
     connect(&form, &TForm1::DokumentGewechselt, this, [this] {
         Editor.Zuruecksetzen(false);
         AssistentAktualisieren();
@@ -61,6 +79,8 @@ EditorAnschluss::EditorAnschluss(TForm1 &f, Szene &s, QWidget *bild)
     connect(&form, &TForm1::BefehlsZustandGeaendert, this, &EditorAnschluss::AssistentAktualisieren);
     connect(&Editor, &Bearbeitung::InhaltGeaendert, this, &EditorAnschluss::AnsichtFolgen);
 }
+
+EditorAnschluss::~EditorAnschluss() = default;
 
 bool EditorAnschluss::Bereit() const
 {
@@ -167,6 +187,35 @@ void EditorAnschluss::DokTypWaehlen(int art)
     if (!fehler.isEmpty())
         form.dienste.meldungen->Fehler(fehler);
     form.DokTypMenuSetzen(DokTypMenuEintrag(form.Zustand.Dok.DokTyp));
+}
+
+bool EditorAnschluss::eventFilter(QObject *obj, QEvent *e)
+{
+    const bool maus = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove
+                      || e->type() == QEvent::MouseButtonRelease;
+    if (obj != lernbild || !maus || !BeschriftenImBild->isChecked() || !Bereit() || !form.DokumentGeladen()
+        || form.Zustand.Dok.DokTyp != DokArt::Bildbeschriftung)
+        return QObject::eventFilter(obj, e);
+    auto *m = static_cast<QMouseEvent *>(e);
+    const QPoint p = m->position().toPoint();
+    if (e->type() == QEvent::MouseButtonPress && m->button() == Qt::LeftButton) {
+        werkzeug->Druck(p);
+    } else if (e->type() == QEvent::MouseMove && (m->buttons() & Qt::LeftButton)) {
+        werkzeug->Bewegung(p);
+    } else if (e->type() == QEvent::MouseButtonRelease && m->button() == Qt::LeftButton && werkzeug->Los(p)) {
+        while (werkzeug->Wartend) {
+            QString text;
+            if (!TextErfragen || !TextErfragen(text)) {
+                werkzeug->Verwerfen();
+                break;
+            }
+            const QString fehler = werkzeug->Anlegen(text);
+            if (!fehler.isEmpty())
+                form.dienste.meldungen->Fehler(fehler);
+        }
+    }
+    // The view's own tools do not see the mouse meanwhile.
+    return true;
 }
 
 void EditorAnschluss::AssistentZeigen()

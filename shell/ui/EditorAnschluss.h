@@ -5,7 +5,10 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
+class BeschriftungsWerkzeug;
+class QAction;
 class QWidget;
 class Szene;
 class TAssistentForm;
@@ -21,6 +24,7 @@ class EditorAnschluss : public QObject
     Q_OBJECT
 public:
     EditorAnschluss(TForm1 &form, Szene &szene, QWidget *lernbild);
+    ~EditorAnschluss() override;
 
     Bearbeitung Editor;
 
@@ -39,6 +43,16 @@ public:
     // The save dialog; a test answers it. Empty: cancelled.
     std::function<QString(const QString &ordner)> DateiNameErfragen;
 
+    // "&Beschriftungen im Bild setzen": while checked, the mouse on the
+    // learning view's picture of a labelling document places and moves
+    // labels (as on the editor's picture) instead of using the view's tools.
+    QAction *BeschriftenImBild = nullptr;
+    // Asks for the caption of a label placed there; a test answers it.
+    std::function<bool(QString &)> TextErfragen;
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *e) override;
+
 signals:
     // The editor window is open (a test drives it).
     void EditorGeoeffnet(QWidget *fenster);
@@ -50,4 +64,5 @@ private:
     TForm1 &form;
     Szene &szene;
     QWidget *lernbild;
+    std::unique_ptr<BeschriftungsWerkzeug> werkzeug;
 };

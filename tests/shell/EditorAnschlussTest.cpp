@@ -355,3 +355,47 @@ TEST_F(Autorenfunktion, FillingTheQuestionTableIsNoEditAndSettles)
     EXPECT_EQ(b.Stapel.count(), 3);
     EXPECT_EQ(b.FragenZeilen()[1], (FragenZeile{"<@flaggenfrage><@img=fr.png>", "Frankreich"}));
 }
+
+TEST_F(Autorenfunktion, LabelsArePlacedAndMovedOnTheLearningViewsPicture)
+{
+    form->ErweiterteFunktionenSetzen(true);
+    NeuesDokument(0, "Hof");
+    ASSERT_EQ(form->Zustand.Dok.DokTyp, DokArt::Bildbeschriftung);
+    QStringList texte{"Tor", "Baum"};
+    editor->TextErfragen = [&texte](QString &t) {
+        t = texte.takeFirst();
+        return true;
+    };
+    const QPoint mitte = bild->rect().center();
+    // Off: a drag is the view's own business and makes no label.
+    QTest::mousePress(bild, Qt::LeftButton, {}, mitte);
+    QTest::mouseRelease(bild, Qt::LeftButton, {}, mitte + QPoint(30, 0));
+    EXPECT_TRUE(form->Zustand.Dok.Objekte.isEmpty());
+
+    editor->BeschriftenImBild->trigger();
+    ASSERT_TRUE(editor->BeschriftenImBild->isChecked());
+    QTest::mousePress(bild, Qt::LeftButton, {}, mitte);
+    QTest::mouseMove(bild, mitte + QPoint(60, -40));
+    QTest::mouseRelease(bild, Qt::LeftButton, {}, mitte + QPoint(60, -40));
+    QTest::mousePress(bild, Qt::LeftButton, {}, mitte + QPoint(-100, 80));
+    QTest::mouseRelease(bild, Qt::LeftButton, {}, mitte + QPoint(-100, 80));
+    const Dokument &d = form->Zustand.Dok;
+    ASSERT_EQ(d.Objekte.size(), 2);
+    EXPECT_EQ(d.Objekte[0].Cap, "Tor");
+    EXPECT_EQ(d.Objekte[1].Cap, "Baum");
+    EXPECT_GT(d.Objekte[0].Kx, d.Objekte[0].Sx);
+    EXPECT_EQ(d.AnzFrageNummern, 2);
+    EXPECT_EQ(editor->Editor.Stapel.count(), 2);
+
+    // The first label's box, as the view drew it, is dragged to the left.
+    const DokObjekt &o = szene->Zustand.Dok.Objekte[0];
+    const QPoint kasten =
+        szene->AnzeigePixel((o.Rahmen.Left + o.Rahmen.Right) / 2, (o.Rahmen.Top + o.Rahmen.Bottom) / 2);
+    const double kxVorher = d.Objekte[0].Kx;
+    QTest::mousePress(bild, Qt::LeftButton, {}, kasten);
+    QTest::mouseMove(bild, kasten - QPoint(50, 0));
+    QTest::mouseRelease(bild, Qt::LeftButton, {}, kasten - QPoint(50, 0));
+    EXPECT_LT(d.Objekte[0].Kx, kxVorher);
+    EXPECT_EQ(d.Objekte.size(), 2);
+    EXPECT_EQ(editor->Editor.Stapel.count(), 3);
+}
