@@ -62,6 +62,10 @@ EditorAnschluss::EditorAnschluss(TForm1 &f, Szene &s, QWidget *bild)
     BeschriftenImBild = form.EintragHinzufuegen(m.Editor1, "BeschriftenImBild1", "&Beschriftungen im Bild setzen");
     BeschriftenImBild->setCheckable(true);
     form.ErweitertAnzeigen(BeschriftenImBild);
+    connect(BeschriftenImBild, &QAction::toggled, this, [this] {
+        if (form.DokumentGeladen())
+            AnsichtFolgen();
+    });
     werkzeug = std::make_unique<BeschriftungsWerkzeug>(Editor, szene);
     TextErfragen = [this](QString &text) {
         bool ok = false;
@@ -93,6 +97,10 @@ void EditorAnschluss::AnsichtFolgen()
         return;
     form.DokTypMenuSetzen(DokTypMenuEintrag(form.Zustand.Dok.DokTyp));
     szene.NummerierungSetzen(szene.NummerierModus, false);
+    // While labels are set in the picture their captions are seen.
+    if (BeschriftenImBild && BeschriftenImBild->isChecked())
+        for (DokObjekt &o : form.Zustand.Dok.Objekte)
+            o.Abdeckung = AbdeckungsArt::Aufgedeckt;
     szene.SzeneAufbauen();
     if (lernbild)
         lernbild->update();

@@ -386,6 +386,9 @@ TEST_F(Autorenfunktion, LabelsArePlacedAndMovedOnTheLearningViewsPicture)
     EXPECT_GT(d.Objekte[0].Kx, d.Objekte[0].Sx);
     EXPECT_EQ(d.AnzFrageNummern, 2);
     EXPECT_EQ(editor->Editor.Stapel.count(), 2);
+    // Their captions are seen while they are set.
+    for (const DokObjekt &o : d.Objekte)
+        EXPECT_EQ(o.Abdeckung, AbdeckungsArt::Aufgedeckt);
 
     // The first label's box, as the view drew it, is dragged to the left.
     const DokObjekt &o = szene->Zustand.Dok.Objekte[0];
