@@ -92,10 +92,11 @@ void TUebOptForm::Anordnen()
     const int platz = netz ? 70 : 0;
     const int unten = h + platz - 8;
     const int b = width() > 0 ? width() : 480;
-    OkBtn->setGeometry(b - 8 - 120, unten - 28, 120, 28);
-    CloseBtn->setGeometry(b - 8 - 120 - 8 - 100, unten - 28, 100, 28);
-    ErwBtn->setGeometry(8, unten - 28, 100, 28);
-    UebOptZeigenCheck->setGeometry(8, unten - 28 - 30, b - 16, 24);
+    const int k = DialogKnopfHoehe;
+    OkBtn->setGeometry(b - 8 - 120, unten - k, 120, k);
+    CloseBtn->setGeometry(b - 8 - 120 - 8 - 100, unten - k, 100, k);
+    ErwBtn->setGeometry(8, unten - k, 100, k);
+    UebOptZeigenCheck->setGeometry(8, unten - k - 30, b - 16, 24);
     NetzUebInitPan->setGeometry(8, h - 8 - 28 - 30, b - 16, 62);
     NetzUebInitPan->raise();
     setFixedHeight(h + platz);

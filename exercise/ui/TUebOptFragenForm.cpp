@@ -38,10 +38,10 @@ TUebOptFragenForm::TUebOptFragenForm(TUebOptForm *a, QWidget *parent) : QDialog(
     CloseBtn = knoepfe.Schliessen;
     NetzUebInitPan = knoepfe.NetzPan;
     UebOptFragenZeigenCheck->setGeometry(8, 244, breite - 16, 24);
-    OkBtn->setGeometry(breite - 128, 276, 120, 28);
-    CloseBtn->setGeometry(breite - 236, 276, 100, 28);
+    OkBtn->setGeometry(breite - 128, 276, 120, DialogKnopfHoehe);
+    CloseBtn->setGeometry(breite - 236, 276, 100, DialogKnopfHoehe);
     NetzUebInitPan->setGeometry(8, 176, breite - 16, 62);
-    setFixedSize(breite, 312);
+    setFixedSize(breite, 284 + DialogKnopfHoehe);
     WerteSetzen(UebOptWerte());
 }
 
@@ -58,7 +58,7 @@ void TUebOptFragenForm::NetzwerkModus(bool an)
     UebOptFragenZeigenCheck->move(8, 244 + platz);
     OkBtn->move(breite - 128, 276 + platz);
     CloseBtn->move(breite - 236, 276 + platz);
-    setFixedSize(breite, 312 + platz);
+    setFixedSize(breite, 284 + DialogKnopfHoehe + platz);
 }
 
 void TUebOptFragenForm::showEvent(QShowEvent *e)

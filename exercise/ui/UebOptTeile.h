@@ -22,6 +22,9 @@ struct ZeitlimitTeile
 };
 ZeitlimitTeile ZeitlimitBauen(QDialog *dialog, const QStringList &eintraege, QPoint ort);
 
+// The height of the dialogs' buttons: big enough for a finger on a touch screen.
+inline constexpr int DialogKnopfHoehe = 34;
+
 // The box "Dieses Dialogfenster vor jeder Übung anzeigen" (ticked), "Übung starten" (the default,
 // accepts), "Schließen" (rejects) and the hidden network panel; the dialog places them.
 struct DialogKnoepfe

@@ -139,6 +139,41 @@ TEST(TUebOptForm, NetworkPanelCoversNoOption)
     EXPECT_EQ(g.height(), hoehe);
 }
 
+// Every button of both option windows, in every form they take, is big
+// enough for a finger, lies inside the window and covers nothing.
+TEST(TUebOptForm, ButtonsCanBeTappedInEveryForm)
+{
+    App();
+    TUebOptForm f;
+    TUebOptFragenForm g(&f);
+    const auto pruefen = [](QDialog &d, const std::string &wie) {
+        const QList<QWidget *> teile = d.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QPushButton *k : d.findChildren<QPushButton *>(Qt::FindDirectChildrenOnly)) {
+            if (k->isHidden())
+                continue;
+            const std::string name = wie + " " + k->objectName().toStdString();
+            EXPECT_GE(k->height(), 34) << name;
+            EXPECT_GE(k->width(), 34) << name;
+            EXPECT_TRUE(d.rect().contains(k->geometry())) << name;
+            for (QWidget *w : teile)
+                if (w != k && !w->isHidden()) {
+                    EXPECT_FALSE(k->geometry().intersects(w->geometry()))
+                        << name << " / " << w->objectName().toStdString();
+                }
+        }
+    };
+    for (bool netz : {false, true}) {
+        for (bool erweitert : {false, true}) {
+            if (f.Erweitert() != erweitert)
+                f.ErwBtn->click();
+            f.NetzwerkModus(netz);
+            pruefen(f, "Bild" + std::string(netz ? " Netz" : "") + (erweitert ? " erweitert" : ""));
+        }
+        g.NetzwerkModus(netz);
+        pruefen(g, std::string("Fragen") + (netz ? " Netz" : ""));
+    }
+}
+
 TEST(TUebOptFragenForm, ShowBoxFollowsTheOtherDialogBothWays)
 {
     App();
